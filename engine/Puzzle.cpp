@@ -1,0 +1,359 @@
+#include "Puzzle.h"
+
+#include <QImage>
+#include <QPainter>
+#include <algorithm>
+#include <cstdlib>
+#include <cstring>
+
+// ---------------------------------------------------------------- TTombol
+
+TTombol::TTombol(int number, int column, int row, TRect dest)
+    : Number(number), PieceColumn(column), PieceRow(row), SlotColumn(column), SlotRow(row), DestRect(dest) {}
+
+void TTombol::SetNumber(int n) {
+    Number = n;
+    Visible = n != 0;
+}
+
+void TTombol::SetPieceColumn(int value, bool alsoSlot) {
+    PieceColumn = value;
+    if (alsoSlot) SlotColumn = value;
+}
+
+void TTombol::SetPieceRow(int value, bool alsoSlot) {
+    PieceRow = value;
+    if (alsoSlot) SlotRow = value;
+}
+
+void TTombol::SetDestBounds(int left, int top, int width, int height) {
+    DestRect = TRect{left, top, left + width, top + height};
+}
+
+void TTombol::Draw(QPainter& canvas, const QImage* picture) const {
+    if (!picture || !Visible) return;
+    const QRect dest(DestRect.Left, DestRect.Top, DestRect.Width(), DestRect.Height());
+    const QRect source(SourceRect.Left, SourceRect.Top, SourceRect.Width(), SourceRect.Height());
+    if (dest.isEmpty() || source.isEmpty()) return;
+    canvas.drawImage(dest, *picture, source);
+}
+
+// ---------------------------------------------------------------- helpers
+
+// Rows of a large picture are far apart in memory; loops that walk down a
+// picture touching a few cache lines per row fetch this many rows ahead.
+static constexpr int PrefetchRows = 4;
+
+int Random(int n) {
+    return n == 0 ? 0 : std::rand() % n;
+}
+
+int StoneCount(int columns, int rows, int level) {
+    const int n = columns * rows;
+    if (level <= 1) return 0;
+    if (level == 2) return n < 20 ? 0 : n / 40 + 1;
+    return n / 20 + 1;
+}
+
+const QImage& StoneTexture() {
+    static const QImage stone = [] {
+        QImage image(QStringLiteral(":/stone.bmp"));
+        if (image.format() != QImage::Format_Indexed8) {
+            // Without the resource a plain dark stone still marks the cell.
+            image = QImage(64, 64, QImage::Format_Indexed8);
+            image.setColor(0, qRgb(72, 62, 54));
+            image.fill(0);
+        }
+        return image;
+    }();
+    return stone;
+}
+
+namespace {
+
+// Paints the stone texture stretched over rectangles of a picture. The
+// stretched rows are built once per rectangle width and reused for every
+// stone of that width, so painting a stone is one copy per picture row.
+class StoneBrush {
+public:
+    void Paint(QImage& picture, const TRect& rect) {
+        const int left = std::max(rect.Left, 0), top = std::max(rect.Top, 0);
+        const int right = std::min(rect.Right, picture.width()), bottom = std::min(rect.Bottom, picture.height());
+        if (left >= right || top >= bottom) return;
+        Prepare(rect.Width(), left - rect.Left, right - left);
+
+        const QImage& stone = StoneTexture();
+        const qsizetype stride = picture.bytesPerLine();
+        const size_t rowBytes = size_t(right - left) * 3;
+        uchar* bits = picture.bits();
+        for (int y = top; y < bottom; ++y) {
+            uchar* out = bits + y * stride + left * 3;
+            if (y + PrefetchRows < bottom)
+                for (size_t b = 0; b < rowBytes; b += 64) __builtin_prefetch(out + PrefetchRows * stride + b, 1);
+            const int sy = static_cast<int>(int64_t(y - rect.Top) * stone.height() / rect.Height());
+            std::memcpy(out, rows.data() + size_t(sy) * rowBytes, rowBytes);
+        }
+    }
+
+private:
+    void Prepare(int width, int offset, int count) {
+        if (width == builtWidth && offset == builtOffset && count == builtCount) return;
+        builtWidth = width, builtOffset = offset, builtCount = count;
+        const QImage& stone = StoneTexture();
+        const QList<QRgb> palette = stone.colorTable();
+        rows.assign(size_t(stone.height()) * size_t(count) * 3, 0);
+        uchar* out = rows.data();
+        for (int sy = 0; sy < stone.height(); ++sy) {
+            const uchar* source = stone.constScanLine(sy);
+            for (int i = 0; i < count; ++i, out += 3) {
+                const int index = source[int64_t(offset + i) * stone.width() / width];
+                const QRgb c = index < palette.size() ? palette[index] : 0;
+                out[0] = static_cast<uchar>(qRed(c));
+                out[1] = static_cast<uchar>(qGreen(c));
+                out[2] = static_cast<uchar>(qBlue(c));
+            }
+        }
+    }
+
+    int builtWidth = -1, builtOffset = -1, builtCount = -1;
+    std::vector<uchar> rows;
+};
+
+} // namespace
+
+void StretchStone(QImage& picture, const TRect& rect) {
+    StoneBrush().Paint(picture, rect);
+}
+
+namespace {
+
+inline void Lighten(uchar* p) {
+    for (int i = 0; i < 3; ++i) p[i] = static_cast<uchar>(std::min(255, p[i] + 50));
+}
+
+inline void Darken(uchar* p) {
+    for (int i = 0; i < 3; ++i) p[i] = static_cast<uchar>(std::max(0, p[i] - 50));
+}
+
+// The raised edge of one cell. Each pixel receives, in this order: the top
+// row's lightening, the bottom row's darkening (not at the left column), the
+// left column's lightening and the right column's darkening (not at the top
+// row). Walking the cell row by row keeps memory access sequential.
+struct CellEdge {
+    int x0, x1, y0, y1;
+
+    void Apply(uchar* p, int x, int y) const {
+        if (y == y0) Lighten(p);
+        if (y == y1 && x > x0) Darken(p);
+        if (x == x0) Lighten(p);
+        if (x == x1 && y > y0) Darken(p);
+    }
+};
+
+} // namespace
+
+// ---------------------------------------------------------------- TPuzzle
+
+TPuzzle::TPuzzle(int columns, int rows) {
+    // Columns beyond the slot array cannot be played; keep them inside it.
+    Columns = std::clamp(columns, MinSize, MaxSize);
+    Rows = std::clamp(rows, MinSize, MaxSize);
+    BlankColumn = MissingColumn = Columns - 1;
+    BlankRow = MissingRow = Rows - 1;
+    Flag = 1;
+    Tiles.reserve(MaxSize * MaxSize);
+    for (int r = 0; r < MaxSize; ++r)
+        for (int c = 0; c < MaxSize; ++c) Tiles.emplace_back(0, c, r, TRect{});
+}
+
+TTombol& TPuzzle::GetTile(int row, int column) {
+    return Tiles[static_cast<size_t>(row * MaxSize + column)];
+}
+
+const TTombol& TPuzzle::GetTile(int row, int column) const {
+    return Tiles[static_cast<size_t>(row * MaxSize + column)];
+}
+
+void TPuzzle::SetMissingColumn(int c) {
+    MissingColumn = (c >= Columns || c < 0) ? Columns - 1 : c;
+}
+
+void TPuzzle::SetMissingRow(int r) {
+    MissingRow = (r >= Rows || r < 0) ? Rows - 1 : r;
+}
+
+bool TPuzzle::InGrid(int column, int row) const {
+    return column >= 0 && column < Columns && row >= 0 && row < Rows;
+}
+
+bool TPuzzle::SetSize(int columns, int rows) {
+    auto inRange = [](int v) { return v >= MinSize && v <= MaxSize ? v : MinSize; };
+    columns = inRange(columns);
+    rows = inRange(rows);
+    const bool missingAtCorner = MissingColumn == Columns - 1 && MissingRow == Rows - 1;
+    if (missingAtCorner) {
+        MissingColumn = columns - 1;
+        MissingRow = rows - 1;
+    }
+    Columns = columns;
+    Rows = rows;
+    SetMissingColumn(MissingColumn);
+    SetMissingRow(MissingRow);
+
+    int k = 1;
+    for (int r = 0; r < MaxSize; ++r) {
+        for (int c = 0; c < MaxSize; ++c) {
+            TTombol& tile = GetTile(r, c);
+            tile.SetTileColor(0x808080);
+            tile.SetPieceColumn(c, true);
+            tile.SetPieceRow(r, true);
+            if (r < Rows && c < Columns) {
+                tile.SetVisible(true);
+                tile.SetNumber(k++);
+            } else {
+                tile.SetVisible(false);
+            }
+        }
+    }
+    GetTile(MissingRow, MissingColumn).SetNumber(0);
+    BlankColumn = MissingColumn;
+    BlankRow = MissingRow;
+    return true;
+}
+
+void TPuzzle::ChooseMissingSlot(int level) {
+    if (level <= 1) {
+        MissingColumn = Columns - 1;
+        MissingRow = Rows - 1;
+    } else if (level == 2) {
+        do {
+            MissingColumn = Random(Columns);
+            MissingRow = Random(Rows);
+        } while (MissingColumn == Columns - 1 && MissingRow == Rows - 1);
+    } else {
+        MissingColumn = Random(Columns);
+        MissingRow = Random(Rows);
+    }
+    BlankColumn = MissingColumn;
+    BlankRow = MissingRow;
+}
+
+// The stones are painted into the picture by DrawBevels, which follows.
+void TPuzzle::PlaceStones(int level) {
+    const int stones = StoneCount(Columns, Rows, level);
+    for (int i = 0; i < stones; ++i) {
+        TTombol* tile = nullptr;
+        do {
+            const int c = Random(Columns);
+            const int r = Random(Rows);
+            tile = &GetTile(r, c);
+        } while (tile->GetNumber() < 1);
+        tile->SetNumber(-1);
+    }
+}
+
+void TPuzzle::CutPicture(QImage& picture, int level) {
+    if (picture.format() != QImage::Format_RGB888) picture.convertTo(QImage::Format_RGB888);
+    ChooseMissingSlot(level);
+    const int tileWidth = picture.width() / Columns;
+    const int tileHeight = picture.height() / Rows;
+    int k = 1;
+    for (int r = 0; r < Rows; ++r) {
+        for (int c = 0; c < Columns; ++c) {
+            TTombol& tile = GetTile(r, c);
+            tile.SetNumber(k++);
+            tile.SetPieceColumn(c, true);
+            tile.SetPieceRow(r, true);
+            const TRect cell{c * tileWidth, r * tileHeight, (c + 1) * tileWidth, (r + 1) * tileHeight};
+            tile.SetSourceRect(cell);
+            tile.SetDestRect(cell);
+        }
+    }
+    GetTile(MissingRow, MissingColumn).SetNumber(0);
+    PlaceStones(level);
+    DrawBevels(picture);
+}
+
+void TPuzzle::DrawBevels(QImage& picture) {
+    if (picture.format() != QImage::Format_RGB888) picture.convertTo(QImage::Format_RGB888);
+    const int tileWidth = picture.width() / Columns;
+    const int tileHeight = picture.height() / Rows;
+
+    StoneBrush brush;
+    for (int r = 0; r < Rows; ++r)
+        for (int c = 0; c < Columns; ++c)
+            if (GetTile(r, c).GetNumber() == -1) brush.Paint(picture, GetTile(r, c).GetDestRect());
+
+    if (tileWidth == 0 || tileHeight == 0) return;
+    const qsizetype stride = picture.bytesPerLine();
+    uchar* bits = picture.bits();
+    for (int r = 0; r < Rows; ++r) {
+        const int y0 = r * tileHeight, y1 = y0 + tileHeight - 1;
+        for (int y = y0; y <= y1; ++y) {
+            uchar* row = bits + y * stride;
+            const bool wholeRow = y == y0 || y == y1;
+            if (y + PrefetchRows < picture.height()) {
+                // The edges of a column touch one cache line per row: fetch ahead.
+                const uchar* ahead = row + PrefetchRows * stride;
+                for (int c = 0; c < Columns; ++c) __builtin_prefetch(ahead + c * tileWidth * 3, 1);
+            }
+            for (int c = 0; c < Columns; ++c) {
+                const CellEdge edge{c * tileWidth, c * tileWidth + tileWidth - 1, y0, y1};
+                if (wholeRow) {
+                    for (int x = edge.x0; x <= edge.x1; ++x) edge.Apply(row + x * 3, x, y);
+                } else {
+                    edge.Apply(row + edge.x0 * 3, edge.x0, y);
+                    if (edge.x1 != edge.x0) edge.Apply(row + edge.x1 * 3, edge.x1, y);
+                }
+            }
+        }
+    }
+}
+
+// ---------------------------------------------------------------- moves
+
+bool TPuzzle::MoveBlank(int dColumn, int dRow) {
+    // A blank outside the grid (a board restored without one) cannot move.
+    if (!InGrid(BlankColumn, BlankRow)) return false;
+    const int column = BlankColumn + dColumn, row = BlankRow + dRow;
+    if (!InGrid(column, row)) return false;
+    TTombol& neighbour = GetTile(row, column);
+    if (neighbour.GetNumber() == -1) return false;
+    TTombol& blank = GetTile(BlankRow, BlankColumn);
+    BlankColumn = column;
+    BlankRow = row;
+    blank.SetSourceRect(neighbour.GetSourceRect());
+    blank.SetPieceColumn(neighbour.GetPieceColumn(), false);
+    blank.SetPieceRow(neighbour.GetPieceRow(), false);
+    blank.SetNumber(neighbour.GetNumber());
+    neighbour.SetNumber(0);
+    return true;
+}
+
+bool TPuzzle::BlankLeft() { return MoveBlank(-1, 0); }
+bool TPuzzle::BlankRight() { return MoveBlank(1, 0); }
+bool TPuzzle::BlankUp() { return MoveBlank(0, -1); }
+bool TPuzzle::BlankDown() { return MoveBlank(0, 1); }
+
+void TPuzzle::Shuffle() {
+    for (int i = 0; i < ShuffleMoves; ++i) {
+        switch (Random(4)) {
+        case 0: BlankLeft(); break;
+        case 1: BlankRight(); break;
+        case 2: BlankUp(); break;
+        default: BlankDown(); break;
+        }
+    }
+}
+
+bool TPuzzle::IsSolved() const {
+    int k = 1;
+    for (int r = 0; r < Rows; ++r) {
+        for (int c = 0; c < Columns; ++c, ++k) {
+            if (r == MissingRow && c == MissingColumn) continue;
+            const int number = GetTile(r, c).GetNumber();
+            if (number != k && number != -1) return false;
+        }
+    }
+    return true;
+}

@@ -1,0 +1,15 @@
+#!/usr/bin/env bash
+# Builds Slidora and starts it: ./run.sh [picture-or-saved-game]
+set -euo pipefail
+# The game is started from the project folder: make a relative path absolute first.
+args=()
+for arg in "$@"; do
+  if [ -e "$arg" ]; then args+=("$(realpath "$arg")"); else args+=("$arg"); fi
+done
+cd "$(dirname "$0")"
+scripts/build.sh
+if [ ! -x build/bin/slidora ]; then
+  echo "Built the engine; the game window is not part of this build yet."
+  exit 0
+fi
+exec build/bin/slidora "${args[@]}"
