@@ -1,5 +1,7 @@
 #include "Puzzle.h"
 
+#include "TileBlit.h"
+
 #include <QImage>
 #include <QPainter>
 #include <algorithm>
@@ -30,12 +32,19 @@ void TTombol::SetDestBounds(int left, int top, int width, int height) {
     DestRect = TRect{left, top, left + width, top + height};
 }
 
+static QRect ToQRect(const TRect& r) {
+    return QRect(r.Left, r.Top, r.Width(), r.Height());
+}
+
 void TTombol::Draw(QPainter& canvas, const QImage* picture) const {
     if (!picture || !Visible) return;
-    const QRect dest(DestRect.Left, DestRect.Top, DestRect.Width(), DestRect.Height());
-    const QRect source(SourceRect.Left, SourceRect.Top, SourceRect.Width(), SourceRect.Height());
+    const QRect dest = ToQRect(DestRect), source = ToQRect(SourceRect);
     if (dest.isEmpty() || source.isEmpty()) return;
-    canvas.drawImage(dest, *picture, source);
+    QPoint offset;
+    if (QImage* target = DirectTarget(canvas, offset); target && dest.size() == source.size())
+        BlitRect(*picture, source, *target, dest.topLeft() + offset);
+    else
+        canvas.drawImage(dest, *picture, source);
 }
 
 // ---------------------------------------------------------------- helpers
@@ -305,6 +314,45 @@ void TPuzzle::DrawBevels(QImage& picture) {
                     edge.Apply(row + edge.x0 * 3, edge.x0, y);
                     if (edge.x1 != edge.x0) edge.Apply(row + edge.x1 * 3, edge.x1, y);
                 }
+            }
+        }
+    }
+}
+
+bool TPuzzle::IsRegularGrid() const {
+    const TRect first = GetTile(0, 0).GetDestRect();
+    const int width = first.Width(), height = first.Height();
+    for (int r = 0; r < Rows; ++r) {
+        for (int c = 0; c < Columns; ++c) {
+            const TTombol& tile = GetTile(r, c);
+            const TRect cell{c * width, r * height, (c + 1) * width, (r + 1) * height};
+            const TRect source = tile.GetSourceRect();
+            if (tile.GetDestRect() != cell || source.Width() != width || source.Height() != height) return false;
+        }
+    }
+    return true;
+}
+
+void TPuzzle::DrawTiles(QPainter& canvas, const QImage* picture) const {
+    if (!picture) return;
+    QPoint offset;
+    QImage* target = DirectTarget(canvas, offset);
+    if (!target || !IsRegularGrid()) {
+        for (int r = 0; r < Rows; ++r)
+            for (int c = 0; c < Columns; ++c) GetTile(r, c).Draw(canvas, picture);
+        return;
+    }
+    // The same pixels as drawing slot after slot, copied row by row across
+    // the board, which keeps memory access sequential on large pictures.
+    const int height = GetTile(0, 0).GetDestRect().Height();
+    for (int r = 0; r < Rows; ++r) {
+        for (int y = 0; y < height; ++y) {
+            for (int c = 0; c < Columns; ++c) {
+                const TTombol& tile = GetTile(r, c);
+                if (!tile.GetVisible()) continue;
+                const TRect source = tile.GetSourceRect(), dest = tile.GetDestRect();
+                BlitRect(*picture, QRect(source.Left, source.Top + y, source.Width(), 1), *target,
+                         QPoint(dest.Left, dest.Top + y) + offset);
             }
         }
     }

@@ -100,9 +100,14 @@ public:
     void Shuffle();
     bool IsSolved() const;
 
+    // Draws every slot in play, row by row, as TTombol::Draw does.
+    void DrawTiles(QPainter& canvas, const QImage* picture) const;
+
 private:
     bool MoveBlank(int dColumn, int dRow);
     bool InGrid(int column, int row) const;
+    // Every slot in play is drawn into its own cell of equal size, 1:1.
+    bool IsRegularGrid() const;
     void ChooseMissingSlot(int level);
     void PlaceStones(int level);
 

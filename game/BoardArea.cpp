@@ -1,0 +1,25 @@
+#include "BoardArea.h"
+
+#include "Main.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+BoardArea::BoardArea(TFormMain& form, QWidget* parent) : QWidget(parent), Form(form) {
+    setFocusPolicy(Qt::StrongFocus);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+void BoardArea::paintEvent(QPaintEvent* event) {
+    QPainter painter(this);
+    Form.FormPaint(painter, event->rect());
+}
+
+void BoardArea::resizeEvent(QResizeEvent*) {
+    Form.FormResize();
+}
+
+void BoardArea::mousePressEvent(QMouseEvent* event) {
+    const QPoint at = event->position().toPoint();
+    Form.FormMouseDown(event->button(), event->modifiers(), at.x(), at.y());
+}

@@ -1,0 +1,21 @@
+// The main window's client area below the menu bar: the tool-bar panel at
+// the left and the board beside it. It hands painting, resizing and mouse
+// presses to the main window's handlers.
+#pragma once
+
+#include <QWidget>
+
+class TFormMain;
+
+class BoardArea : public QWidget {
+public:
+    BoardArea(TFormMain& form, QWidget* parent);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+
+private:
+    TFormMain& Form;
+};

@@ -1,0 +1,97 @@
+// The life of one game: level, grid size, clock, status bar, end of game.
+#include "Main.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QTimer>
+
+QString TFormMain::FormatElapsed(int32_t seconds) {
+    const int64_t s = seconds;
+    return QStringLiteral("%1:%2:%3")
+        .arg(s / 3600, 2, 10, QLatin1Char('0'))
+        .arg((s % 3600) / 60, 2, 10, QLatin1Char('0'))
+        .arg(s % 60, 2, 10, QLatin1Char('0'));
+}
+
+void TFormMain::UpdateStatusBar() {
+    StatusPanels[2]->setText(PictureName ? *PictureName : QStringLiteral(" "));
+    const int columns = Puzzle->GetColumns(), rows = Puzzle->GetRows();
+    StatusPanels[1]->setText(columns != 0 && rows != 0
+                                 ? QStringLiteral("%1 x %2 (%3 pieces)").arg(rows).arg(columns).arg(rows * columns)
+                                 : QString());
+    const int32_t elapsed = GameStopped ? int32_t(StopTick - StartTick) / 1000
+                                        : int32_t((Services.clock.TickCount() - StartTick) / 1000);
+    StatusPanels[0]->setText(QStringLiteral("Elapsed time: ") + FormatElapsed(elapsed));
+}
+
+bool TFormMain::QuerySave() {
+    if (GameStopped) return true;
+    switch (Services.dialogs.MessageBox(this, QStringLiteral("Do you want to save the game?"), MsgIcon::Question,
+                                        MsgButtons::YesNoCancel)) {
+    case MsgResult::Cancel: return false;
+    case MsgResult::Yes: SavegameMenuClick(); return true;
+    default: return true;
+    }
+}
+
+void TFormMain::SetLevel(int level) {
+    Level = (level >= 1 && level <= 3) ? level : 3;
+}
+
+void TFormMain::CheckLevelMenu() {
+    for (QAction* item : {BeginnerMenu, IntermediateMenu, AdvancedMenu}) item->setChecked(item->data().toInt() == Level);
+}
+
+void TFormMain::CheckGridMenu(int code) {
+    for (QAction* item : GridItems) item->setChecked(false);
+    CustomMenu->setChecked(false);
+    if (QAction* item = GridItem(code)) item->setChecked(true);
+}
+
+void TFormMain::WMSetFocus() {
+    if (GameStopped) return;
+    Timer->start();
+    StartTick += Services.clock.TickCount() - StopTick;
+}
+
+void TFormMain::WMKillFocus() {
+    if (GameStopped) return;
+    Timer->stop();
+    StopTick = Services.clock.TickCount();
+}
+
+void TFormMain::TimerTimer() {
+    const uint32_t elapsed = (Services.clock.TickCount() - StartTick) / 1000;
+    if (elapsed == ShownSeconds || GameStopped) return;
+    StatusPanels[0]->setText(QStringLiteral("Elapsed time: ") + FormatElapsed(int32_t(elapsed)));
+    ShownSeconds = elapsed;
+}
+
+void TFormMain::UnscrambleMenuClick() {
+    OpenPicture(PictureName);
+}
+
+void TFormMain::BeginnerMenuClick(QObject* sender) {
+    const auto* item = qobject_cast<QAction*>(sender);
+    if (!item || !QuerySave()) return;
+    SetLevel(item->data().toInt());
+    CheckLevelMenu();
+    OpenPicture(PictureName);
+}
+
+void TFormMain::N3x3MenuClick(QObject* sender) {
+    const auto* item = qobject_cast<QAction*>(sender);
+    if (!item) return;
+    const int tag = item->data().toInt();
+    CheckGridMenu(tag);
+    Puzzle->SetSize(tag % 10, tag / 10);
+    OpenPicture(PictureName);
+}
+
+void TFormMain::FinishGame() {
+    Timer->stop();
+    StopTick = Services.clock.TickCount();
+    UpdateStatusBar();
+    Services.dialogs.MessageBox(this, QStringLiteral("Congratulations. You solved the puzzle."), MsgIcon::Information,
+                                MsgButtons::Ok);
+}

@@ -1,0 +1,366 @@
+#include "Main.h"
+
+#include "BoardArea.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QDir>
+#include <QFrame>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLayout>
+#include <QMenuBar>
+#include <QStatusBar>
+#include <QTimer>
+#include <QToolButton>
+#include <QVBoxLayout>
+#include <cstdlib>
+#include <ctime>
+
+namespace {
+
+const QString PictureFilter = QStringLiteral(
+    "All (*.jpg;*.jpeg;*.bmp)|*.jpg;*.jpeg;*.bmp|JPEG Image File (*.jpg)|*.jpg|JPEG Image File (*.jpeg)|*.jpeg|"
+    "Bitmaps (*.bmp)|*.bmp");
+const QString GameFilter = QStringLiteral("Slidora files (*.sdr)|*.sdr");
+
+struct GridEntry {
+    const char* name;
+    const char* caption;
+    int tag;
+};
+
+// In menu order; a null name is a separator.
+const GridEntry GridMenu[] = {
+    {"N3x3Menu", "&A - 3 x 3 pieces", 33}, {"N4x3Menu", "&B - 4 x 3 pieces", 43},
+    {"N5x3Menu", "&C - 5 x 3 pieces", 53}, {nullptr, "N6", 0},
+    {"N3x4Menu", "&D - 3 x 4 pieces", 34}, {"N4x4Menu", "&E - 4 x 4 pieces", 44},
+    {"N5x4Menu", "&F - 5 x 4 pieces", 54}, {nullptr, "N7", 0},
+    {"N3x5Menu", "&G - 3 x 5 pieces", 35}, {"N4x5Menu", "&H - 4 x 5 pieces", 45},
+    {"N5x5Menu", "&I - 5 x 5 pieces", 55}, {nullptr, "N9", 0},
+};
+
+} // namespace
+
+TFormMain::TFormMain(Platform& platform, std::optional<QString> argument, QWidget* owner)
+    : QMainWindow(owner), Services(platform), Argument(std::move(argument)), Puzzle(std::make_unique<TPuzzle>(0, 0)),
+      StartTick(platform.clock.TickCount()), StopTick(StartTick) {
+    setObjectName(QStringLiteral("FormMain"));
+    setWindowTitle(QStringLiteral("Slidora"));
+    setWindowIcon(QIcon(QStringLiteral(":/slidora.png")));
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+
+    Client = new BoardArea(*this, this);
+    Client->setObjectName(QStringLiteral("ClientArea"));
+    setCentralWidget(Client);
+    BuildToolBar();
+    BuildStatusBar();
+    BuildMenus();
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+
+    Timer = new QTimer(this);
+    Timer->setObjectName(QStringLiteral("Timer"));
+    Timer->setInterval(250);
+    connect(Timer, &QTimer::timeout, this, &TFormMain::TimerTimer);
+    Timer->start();
+
+    OpenPictureDialog = {QStringLiteral("Open Image"), PictureFilter, QStringLiteral("jpg"), {}, {}, true, false};
+    OpenDialog = {QStringLiteral("Load Game"), GameFilter, QStringLiteral("sdr"), {}, {}, false, false};
+    SaveDialog = {QStringLiteral("Save Game"), GameFilter, QStringLiteral("sdr"), {}, {}, false, false};
+
+    SetBackgroundColor(BackgroundColor);
+    SetClientSize(688, 434);
+    const QRect desktop = Services.screen.VirtualDesktop();
+    move(desktop.x() + std::max(0, (desktop.width() - width()) / 2),
+         desktop.y() + std::max(0, (desktop.height() - height()) / 2));
+    FormCreate();
+}
+
+TFormMain::~TFormMain() = default;
+
+void TFormMain::BuildMenus() {
+    QMenuBar* bar = menuBar();
+    bar->setObjectName(QStringLiteral("MainMenu1"));
+    auto menu = [&](const char* name, const QString& caption) {
+        QMenu* m = bar->addMenu(caption);
+        m->setObjectName(QLatin1String(name));
+        return m;
+    };
+    auto item = [&](QMenu* m, const char* name, const QString& caption, auto handler, QKeySequence key = {}) {
+        QAction* a = m->addAction(caption);
+        a->setObjectName(QLatin1String(name));
+        a->setShortcut(key);
+        a->setShortcutContext(Qt::WindowShortcut);
+        connect(a, &QAction::triggered, this, handler);
+        return a;
+    };
+    auto separator = [&](QMenu* m, const char* name) { m->addSeparator()->setObjectName(QLatin1String(name)); };
+    auto tagged = [&](QAction* a, int tag, bool checkable) {
+        a->setData(tag);
+        a->setCheckable(checkable);
+        return a;
+    };
+
+    Game1 = menu("Game1", QStringLiteral("&Game"));
+    ScrambleMenu = item(Game1, "ScrambleMenu", QStringLiteral("&Scramble"), [this] { ScrambleMenuClick(); },
+                        QKeySequence(Qt::Key_F2));
+    UnscrambleMenu = item(Game1, "UnscrambleMenu", QStringLiteral("&New game"), [this] { UnscrambleMenuClick(); },
+                          QKeySequence(Qt::Key_F3));
+    separator(Game1, "N1");
+    OpenimageMenu = item(Game1, "OpenimageMenu", QStringLiteral("&Open image..."), [this] { OpenimageMenuClick(); },
+                         QKeySequence(Qt::CTRL | Qt::Key_O));
+    NoimageMenu = item(Game1, "NoimageMenu", QStringLiteral("N&umeric puzzle (no image)"),
+                       [this] { NoimageMenuClick(); }, QKeySequence(Qt::CTRL | Qt::Key_N));
+    LoadgameMenu = item(Game1, "LoadgameMenu", QStringLiteral("&Load game..."), [this] { LoadgameMenuClick(); },
+                        QKeySequence(Qt::CTRL | Qt::Key_L));
+    ReopenMenu = Game1->addMenu(QStringLiteral("&Reopen"));
+    ReopenMenu->setObjectName(QStringLiteral("ReopenMenu"));
+    ReopenMenu->setEnabled(false);
+    separator(Game1, "N14");
+    SavegameMenu = item(Game1, "SavegameMenu", QStringLiteral("S&ave game..."), [this] { SavegameMenuClick(); },
+                        QKeySequence(Qt::CTRL | Qt::Key_S));
+    separator(Game1, "N15");
+    BesttimesMenu = item(Game1, "BesttimesMenu", QStringLiteral("&Best times..."), [this] { BesttimesMenuClick(); });
+    separator(Game1, "N3");
+    Exit1 = item(Game1, "Exit1", QStringLiteral("E&xit"), [this] { Exit1Click(); });
+
+    Level1 = menu("Level1", QStringLiteral("&Level"));
+    const auto level = [this] { BeginnerMenuClick(sender()); };
+    BeginnerMenu = tagged(item(Level1, "BeginnerMenu", QStringLiteral("&Beginner"), level), 1, true);
+    IntermediateMenu = tagged(item(Level1, "IntermediateMenu", QStringLiteral("&Intermediate"), level), 2, true);
+    AdvancedMenu = tagged(item(Level1, "AdvancedMenu", QStringLiteral("&Advanced"), level), 3, true);
+
+    Pieces1 = menu("Pieces1", QStringLiteral("&Pieces"));
+    size_t gridIndex = 0;
+    for (const GridEntry& entry : GridMenu) {
+        if (!entry.name) {
+            separator(Pieces1, entry.caption);
+            continue;
+        }
+        GridItems[gridIndex++] = tagged(item(Pieces1, entry.name, QLatin1String(entry.caption),
+                                             [this] { N3x3MenuClick(sender()); }),
+                                        entry.tag, true);
+    }
+    CustomMenu = tagged(item(Pieces1, "CustomMenu", QStringLiteral("C&ustom...."), [this] { CustomMenuClick(); }), 0,
+                        true);
+
+    Options1 = menu("Options1", QStringLiteral("&Options"));
+    ShowthumbnailMenu = item(Options1, "ShowthumbnailMenu", QStringLiteral("Show &thumbnail"),
+                             [this] { ShowthumbnailMenuClick(); });
+    ShowthumbnailMenu->setCheckable(true);
+    separator(Options1, "N10");
+    Configurenumericpuzzle1 = item(Options1, "Configurenumericpuzzle1", QStringLiteral("&Configure numeric puzzle..."),
+                                   [this] { Configurenumericpuzzle1Click(); });
+    SetbackgroundcolorMenu = item(Options1, "SetbackgroundcolorMenu", QStringLiteral("Set &background color..."),
+                                  [this] { SetbackgroundcolorMenuClick(); });
+    separator(Options1, "N11");
+    SetmusicMenu = item(Options1, "SetmusicMenu", QStringLiteral("Set &music..."), [this] { SetmusicMenuClick(); });
+    MusiconMenu = item(Options1, "MusiconMenu", QStringLiteral("Mu&sic on"), [this] { MusiconMenuClick(); });
+    MusiconMenu->setCheckable(true);
+    SoundonMenu = item(Options1, "SoundonMenu", QStringLiteral("So&und on"), [this] { SoundonMenuClick(); });
+    SoundonMenu->setCheckable(true);
+
+    Help1 = menu("Help1", QStringLiteral("&Help"));
+    HelpcontentsMenu = item(Help1, "HelpcontentsMenu", QStringLiteral("Help &contents"),
+                            [this] { HelpcontentsMenuClick(); }, QKeySequence(Qt::Key_F1));
+    separator(Help1, "N12");
+    VantrelhomepageMenu = item(Help1, "VantrelhomepageMenu", QStringLiteral("Vantrel &home page"),
+                               [this] { VantrelhomepageMenuClick(); });
+    SlidorahomepageMenu = item(Help1, "SlidorahomepageMenu", QStringLiteral("&Slidora home page"),
+                               [this] { SlidorahomepageMenuClick(); });
+    FreepicturesMenu = item(Help1, "FreepicturesMenu", QStringLiteral("&Free pictures"),
+                            [this] { FreepicturesMenuClick(); });
+    separator(Help1, "N13");
+    AboutMenu = item(Help1, "AboutMenu", QStringLiteral("&About"), [this] { AboutMenuClick(); });
+}
+
+QToolButton* TFormMain::AddToolButton(const char* name, const QString& hint, int glyph,
+                                      void (TFormMain::*handler)()) {
+    auto* button = new QToolButton(ToolBar1);
+    button->setObjectName(QLatin1String(name));
+    button->setToolTip(hint);
+    button->setStatusTip(hint);
+    button->setIcon(QIcon(QStringLiteral(":/glyph%1.png").arg(glyph)));
+    button->setIconSize(QSize(20, 20));
+    button->setFixedSize(31, 30);
+    button->setAutoRaise(true);
+    button->setFocusPolicy(Qt::NoFocus);
+    connect(button, &QToolButton::clicked, this, handler);
+    ToolBar1->layout()->addWidget(button);
+    return button;
+}
+
+void TFormMain::AddToolSeparator() {
+    auto* gap = new QWidget(ToolBar1);
+    gap->setFixedSize(31, 8);
+    ToolBar1->layout()->addWidget(gap);
+}
+
+void TFormMain::BuildToolBar() {
+    PanelToolbar = new QFrame(Client);
+    PanelToolbar->setObjectName(QStringLiteral("PanelToolbar"));
+    PanelToolbar->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    PanelToolbar->setLineWidth(1);
+    PanelToolbar->setAutoFillBackground(true);
+    PanelToolbar->setGeometry(0, 0, ToolbarWidth, 434);
+
+    ToolBar1 = new QWidget(PanelToolbar);
+    ToolBar1->setObjectName(QStringLiteral("ToolBar1"));
+    auto* column = new QVBoxLayout(ToolBar1);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->setSpacing(0);
+    auto* panelLayout = new QVBoxLayout(PanelToolbar);
+    panelLayout->setContentsMargins(1, 1, 1, 1);
+    panelLayout->addWidget(ToolBar1);
+    panelLayout->addStretch();
+
+    ButtonNew = AddToolButton("ButtonNew", QStringLiteral("New game"), 0, &TFormMain::ScrambleMenuClick);
+    AddToolSeparator();
+    ButtonOpenImage = AddToolButton("ButtonOpenImage", QStringLiteral("Open image"), 2, &TFormMain::OpenimageMenuClick);
+    ButtonNumeric = AddToolButton("ButtonNumeric", QStringLiteral("Numeric puzzle"), 1, &TFormMain::NoimageMenuClick);
+    ButtonOpenGame = AddToolButton("ButtonOpenGame", QStringLiteral("Load game"), 3, &TFormMain::LoadgameMenuClick);
+    AddToolSeparator();
+    ButtonSaveGame = AddToolButton("ButtonSaveGame", QStringLiteral("Save game"), 4, &TFormMain::SavegameMenuClick);
+    AddToolSeparator();
+    ButtonBestTimes =
+        AddToolButton("ButtonBestTimes", QStringLiteral("Best times"), 5, &TFormMain::BesttimesMenuClick);
+    AddToolSeparator();
+    ButtonCustomPieces =
+        AddToolButton("ButtonCustomPieces", QStringLiteral("Custom pieces"), 6, &TFormMain::CustomMenuClick);
+    AddToolSeparator();
+    ButtonThumbnail =
+        AddToolButton("ButtonThumbnail", QStringLiteral("Show thumbnail"), 7, &TFormMain::ShowthumbnailMenuClick);
+    ButtonThumbnail->setCheckable(true);
+    AddToolSeparator();
+    ButtonSetMusic = AddToolButton("ButtonSetMusic", QStringLiteral("Set music"), 8, &TFormMain::SetmusicMenuClick);
+    ButtonBackground = AddToolButton("ButtonBackground", QStringLiteral("Set background color"), 9,
+                                     &TFormMain::SetbackgroundcolorMenuClick);
+}
+
+void TFormMain::BuildStatusBar() {
+    StatusBar = new QStatusBar(this);
+    StatusBar->setObjectName(QStringLiteral("StatusBar"));
+    StatusBar->setSizeGripEnabled(false);
+    StatusBar->setFixedHeight(StatusBarHeight);
+    StatusBar->setContentsMargins(0, 0, 0, 0);
+    // Three panels of 200 pixels side by side, cut off by a narrower window
+    // rather than widening it.
+    auto* strip = new QWidget(StatusBar);
+    strip->setMinimumSize(1, StatusBarHeight - 2);
+    strip->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
+    for (size_t i = 0; i < StatusPanels.size(); ++i) {
+        auto* panel = new QLabel(strip);
+        panel->setGeometry(int(i) * 200, 0, 198, StatusBarHeight - 2);
+        panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+        StatusPanels[i] = panel;
+    }
+    StatusBar->addWidget(strip, 1);
+    setStatusBar(StatusBar);
+}
+
+QAction* TFormMain::GridItem(int code) const {
+    if (code == 0) return CustomMenu;
+    for (QAction* item : GridItems)
+        if (item->data().toInt() == code) return item;
+    return nullptr;
+}
+
+void TFormMain::EnableGameCommands(bool enabled) {
+    for (QAction* item : {SavegameMenu, ScrambleMenu, UnscrambleMenu, BesttimesMenu}) item->setEnabled(enabled);
+    for (QToolButton* button : {ButtonNew, ButtonSaveGame, ButtonBestTimes}) button->setEnabled(enabled);
+}
+
+void TFormMain::SetClientSize(int width, int height) {
+    Client->setFixedSize(std::max(width, 1), std::max(height - StatusBarHeight, 1));
+    PanelToolbar->setFixedHeight(Client->height());
+    layout()->activate();
+}
+
+QWidget* TFormMain::ClientArea() const {
+    return Client;
+}
+
+QSize TFormMain::ClientSize() const {
+    return QSize(Client->minimumWidth(), Client->minimumHeight() + StatusBar->minimumHeight());
+}
+
+// ------------------------------------------------------------ lifecycle
+
+void TFormMain::FormCreate() {
+    ProgramFolder = Services.programFolder;
+    OpenPictureDialog.initialFolder = OpenDialog.initialFolder = SaveDialog.initialFolder = ProgramFolder;
+    QDir::setCurrent(ProgramFolder);
+    QDir(ProgramFolder).mkdir(QStringLiteral("Scores"));
+
+    RecentPictureCount = 0;
+    RecentGameCount = 0;
+    for (int i = 0; i < 4; ++i) {
+        RecentPictureItems[size_t(i)] = new QAction(this);
+        RecentPictureItems[size_t(i)]->setData(i);
+        connect(RecentPictureItems[size_t(i)], &QAction::triggered, this, [this] { ReopenPictureClick(sender()); });
+        RecentGameItems[size_t(i)] = new QAction(this);
+        RecentGameItems[size_t(i)]->setData(i);
+        connect(RecentGameItems[size_t(i)], &QAction::triggered, this, [this] { ReopenGameClick(sender()); });
+    }
+    std::srand(static_cast<unsigned>(std::time(nullptr)));
+}
+
+void TFormMain::FormShow() {
+    if (!FirstShow) return;
+    FirstShow = false;
+    ReadSettings();
+    CreateBuffers();
+    if (!Argument) {
+        OpenPicture(QStringLiteral("Numeric"));
+        return;
+    }
+    const QString& argument = *Argument;
+    const qsizetype dot = argument.lastIndexOf(QLatin1Char('.'));
+    if (dot < 0) return;
+    if (argument.mid(dot).compare(QLatin1String(".SDR"), Qt::CaseInsensitive) == 0)
+        OpenGame(argument);
+    else
+        OpenPicture(argument);
+}
+
+bool TFormMain::FormCloseQuery() {
+    return QuerySave();
+}
+
+void TFormMain::FormClose() {
+    WriteSettings();
+    for (QAction*& item : RecentPictureItems) delete std::exchange(item, nullptr);
+    for (QAction*& item : RecentGameItems) delete std::exchange(item, nullptr);
+    RecentPictureCount = RecentGameCount = 0;
+}
+
+void TFormMain::Exit1Click() {
+    close();
+}
+
+void TFormMain::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    FormShow();
+}
+
+void TFormMain::closeEvent(QCloseEvent* event) {
+    if (Closed || !FormCloseQuery()) {
+        event->setAccepted(Closed);
+        return;
+    }
+    FormClose();
+    Closed = true;
+    event->accept();
+}
+
+bool TFormMain::event(QEvent* event) {
+    if (event->type() == QEvent::WindowActivate) WMSetFocus();
+    if (event->type() == QEvent::WindowDeactivate) WMKillFocus();
+    return QMainWindow::event(event);
+}
+
+void TFormMain::keyPressEvent(QKeyEvent* event) {
+    FormKeyDown(event->key(), event->modifiers());
+}

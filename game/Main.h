@@ -1,0 +1,224 @@
+// The main window: the hub that owns the board, the pictures, the clock and
+// every command of the game.
+#pragma once
+
+#include "engine/Puzzle.h"
+#include "platform/Dialogs.h"
+#include "platform/Font.h"
+#include "platform/Platform.h"
+
+#include <QImage>
+#include <QMainWindow>
+#include <array>
+#include <cstdint>
+#include <memory>
+#include <optional>
+
+class QAction;
+class QFrame;
+class QLabel;
+class QMenu;
+class QPainter;
+class QStatusBar;
+class QTimer;
+class QToolButton;
+class BoardArea;
+
+class TFormMain : public QMainWindow {
+    Q_OBJECT
+public:
+    static constexpr int ToolbarWidth = 33;
+    static constexpr int StatusBarHeight = 19;
+
+    // argument: the first command-line argument, if any.
+    TFormMain(Platform& platform, std::optional<QString> argument, QWidget* owner = nullptr);
+    ~TFormMain() override;
+
+    // ---- lifecycle (game/Main.cpp)
+    void FormCreate();
+    void FormShow();
+    bool FormCloseQuery();
+    void FormClose();
+    void Exit1Click();
+
+    // ---- game flow (game/GameFlow.cpp)
+    static QString FormatElapsed(int32_t seconds);
+    void UpdateStatusBar();
+    bool QuerySave();
+    void SetLevel(int level);
+    void CheckLevelMenu();
+    void CheckGridMenu(int code);
+    void FinishGame();
+    void WMSetFocus();
+    void WMKillFocus();
+    void TimerTimer();
+    void UnscrambleMenuClick();
+    void BeginnerMenuClick(QObject* sender);
+    void N3x3MenuClick(QObject* sender);
+
+    // ---- rendering (game/Rendering.cpp)
+    void CreateBuffers();
+    void RedrawBoard();
+    void SetBackgroundColor(uint32_t color);
+    void FormPaint(QPainter& canvas, const QRect& area);
+    void FormResize();
+    void SetbackgroundcolorMenuClick();
+    // The client area: the tool-bar panel and the board, without the status bar.
+    QWidget* ClientArea() const;
+    // Client size (tool bar + board, status bar included).
+    QSize ClientSize() const;
+
+    // ---- input (game/Input.cpp)
+    void FormMouseDown(Qt::MouseButton button, Qt::KeyboardModifiers shift, int x, int y);
+    void FormKeyDown(int key, Qt::KeyboardModifiers shift);
+    void ScrambleMenuClick();
+    void SlideTiles(int column, int row);
+
+    // ---- pictures (pictures/PictureLoading.cpp, pictures/NumericPicture.cpp)
+    bool OpenPicture(std::optional<QString> name);
+    bool LoadPicture(std::optional<QString> name, bool newGame);
+    bool ReadPicture(QString name);
+    void PreparePicture();
+    void ReleasePictures();
+    bool BuildBoard();
+    void OpenimageMenuClick();
+    void DrawNumericPicture();
+    void NoimageMenuClick();
+    void Configurenumericpuzzle1Click();
+    static bool IsNumericName(const std::optional<QString>& name);
+
+    // ---- operations whose subsystems come later
+    void StartMusic();
+    void AddRecentPicture(int position, const QString& name);
+    void AddRecentGame(int position, const QString& name);
+    bool OpenGame(const QString& fileName);
+    void SavegameMenuClick();
+    void LoadgameMenuClick();
+    void BesttimesMenuClick();
+    void ReadSettings();
+    void WriteSettings();
+    void ReopenPictureClick(QObject* sender);
+    void ReopenGameClick(QObject* sender);
+    void SetThumbnailPicture();
+    void ShowthumbnailMenuClick();
+    void CustomMenuClick();
+    void SetmusicMenuClick();
+    void MusiconMenuClick();
+    void SoundonMenuClick();
+    void HelpcontentsMenuClick();
+    void VantrelhomepageMenuClick();
+    void SlidorahomepageMenuClick();
+    void FreepicturesMenuClick();
+    void AboutMenuClick();
+
+    // ---- state
+    Platform& Services;
+    const std::optional<QString> Argument;
+    QString ProgramFolder;
+
+    bool FirstShow = true;
+    bool GameStopped = true;
+    bool SoundOn = true;
+    bool MusicOn = true;
+    int32_t PictureWidth = 0;
+    int32_t PictureHeight = 0;
+    int32_t Level = 3;
+    std::unique_ptr<TPuzzle> Puzzle;
+    uint32_t BackgroundColor = 0x000080;
+    uint32_t NumColor1 = 0xC0C0C0;
+    uint32_t NumColor2 = 0x808080;
+    TFont NumFont;
+    QImage Picture;    // null when absent
+    QImage OrgPicture; // null when absent
+    QImage BackgroundBuffer;
+    QImage BackBuffer;
+    std::optional<QString> PictureName;
+    std::optional<QString> GameFileName;
+    uint32_t StartTick;
+    uint32_t StopTick;
+    uint32_t ShownSeconds = 0;
+    int16_t RecentPictureCount = 0;
+    std::array<QAction*, 4> RecentPictureItems{};
+    std::array<QString, 4> RecentPictureNames;
+    int16_t RecentGameCount = 0;
+    std::array<QAction*, 4> RecentGameItems{};
+    std::array<QString, 4> RecentGameNames;
+
+    // ---- components
+    QFrame* PanelToolbar = nullptr;
+    QWidget* ToolBar1 = nullptr;
+    QStatusBar* StatusBar = nullptr;
+    std::array<QLabel*, 3> StatusPanels{};
+    QTimer* Timer = nullptr;
+    FileDialogOptions OpenPictureDialog;
+    FileDialogOptions OpenDialog;
+    FileDialogOptions SaveDialog;
+
+    QMenu* Game1 = nullptr;
+    QAction* ScrambleMenu = nullptr;
+    QAction* UnscrambleMenu = nullptr;
+    QAction* OpenimageMenu = nullptr;
+    QAction* NoimageMenu = nullptr;
+    QAction* LoadgameMenu = nullptr;
+    QMenu* ReopenMenu = nullptr;
+    QAction* SavegameMenu = nullptr;
+    QAction* BesttimesMenu = nullptr;
+    QAction* Exit1 = nullptr;
+    QMenu* Level1 = nullptr;
+    QAction* BeginnerMenu = nullptr;
+    QAction* IntermediateMenu = nullptr;
+    QAction* AdvancedMenu = nullptr;
+    QMenu* Pieces1 = nullptr;
+    std::array<QAction*, 9> GridItems{}; // N3x3Menu .. N5x5Menu in menu order
+    QAction* CustomMenu = nullptr;
+    QMenu* Options1 = nullptr;
+    QAction* ShowthumbnailMenu = nullptr;
+    QAction* Configurenumericpuzzle1 = nullptr;
+    QAction* SetbackgroundcolorMenu = nullptr;
+    QAction* SetmusicMenu = nullptr;
+    QAction* MusiconMenu = nullptr;
+    QAction* SoundonMenu = nullptr;
+    QMenu* Help1 = nullptr;
+    QAction* HelpcontentsMenu = nullptr;
+    QAction* VantrelhomepageMenu = nullptr;
+    QAction* SlidorahomepageMenu = nullptr;
+    QAction* FreepicturesMenu = nullptr;
+    QAction* AboutMenu = nullptr;
+
+    QToolButton* ButtonNew = nullptr;
+    QToolButton* ButtonOpenImage = nullptr;
+    QToolButton* ButtonNumeric = nullptr;
+    QToolButton* ButtonOpenGame = nullptr;
+    QToolButton* ButtonSaveGame = nullptr;
+    QToolButton* ButtonBestTimes = nullptr;
+    QToolButton* ButtonCustomPieces = nullptr;
+    QToolButton* ButtonThumbnail = nullptr;
+    QToolButton* ButtonSetMusic = nullptr;
+    QToolButton* ButtonBackground = nullptr;
+
+    // The menu item of a grid code (rows * 10 + columns), or null.
+    QAction* GridItem(int code) const;
+    // Enables or disables the seven commands of a game in progress.
+    void EnableGameCommands(bool enabled);
+    // Sets the client area (status bar included) to the given size.
+    void SetClientSize(int width, int height);
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    bool event(QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    // Fills Picture and OrgPicture; an empty text, or what went wrong.
+    QString ReadPictureData(const QString& name);
+    void BuildMenus();
+    void BuildToolBar();
+    void BuildStatusBar();
+    QToolButton* AddToolButton(const char* name, const QString& hint, int glyph, void (TFormMain::*handler)());
+    void AddToolSeparator();
+
+    BoardArea* Client = nullptr;
+    bool Closed = false;
+    std::optional<QRgb> BackgroundFilled; // colour BackgroundBuffer holds, if current
+};

@@ -1,0 +1,30 @@
+// Commands and operations whose subsystems are not built yet. Each does
+// nothing, so the window and its menus work around them.
+#include "Main.h"
+
+void TFormMain::StartMusic() {}
+void TFormMain::AddRecentPicture(int, const QString&) {}
+void TFormMain::AddRecentGame(int, const QString&) {}
+bool TFormMain::OpenGame(const QString&) { return false; }
+void TFormMain::SavegameMenuClick() {}
+void TFormMain::LoadgameMenuClick() {}
+void TFormMain::BesttimesMenuClick() {}
+void TFormMain::ReadSettings() {}
+void TFormMain::WriteSettings() {}
+void TFormMain::ReopenPictureClick(QObject*) {}
+void TFormMain::ReopenGameClick(QObject*) {}
+void TFormMain::SetThumbnailPicture() {}
+void TFormMain::ShowthumbnailMenuClick() {}
+void TFormMain::CustomMenuClick() {}
+void TFormMain::SetmusicMenuClick() {}
+void TFormMain::MusiconMenuClick() {}
+void TFormMain::SoundonMenuClick() {}
+void TFormMain::HelpcontentsMenuClick() {}
+void TFormMain::VantrelhomepageMenuClick() {}
+void TFormMain::SlidorahomepageMenuClick() {}
+void TFormMain::FreepicturesMenuClick() {}
+void TFormMain::AboutMenuClick() {}
+void TFormMain::FormMouseDown(Qt::MouseButton, Qt::KeyboardModifiers, int, int) {}
+void TFormMain::FormKeyDown(int, Qt::KeyboardModifiers) {}
+void TFormMain::ScrambleMenuClick() {}
+void TFormMain::SlideTiles(int, int) {}

@@ -1,0 +1,29 @@
+// The main window's side of the numeric picture.
+#include "Numeric.h"
+#include "game/Main.h"
+
+void TFormMain::DrawNumericPicture() {
+    const int columns = Puzzle->GetColumns(), rows = Puzzle->GetRows();
+    const int cell = NumericCellSize(Services.screen.PrimarySize(), columns, rows);
+    Picture = DrawNumericCells(columns, rows, cell, NumColor1, NumColor2, NumFont);
+}
+
+void TFormMain::NoimageMenuClick() {
+    if (!QuerySave()) return;
+    GameFileName.reset();
+    OpenPicture(QStringLiteral("Numeric"));
+    UpdateStatusBar();
+}
+
+void TFormMain::Configurenumericpuzzle1Click() {
+    TFormNumeric form(Services.dialogs, this);
+    form.ColorDialog1 = NumColor1;
+    form.ColorDialog2 = NumColor2;
+    form.FontDialog = NumFont;
+    form.FontDialog.Size = 16;
+    if (Services.dialogs.ShowModal(form) != QDialog::Accepted) return;
+    NumColor1 = form.ColorDialog1;
+    NumColor2 = form.ColorDialog2;
+    NumFont = form.FontDialog;
+    if (IsNumericName(PictureName) && QuerySave()) OpenPicture(PictureName);
+}

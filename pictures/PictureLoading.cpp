@@ -1,0 +1,141 @@
+// The picture every game is cut from: reading, preparing, cutting.
+#include "game/Main.h"
+#include "PictureFiles.h"
+
+#include "platform/PixelMemory.h"
+
+#include <QApplication>
+#include <QFrame>
+#include <QStatusBar>
+#include <QTimer>
+#include <QWidget>
+
+namespace {
+
+// The folder part of a path: everything up to its last '\', '/' or ':'.
+QString FolderOf(const QString& path) {
+    const qsizetype end = std::max({path.lastIndexOf(QLatin1Char('\\')), path.lastIndexOf(QLatin1Char('/')),
+                                    path.lastIndexOf(QLatin1Char(':'))});
+    return end < 0 ? QString() : path.left(end + 1);
+}
+
+} // namespace
+
+bool TFormMain::IsNumericName(const std::optional<QString>& name) {
+    return name && name->compare(QLatin1String("Numeric"), Qt::CaseInsensitive) == 0;
+}
+
+bool TFormMain::OpenPicture(std::optional<QString> name) {
+    Timer->stop();
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    const bool ok = LoadPicture(name, true);
+    CreateBuffers();
+    SetThumbnailPicture();
+    QApplication::restoreOverrideCursor();
+    if (ok) {
+        GameStopped = true;
+        StartMusic();
+        if (!IsNumericName(PictureName)) AddRecentPicture(1, *PictureName);
+        const QSize screen = Services.screen.PrimarySize();
+        if (PictureWidth + x() + 25 > screen.width() || PictureHeight + y() + 25 > screen.height()) {
+            const QRect desktop = Services.screen.VirtualDesktop();
+            const QSize outer = frameGeometry().size().expandedTo(size());
+            move(desktop.x() + std::max(0, (desktop.width() - outer.width()) / 2),
+                 desktop.y() + std::max(0, (desktop.height() - outer.height()) / 2));
+        }
+    }
+    // New buffers after a failure must show the background colour too.
+    RedrawBoard();
+    ClientArea()->update();
+    UpdateStatusBar();
+    TrimPixelMemory();
+    return ok;
+}
+
+bool TFormMain::LoadPicture(std::optional<QString> name, bool newGame) {
+    if (name) {
+        ReleasePictures();
+        if (!ReadPicture(*name)) return false;
+        PreparePicture();
+        PictureName = std::move(name);
+    }
+    if (!Picture.isNull()) GameStopped = false;
+    if (!newGame) return true;
+    const bool built = BuildBoard();
+    GameStopped = !built;
+    EnableGameCommands(!Picture.isNull());
+    return built;
+}
+
+QString TFormMain::ReadPictureData(const QString& name) {
+    const QString unable = QStringLiteral("Unable to open %1.").arg(name);
+    if (IsNumericName(name)) {
+        DrawNumericPicture();
+    } else {
+        const qsizetype dot = name.lastIndexOf(QLatin1Char('.'));
+        if (dot < 0) return unable;
+        const bool bitmap = name.mid(dot).compare(QLatin1String(".BMP"), Qt::CaseInsensitive) == 0;
+        Picture = bitmap ? ReadBitmapFile(name) : ReadJpegFile(name);
+    }
+    if (Picture.isNull()) return unable;
+    if (Picture.format() != QImage::Format_RGB888) Picture.convertTo(QImage::Format_RGB888);
+    if (Picture.width() < Puzzle->GetColumns() || Picture.height() < Puzzle->GetRows())
+        return QStringLiteral("The picture %1 is too small to be cut into %2 x %3 pieces.")
+            .arg(name)
+            .arg(Puzzle->GetRows())
+            .arg(Puzzle->GetColumns());
+    OrgPicture = CopyImage(Picture);
+    return OrgPicture.isNull() ? unable : QString();
+}
+
+bool TFormMain::ReadPicture(QString name) {
+    QString problem;
+    try {
+        problem = ReadPictureData(name);
+    } catch (const std::bad_alloc&) {
+        problem = QStringLiteral("Unable to open %1.").arg(name);
+    }
+    if (problem.isEmpty()) return true;
+
+    Picture = QImage();
+    OrgPicture = QImage();
+    SetThumbnailPicture();
+    Services.dialogs.MessageBox(this, problem, MsgIcon::Stop, MsgButtons::Ok);
+    RedrawBoard();
+    ClientArea()->update();
+    PictureName.reset();
+    EnableGameCommands(false);
+    UpdateStatusBar();
+    return false;
+}
+
+void TFormMain::PreparePicture() {
+    PictureWidth = Picture.width();
+    PictureHeight = Picture.height();
+    SetClientSize(PictureWidth + PanelToolbar->width(), PictureHeight + StatusBar->height());
+}
+
+void TFormMain::ReleasePictures() {
+    Picture = QImage();
+    OrgPicture = QImage();
+    GameStopped = true;
+}
+
+bool TFormMain::BuildBoard() {
+    if (Picture.isNull()) return false;
+    Puzzle->CutPicture(Picture, Level);
+    RedrawBoard();
+    ClientArea()->update();
+    return true;
+}
+
+void TFormMain::OpenimageMenuClick() {
+    if (!QuerySave()) return;
+    OpenPictureDialog.initialFolder = IsNumericName(PictureName) || !PictureName ? QString() : FolderOf(*PictureName);
+    const std::optional<QString> chosen = Services.dialogs.OpenFile(this, OpenPictureDialog);
+    if (!chosen) return;
+    AddRecentPicture(1, *chosen);
+    GameFileName.reset();
+    OpenPicture(*chosen);
+    UpdateStatusBar();
+}

@@ -1,0 +1,19 @@
+// Pixel buffers for large images. Big blocks are mapped so the kernel may
+// back them with huge pages (far fewer page faults when a picture of tens of
+// megabytes is filled), and a block released while a picture is replaced is
+// reused by the next image of exactly the same byte size.
+#pragma once
+
+#include <QImage>
+
+// A new image, uninitialised, or a null image when the memory is not there.
+QImage NewImage(int width, int height, QImage::Format format);
+
+// A deep copy of the image in such memory; null when the memory is not there.
+QImage CopyImage(const QImage& image);
+
+// Returns the kept, unused blocks to the system.
+void TrimPixelMemory();
+
+// Bytes currently kept for reuse (for tests).
+size_t SparePixelMemory();

@@ -1,0 +1,21 @@
+// The operating-system services the game uses, handed to the main window
+// at construction: real ones in the program, scripted fakes in tests.
+#pragma once
+
+#include "Clock.h"
+#include "Dialogs.h"
+#include "Screen.h"
+#include "Sound.h"
+
+#include <QString>
+
+struct Platform {
+    IClock& clock;
+    IDialogs& dialogs;
+    IScreen& screen;
+    ISound& sound;
+    QString programFolder; // the program's folder, with a trailing '/'
+};
+
+// The folder of the running executable, with a trailing '/'.
+QString ExecutableFolder();

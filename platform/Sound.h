@@ -1,0 +1,16 @@
+// Fire-and-forget sound effects.
+#pragma once
+
+#include <QString>
+
+class ISound {
+public:
+    virtual ~ISound() = default;
+    // Plays a sound event or a wave file by name; silent when neither exists.
+    virtual void Play(const QString& name) = 0;
+};
+
+class SilentSound final : public ISound {
+public:
+    void Play(const QString&) override {}
+};

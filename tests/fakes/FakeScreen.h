@@ -1,0 +1,15 @@
+// Screen metrics chosen by the test: 1024 x 768 with a 28-pixel task bar.
+#pragma once
+
+#include "platform/Screen.h"
+
+class FakeScreen final : public IScreen {
+public:
+    QSize PrimarySize() override { return primary; }
+    QRect WorkArea() override { return workArea; }
+    QRect VirtualDesktop() override { return desktop; }
+
+    QSize primary{1024, 768};
+    QRect workArea{0, 0, 1024, 740};
+    QRect desktop{0, 0, 1024, 768};
+};

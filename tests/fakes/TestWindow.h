@@ -1,0 +1,38 @@
+// A main window on the scripted platform, with its own program folder.
+#pragma once
+
+#include "FakeClock.h"
+#include "FakeDialogs.h"
+#include "FakeScreen.h"
+#include "FakeSound.h"
+#include "game/Main.h"
+
+#include <QTemporaryDir>
+#include <memory>
+
+struct TestWindow {
+    explicit TestWindow(std::optional<QString> argument = std::nullopt) {
+        folder.setAutoRemove(true);
+        Create(std::move(argument));
+    }
+
+    // A new window on the same platform and folder (a restart).
+    void Create(std::optional<QString> argument = std::nullopt) {
+        form.reset();
+        form = std::make_unique<TFormMain>(platform, std::move(argument));
+    }
+    // Shows the window: the first show opens the first picture.
+    TFormMain& Show() {
+        form->show();
+        return *form;
+    }
+    QString Path(const QString& name) const { return folder.filePath(name); }
+
+    QTemporaryDir folder;
+    FakeClock clock;
+    FakeDialogs dialogs;
+    FakeScreen screen;
+    FakeSound sound;
+    Platform platform{clock, dialogs, screen, sound, folder.path() + QLatin1Char('/')};
+    std::unique_ptr<TFormMain> form;
+};

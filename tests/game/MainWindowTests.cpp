@@ -1,0 +1,229 @@
+#include "fakes/TestWindow.h"
+
+#include <QAction>
+#include <QFrame>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QStatusBar>
+#include <QTimer>
+#include <QToolButton>
+#include <gtest/gtest.h>
+
+namespace {
+
+struct MenuRow {
+    const char* name;
+    const char* caption;
+    const char* shortcut;
+    int tag; // -1: none
+};
+
+// Every menu in order; "-" rows are separators.
+const std::pair<const char*, std::vector<MenuRow>> Menus[] = {
+    {"&Game",
+     {{"ScrambleMenu", "&Scramble", "F2", -1},
+      {"UnscrambleMenu", "&New game", "F3", -1},
+      {"N1", "-", "", -1},
+      {"OpenimageMenu", "&Open image...", "Ctrl+O", -1},
+      {"NoimageMenu", "N&umeric puzzle (no image)", "Ctrl+N", -1},
+      {"LoadgameMenu", "&Load game...", "Ctrl+L", -1},
+      {"", "&Reopen", "", -1},
+      {"N14", "-", "", -1},
+      {"SavegameMenu", "S&ave game...", "Ctrl+S", -1},
+      {"N15", "-", "", -1},
+      {"BesttimesMenu", "&Best times...", "", -1},
+      {"N3", "-", "", -1},
+      {"Exit1", "E&xit", "", -1}}},
+    {"&Level",
+     {{"BeginnerMenu", "&Beginner", "", 1},
+      {"IntermediateMenu", "&Intermediate", "", 2},
+      {"AdvancedMenu", "&Advanced", "", 3}}},
+    {"&Pieces",
+     {{"N3x3Menu", "&A - 3 x 3 pieces", "", 33},
+      {"N4x3Menu", "&B - 4 x 3 pieces", "", 43},
+      {"N5x3Menu", "&C - 5 x 3 pieces", "", 53},
+      {"N6", "-", "", -1},
+      {"N3x4Menu", "&D - 3 x 4 pieces", "", 34},
+      {"N4x4Menu", "&E - 4 x 4 pieces", "", 44},
+      {"N5x4Menu", "&F - 5 x 4 pieces", "", 54},
+      {"N7", "-", "", -1},
+      {"N3x5Menu", "&G - 3 x 5 pieces", "", 35},
+      {"N4x5Menu", "&H - 4 x 5 pieces", "", 45},
+      {"N5x5Menu", "&I - 5 x 5 pieces", "", 55},
+      {"N9", "-", "", -1},
+      {"CustomMenu", "C&ustom....", "", 0}}},
+    {"&Options",
+     {{"ShowthumbnailMenu", "Show &thumbnail", "", -1},
+      {"N10", "-", "", -1},
+      {"Configurenumericpuzzle1", "&Configure numeric puzzle...", "", -1},
+      {"SetbackgroundcolorMenu", "Set &background color...", "", -1},
+      {"N11", "-", "", -1},
+      {"SetmusicMenu", "Set &music...", "", -1},
+      {"MusiconMenu", "Mu&sic on", "", -1},
+      {"SoundonMenu", "So&und on", "", -1}}},
+    {"&Help",
+     {{"HelpcontentsMenu", "Help &contents", "F1", -1},
+      {"N12", "-", "", -1},
+      {"VantrelhomepageMenu", "Vantrel &home page", "", -1},
+      {"SlidorahomepageMenu", "&Slidora home page", "", -1},
+      {"FreepicturesMenu", "&Free pictures", "", -1},
+      {"N13", "-", "", -1},
+      {"AboutMenu", "&About", "", -1}}},
+};
+
+} // namespace
+
+TEST(MainWindow, MenuBarHasEveryItemInOrder) {
+    TestWindow w;
+    const QList<QAction*> top = w.form->menuBar()->actions();
+    ASSERT_EQ(top.size(), 5);
+    for (int m = 0; m < 5; ++m) {
+        EXPECT_EQ(top[m]->text(), QLatin1String(Menus[m].first));
+        const QList<QAction*> items = top[m]->menu()->actions();
+        const std::vector<MenuRow>& rows = Menus[m].second;
+        ASSERT_EQ(items.size(), qsizetype(rows.size())) << Menus[m].first;
+        for (size_t i = 0; i < rows.size(); ++i) {
+            QAction* item = items[qsizetype(i)];
+            const MenuRow& row = rows[i];
+            SCOPED_TRACE(row.caption);
+            if (QLatin1String(row.caption) == QLatin1String("-")) {
+                EXPECT_TRUE(item->isSeparator());
+            } else {
+                EXPECT_EQ(item->text(), QLatin1String(row.caption));
+                EXPECT_EQ(item->shortcut().toString(), QLatin1String(row.shortcut));
+            }
+            if (*row.name) {
+                EXPECT_EQ(item->objectName(), QLatin1String(row.name));
+            }
+            if (row.tag >= 0) {
+                EXPECT_EQ(item->data().toInt(), row.tag);
+            }
+        }
+    }
+    EXPECT_FALSE(w.form->ReopenMenu->isEnabled()) << "Reopen starts disabled";
+}
+
+TEST(MainWindow, ToolBarHasTenGlyphButtonsWithHints) {
+    TestWindow w;
+    TFormMain& f = w.Show();
+    EXPECT_EQ(f.PanelToolbar->width(), 33);
+    const std::pair<QToolButton*, const char*> buttons[] = {
+        {f.ButtonNew, "New game"},          {f.ButtonOpenImage, "Open image"},
+        {f.ButtonNumeric, "Numeric puzzle"}, {f.ButtonOpenGame, "Load game"},
+        {f.ButtonSaveGame, "Save game"},     {f.ButtonBestTimes, "Best times"},
+        {f.ButtonCustomPieces, "Custom pieces"}, {f.ButtonThumbnail, "Show thumbnail"},
+        {f.ButtonSetMusic, "Set music"},     {f.ButtonBackground, "Set background color"}};
+    int previousTop = -1;
+    for (const auto& [button, hint] : buttons) {
+        EXPECT_EQ(button->toolTip(), QLatin1String(hint));
+        EXPECT_EQ(button->size(), QSize(31, 30));
+        EXPECT_FALSE(button->icon().pixmap(20, 20).isNull()) << hint;
+        EXPECT_GT(button->y(), previousTop) << "top to bottom";
+        previousTop = button->y();
+    }
+    // Separators are 8-pixel gaps: between Numeric and Load game there is none.
+    EXPECT_EQ(f.ButtonOpenGame->y() - f.ButtonNumeric->y(), 30);
+    EXPECT_EQ(f.ButtonSaveGame->y() - f.ButtonOpenGame->y(), 38);
+    // Each glyph is its own drawing.
+    const QImage first = f.ButtonNew->icon().pixmap(20, 20).toImage();
+    for (const auto& [button, hint] : buttons) {
+        if (button != f.ButtonNew) {
+            EXPECT_NE(button->icon().pixmap(20, 20).toImage(), first) << hint;
+        }
+    }
+}
+
+TEST(MainWindow, StatusBarHasThreePanelsAndTheTimerTicks) {
+    TestWindow w;
+    TFormMain& f = *w.form;
+    EXPECT_EQ(f.StatusBar->height(), 19);
+    for (int i = 0; i < 3; ++i) EXPECT_EQ(f.StatusPanels[size_t(i)]->x(), i * 200);
+    EXPECT_EQ(f.Timer->interval(), 250);
+    EXPECT_TRUE(f.Timer->isActive());
+    EXPECT_EQ(f.windowTitle(), QStringLiteral("Slidora"));
+}
+
+TEST(MainWindow, ConstructionDefaults) {
+    TestWindow w;
+    TFormMain& f = *w.form;
+    EXPECT_TRUE(f.GameStopped);
+    EXPECT_EQ(f.Level, 3);
+    EXPECT_EQ(f.BackgroundColor, 0x000080u);
+    EXPECT_EQ(f.NumColor1, 0xC0C0C0u);
+    EXPECT_EQ(f.NumColor2, 0x808080u);
+    EXPECT_EQ(f.Puzzle->GetColumns(), 3);
+    EXPECT_EQ(f.Puzzle->GetRows(), 3);
+    EXPECT_EQ(f.StartTick, w.clock.now);
+    EXPECT_EQ(f.ClientSize(), QSize(688, 434));
+    EXPECT_TRUE(QDir(w.Path(QStringLiteral("Scores"))).exists());
+    EXPECT_EQ(QDir::currentPath() + QLatin1Char('/'), w.platform.programFolder);
+    for (QAction* item : f.RecentPictureItems) ASSERT_NE(item, nullptr);
+    EXPECT_EQ(f.RecentGameItems[3]->data().toInt(), 3);
+}
+
+TEST(Startup, WithoutArgumentShowsTheNumericPuzzleUnscrambled) {
+    TestWindow w;
+    TFormMain& f = w.Show();
+    EXPECT_EQ(f.PictureName, QStringLiteral("Numeric"));
+    EXPECT_FALSE(f.Picture.isNull());
+    EXPECT_TRUE(f.GameStopped);
+    EXPECT_TRUE(f.Puzzle->IsSolved());
+    EXPECT_TRUE(w.dialogs.messages.empty());
+    EXPECT_TRUE(f.ScrambleMenu->isEnabled());
+}
+
+TEST(Startup, ArgumentWithoutDotOpensNothing) {
+    TestWindow w(QStringLiteral("no-extension"));
+    TFormMain& f = w.Show();
+    EXPECT_FALSE(f.PictureName);
+    EXPECT_TRUE(f.Picture.isNull());
+    EXPECT_TRUE(w.dialogs.messages.empty()) << "nothing is opened, so nothing fails";
+    // The buffers cover the work area right of the tool bar.
+    EXPECT_EQ(f.BackBuffer.size(), QSize(992, 740));
+    EXPECT_EQ(f.BackgroundBuffer.size(), QSize(992, 740));
+}
+
+TEST(Startup, DotOnlyInAFolderNameIsTakenAsAPicture) {
+    TestWindow w(QStringLiteral("/tmp/photos.2001/beach"));
+    w.Show();
+    ASSERT_EQ(w.dialogs.messages.size(), 1u);
+    EXPECT_EQ(w.dialogs.messages[0].text, QStringLiteral("Unable to open /tmp/photos.2001/beach."));
+}
+
+TEST(Startup, SecondShowDoesNotRepeatTheFirstShowWork) {
+    TestWindow w;
+    TFormMain& f = w.Show();
+    f.SetBackgroundColor(0x00FF00);
+    f.Puzzle->Shuffle();
+    const QImage buffer = f.BackBuffer.copy();
+    f.hide();
+    f.show();
+    EXPECT_EQ(f.BackBuffer, buffer) << "no new picture was opened";
+    EXPECT_FALSE(f.FirstShow);
+}
+
+TEST(Closing, ExitClosesWhenNoGameRuns) {
+    TestWindow w;
+    TFormMain& f = w.Show();
+    f.Exit1Click();
+    EXPECT_FALSE(f.isVisible());
+    EXPECT_TRUE(w.dialogs.messages.empty());
+    EXPECT_EQ(f.RecentPictureItems[0], nullptr) << "the recent items are released on close";
+}
+
+TEST(Closing, RunningGameAsksAndCancelKeepsTheWindowOpen) {
+    TestWindow w;
+    TFormMain& f = w.Show();
+    f.GameStopped = false;
+    w.dialogs.answers = {MsgResult::Cancel};
+    f.close();
+    EXPECT_TRUE(f.isVisible());
+    ASSERT_EQ(w.dialogs.messages.size(), 1u);
+    EXPECT_EQ(w.dialogs.messages[0].text, QStringLiteral("Do you want to save the game?"));
+    EXPECT_EQ(w.dialogs.messages[0].buttons, MsgButtons::YesNoCancel);
+    EXPECT_EQ(w.dialogs.messages[0].icon, MsgIcon::Question);
+    w.dialogs.answers = {MsgResult::No};
+    f.close();
+    EXPECT_FALSE(f.isVisible());
+}

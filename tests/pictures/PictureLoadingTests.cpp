@@ -1,0 +1,208 @@
+#include "PictureMaker.h"
+#include "fakes/TestWindow.h"
+#include "pictures/PictureFiles.h"
+#include "platform/WinColor.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QToolButton>
+#include <gtest/gtest.h>
+
+namespace {
+
+class PictureLoading : public testing::Test {
+protected:
+    void SetUp() override { w.Show(); }
+    TFormMain& f() { return *w.form; }
+    QString Jpeg(const QString& name, int width, int height) {
+        const QString path = w.Path(name);
+        EXPECT_TRUE(WriteJpeg(path, PatternImage(width, height)));
+        return path;
+    }
+    bool CommandsEnabled() {
+        const bool items = f().SavegameMenu->isEnabled() && f().ScrambleMenu->isEnabled() &&
+                           f().UnscrambleMenu->isEnabled() && f().BesttimesMenu->isEnabled();
+        const bool buttons =
+            f().ButtonNew->isEnabled() && f().ButtonSaveGame->isEnabled() && f().ButtonBestTimes->isEnabled();
+        EXPECT_EQ(items, buttons);
+        return items;
+    }
+    QString LastMessage() { return w.dialogs.messages.empty() ? QString() : w.dialogs.messages.back().text; }
+
+    TestWindow w;
+};
+
+} // namespace
+
+TEST_F(PictureLoading, APictureSizesTheBoardAndTheWindow) {
+    const QString path = Jpeg(QStringLiteral("beach.jpg"), 640, 480);
+    ASSERT_TRUE(f().OpenPicture(path));
+    EXPECT_EQ(f().PictureName, path);
+    EXPECT_EQ(f().PictureWidth, 640);
+    EXPECT_EQ(f().PictureHeight, 480);
+    EXPECT_EQ(f().BackBuffer.size(), QSize(640, 480));
+    EXPECT_EQ(f().BackgroundBuffer.size(), QSize(640, 480));
+    EXPECT_EQ(f().ClientSize(), QSize(673, 499));
+    EXPECT_EQ(f().ClientArea()->size(), QSize(673, 480));
+    EXPECT_TRUE(f().GameStopped);
+    EXPECT_TRUE(f().Puzzle->IsSolved());
+    EXPECT_TRUE(CommandsEnabled());
+    EXPECT_EQ(f().StatusPanels[2]->text(), path);
+    // OrgPicture is the picture as read, Picture carries the cut's edges.
+    EXPECT_EQ(f().OrgPicture, ReadJpegFile(path));
+    EXPECT_NE(f().Picture, f().OrgPicture);
+}
+
+TEST_F(PictureLoading, TheWindowShowsTheBoardRightOfTheToolBar) {
+    const QString path = Jpeg(QStringLiteral("grid.jpg"), 301, 200); // one spare pixel column
+    f().SetBackgroundColor(0x00FF00); // green
+    ASSERT_TRUE(f().OpenPicture(path));
+    const QImage shown = f().ClientArea()->grab().toImage();
+    const TTombol& first = f().Puzzle->GetTile(0, 0);
+    ASSERT_TRUE(first.GetVisible());
+    EXPECT_EQ(shown.pixel(33 + 50, 30), f().Picture.pixel(50, 30));
+    // The blank slot and the spare column show the background colour.
+    const TRect blank = f().Puzzle->GetTile(f().Puzzle->GetBlankRow(), f().Puzzle->GetBlankColumn()).GetDestRect();
+    EXPECT_EQ(shown.pixel(33 + blank.Left + 5, blank.Top + 5), qRgb(0, 255, 0));
+    EXPECT_EQ(shown.pixel(33 + 300, 10), qRgb(0, 255, 0));
+    EXPECT_EQ(f().BackgroundBuffer.pixel(10, 10), qRgb(0, 255, 0));
+}
+
+TEST_F(PictureLoading, FailureLeavesNoPictureAndDisablesTheGameCommands) {
+    ASSERT_TRUE(f().OpenPicture(Jpeg(QStringLiteral("ok.jpg"), 120, 90)));
+    const QSize before = f().ClientSize();
+    const QString missing = w.Path(QStringLiteral("missing.jpg"));
+    EXPECT_FALSE(f().OpenPicture(missing));
+    ASSERT_EQ(w.dialogs.messages.size(), 1u);
+    EXPECT_EQ(LastMessage(), QStringLiteral("Unable to open %1.").arg(missing));
+    EXPECT_EQ(w.dialogs.messages[0].icon, MsgIcon::Stop);
+    EXPECT_EQ(w.dialogs.messages[0].buttons, MsgButtons::Ok);
+    EXPECT_TRUE(f().Picture.isNull());
+    EXPECT_TRUE(f().OrgPicture.isNull());
+    EXPECT_FALSE(f().PictureName);
+    EXPECT_FALSE(CommandsEnabled());
+    EXPECT_EQ(f().StatusPanels[2]->text(), QStringLiteral(" "));
+    EXPECT_EQ(f().ClientSize(), before) << "a failed load keeps the window size";
+    EXPECT_EQ(f().BackBuffer.pixel(5, 5), ToQRgb(f().BackgroundColor));
+
+    // Reloading the current picture now has nothing to load and says nothing.
+    f().UnscrambleMenuClick();
+    f().BeginnerMenuClick(f().BeginnerMenu);
+    f().N3x3MenuClick(f().GridItem(44));
+    EXPECT_EQ(w.dialogs.messages.size(), 1u);
+    EXPECT_FALSE(CommandsEnabled());
+    EXPECT_EQ(f().Level, 1);
+    EXPECT_EQ(f().Puzzle->GetColumns(), 4);
+}
+
+TEST_F(PictureLoading, BadFilesAreReportedWithTheirName) {
+    ASSERT_TRUE(WriteBytes(w.Path(QStringLiteral("empty.jpg")), {}));
+    QImage png(20, 20, QImage::Format_RGB32);
+    png.fill(Qt::blue);
+    png.save(w.Path(QStringLiteral("png.jpg")), "PNG");
+    WriteBytes(w.Path(QStringLiteral("text.bmp")), "hello");
+    WriteBytes(w.Path(QStringLiteral("huge.jpg")),
+               WithClaimedSize(ReadBytes(Jpeg(QStringLiteral("small.jpg"), 32, 32)), 60000, 60000));
+    RunTool(QStringLiteral("convert"), {w.Path(QStringLiteral("small.jpg")), QStringLiteral("-colorspace"),
+                                        QStringLiteral("CMYK"), w.Path(QStringLiteral("cmyk.jpg"))});
+    for (const char* name : {"empty.jpg", "png.jpg", "text.bmp", "huge.jpg", "cmyk.jpg", "nodot"}) {
+        const QString path = w.Path(QLatin1String(name));
+        w.dialogs.messages.clear();
+        EXPECT_FALSE(f().OpenPicture(path)) << name;
+        ASSERT_EQ(w.dialogs.messages.size(), 1u) << name;
+        EXPECT_EQ(LastMessage(), QStringLiteral("Unable to open %1.").arg(path));
+        EXPECT_TRUE(f().Picture.isNull());
+    }
+}
+
+TEST_F(PictureLoading, ExtensionDecidesTheReader) {
+    const QImage image = PatternImage(90, 60);
+    image.save(w.Path(QStringLiteral("a.Bmp")), "BMP");
+    image.save(w.Path(QStringLiteral("b.BMP")), "BMP");
+    WriteJpeg(w.Path(QStringLiteral("c.jpe")), image);
+    WriteJpeg(w.Path(QStringLiteral("d.JPG")), image);
+    WriteJpeg(w.Path(QStringLiteral("e.jfif")), image);
+    for (const char* name : {"a.Bmp", "b.BMP", "c.jpe", "d.JPG", "e.jfif"})
+        EXPECT_TRUE(f().OpenPicture(w.Path(QLatin1String(name)))) << name;
+    // A bitmap named as a JPEG is read as JPEG and fails.
+    image.save(w.Path(QStringLiteral("bitmap.jpg")), "BMP");
+    EXPECT_FALSE(f().OpenPicture(w.Path(QStringLiteral("bitmap.jpg"))));
+}
+
+TEST_F(PictureLoading, NumericNameInAnyCaseKeepsItsCase) {
+    for (const char* name : {"numeric", "NUMERIC", "Numeric"}) {
+        ASSERT_TRUE(f().OpenPicture(QLatin1String(name)));
+        EXPECT_EQ(f().PictureName, QLatin1String(name));
+        EXPECT_EQ(f().Picture.width(), 3 * 128) << "the numeric picture at 3 x 3 on 1024 x 768";
+    }
+}
+
+TEST_F(PictureLoading, NewGameReadsThePictureAgainAndCutsOnce) {
+    f().SetLevel(1); // no stones, fixed blank: the same cut every time
+    const QString path = Jpeg(QStringLiteral("again.jpg"), 200, 150);
+    ASSERT_TRUE(f().OpenPicture(path));
+    const QImage firstCut = f().Picture.copy();
+    f().GameStopped = false;
+    f().UnscrambleMenuClick();
+    EXPECT_TRUE(f().GameStopped);
+    EXPECT_EQ(f().PictureName, path);
+    EXPECT_EQ(f().Picture, firstCut) << "read again and cut once, never cut twice";
+}
+
+TEST_F(PictureLoading, PictureSmallerThanTheGridIsRefusedClearly) {
+    const QString path = Jpeg(QStringLiteral("tiny.jpg"), 12, 12);
+    f().Puzzle->SetSize(20, 20);
+    EXPECT_FALSE(f().OpenPicture(path));
+    EXPECT_EQ(LastMessage(), QStringLiteral("The picture %1 is too small to be cut into 20 x 20 pieces.").arg(path));
+    EXPECT_TRUE(f().Picture.isNull());
+    f().Puzzle->SetSize(4, 4);
+    EXPECT_TRUE(f().OpenPicture(path)) << "3-pixel tiles are small but playable";
+}
+
+TEST_F(PictureLoading, APictureLargerThanTheScreenCentresTheWindowOnTheDesktop) {
+    w.screen.desktop = QRect(0, 0, 2048, 768);
+    ASSERT_TRUE(f().OpenPicture(Jpeg(QStringLiteral("wide.jpg"), 1500, 900)));
+    EXPECT_EQ(f().x(), (2048 - f().frameGeometry().width()) / 2);
+    EXPECT_EQ(f().y(), 0) << "taller than the desktop: at its top edge";
+}
+
+TEST_F(PictureLoading, OpenImageCommandUsesTheDialogAndItsFolder) {
+    const QString path = Jpeg(QStringLiteral("chosen.jpg"), 100, 80);
+    w.dialogs.files = {QStringList{path}};
+    f().OpenimageMenuClick();
+    ASSERT_EQ(w.dialogs.fileDialogs.size(), 1u);
+    const FileDialogOptions& shown = w.dialogs.fileDialogs[0];
+    EXPECT_EQ(shown.title, QStringLiteral("Open Image"));
+    EXPECT_EQ(shown.defaultExtension, QStringLiteral("jpg"));
+    EXPECT_EQ(shown.filter, QStringLiteral("All (*.jpg;*.jpeg;*.bmp)|*.jpg;*.jpeg;*.bmp|JPEG Image File (*.jpg)|*.jpg|"
+                                           "JPEG Image File (*.jpeg)|*.jpeg|Bitmaps (*.bmp)|*.bmp"));
+    EXPECT_TRUE(shown.mustExist);
+    EXPECT_TRUE(shown.initialFolder.isEmpty()) << "the numeric picture has no folder";
+    EXPECT_EQ(f().PictureName, path);
+
+    // The next time the dialog starts in the picture's folder; Cancel changes nothing.
+    f().OpenimageMenuClick();
+    EXPECT_EQ(w.dialogs.fileDialogs[1].initialFolder, w.platform.programFolder);
+    EXPECT_EQ(f().PictureName, path);
+}
+
+TEST_F(PictureLoading, OpenImageAsksBeforeThrowingARunningGameAway) {
+    f().GameStopped = false;
+    w.dialogs.answers = {MsgResult::Cancel};
+    f().OpenimageMenuClick();
+    EXPECT_TRUE(w.dialogs.fileDialogs.empty()) << "cancelled before the file dialog";
+    EXPECT_FALSE(f().GameStopped);
+}
+
+TEST_F(PictureLoading, BackgroundColourCommand) {
+    w.dialogs.colors = {std::nullopt, 0x00FFFF};
+    f().SetbackgroundcolorMenuClick();
+    EXPECT_EQ(w.dialogs.colorRequests.at(0), 0x000080u);
+    EXPECT_EQ(f().BackgroundColor, 0x000080u) << "cancel changes nothing";
+    f().GameStopped = false;
+    f().SetbackgroundcolorMenuClick();
+    EXPECT_EQ(f().BackgroundColor, 0x00FFFFu);
+    const TRect blank = f().Puzzle->GetTile(f().Puzzle->GetBlankRow(), f().Puzzle->GetBlankColumn()).GetDestRect();
+    EXPECT_EQ(f().BackBuffer.pixel(blank.Left + 3, blank.Top + 3), qRgb(255, 255, 0)) << "0x00FFFF is yellow";
+    EXPECT_FALSE(f().GameStopped) << "the game goes on";
+}
