@@ -21,7 +21,7 @@ public:
     void ReportRuns(const std::vector<Run>& runs) override {
         for (const Run& run : runs)
             if (run.run_type == Run::RT_Iteration || run.aggregate_name == "mean")
-                times[run.run_name.function_name] = run.GetAdjustedRealTime() * Scale(run.time_unit);
+                times[run.run_name.function_name + (run.run_name.args.empty() ? "" : "/" + run.run_name.args)] = run.GetAdjustedRealTime() * Scale(run.time_unit);
         ConsoleReporter::ReportRuns(runs);
     }
     std::map<std::string, double> times; // nanoseconds

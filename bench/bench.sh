@@ -1,11 +1,14 @@
 #!/usr/bin/env bash
-# Builds the Release benchmarks and prints their figures and ratios.
+# Builds the Release benchmarks and prints their figures and ratios, then the
+# program's peak memory with a large picture open.
 set -uo pipefail
 cd "$(dirname "$0")/.."
 scripts/build.sh >/dev/null
 status=0
 for program in build/bench/*_bench; do
   echo "== $(basename "$program")"
-  "$program" --benchmark_color=false "$@" || status=1
+  "$program" --benchmark_color=false "$@" 2>&1 | grep -v propagateSizeHints || status=1
 done
+echo "== memory"
+bench/memory.sh build/bin/slidora || status=1
 exit $status

@@ -210,6 +210,8 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
+    // The part of the back buffer that the visible tiles cover.
+    QRegion TileArea() const;
     // Fills Picture and OrgPicture; an empty text, or what went wrong.
     QString ReadPictureData(const QString& name);
     void BuildMenus();

@@ -13,10 +13,12 @@
 namespace {
 
 // A buffer of the size asked for, reusing the old one when it already fits.
-void Recreate(QImage& buffer, QSize size) {
-    if (!buffer.isNull() && buffer.size() == size) return;
+// Returns whether a new one was made.
+bool Recreate(QImage& buffer, QSize size) {
+    if (!buffer.isNull() && buffer.size() == size) return false;
     buffer = QImage();
     buffer = NewImage(size.width(), size.height(), QImage::Format_RGB32);
+    return true;
 }
 
 } // namespace
@@ -25,9 +27,8 @@ void TFormMain::CreateBuffers() {
     const QRect workArea = Services.screen.WorkArea();
     const QSize size = Picture.isNull() ? QSize(workArea.width() - PanelToolbar->width() + 1, workArea.height())
                                         : Picture.size();
-    Recreate(BackgroundBuffer, size);
+    if (Recreate(BackgroundBuffer, size)) BackgroundFilled.reset();
     Recreate(BackBuffer, size);
-    BackgroundFilled.reset();
 }
 
 void TFormMain::RedrawBoard() {
@@ -38,9 +39,30 @@ void TFormMain::RedrawBoard() {
         BackgroundBuffer.fill(color);
         BackgroundFilled = color;
     }
-    BackBuffer.fill(color);
+    // Only what no tile covers needs the colour; the tiles are drawn over the rest.
     QPainter canvas(&BackBuffer);
+    canvas.setCompositionMode(QPainter::CompositionMode_Source);
+    for (const QRect& uncovered : QRegion(BackBuffer.rect()) - TileArea())
+        canvas.fillRect(uncovered, QColor::fromRgb(color));
+    canvas.setCompositionMode(QPainter::CompositionMode_SourceOver);
     Puzzle->DrawTiles(canvas, Picture.isNull() ? nullptr : &Picture);
+}
+
+QRegion TFormMain::TileArea() const {
+    if (Picture.isNull()) return QRegion();
+    QRegion covered;
+    for (int r = 0; r < Puzzle->GetRows(); ++r) {
+        for (int c = 0; c < Puzzle->GetColumns(); ++c) {
+            const TTombol& tile = Puzzle->GetTile(r, c);
+            const TRect d = tile.GetDestRect(), s = tile.GetSourceRect();
+            // Only a tile that fills its whole cell from inside the picture covers it.
+            const QRect source(s.Left, s.Top, s.Width(), s.Height());
+            if (tile.GetVisible() && d.Width() == s.Width() && d.Height() == s.Height() &&
+                Picture.rect().contains(source))
+                covered += QRect(d.Left, d.Top, d.Width(), d.Height());
+        }
+    }
+    return covered;
 }
 
 void TFormMain::SetBackgroundColor(uint32_t color) {

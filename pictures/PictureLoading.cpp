@@ -43,10 +43,11 @@ bool TFormMain::OpenPicture(std::optional<QString> name) {
             move(desktop.x() + std::max(0, (desktop.width() - outer.width()) / 2),
                  desktop.y() + std::max(0, (desktop.height() - outer.height()) / 2));
         }
+    } else {
+        // The new, empty buffers show the background colour.
+        RedrawBoard();
+        ClientArea()->update();
     }
-    // New buffers after a failure must show the background colour too.
-    RedrawBoard();
-    ClientArea()->update();
     UpdateStatusBar();
     TrimPixelMemory();
     return ok;
@@ -124,6 +125,7 @@ void TFormMain::ReleasePictures() {
 bool TFormMain::BuildBoard() {
     if (Picture.isNull()) return false;
     Puzzle->CutPicture(Picture, Level);
+    CreateBuffers(); // sized to the new picture before they are drawn
     RedrawBoard();
     ClientArea()->update();
     return true;
