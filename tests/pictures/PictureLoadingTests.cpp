@@ -55,6 +55,7 @@ TEST_F(PictureLoading, APictureSizesTheBoardAndTheWindow) {
 
 TEST_F(PictureLoading, TheWindowShowsTheBoardRightOfTheToolBar) {
     const QString path = Jpeg(QStringLiteral("grid.jpg"), 301, 200); // one spare pixel column
+    f().SetLevel(1); // the first tile is a piece, never the blank
     f().SetBackgroundColor(0x00FF00); // green
     ASSERT_TRUE(f().OpenPicture(path));
     const QImage shown = f().ClientArea()->grab().toImage();
