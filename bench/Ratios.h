@@ -51,6 +51,7 @@ inline int RunWithRatios(int argc, char** argv, const std::vector<Ratio>& ratios
         std::printf("%-58s %8.3fms %8.3fms %8.3f %7s%.2f %s\n", r.label.c_str(), a->second / 1e6, b->second / 1e6,
                     value, "<=", r.target, value <= r.target ? "met" : "MISSED");
     }
+    std::fflush(stdout);
     benchmark::Shutdown();
     return allMet ? 0 : 1;
 }

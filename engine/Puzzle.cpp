@@ -7,6 +7,11 @@
 #include <algorithm>
 #include <cstdlib>
 #include <cstring>
+#include <utility>
+
+static QRect ToQRect(const TRect& r) {
+    return QRect(r.Left, r.Top, r.Width(), r.Height());
+}
 
 // ---------------------------------------------------------------- TTombol
 
@@ -32,19 +37,24 @@ void TTombol::SetDestBounds(int left, int top, int width, int height) {
     DestRect = TRect{left, top, left + width, top + height};
 }
 
-static QRect ToQRect(const TRect& r) {
-    return QRect(r.Left, r.Top, r.Width(), r.Height());
+void TTombol::Draw(QPainter& canvas, const QImage* picture) const {
+    DrawTileGroup(canvas, picture, {this});
 }
 
-void TTombol::Draw(QPainter& canvas, const QImage* picture) const {
-    if (!picture || !Visible) return;
-    const QRect dest = ToQRect(DestRect), source = ToQRect(SourceRect);
-    if (dest.isEmpty() || source.isEmpty()) return;
+void DrawTileGroup(QPainter& canvas, const QImage* picture, const std::vector<const TTombol*>& tiles, QPoint shift) {
+    if (!picture) return;
     QPoint offset;
-    if (QImage* target = DirectTarget(canvas, offset); target && dest.size() == source.size())
-        BlitRect(*picture, source, *target, dest.topLeft() + offset);
-    else
-        canvas.drawImage(dest, *picture, source);
+    QImage* target = DirectTarget(canvas, offset);
+    std::vector<TileCopy> copies;
+    for (const TTombol* tile : tiles) {
+        const QRect dest = ToQRect(tile->GetDestRect()).translated(shift), source = ToQRect(tile->GetSourceRect());
+        if (!tile->GetVisible() || dest.isEmpty() || source.isEmpty()) continue;
+        if (target && dest.size() == source.size())
+            copies.push_back({source, dest.topLeft() + offset});
+        else
+            canvas.drawImage(dest, *picture, source);
+    }
+    if (target) BlitTiles(*picture, copies, *target);
 }
 
 // ---------------------------------------------------------------- helpers
@@ -334,27 +344,16 @@ bool TPuzzle::IsRegularGrid() const {
 }
 
 void TPuzzle::DrawTiles(QPainter& canvas, const QImage* picture) const {
-    if (!picture) return;
-    QPoint offset;
-    QImage* target = DirectTarget(canvas, offset);
-    if (!target || !IsRegularGrid()) {
-        for (int r = 0; r < Rows; ++r)
-            for (int c = 0; c < Columns; ++c) GetTile(r, c).Draw(canvas, picture);
-        return;
-    }
-    // The same pixels as drawing slot after slot, copied row by row across
-    // the board, which keeps memory access sequential on large pictures.
-    const int height = GetTile(0, 0).GetDestRect().Height();
+    const bool rowsApart = IsRegularGrid();
+    std::vector<const TTombol*> group;
     for (int r = 0; r < Rows; ++r) {
-        for (int y = 0; y < height; ++y) {
-            for (int c = 0; c < Columns; ++c) {
-                const TTombol& tile = GetTile(r, c);
-                if (!tile.GetVisible()) continue;
-                const TRect source = tile.GetSourceRect(), dest = tile.GetDestRect();
-                BlitRect(*picture, QRect(source.Left, source.Top + y, source.Width(), 1), *target,
-                         QPoint(dest.Left, dest.Top + y) + offset);
-            }
+        for (int c = 0; c < Columns; ++c) {
+            group.push_back(&GetTile(r, c));
+            // Cells of a regular grid never overlap: a board row can be
+            // copied as one group. Otherwise keep the order slot by slot.
+            if (!rowsApart) DrawTileGroup(canvas, picture, std::exchange(group, {}));
         }
+        DrawTileGroup(canvas, picture, std::exchange(group, {}));
     }
 }
 

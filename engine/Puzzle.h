@@ -2,6 +2,7 @@
 // tiles, stones and bevels, the elementary moves, shuffle and solved test.
 #pragma once
 
+#include <QPoint>
 #include <cstdint>
 #include <vector>
 
@@ -120,6 +121,12 @@ private:
     int32_t Rows;
     uint8_t Flag;
 };
+
+// Draws the tiles as TTombol::Draw does, each moved by `shift`, as one group:
+// tiles side by side are copied row by row across the group. Their places
+// must not overlap.
+void DrawTileGroup(QPainter& canvas, const QImage* picture, const std::vector<const TTombol*>& tiles,
+                   QPoint shift = QPoint());
 
 // std::rand() % n, or 0 for n == 0.
 int Random(int n);

@@ -76,3 +76,15 @@ void BlitRect(const QImage& picture, QRect source, QImage& target, QPoint at) {
     for (int y = 0; y < dest.height(); ++y, in += sourceStride, out += targetStride)
         ConvertRow(in, reinterpret_cast<uint32_t*>(out), dest.width());
 }
+
+void BlitTiles(const QImage& picture, const std::vector<TileCopy>& tiles, QImage& target) {
+    int height = 0;
+    for (const TileCopy& tile : tiles) height = std::max(height, tile.source.height());
+    for (int y = 0; y < height; ++y) {
+        for (const TileCopy& tile : tiles) {
+            if (y < tile.source.height())
+                BlitRect(picture, QRect(tile.source.left(), tile.source.top() + y, tile.source.width(), 1), target,
+                         tile.at + QPoint(0, y));
+        }
+    }
+}

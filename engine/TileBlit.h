@@ -4,6 +4,7 @@
 
 #include <QImage>
 #include <QRect>
+#include <vector>
 
 class QPainter;
 
@@ -17,3 +18,13 @@ void ConvertRow(const uchar* source, uint32_t* target, int count);
 
 // Copies source (in picture pixels) to `at` in the target, clipped to both images.
 void BlitRect(const QImage& picture, QRect source, QImage& target, QPoint at);
+
+struct TileCopy {
+    QRect source; // in the picture
+    QPoint at;    // top-left corner in the target
+};
+
+// Copies several tiles that do not overlap in the target, walking their rows
+// together: row 0 of each tile, then row 1 of each, and so on. Tiles side by
+// side thus fill the target row by row, which keeps memory access sequential.
+void BlitTiles(const QImage& picture, const std::vector<TileCopy>& tiles, QImage& target);

@@ -55,6 +55,7 @@ TFormMain::TFormMain(Platform& platform, std::optional<QString> argument, QWidge
     Client = new BoardArea(*this, this);
     Client->setObjectName(QStringLiteral("ClientArea"));
     setCentralWidget(Client);
+    Client->setFocus();
     BuildToolBar();
     BuildStatusBar();
     BuildMenus();

@@ -13,6 +13,7 @@
 #include <cstdint>
 #include <memory>
 #include <optional>
+#include <vector>
 
 class QAction;
 class QFrame;
@@ -73,6 +74,27 @@ public:
     void FormKeyDown(int key, Qt::KeyboardModifiers shift);
     void ScrambleMenuClick();
     void SlideTiles(int column, int row);
+
+    // One slide of tiles toward the blank, as the animation needs it.
+    struct Slide {
+        int dColumn = 0, dRow = 0; // from the blank toward the target; tiles move the other way
+        std::vector<QPoint> moving; // (column, row) from the blank's neighbour to the target
+        TRect target;              // the target's place on the board
+        int size = 0;              // tile size along the line
+        int step = 1;              // pixels a frame
+    };
+    // The slide to the slot, or nothing when the slot is off the blank's
+    // line, is the blank, or a stone lies in the way.
+    std::optional<Slide> PlanSlide(int column, int row) const;
+    // Draws the moving tiles `offset` pixels toward the blank and shows the
+    // strip. followsPrevious: the last frame drawn was this slide's frame one
+    // step before, so its pixels can be moved on instead of drawn again.
+    void DrawSlideFrame(const Slide& slide, int offset, bool followsPrevious);
+    // Moves the tiles in the board and shows them in their new places;
+    // returns the result of the last elementary move.
+    bool CompleteSlide(const Slide& slide);
+    // Copies a rectangle of the back buffer to the window at once.
+    void ShowBoardRect(const QRect& rect);
 
     // ---- pictures (pictures/PictureLoading.cpp, pictures/NumericPicture.cpp)
     bool OpenPicture(std::optional<QString> name);

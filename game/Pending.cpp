@@ -18,13 +18,8 @@ void TFormMain::ShowthumbnailMenuClick() {}
 void TFormMain::CustomMenuClick() {}
 void TFormMain::SetmusicMenuClick() {}
 void TFormMain::MusiconMenuClick() {}
-void TFormMain::SoundonMenuClick() {}
 void TFormMain::HelpcontentsMenuClick() {}
 void TFormMain::VantrelhomepageMenuClick() {}
 void TFormMain::SlidorahomepageMenuClick() {}
 void TFormMain::FreepicturesMenuClick() {}
 void TFormMain::AboutMenuClick() {}
-void TFormMain::FormMouseDown(Qt::MouseButton, Qt::KeyboardModifiers, int, int) {}
-void TFormMain::FormKeyDown(int, Qt::KeyboardModifiers) {}
-void TFormMain::ScrambleMenuClick() {}
-void TFormMain::SlideTiles(int, int) {}

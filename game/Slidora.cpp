@@ -2,6 +2,7 @@
 // the main window.
 #include "Main.h"
 
+#include "platform/CanberraSound.h"
 #include "platform/Clock.h"
 #include "platform/Dialogs.h"
 #include "platform/Screen.h"
@@ -33,7 +34,7 @@ int main(int argc, char** argv) {
         SystemClock clock;
         QtDialogs dialogs;
         QtScreen screen;
-        SilentSound sound;
+        CanberraSound sound;
         Platform platform{clock, dialogs, screen, sound, ExecutableFolder()};
 
         TFormMain form(platform, FirstArgument(QApplication::arguments()));

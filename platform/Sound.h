@@ -9,8 +9,3 @@ public:
     // Plays a sound event or a wave file by name; silent when neither exists.
     virtual void Play(const QString& name) = 0;
 };
-
-class SilentSound final : public ISound {
-public:
-    void Play(const QString&) override {}
-};

@@ -50,6 +50,58 @@ case_numeric_puzzle_is_drawn() {
   exit_game
 }
 
+# board_crop FILE OUT: the board part of a screenshot (right of the tool bar,
+# below the menu bar, above the status bar).
+board_crop() {
+  convert "$1" -crop "$((WIN_W - 33))x$((WIN_H - 60))+$((WIN_X + 33))+$((WIN_Y + 30))" +repage "$2"
+}
+
+# differs A B: the two pictures differ in some pixels.
+differs() { [ "$(compare -metric AE "$1" "$2" null: 2>&1 | cut -d' ' -f1)" != "0" ]; }
+
+# answer_question KEY: presses a key in the question box, which must be open.
+answer_question() {
+  local box=""
+  for _ in $(seq 1 30); do
+    box=$(dialog_window '^Slidora$')
+    [ -n "$box" ] && break
+    sleep 0.1
+  done
+  [ -n "$box" ] || fail "no question box appeared"
+  xdotool windowfocus "$box" 2>/dev/null || true
+  sleep 0.2
+  xdotool key --clearmodifiers "$1"
+  sleep 0.3
+}
+
+case_keys_play_and_closing_a_game_asks() {
+  start_game
+  keys alt+l b # Beginner: no stones, so the blank always has two neighbours
+  sleep 0.3
+  screenshot "$WORK/ready.png"; board_crop "$WORK/ready.png" "$WORK/ready-board.png"
+  keys F2
+  sleep 0.3
+  screenshot "$WORK/scrambled.png"; board_crop "$WORK/scrambled.png" "$WORK/scrambled-board.png"
+  differs "$WORK/ready-board.png" "$WORK/scrambled-board.png" || fail "F2 did not scramble the board"
+
+  local moved=0 previous="$WORK/scrambled-board.png"
+  for key in Left Up Right Down; do
+    keys "$key"
+    sleep 0.2
+    screenshot "$WORK/after-$key.png"; board_crop "$WORK/after-$key.png" "$WORK/after-$key-board.png"
+    differs "$previous" "$WORK/after-$key-board.png" && moved=$((moved + 1))
+    previous="$WORK/after-$key-board.png"
+  done
+  [ "$moved" -ge 2 ] || { cp "$WORK"/*.png /tmp/shot/; fail "arrow keys moved tiles only $moved times"; }
+
+  keys alt+g x
+  answer_question Escape
+  kill -0 "$GAME_PID" 2>/dev/null || fail "Cancel in the save question closed the program"
+  keys alt+g x
+  answer_question alt+n
+  wait_exit 10 || fail "the program ended with an error"
+}
+
 for case in $(declare -F | awk '{print $3}' | grep '^case_'); do
   echo "== $case"
   "$case"

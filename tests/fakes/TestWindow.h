@@ -8,6 +8,7 @@
 #include "game/Main.h"
 
 #include <QTemporaryDir>
+#include <QTest>
 #include <memory>
 
 struct TestWindow {
@@ -21,9 +22,11 @@ struct TestWindow {
         form.reset();
         form = std::make_unique<TFormMain>(platform, std::move(argument));
     }
-    // Shows the window: the first show opens the first picture.
+    // Shows the window (the first show opens the first picture) and waits
+    // until it can be painted.
     TFormMain& Show() {
         form->show();
+        QTest::qWaitForWindowExposed(form.get());
         return *form;
     }
     QString Path(const QString& name) const { return folder.filePath(name); }

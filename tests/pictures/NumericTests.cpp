@@ -88,6 +88,7 @@ TEST(NumericPicture, TinyCellsDrawNoNumbers) {
 TEST(NumericOptions, DefaultButtonAndOkApplyAndReloadTheNumericPuzzle) {
     TestWindow w;
     TFormMain& f = w.Show();
+    f.SetLevel(1); // the first cell is never a stone
     f.NumFont.Underline = true;
     w.dialogs.forms = {[](QDialog& dialog) {
         auto& form = static_cast<TFormNumeric&>(dialog);

@@ -1,0 +1,203 @@
+// The player's input: mouse presses and arrow keys slide tiles toward the
+// blank with a short animation; Scramble starts a game.
+#include "Main.h"
+
+#include "BoardArea.h"
+
+#include <QFrame>
+#include <QPainter>
+#include <QTimer>
+
+namespace {
+
+int Sign(int v) { return (v > 0) - (v < 0); }
+
+QRect ToQRect(const TRect& r) { return QRect(r.Left, r.Top, r.Width(), r.Height()); }
+
+QRect FromEdges(int left, int top, int right, int bottom) { return QRect(left, top, right - left, bottom - top); }
+
+// Copies a rectangle between two 32-bit images of the same size.
+void CopyRect(const QImage& from, QImage& to, QRect rect) {
+    rect &= from.rect() & to.rect();
+    for (int y = rect.top(); y <= rect.bottom(); ++y)
+        std::memcpy(to.scanLine(y) + rect.left() * 4, from.constScanLine(y) + rect.left() * 4, size_t(rect.width()) * 4);
+}
+
+// Moves the pixels of a rectangle of a 32-bit image by `delta`, clipped to the image.
+void ShiftPixels(QImage& image, QRect rect, QPoint delta) {
+    rect &= image.rect().translated(-delta) & image.rect();
+    if (rect.isEmpty()) return;
+    const size_t bytes = size_t(rect.width()) * 4;
+    // Walk the rows so that no row is overwritten before it is moved.
+    const int first = delta.y() > 0 ? rect.bottom() : rect.top(), last = delta.y() > 0 ? rect.top() : rect.bottom();
+    const int step = delta.y() > 0 ? -1 : 1;
+    for (int y = first;; y += step) {
+        std::memmove(image.scanLine(y + delta.y()) + (rect.left() + delta.x()) * 4, image.constScanLine(y) + rect.left() * 4,
+                     bytes);
+        if (y == last) break;
+    }
+}
+
+} // namespace
+
+void TFormMain::FormMouseDown(Qt::MouseButton, Qt::KeyboardModifiers, int x, int y) {
+    if (GameStopped) {
+        // Scramble is disabled while there is no picture; so is this way to it.
+        if (Picture.isNull()) return;
+        if (Services.dialogs.MessageBox(this, QStringLiteral("Do you want to scramble the puzzle?"), MsgIcon::Question,
+                                        MsgButtons::YesNo) == MsgResult::Yes)
+            ScrambleMenuClick();
+        return;
+    }
+    const int boardX = x - PanelToolbar->width();
+    for (int r = 0; r < Puzzle->GetRows(); ++r) {
+        for (int c = 0; c < Puzzle->GetColumns(); ++c) {
+            const TTombol& tile = Puzzle->GetTile(r, c);
+            if (tile.GetDestRect().Contains(boardX, y) && tile.GetNumber() != 0) {
+                SlideTiles(tile.GetSlotColumn(), tile.GetSlotRow());
+                return;
+            }
+        }
+    }
+}
+
+void TFormMain::FormKeyDown(int key, Qt::KeyboardModifiers) {
+    if (GameStopped) return;
+    int column = Puzzle->GetBlankColumn(), row = Puzzle->GetBlankRow();
+    switch (key) {
+    case Qt::Key_Left: ++column; break;  // the tile right of the blank moves left
+    case Qt::Key_Up: ++row; break;       // the tile below the blank moves up
+    case Qt::Key_Right: --column; break; // the tile left of the blank moves right
+    case Qt::Key_Down: --row; break;     // the tile above the blank moves down
+    default: return;
+    }
+    SlideTiles(column, row);
+}
+
+void TFormMain::ScrambleMenuClick() {
+    Puzzle->Shuffle();
+    GameStopped = false;
+    Timer->start();
+    StartTick = StopTick = Services.clock.TickCount();
+    RedrawBoard();
+    ClientArea()->update();
+}
+
+std::optional<TFormMain::Slide> TFormMain::PlanSlide(int column, int row) const {
+    const int blankColumn = Puzzle->GetBlankColumn(), blankRow = Puzzle->GetBlankRow();
+    const int columns = Puzzle->GetColumns(), rows = Puzzle->GetRows();
+    const bool blankInGrid = blankColumn >= 0 && blankColumn < columns && blankRow >= 0 && blankRow < rows;
+    const bool inColumn = column == blankColumn && row >= 0 && row < rows;
+    const bool inRow = row == blankRow && column >= 0 && column < columns;
+    if (!blankInGrid || !(inColumn || inRow) || (column == blankColumn && row == blankRow)) return std::nullopt;
+
+    Slide slide;
+    slide.dColumn = Sign(column - blankColumn);
+    slide.dRow = Sign(row - blankRow);
+    for (int c = blankColumn + slide.dColumn, r = blankRow + slide.dRow;; c += slide.dColumn, r += slide.dRow) {
+        if (Puzzle->GetTile(r, c).GetNumber() == -1) return std::nullopt;
+        slide.moving.push_back(QPoint(c, r));
+        if (c == column && r == row) break;
+    }
+    slide.target = Puzzle->GetTile(row, column).GetDestRect();
+    slide.size = Picture.isNull() ? 0 : slide.dRow != 0 ? Picture.height() / rows : Picture.width() / columns;
+    slide.step = std::max(1, slide.size / 15);
+    return slide;
+}
+
+// Where the moving tiles, shifted `offset` pixels toward the blank, stand
+// outside the target's own cell.
+static QRect MovedArea(const TPuzzle& board, const TFormMain::Slide& slide, int offset) {
+    const TRect first = board.GetTile(slide.moving.front().y(), slide.moving.front().x()).GetDestRect();
+    const TRect& t = slide.target;
+    const int dx = -slide.dColumn * offset, dy = -slide.dRow * offset;
+    int left = std::min(first.Left, t.Left) + dx, top = std::min(first.Top, t.Top) + dy;
+    int right = std::max(first.Right, t.Right) + dx, bottom = std::max(first.Bottom, t.Bottom) + dy;
+    if (slide.dColumn < 0) left = std::max(left, t.Right);
+    if (slide.dColumn > 0) right = std::min(right, t.Left);
+    if (slide.dRow < 0) top = std::max(top, t.Bottom);
+    if (slide.dRow > 0) bottom = std::min(bottom, t.Top);
+    return FromEdges(left, top, right, bottom);
+}
+
+void TFormMain::DrawSlideFrame(const Slide& slide, int offset, bool followsPrevious) {
+    const QPoint toBlank(-slide.dColumn, -slide.dRow);
+    std::vector<const TTombol*> tiles;
+    if (followsPrevious && offset >= slide.step) {
+        // The previous frame shows every tile `step` pixels short, except the
+        // part of the target inside its own cell, which was cleared: move
+        // those pixels on, then draw only the target anew.
+        ShiftPixels(BackBuffer, MovedArea(*Puzzle, slide, offset - slide.step), toBlank * slide.step);
+        tiles.push_back(&Puzzle->GetTile(slide.moving.back().y(), slide.moving.back().x()));
+    } else {
+        for (const QPoint slot : slide.moving) tiles.push_back(&Puzzle->GetTile(slot.y(), slot.x()));
+    }
+    {
+        QPainter canvas(&BackBuffer);
+        DrawTileGroup(canvas, &Picture, tiles, toBlank * offset);
+    }
+    // The strip from the leading edge of the tile next to the blank to the
+    // far side of the target.
+    const TRect first = Puzzle->GetTile(slide.moving.front().y(), slide.moving.front().x()).GetDestRect();
+    const TRect& t = slide.target;
+    QRect strip;
+    if (slide.dRow > 0) strip = FromEdges(t.Left, first.Top - offset, t.Right, t.Bottom + slide.step);
+    if (slide.dRow < 0) strip = FromEdges(t.Left, t.Top - slide.step, t.Right, first.Bottom + offset);
+    if (slide.dColumn > 0) strip = FromEdges(first.Left - offset, t.Top, t.Right + slide.step, t.Bottom);
+    if (slide.dColumn < 0) strip = FromEdges(t.Left - slide.step, t.Top, first.Right + offset, t.Bottom);
+    ShowBoardRect(strip);
+    // Clear what the tiles leave behind before the next frame.
+    CopyRect(BackgroundBuffer, BackBuffer, ToQRect(t));
+}
+
+void TFormMain::ShowBoardRect(const QRect& rect) {
+    const QRect visible = rect & BackBuffer.rect();
+    if (!visible.isEmpty()) ClientArea()->repaint(visible.translated(PanelToolbar->width(), 0));
+}
+
+bool TFormMain::CompleteSlide(const Slide& slide) {
+    bool moved = false;
+    for (size_t i = 0; i < slide.moving.size(); ++i) {
+        if (slide.dRow > 0) moved = Puzzle->BlankDown();
+        if (slide.dRow < 0) moved = Puzzle->BlankUp();
+        if (slide.dColumn > 0) moved = Puzzle->BlankRight();
+        if (slide.dColumn < 0) moved = Puzzle->BlankLeft();
+    }
+    // The old blank, the moved tiles and the new blank, each with the step
+    // before it (above for a column, left for a row).
+    QRect changed;
+    {
+        QPainter canvas(&BackBuffer);
+        const QPoint oldBlank = slide.moving.front() - QPoint(slide.dColumn, slide.dRow);
+        for (QPoint slot = oldBlank;; slot += QPoint(slide.dColumn, slide.dRow)) {
+            const TTombol& tile = Puzzle->GetTile(slot.y(), slot.x());
+            tile.Draw(canvas, Picture.isNull() ? nullptr : &Picture);
+            const QRect cell = ToQRect(tile.GetDestRect());
+            changed |= slide.dRow != 0 ? cell.adjusted(0, -slide.step, 0, 0) : cell.adjusted(-slide.step, 0, 0, 0);
+            if (slot == slide.moving.back()) break;
+        }
+    }
+    ShowBoardRect(changed);
+    return moved;
+}
+
+void TFormMain::SlideTiles(int column, int row) {
+    const std::optional<Slide> slide = PlanSlide(column, row);
+    if (!slide) return;
+    // Frames 3 ms apart: each sleep lasts until the next frame is due, so the
+    // drawing does not slow the animation down. A tile of size 0 has no frames.
+    uint32_t due = Services.clock.TickCount();
+    for (int offset = 0; offset < slide->size; offset += slide->step) {
+        DrawSlideFrame(*slide, offset, offset > 0);
+        due += 3;
+        const int32_t wait = int32_t(due - Services.clock.TickCount());
+        if (wait > 0) Services.clock.Sleep(wait);
+    }
+    if (!CompleteSlide(*slide)) return;
+    GameStopped = Puzzle->IsSolved();
+    if (!GameStopped && SoundOn) Services.sound.Play(QStringLiteral("click.wav"));
+    if (GameStopped) {
+        if (SoundOn) Services.sound.Play(QStringLiteral("SystemStart"));
+        FinishGame();
+    }
+}
