@@ -24,7 +24,7 @@ QImage PhotoLike(int width, int height) {
 // A shown main window with a picture of the given size cut into the grid.
 struct Board {
     Board(int width, int height, int columns, int rows, int level, IClock* clock = nullptr) {
-        if (clock) platform = std::make_unique<Platform>(Platform{*clock, w.dialogs, w.screen, w.sound,
+        if (clock) platform = std::make_unique<Platform>(Platform{*clock, w.dialogs, w.screen, w.sound, w.settings,
                                                                    w.platform.programFolder});
         form = std::make_unique<TFormMain>(platform ? *platform : w.platform, QStringLiteral("none"));
         form->show();

@@ -1,6 +1,8 @@
 // The life of one game: level, grid size, clock, status bar, end of game.
 #include "Main.h"
 
+#include "storage/Times.h"
+
 #include <QAction>
 #include <QLabel>
 #include <QTimer>
@@ -92,6 +94,21 @@ void TFormMain::FinishGame() {
     Timer->stop();
     StopTick = Services.clock.TickCount();
     UpdateStatusBar();
+    TFormTimes times(this);
+    times.SelectList(ProgramFolder, PictureName, Level);
+    const int seconds = int32_t(StopTick - StartTick) / 1000;
+    const int columns = Puzzle->GetColumns(), rows = Puzzle->GetRows();
+    if (PictureName && times.IsBestTime(columns, rows, seconds)) {
+        const std::optional<QString> name =
+            Services.dialogs.InputText(this, QStringLiteral("Slidora"),
+                                       QStringLiteral("You have the best time. Please enter your name:"),
+                                       LastWinnerName, 255);
+        if (!name) return;
+        LastWinnerName = *name;
+        times.StoreTime(columns, rows, LastWinnerName, seconds);
+        Services.dialogs.ShowModal(times);
+        return;
+    }
     Services.dialogs.MessageBox(this, QStringLiteral("Congratulations. You solved the puzzle."), MsgIcon::Information,
                                 MsgButtons::Ok);
 }

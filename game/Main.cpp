@@ -72,6 +72,7 @@ TFormMain::TFormMain(Platform& platform, std::optional<QString> argument, QWidge
     SaveDialog = {QStringLiteral("Save Game"), GameFilter, QStringLiteral("sdr"), {}, {}, false, false};
 
     SetBackgroundColor(BackgroundColor);
+    EnableGameCommands(false); // until a picture is there to play with
     SetClientSize(688, 434);
     const QRect desktop = Services.screen.VirtualDesktop();
     move(desktop.x() + std::max(0, (desktop.width() - width()) / 2),

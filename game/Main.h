@@ -2,6 +2,7 @@
 // every command of the game.
 #pragma once
 
+#include "audio/Playlist.h"
 #include "engine/Puzzle.h"
 #include "platform/Dialogs.h"
 #include "platform/Font.h"
@@ -16,6 +17,7 @@
 #include <vector>
 
 class QAction;
+class QIODevice;
 class QFrame;
 class QLabel;
 class QMenu;
@@ -109,16 +111,36 @@ public:
     void Configurenumericpuzzle1Click();
     static bool IsNumericName(const std::optional<QString>& name);
 
+    // ---- saved games (storage/SavedGame.cpp)
+    // The picture name stored in the file, or nothing on failure; reports its failures.
+    std::optional<QString> LoadGameFile(const QString& fileName, uint32_t& elapsedSeconds);
+    std::optional<QString> LoadGame(QIODevice& file, const QString& fileName, uint32_t& elapsedSeconds);
+    bool SaveGameFile(const QString& fileName, const QString& pictureName, uint32_t elapsedSeconds);
+    // Writes the game; nothing, or the message of what failed ("%1" for the file name).
+    std::optional<QString> WriteGame(QIODevice& file, const QString& pictureName, uint32_t elapsedSeconds);
+    bool OpenGame(const QString& fileName);
+    void SavegameMenuClick();
+    void LoadgameMenuClick();
+    // Whole seconds played in the game on the board, pauses left out.
+    uint32_t PlayedSeconds() const;
+
+    // ---- settings (storage/Settings.cpp)
+    void ReadSettings();
+    void WriteSettings();
+    // Checks the Pieces item of the board's grid, or Custom for other grids.
+    void CheckBoardGridMenu();
+    // Applies the stored values in order; false at the first missing or
+    // wrongly typed one.
+    bool ApplyStoredSettings(const ISettingsStore& store);
+    void ApplyDefaultSettings();
+
+    // ---- best times (storage/Times.cpp)
+    void BesttimesMenuClick();
+
     // ---- operations whose subsystems come later
     void StartMusic();
     void AddRecentPicture(int position, const QString& name);
     void AddRecentGame(int position, const QString& name);
-    bool OpenGame(const QString& fileName);
-    void SavegameMenuClick();
-    void LoadgameMenuClick();
-    void BesttimesMenuClick();
-    void ReadSettings();
-    void WriteSettings();
     void ReopenPictureClick(QObject* sender);
     void ReopenGameClick(QObject* sender);
     void SetThumbnailPicture();
@@ -165,6 +187,8 @@ public:
     int16_t RecentGameCount = 0;
     std::array<QAction*, 4> RecentGameItems{};
     std::array<QString, 4> RecentGameNames;
+    TPlaylist Playlist;      // the music dialog's list of pieces
+    QString LastWinnerName; // the name typed after the last best time of this run
 
     // ---- components
     QFrame* PanelToolbar = nullptr;
@@ -234,6 +258,10 @@ protected:
 private:
     // The part of the back buffer that the visible tiles cover.
     QRegion TileArea() const;
+    void ShowError(const QString& text);
+    void ApplyTileRecord(const QByteArray& bytes, int row, int column);
+    // Every slot in play holds a playable piece, one blank, and rectangles inside the picture.
+    bool PlayableBoard() const;
     // Fills Picture and OrgPicture; an empty text, or what went wrong.
     QString ReadPictureData(const QString& name);
     void BuildMenus();

@@ -5,12 +5,6 @@
 void TFormMain::StartMusic() {}
 void TFormMain::AddRecentPicture(int, const QString&) {}
 void TFormMain::AddRecentGame(int, const QString&) {}
-bool TFormMain::OpenGame(const QString&) { return false; }
-void TFormMain::SavegameMenuClick() {}
-void TFormMain::LoadgameMenuClick() {}
-void TFormMain::BesttimesMenuClick() {}
-void TFormMain::ReadSettings() {}
-void TFormMain::WriteSettings() {}
 void TFormMain::ReopenPictureClick(QObject*) {}
 void TFormMain::ReopenGameClick(QObject*) {}
 void TFormMain::SetThumbnailPicture() {}

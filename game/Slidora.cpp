@@ -6,6 +6,7 @@
 #include "platform/Clock.h"
 #include "platform/Dialogs.h"
 #include "platform/Screen.h"
+#include "platform/SettingsStore.h"
 
 #include <QApplication>
 #include <QFileInfo>
@@ -35,7 +36,8 @@ int main(int argc, char** argv) {
         QtDialogs dialogs;
         QtScreen screen;
         CanberraSound sound;
-        Platform platform{clock, dialogs, screen, sound, ExecutableFolder()};
+        RegFileStore settings(RegFileStore::DefaultPath());
+        Platform platform{clock, dialogs, screen, sound, settings, ExecutableFolder()};
 
         TFormMain form(platform, FirstArgument(QApplication::arguments()));
         form.show();

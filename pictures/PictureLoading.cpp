@@ -82,9 +82,7 @@ QString TFormMain::ReadPictureData(const QString& name) {
     if (Picture.format() != QImage::Format_RGB888) Picture.convertTo(QImage::Format_RGB888);
     if (Picture.width() < Puzzle->GetColumns() || Picture.height() < Puzzle->GetRows())
         return QStringLiteral("The picture %1 is too small to be cut into %2 x %3 pieces.")
-            .arg(name)
-            .arg(Puzzle->GetRows())
-            .arg(Puzzle->GetColumns());
+            .arg(name, QString::number(Puzzle->GetRows()), QString::number(Puzzle->GetColumns()));
     OrgPicture = CopyImage(Picture);
     return OrgPicture.isNull() ? unable : QString();
 }

@@ -5,6 +5,7 @@
 #include "Clock.h"
 #include "Dialogs.h"
 #include "Screen.h"
+#include "SettingsStore.h"
 #include "Sound.h"
 
 #include <QString>
@@ -14,6 +15,7 @@ struct Platform {
     IDialogs& dialogs;
     IScreen& screen;
     ISound& sound;
+    ISettingsStore& settings;
     QString programFolder; // the program's folder, with a trailing '/'
 };
 

@@ -9,12 +9,17 @@ if [ -z "${SLIDORA_IN_XVFB:-}" ]; then
   exec xvfb-run -a -s "-screen 0 1024x768x24" "$0" "$@"
 fi
 
-SLIDORA=$(realpath "$1")
 WORK=$(mktemp -d)
 trap 'kill "${GAME_PID:-0}" 2>/dev/null || true; rm -rf "$WORK"' EXIT
 export HOME="$WORK/home" XDG_CONFIG_HOME="$WORK/home/.config" XDG_RUNTIME_DIR="$WORK/runtime"
 mkdir -p "$HOME" "$XDG_RUNTIME_DIR"
 chmod 700 "$XDG_RUNTIME_DIR"
+# A copy of the program with its files, so that what it writes beside itself
+# (the best times) starts empty and stays here.
+mkdir "$WORK/bin"
+cp -r "$(dirname "$(realpath "$1")")"/. "$WORK/bin/"
+rm -rf "$WORK/bin/Scores"
+SLIDORA="$WORK/bin/$(basename "$1")"
 . "$here/lib.sh"
 
 # Numeric cells are checkered in the two numeric colours; the blank shows the
@@ -59,18 +64,36 @@ board_crop() {
 # differs A B: the two pictures differ in some pixels.
 differs() { [ "$(compare -metric AE "$1" "$2" null: 2>&1 | cut -d' ' -f1)" != "0" ]; }
 
-# answer_question KEY: presses a key in the question box, which must be open.
-answer_question() {
+# wait_dialog TITLE: the window of a dialog that must open.
+wait_dialog() {
   local box=""
   for _ in $(seq 1 30); do
-    box=$(dialog_window '^Slidora$')
+    box=$(dialog_window "$1")
     [ -n "$box" ] && break
     sleep 0.1
   done
-  [ -n "$box" ] || fail "no question box appeared"
+  [ -n "$box" ] || fail "no dialog titled $1 appeared"
+  echo "$box"
+}
+
+# answer_question KEY: presses a key in the question box, which must be open.
+answer_question() {
+  local box
+  box=$(wait_dialog '^Slidora$')
   xdotool windowfocus "$box" 2>/dev/null || true
   sleep 0.2
   xdotool key --clearmodifiers "$1"
+  sleep 0.3
+}
+
+# answer_question_typing TEXT: types a text into the open input box and confirms.
+answer_question_typing() {
+  local box
+  box=$(wait_dialog '^Slidora$')
+  xdotool windowfocus "$box" 2>/dev/null || true
+  sleep 0.2
+  xdotool type --delay 20 "$1"
+  xdotool key --clearmodifiers Return
   sleep 0.3
 }
 
@@ -92,7 +115,7 @@ case_keys_play_and_closing_a_game_asks() {
     differs "$previous" "$WORK/after-$key-board.png" && moved=$((moved + 1))
     previous="$WORK/after-$key-board.png"
   done
-  [ "$moved" -ge 2 ] || { cp "$WORK"/*.png /tmp/shot/; fail "arrow keys moved tiles only $moved times"; }
+  [ "$moved" -ge 2 ] || fail "arrow keys moved tiles only $moved times"
 
   keys alt+g x
   answer_question Escape
@@ -100,6 +123,73 @@ case_keys_play_and_closing_a_game_asks() {
   keys alt+g x
   answer_question alt+n
   wait_exit 10 || fail "the program ended with an error"
+}
+
+# save_game FILE: Ctrl+S, the file's path typed into the save dialog.
+save_game() {
+  keys ctrl+s
+  local box
+  box=$(wait_dialog 'Save Game')
+  xdotool windowfocus "$box" 2>/dev/null || true
+  sleep 0.3
+  xdotool key --clearmodifiers ctrl+a
+  xdotool type --delay 20 "$1"
+  xdotool key --clearmodifiers Return
+  for _ in $(seq 1 50); do [ -s "$1" ] && break; sleep 0.1; done
+  [ -s "$1" ] || fail "Ctrl+S did not save $1"
+  sleep 0.3
+}
+
+# saved_seconds FILE: the playing time a saved game holds.
+saved_seconds() { od -An -t u4 -j 264 -N 4 "$1" | tr -d ' '; }
+
+case_a_saved_game_resumes_from_the_command_line_and_ends_with_a_best_time() {
+  convert -seed 4 -size 640x480 plasma:fractal "$WORK/sunset.jpg"
+  start_game "$WORK/sunset.jpg"
+  keys alt+l b
+  sleep 0.3
+  # A game on the solved board: saved and reopened, it runs from the stored time.
+  save_game "$WORK/solved.sdr"
+  keys F2
+  sleep 2.5 # with the window active
+  save_game "$WORK/scrambled.sdr"
+  screenshot "$WORK/played.png"; board_crop "$WORK/played.png" "$WORK/played-board.png"
+  local played
+  played=$(saved_seconds "$WORK/scrambled.sdr")
+  [ "$played" -ge 2 ] || fail "a game played for 2.5 s saved $played seconds"
+  [ "$(stat -c %s "$WORK/scrambled.sdr")" -eq $((288 + 32 * 16)) ] || fail "the saved game has the wrong size"
+  keys alt+g x
+  answer_question alt+n
+  wait_exit 10 || fail "the program ended with an error"
+
+  start_game "$WORK/scrambled.sdr"
+  screenshot "$WORK/resumed.png"; board_crop "$WORK/resumed.png" "$WORK/resumed-board.png"
+  differs "$WORK/played-board.png" "$WORK/resumed-board.png" && fail "the resumed board differs from the saved one"
+  focus_game # the clock runs only while the window is active
+  sleep 1.5
+  save_game "$WORK/again.sdr"
+  local again
+  again=$(saved_seconds "$WORK/again.sdr")
+  [ "$again" -gt "$played" ] && [ "$again" -le $((played + 8)) ] ||
+    fail "resumed at $played seconds, saved again at $again"
+  keys alt+g x
+  answer_question alt+n
+  wait_exit 10 || fail "the program ended with an error"
+
+  start_game "$WORK/solved.sdr"
+  keys Right Left
+  answer_question_typing "Ann"
+  local list
+  list=$(wait_dialog 'Best Times')
+  xdotool windowfocus "$list" 2>/dev/null || true
+  sleep 0.3
+  xdotool key --clearmodifiers Return
+  sleep 0.5
+  local scores="$WORK/bin/Scores/Scores1s.ini"
+  [ -f "$scores" ] || fail "no best times in $scores"
+  grep -q "^\[$WORK/sunset.jpg\]" "$scores" || fail "no section for the picture in $scores"
+  grep -Eq '^0= 4~ 4~Ann~[0-9]+$' "$scores" || fail "no best time for Ann: $(cat "$scores")"
+  exit_game
 }
 
 for case in $(declare -F | awk '{print $3}' | grep '^case_'); do

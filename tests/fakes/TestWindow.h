@@ -4,6 +4,7 @@
 #include "FakeClock.h"
 #include "FakeDialogs.h"
 #include "FakeScreen.h"
+#include "FakeSettingsStore.h"
 #include "FakeSound.h"
 #include "game/Main.h"
 
@@ -26,7 +27,8 @@ struct TestWindow {
     // until it can be painted.
     TFormMain& Show() {
         form->show();
-        QTest::qWaitForWindowExposed(form.get());
+        if (!QTest::qWaitForWindowExposed(form.get()))
+            qWarning("the window was never exposed");
         return *form;
     }
     QString Path(const QString& name) const { return folder.filePath(name); }
@@ -36,6 +38,7 @@ struct TestWindow {
     FakeDialogs dialogs;
     FakeScreen screen;
     FakeSound sound;
-    Platform platform{clock, dialogs, screen, sound, folder.path() + QLatin1Char('/')};
+    FakeSettingsStore settings;
+    Platform platform{clock, dialogs, screen, sound, settings, folder.path() + QLatin1Char('/')};
     std::unique_ptr<TFormMain> form;
 };

@@ -108,7 +108,9 @@ TEST_F(GameFlow, LevelChangeAsksAndCancelKeepsLevelAndMark) {
     EXPECT_TRUE(f().IntermediateMenu->isChecked());
     EXPECT_FALSE(f().AdvancedMenu->isChecked());
     EXPECT_TRUE(f().GameStopped) << "a new board at the new level";
-    EXPECT_FALSE(f().Puzzle->GetMissingColumn() == 2 && f().Puzzle->GetMissingRow() == 2);
+    const TPuzzle& board = *f().Puzzle;
+    EXPECT_FALSE(board.GetMissingColumn() == board.GetColumns() - 1 && board.GetMissingRow() == board.GetRows() - 1)
+        << "never the bottom-right blank at the Intermediate level";
 }
 
 TEST_F(GameFlow, GridChangeDiscardsARunningGameWithoutAsking) {

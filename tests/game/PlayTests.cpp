@@ -224,7 +224,9 @@ TEST_F(Play, WithoutAPictureAPressAsksNothing) {
     EXPECT_TRUE(f().GameStopped);
 }
 
+// Without a picture name there is no best-times list: the end congratulates.
 TEST_F(Play, TheWinningSlidePlaysTheSolvedSoundAndEndsTheGame) {
+    f().PictureName.reset();
     f().FormKeyDown(Qt::Key_Right, {});
     w.clock.Advance(75000);
     f().FormKeyDown(Qt::Key_Left, {});
@@ -243,6 +245,7 @@ TEST_F(Play, TheWinningSlidePlaysTheSolvedSoundAndEndsTheGame) {
 }
 
 TEST_F(Play, SoundOffSolvesSilently) {
+    f().PictureName.reset();
     f().SoundonMenuClick();
     EXPECT_FALSE(f().SoundOn);
     EXPECT_FALSE(f().SoundonMenu->isChecked());

@@ -134,7 +134,7 @@ TEST_F(PictureLoading, NumericNameInAnyCaseKeepsItsCase) {
     for (const char* name : {"numeric", "NUMERIC", "Numeric"}) {
         ASSERT_TRUE(f().OpenPicture(QLatin1String(name)));
         EXPECT_EQ(f().PictureName, QLatin1String(name));
-        EXPECT_EQ(f().Picture.width(), 3 * 128) << "the numeric picture at 3 x 3 on 1024 x 768";
+        EXPECT_EQ(f().Picture.width(), 4 * 109) << "the numeric picture at 4 x 4 on 1024 x 768";
     }
 }
 
@@ -196,6 +196,7 @@ TEST_F(PictureLoading, OpenImageAsksBeforeThrowingARunningGameAway) {
 }
 
 TEST_F(PictureLoading, BackgroundColourCommand) {
+    f().SetBackgroundColor(0x000080);
     w.dialogs.colors = {std::nullopt, 0x00FFFF};
     f().SetbackgroundcolorMenuClick();
     EXPECT_EQ(w.dialogs.colorRequests.at(0), 0x000080u);

@@ -1,0 +1,208 @@
+#include "IniFile.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <algorithm>
+
+// The file is handled as bytes, line by line, so that a rewrite keeps every
+// line it does not change exactly as it was, whatever its encoding or line
+// break. Only the text of a line is decoded (as UTF-8) to find its meaning.
+
+namespace {
+
+// Larger files are read as empty and never rewritten: a settings file this
+// big is damaged or not ours, and rewriting it could only make it worse.
+constexpr qint64 MaxFileBytes = 4 * 1024 * 1024;
+
+const QByteArray ByteOrderMark("\xEF\xBB\xBF");
+
+// The whole file; empty when it does not exist, nothing when it exists but
+// cannot be read or is too large.
+std::optional<QByteArray> ReadIniBytes(const QString& fileName) {
+    const QFileInfo info(fileName);
+    if (!info.exists()) return QByteArray();
+    if (!info.isFile() || info.size() > MaxFileBytes) return std::nullopt;
+    QFile file(fileName);
+    if (!file.open(QIODevice::ReadOnly)) return std::nullopt;
+    QByteArray bytes = file.read(MaxFileBytes + 1);
+    if (bytes.size() > MaxFileBytes) return std::nullopt;
+    return bytes;
+}
+
+bool SaveBytes(const QString& fileName, const QByteArray& bytes) {
+    QSaveFile file(fileName);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit();
+}
+
+qsizetype TextStart(const QByteArray& data) { return data.startsWith(ByteOrderMark) ? ByteOrderMark.size() : 0; }
+
+// A line's text runs from `begin` to `textEnd`; its line break (LF, CR LF, a
+// lone CR or nothing at the end of the file) runs on to `end`.
+struct LineSpan {
+    qsizetype begin = 0;
+    qsizetype textEnd = 0;
+    qsizetype end = 0;
+};
+
+LineSpan LineAt(const QByteArray& data, qsizetype begin) {
+    LineSpan line{begin, begin, begin};
+    while (line.textEnd < data.size() && data[line.textEnd] != '\n' && data[line.textEnd] != '\r') ++line.textEnd;
+    line.end = line.textEnd;
+    if (line.end < data.size() && data[line.end] == '\r') ++line.end;
+    if (line.end < data.size() && data[line.end] == '\n') ++line.end;
+    return line;
+}
+
+// New lines get the file's first line break, or LF in a file without one.
+QByteArray LineBreakOf(const QByteArray& data) {
+    const LineSpan first = LineAt(data, TextStart(data));
+    return first.end > first.textEnd ? data.mid(first.textEnd, first.end - first.textEnd) : QByteArray("\n");
+}
+
+// What a line says. Comments, header lines without ']' and lines without
+// '=' mean nothing.
+struct LineMeaning {
+    enum Kind { Blank, Header, Entry, Other } kind = Other;
+    QString name;
+    QString value;
+};
+
+LineMeaning Interpret(const QByteArray& data, const LineSpan& line) {
+    const QString text = QString::fromUtf8(data.constData() + line.begin, line.textEnd - line.begin).trimmed();
+    if (text.isEmpty()) return {LineMeaning::Blank, {}, {}};
+    if (text.startsWith(u';')) return {};
+    if (text.startsWith(u'[')) {
+        // The last ']' closes the name, so names holding ']' (file paths) survive.
+        const qsizetype close = text.lastIndexOf(u']');
+        if (close < 0) return {};
+        return {LineMeaning::Header, text.mid(1, close - 1).trimmed(), {}};
+    }
+    const qsizetype equals = text.indexOf(u'=');
+    if (equals < 0) return {};
+    return {LineMeaning::Entry, text.left(equals).trimmed(), text.mid(equals + 1).trimmed()};
+}
+
+bool SameName(const QString& a, const QString& b) { return QString::compare(a, b.trimmed(), Qt::CaseInsensitive) == 0; }
+
+// Where the first section of that name lies and, when asked for, the first
+// entry of that key in it.
+struct SectionSpan {
+    qsizetype headerBegin = -1; // -1: there is no such section
+    qsizetype end = 0;          // where the next section starts
+    qsizetype contentEnd = 0;   // after the section's last non-blank line
+    bool contentEndsWithBreak = true;
+    std::optional<LineSpan> keyLine;
+    QString value;
+};
+
+SectionSpan FindSection(const QByteArray& data, const QString& section, const std::optional<QString>& key) {
+    SectionSpan found;
+    for (qsizetype at = TextStart(data); at < data.size();) {
+        const LineSpan line = LineAt(data, at);
+        at = line.end;
+        const LineMeaning meaning = Interpret(data, line);
+        if (found.headerBegin < 0) {
+            if (meaning.kind == LineMeaning::Header && SameName(meaning.name, section)) {
+                found.headerBegin = line.begin;
+                found.contentEnd = line.end;
+                found.contentEndsWithBreak = line.end > line.textEnd;
+            }
+            continue;
+        }
+        if (meaning.kind == LineMeaning::Header) {
+            found.end = line.begin;
+            return found;
+        }
+        if (meaning.kind == LineMeaning::Entry && key && SameName(meaning.name, *key)) {
+            found.keyLine = line;
+            found.value = meaning.value;
+            return found;
+        }
+        if (meaning.kind != LineMeaning::Blank) {
+            found.contentEnd = line.end;
+            found.contentEndsWithBreak = line.end > line.textEnd;
+        }
+    }
+    found.end = data.size();
+    return found;
+}
+
+QString WithoutQuotes(const QString& value) {
+    const bool quoted =
+        value.size() >= 2 && (value.front() == u'"' || value.front() == u'\'') && value.back() == value.front();
+    return quoted ? value.mid(1, value.size() - 2) : value;
+}
+
+// Never leaves half of a surrogate pair at the end.
+QString CutToBuffer(const QString& text, int bufferSize) {
+    const qsizetype length = std::max(bufferSize, 1) - 1;
+    if (text.size() <= length) return text;
+    QString cut = text.left(length);
+    if (!cut.isEmpty() && cut.back().isHighSurrogate()) cut.chop(1);
+    return cut;
+}
+
+bool HasLineBreak(const QString& text) { return text.contains(u'\n') || text.contains(u'\r'); }
+
+// Refuses what could not be read back as written: line breaks anywhere, and
+// keys that would read as a comment, a section header or a different key.
+bool CanBeWritten(const QString& section, const std::optional<QString>& key, const std::optional<QString>& value) {
+    if (HasLineBreak(section)) return false;
+    if (!key) return true;
+    const QString name = key->trimmed();
+    if (HasLineBreak(name) || name.contains(u'=') || name.startsWith(u';') || name.startsWith(u'[')) return false;
+    return !value || !HasLineBreak(*value);
+}
+
+QByteArray Removed(QByteArray data, qsizetype begin, qsizetype end) { return data.remove(begin, end - begin); }
+
+QByteArray EntryLine(const QString& key, const QString& value) { return (key.trimmed() + u'=' + value).toUtf8(); }
+
+QByteArray WithEntry(QByteArray data, const SectionSpan& span, const QString& section, const QByteArray& entry) {
+    const QByteArray lineBreak = LineBreakOf(data);
+    if (span.keyLine) return data.replace(span.keyLine->begin, span.keyLine->textEnd - span.keyLine->begin, entry);
+    if (span.headerBegin >= 0) {
+        const QByteArray breakBefore = span.contentEndsWithBreak ? QByteArray() : lineBreak;
+        return data.insert(span.contentEnd, breakBefore + entry + lineBreak);
+    }
+    if (data.size() > TextStart(data) && !data.endsWith('\n') && !data.endsWith('\r')) data += lineBreak;
+    return data + '[' + section.trimmed().toUtf8() + ']' + lineBreak + entry + lineBreak;
+}
+
+// The file after the change, or nothing when there is nothing to change.
+std::optional<QByteArray> Edited(const QByteArray& data, const QString& section, const std::optional<QString>& key,
+                                 const std::optional<QString>& value) {
+    const SectionSpan span = FindSection(data, section, key);
+    if (!key) {
+        if (span.headerBegin < 0) return std::nullopt;
+        return Removed(data, span.headerBegin, span.end);
+    }
+    if (!value) {
+        if (!span.keyLine) return std::nullopt;
+        return Removed(data, span.keyLine->begin, span.keyLine->end);
+    }
+    return WithEntry(data, span, section, EntryLine(*key, *value));
+}
+
+} // namespace
+
+QString ReadProfileString(const QString& fileName, const QString& section, const QString& key,
+                          const QString& defaultValue, int bufferSize) {
+    const QByteArray data = ReadIniBytes(fileName).value_or(QByteArray());
+    const SectionSpan span = FindSection(data, section, key);
+    return CutToBuffer(span.keyLine ? WithoutQuotes(span.value) : defaultValue, bufferSize);
+}
+
+// Deleting what is not there succeeds without touching (or creating) the
+// file. A file that exists but cannot be read, is over the size limit or
+// would grow over it is left alone and the write fails.
+bool WriteProfileString(const QString& fileName, const QString& section, const std::optional<QString>& key,
+                        const std::optional<QString>& value) {
+    if (!CanBeWritten(section, key, value)) return false;
+    const std::optional<QByteArray> data = ReadIniBytes(fileName);
+    if (!data) return false;
+    const std::optional<QByteArray> edited = Edited(*data, section, key, value);
+    if (!edited) return true;
+    return edited->size() <= MaxFileBytes && SaveBytes(fileName, *edited);
+}

@@ -1,0 +1,130 @@
+// The options kept between runs in the settings store.
+#include "game/Main.h"
+
+#include <QAction>
+
+namespace {
+
+const char* const DefaultPieces[] = {"aurora.mid", "harbour.mid", "lantern.mid", "meadow.mid", "summit.mid"};
+
+// Reads values in order until one is missing or of the wrong type.
+class SettingsReader {
+public:
+    explicit SettingsReader(const ISettingsStore& store) : store(store) {}
+
+    // An integer; a missing value or one of another type spoils the set.
+    uint32_t Integer(const QString& name) {
+        const StoredValue value = store.Read(name);
+        if (value.kind != StoredValue::Kind::Integer) failed = true;
+        return value.integer;
+    }
+    // A text; missing is empty, another type spoils the set.
+    QString Text(const QString& name) {
+        const StoredValue value = store.Read(name);
+        if (value.kind == StoredValue::Kind::Integer || value.kind == StoredValue::Kind::Other) failed = true;
+        return value.text;
+    }
+    bool failed = false;
+
+private:
+    const ISettingsStore& store;
+};
+
+} // namespace
+
+void TFormMain::ReadSettings() {
+    ISettingsStore& store = Services.settings;
+    const bool opened = store.Open();
+    if (opened && !ApplyStoredSettings(store)) ApplyDefaultSettings();
+    // The menu marks, whatever was read.
+    CheckLevelMenu();
+    MusiconMenu->setChecked(MusicOn);
+    SoundonMenu->setChecked(SoundOn);
+    CheckBoardGridMenu();
+    for (int k = 0; k < 4; ++k) {
+        AddRecentPicture(k + 1, RecentPictureNames[size_t(k)]);
+        AddRecentGame(k + 1, RecentGameNames[size_t(k)]);
+    }
+    if (opened) store.Close();
+}
+
+bool TFormMain::ApplyStoredSettings(const ISettingsStore& store) {
+    SettingsReader read(store);
+    auto stop = [&read] { return read.failed; };
+    SetLevel(int(read.Integer(QStringLiteral("Level"))));
+    if (stop()) return false;
+    SetBackgroundColor(read.Integer(QStringLiteral("Color")));
+    if (stop()) return false;
+    NumColor1 = read.Integer(QStringLiteral("NumColor1"));
+    if (stop()) return false;
+    NumColor2 = read.Integer(QStringLiteral("NumColor2"));
+    if (stop()) return false;
+    NumFont.Color = read.Integer(QStringLiteral("FontColor"));
+    if (stop()) return false;
+    const QString fontName = read.Text(QStringLiteral("FontName"));
+    if (stop()) return false;
+    if (!fontName.isEmpty()) NumFont.Name = fontName;
+    if (read.Integer(QStringLiteral("FontItalic")) == 1) NumFont.Italic = true;
+    if (stop()) return false;
+    if (read.Integer(QStringLiteral("FontBold")) == 1) NumFont.Bold = true;
+    if (stop()) return false;
+    MusicOn = read.Integer(QStringLiteral("IsMusicOn")) == 1;
+    if (stop()) return false;
+    SoundOn = read.Integer(QStringLiteral("IsSoundOn")) == 1;
+    if (stop()) return false;
+    const uint32_t columns = read.Integer(QStringLiteral("NumX"));
+    const uint32_t rows = read.Integer(QStringLiteral("NumY"));
+    if (stop()) return false;
+    Puzzle->SetSize(int(std::min<uint32_t>(columns, 1000)), int(std::min<uint32_t>(rows, 1000)));
+    for (int k = 0; k < 4; ++k) {
+        RecentPictureNames[size_t(k)] = read.Text(QStringLiteral("MRUL%1").arg(k));
+        RecentGameNames[size_t(k)] = read.Text(QStringLiteral("MRULGame%1").arg(k));
+        if (stop()) return false;
+    }
+    const uint32_t pieces = read.Integer(QStringLiteral("NumOfMusic"));
+    if (stop()) return false;
+    Playlist.Clear();
+    for (uint32_t i = 0; i < pieces && !stop(); ++i) Playlist.Append(read.Text(QStringLiteral("Music%1").arg(i)));
+    return !stop();
+}
+
+void TFormMain::ApplyDefaultSettings() {
+    SetLevel(3);
+    SetBackgroundColor(0x808000);
+    NumColor1 = 0xFF80FF;
+    NumColor2 = 0xC08080;
+    NumFont.Name = QStringLiteral("Arial");
+    NumFont.Color = 0x000000;
+    NumFont.Bold = NumFont.Italic = NumFont.Underline = NumFont.StrikeOut = false;
+    MusicOn = SoundOn = true;
+    Puzzle->SetSize(4, 4);
+    RecentPictureNames.fill(QString());
+    RecentGameNames.fill(QString());
+    Playlist.Clear();
+    for (const char* piece : DefaultPieces) Playlist.Append(ProgramFolder + QLatin1String(piece));
+}
+
+void TFormMain::WriteSettings() {
+    ISettingsStore& store = Services.settings;
+    if (!store.Open()) return;
+    store.WriteInteger(QStringLiteral("Level"), uint32_t(Level));
+    store.WriteInteger(QStringLiteral("Color"), BackgroundColor);
+    store.WriteInteger(QStringLiteral("NumColor1"), NumColor1);
+    store.WriteInteger(QStringLiteral("NumColor2"), NumColor2);
+    store.WriteInteger(QStringLiteral("FontColor"), NumFont.Color);
+    store.WriteInteger(QStringLiteral("FontBold"), NumFont.Bold ? 1 : 0);
+    store.WriteInteger(QStringLiteral("FontItalic"), NumFont.Italic ? 1 : 0);
+    store.WriteText(QStringLiteral("FontName"), NumFont.Name);
+    store.WriteInteger(QStringLiteral("NumX"), uint32_t(Puzzle->GetColumns()));
+    store.WriteInteger(QStringLiteral("NumY"), uint32_t(Puzzle->GetRows()));
+    store.WriteInteger(QStringLiteral("IsSoundOn"), SoundOn ? 1 : 0);
+    store.WriteInteger(QStringLiteral("IsMusicOn"), MusicOn ? 1 : 0);
+    store.WriteInteger(QStringLiteral("NumOfMusic"), uint32_t(Playlist.Count()));
+    for (int i = 0; i < Playlist.Count(); ++i) store.WriteText(QStringLiteral("Music%1").arg(i), Playlist.Entry(i));
+    store.Close();
+}
+
+void TFormMain::CheckBoardGridMenu() {
+    const int code = Puzzle->GetRows() * 10 + Puzzle->GetColumns();
+    CheckGridMenu(GridItem(code) ? code : 0);
+}

@@ -1,0 +1,272 @@
+#include "fakes/TestWindow.h"
+#include "platform/IniFile.h"
+#include "storage/Times.h"
+
+#include <QFile>
+#include <QLabel>
+#include <QTimer>
+#include <QTreeWidget>
+#include <gtest/gtest.h>
+
+namespace {
+
+// A key's value as the file holds it, leading blank included (reading
+// through the profile functions drops it); "-" when there is none.
+QString Written(const QString& fileName, const QString& key) {
+    QFile file(fileName);
+    if (!file.open(QIODevice::ReadOnly)) return QStringLiteral("-");
+    const QByteArray start = key.toUtf8() + '=';
+    for (const QByteArray& line : file.readAll().split('\n'))
+        if (line.startsWith(start)) return QString::fromUtf8(line.mid(start.size()));
+    return QStringLiteral("-");
+}
+
+// A list of its own in a fresh "Scores" folder.
+class Times : public testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(QDir(folder.path()).mkdir(QStringLiteral("Scores")));
+        times.SelectList(Folder(), QStringLiteral("/pictures/sunset.jpg"), 2);
+    }
+    QString Folder() const { return folder.path() + QLatin1Char('/'); }
+    void Put(const QString& key, const QString& value) {
+        ASSERT_TRUE(WriteProfileString(times.ListFileName, *times.SectionName, key, value));
+    }
+    QString Get(const QString& key) { return Written(times.ListFileName, key); }
+    QStringList Row(int i) {
+        const QTreeWidgetItem* item = times.ListView->topLevelItem(i);
+        return item ? QStringList{item->text(0), item->text(1), item->text(2)} : QStringList{};
+    }
+
+    QTemporaryDir folder;
+    TFormTimes times{nullptr};
+};
+
+} // namespace
+
+TEST(TimesText, TimesAndGridsReadBackAsWritten) {
+    EXPECT_EQ(TFormTimes::FormatTime(0), QStringLiteral("00:00:00"));
+    EXPECT_EQ(TFormTimes::FormatTime(75), QStringLiteral("00:01:15"));
+    EXPECT_EQ(TFormTimes::FormatTime(360000), QStringLiteral("100:00:00"));
+    for (const int s : {0, 59, 3599, 3600, 86399, 360001}) EXPECT_EQ(TFormTimes::ParseTime(TFormTimes::FormatTime(s)), s);
+    int rows = 0, columns = 0;
+    TFormTimes::ParseGrid(QStringLiteral(" 3 x  4 (12 pieces)\tAnn\t00:01:15"), rows, columns);
+    EXPECT_EQ(rows, 3);
+    EXPECT_EQ(columns, 4);
+    TFormTimes::ParseGrid(QStringLiteral("12 x 20"), rows, columns);
+    EXPECT_EQ(rows, 12);
+    EXPECT_EQ(columns, 20);
+    TFormTimes::ParseGrid(QStringLiteral(" 5 no cross"), rows, columns);
+    EXPECT_EQ(columns, 0);
+    TFormTimes::ParseGrid(QStringLiteral(" 5 x"), rows, columns);
+    EXPECT_EQ(columns, 0);
+}
+
+TEST_F(Times, FilesGoByLevelAndTheFirstLetterOfThePicture) {
+    EXPECT_EQ(times.ListFileName, Folder() + QStringLiteral("Scores/Scores2s.ini"));
+    EXPECT_EQ(times.LabelLevel->text(), QStringLiteral("Intermediate"));
+    times.SelectList(Folder(), QStringLiteral("/other/Sea.bmp"), 2);
+    EXPECT_EQ(times.ListFileName, Folder() + QStringLiteral("Scores/Scores2s.ini")) << "\"S\" and \"s\" share a file";
+    times.SelectList(Folder(), QStringLiteral("C:\\Pictures\\tree.jpg"), 3);
+    EXPECT_EQ(times.ListFileName, Folder() + QStringLiteral("Scores/Scores3t.ini"));
+    times.SelectList(Folder(), QStringLiteral("Numeric"), 1);
+    EXPECT_EQ(times.ListFileName, Folder() + QStringLiteral("Scores/Scores1.ini"));
+    EXPECT_EQ(times.SectionName, QStringLiteral("Numeric"));
+    EXPECT_EQ(times.LabelLevel->text(), QStringLiteral("Beginner"));
+}
+
+TEST_F(Times, BothStoredFormsDisplayAlike) {
+    Put(QStringLiteral("0"), QStringLiteral(" 3~ 4 (12 pieces)~Ann~75"));
+    Put(QStringLiteral("1"), QStringLiteral(" 3~ 4~Ann~75"));
+    Put(QStringLiteral("2"), QStringLiteral("3~4~Bob~90"));
+    const QString expected = QStringLiteral(" 3 x  4 (12 pieces)\tAnn\t00:01:15");
+    EXPECT_EQ(times.ReadEntry(0), expected);
+    EXPECT_EQ(times.ReadEntry(1), expected);
+    EXPECT_EQ(times.ReadEntry(2), QStringLiteral(" 3 x  4 (12 pieces)\tBob\t00:01:30"));
+    EXPECT_EQ(times.ReadEntry(3), std::nullopt);
+}
+
+TEST_F(Times, OddValuesDisplaySomethingAndNeverFail) {
+    const QString odd[] = {QStringLiteral("abcd"), QStringLiteral("~~~~"), QStringLiteral("1~23"),
+                           QStringLiteral(" 9~99999999999999999999~x~99999999999999"), QStringLiteral("xxx~"),
+                           QString(98, QLatin1Char('~'))};
+    for (const QString& value : odd) {
+        Put(QStringLiteral("0"), value);
+        EXPECT_TRUE(times.ReadEntry(0).has_value()) << value.toStdString();
+        times.FormShow();
+        times.IsBestTime(4, 3, 10);
+    }
+    Put(QStringLiteral("0"), QStringLiteral("abc"));
+    EXPECT_EQ(times.ReadEntry(0), std::nullopt) << "fewer than 4 characters is no entry";
+}
+
+TEST_F(Times, ATieIsNoBestTimeAndOneSecondFasterReplacesTheEntry) {
+    EXPECT_TRUE(times.IsBestTime(4, 3, 500)) << "an empty list takes any time";
+    times.StoreTime(4, 3, QStringLiteral("Ann"), 75);
+    EXPECT_EQ(Get(QStringLiteral("0")), QStringLiteral(" 3~ 4 (12 pieces)~Ann~75"));
+    EXPECT_FALSE(times.IsBestTime(4, 3, 75));
+    times.StoreTime(4, 3, QStringLiteral("Cid"), 75);
+    EXPECT_EQ(Get(QStringLiteral("0")), QStringLiteral(" 3~ 4 (12 pieces)~Ann~75"));
+    EXPECT_TRUE(times.IsBestTime(4, 3, 74));
+    times.StoreTime(4, 3, QStringLiteral("Bob"), 74);
+    EXPECT_EQ(Get(QStringLiteral("0")), QStringLiteral(" 3~ 4 (12 pieces)~Bob~74"));
+    EXPECT_EQ(Get(QStringLiteral("1")), QStringLiteral("-"));
+    EXPECT_TRUE(times.IsBestTime(3, 4, 500)) << "4 rows of 3 is another grid";
+    Put(QStringLiteral("0"), QStringLiteral(" 3~ 4~Zed~0"));
+    EXPECT_TRUE(times.IsBestTime(4, 3, 9999)) << "a time of 0 is always beaten";
+}
+
+TEST_F(Times, AGapEndsTheListAndTheNextGridFillsIt) {
+    Put(QStringLiteral("0"), QStringLiteral(" 3~ 3~Ann~50"));
+    Put(QStringLiteral("2"), QStringLiteral(" 4~ 4~Bob~60"));
+    EXPECT_TRUE(times.IsBestTime(4, 4, 100)) << "the entry behind the gap is not searched";
+    times.FormShow();
+    EXPECT_EQ(times.ListView->topLevelItemCount(), 1);
+    times.StoreTime(5, 5, QStringLiteral("Cid"), 70);
+    EXPECT_EQ(Get(QStringLiteral("1")), QStringLiteral(" 5~ 5 (25 pieces)~Cid~70"));
+    EXPECT_EQ(Get(QStringLiteral("2")), QStringLiteral(" 4~ 4~Bob~60"));
+}
+
+TEST_F(Times, TheListSortsByRowsThenColumnsAndOkRenumbers) {
+    Put(QStringLiteral("0"), QStringLiteral(" 4~ 4~Dan~200"));
+    Put(QStringLiteral("1"), QStringLiteral("10~ 3~Eve~300"));
+    Put(QStringLiteral("2"), QStringLiteral(" 3~ 5~Fay~100"));
+    Put(QStringLiteral("3"), QStringLiteral(" 3~ 3~Gus~3725"));
+    times.FormShow();
+    ASSERT_EQ(times.ListView->topLevelItemCount(), 4);
+    EXPECT_EQ(Row(0), (QStringList{QStringLiteral(" 3 x  3 (9 pieces)"), QStringLiteral("Gus"), QStringLiteral("01:02:05")}));
+    EXPECT_EQ(Row(1)[0], QStringLiteral(" 3 x  5 (15 pieces)"));
+    EXPECT_EQ(Row(2)[0], QStringLiteral(" 4 x  4 (16 pieces)"));
+    EXPECT_EQ(Row(3)[0], QStringLiteral("10 x  3 (30 pieces)"));
+    EXPECT_EQ(times.LabelFileName->text(), QStringLiteral("/pictures/sunset.jpg"));
+    EXPECT_EQ(times.LabelFileName->x(), times.LabelTitle->x() + times.LabelTitle->width() + 10);
+    times.BitBtn1Click();
+    EXPECT_EQ(Get(QStringLiteral("0")), QStringLiteral(" 3~ 3~Gus~3725"));
+    EXPECT_EQ(Get(QStringLiteral("1")), QStringLiteral(" 3~ 5~Fay~100"));
+    EXPECT_EQ(Get(QStringLiteral("2")), QStringLiteral(" 4~ 4~Dan~200"));
+    EXPECT_EQ(Get(QStringLiteral("3")), QStringLiteral("10~ 3~Eve~300"));
+}
+
+TEST_F(Times, NamesAreStoredAsTypedButSafeForTheFile) {
+    times.StoreTime(3, 3, QStringLiteral("A~B %1"), 40);
+    times.FormShow();
+    EXPECT_EQ(Row(0)[1], QStringLiteral("A~B %1"));
+    EXPECT_EQ(Row(0)[2], QStringLiteral("00:00:40"));
+    times.BitBtn1Click();
+    EXPECT_EQ(Get(QStringLiteral("0")), QStringLiteral(" 3~ 3~A~B %1~40"));
+
+    times.StoreTime(4, 4, QString::fromUtf16(u"Line\nbreak\r\0end", 15), 50);
+    EXPECT_EQ(Get(QStringLiteral("1")), QStringLiteral(" 4~ 4 (16 pieces)~Linebreakend~50"));
+    EXPECT_EQ(Get(QStringLiteral("2")), QStringLiteral("-")) << "no stray key from the line break";
+
+    times.StoreTime(5, 5, QString(255, QLatin1Char('n')), 123456);
+    const QString stored = Get(QStringLiteral("2"));
+    EXPECT_EQ(stored.size(), MaxEntryLength);
+    EXPECT_TRUE(stored.endsWith(QStringLiteral("~123456")));
+    const std::optional<QString> entry = times.ReadEntry(2);
+    ASSERT_TRUE(entry);
+    EXPECT_TRUE(entry->endsWith(QStringLiteral("\t34:17:36"))) << "the time survives a long name";
+}
+
+TEST_F(Times, OkOnAnEmptyListWritesNothing) {
+    times.FormShow();
+    times.BitBtn1Click();
+    EXPECT_FALSE(QFile::exists(times.ListFileName));
+}
+
+// ------------------------------------------------------------ end of a game
+
+namespace {
+
+// A 4 x 4 numeric game one slide from solved, as the Beginner level cuts it.
+class BestTime : public testing::Test {
+protected:
+    void SetUp() override {
+        w.screen.primary = QSize(280, 210);
+        w.Show();
+        f().SetLevel(1);
+        ASSERT_TRUE(f().OpenPicture(QStringLiteral("Numeric")));
+        f().GameStopped = false;
+        f().StartTick = w.clock.now;
+        f().FormKeyDown(Qt::Key_Right, {});
+        w.dialogs.messages.clear();
+    }
+    TFormMain& f() { return *w.form; }
+    void SolveIn(int seconds) {
+        w.clock.Advance(uint32_t(seconds) * 1000);
+        f().FormKeyDown(Qt::Key_Left, {});
+        ASSERT_TRUE(f().GameStopped);
+    }
+    void PlayAgain() {
+        f().GameStopped = false;
+        f().StartTick = w.clock.now;
+        f().Timer->start();
+        f().FormKeyDown(Qt::Key_Right, {});
+    }
+    QString Stored(const QString& key) { return Written(w.Path(QStringLiteral("Scores/Scores1.ini")), key); }
+
+    TestWindow w;
+};
+
+} // namespace
+
+TEST_F(BestTime, TheFirstSolveAsksTheNameStoresItAndShowsTheList) {
+    w.dialogs.texts.push_back(QStringLiteral("Ann"));
+    QStringList listed;
+    w.dialogs.forms.push_back([&listed](QDialog& form) {
+        auto& times = dynamic_cast<TFormTimes&>(form);
+        listed << times.ListView->topLevelItem(0)->text(1) << times.ListView->topLevelItem(0)->text(2);
+        return int(QDialog::Accepted);
+    });
+    SolveIn(75);
+    ASSERT_EQ(w.dialogs.inputs.size(), 1u);
+    EXPECT_EQ(w.dialogs.inputs[0].caption, QStringLiteral("Slidora"));
+    EXPECT_EQ(w.dialogs.inputs[0].prompt, QStringLiteral("You have the best time. Please enter your name:"));
+    EXPECT_EQ(w.dialogs.inputs[0].initial, QString());
+    EXPECT_EQ(w.dialogs.inputs[0].maxLength, 255);
+    EXPECT_EQ(Stored(QStringLiteral("0")), QStringLiteral(" 4~ 4 (16 pieces)~Ann~75"));
+    EXPECT_EQ(listed, (QStringList{QStringLiteral("Ann"), QStringLiteral("00:01:15")}));
+    EXPECT_TRUE(w.dialogs.messages.empty()) << "no congratulation after a best time";
+}
+
+TEST_F(BestTime, TheNextSolveOffersTheLastNameAndATieOnlyCongratulates) {
+    w.dialogs.texts.push_back(QStringLiteral("Ann"));
+    SolveIn(60);
+    PlayAgain();
+    SolveIn(60);
+    EXPECT_EQ(w.dialogs.inputs.size(), 1u);
+    ASSERT_EQ(w.dialogs.messages.size(), 1u);
+    EXPECT_EQ(w.dialogs.messages[0].text, QStringLiteral("Congratulations. You solved the puzzle."));
+    PlayAgain();
+    w.dialogs.texts.push_back(QStringLiteral("Bob"));
+    SolveIn(59);
+    ASSERT_EQ(w.dialogs.inputs.size(), 2u);
+    EXPECT_EQ(w.dialogs.inputs[1].initial, QStringLiteral("Ann"));
+    EXPECT_EQ(Stored(QStringLiteral("0")), QStringLiteral(" 4~ 4 (16 pieces)~Bob~59"));
+    EXPECT_EQ(w.dialogs.modalForms, 2);
+}
+
+TEST_F(BestTime, CancelStoresAndShowsNothing) {
+    w.dialogs.texts.push_back(std::nullopt);
+    SolveIn(30);
+    EXPECT_EQ(Stored(QStringLiteral("0")), QStringLiteral("-"));
+    EXPECT_EQ(w.dialogs.modalForms, 0);
+    EXPECT_TRUE(w.dialogs.messages.empty());
+}
+
+TEST_F(BestTime, TheMenuShowsTheListOfThePictureAndLevel) {
+    ASSERT_TRUE(WriteProfileString(w.Path(QStringLiteral("Scores/Scores1.ini")), QStringLiteral("Numeric"),
+                                   QStringLiteral("0"), QStringLiteral(" 3~ 3~Ann~20")));
+    QString shown;
+    w.dialogs.forms.push_back([&shown](QDialog& form) {
+        auto& times = dynamic_cast<TFormTimes&>(form);
+        shown = times.windowTitle() + QLatin1Char('|') + times.LabelLevel->text() + QLatin1Char('|') +
+                times.ListView->topLevelItem(0)->text(0);
+        return int(QDialog::Rejected);
+    });
+    f().BesttimesMenuClick();
+    EXPECT_EQ(shown, QStringLiteral("Best Times|Beginner| 3 x  3 (9 pieces)"));
+    f().Picture = QImage();
+    f().BesttimesMenuClick();
+    EXPECT_EQ(w.dialogs.modalForms, 1) << "nothing without a picture";
+}
