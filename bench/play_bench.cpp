@@ -28,7 +28,7 @@ struct Board {
                                                                    w.platform.programFolder});
         form = std::make_unique<TFormMain>(platform ? *platform : w.platform, QStringLiteral("none"));
         form->show();
-        QTest::qWaitForWindowExposed(form.get());
+        if (!QTest::qWaitForWindowExposed(form.get())) qWarning("the window was never exposed");
         const QString path = w.Path(QStringLiteral("picture.bmp"));
         PhotoLike(width, height).save(path, "BMP");
         form->SetLevel(level);
