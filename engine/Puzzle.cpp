@@ -44,7 +44,7 @@ void TTombol::Draw(QPainter& canvas, const QImage* picture) const {
 void DrawTileGroup(QPainter& canvas, const QImage* picture, const std::vector<const TTombol*>& tiles, QPoint shift) {
     if (!picture) return;
     QPoint offset;
-    QImage* target = DirectTarget(canvas, offset);
+    QImage* target = picture->format() == QImage::Format_RGB888 ? DirectTarget(canvas, offset) : nullptr;
     std::vector<TileCopy> copies;
     for (const TTombol* tile : tiles) {
         const QRect dest = ToQRect(tile->GetDestRect()).translated(shift), source = ToQRect(tile->GetSourceRect());

@@ -51,8 +51,8 @@ QImage* DirectTarget(QPainter& painter, QPoint& offset) {
     QPaintDevice* device = painter.device();
     if (!device || device->devType() != QInternal::Image) return nullptr;
     auto* image = static_cast<QImage*>(device);
-    const QTransform& t = painter.worldTransform();
-    if (!IsThirtyTwoBit(image->format()) || t.type() > QTransform::TxTranslate || painter.hasClipping() ||
+    const QTransform t = painter.deviceTransform();
+    if (!IsThirtyTwoBit(image->format()) || image->devicePixelRatio() != 1.0 || t.type() > QTransform::TxTranslate || painter.hasClipping() ||
         painter.opacity() < 1.0 || painter.compositionMode() != QPainter::CompositionMode_SourceOver)
         return nullptr;
     if (t.dx() != std::floor(t.dx()) || t.dy() != std::floor(t.dy())) return nullptr;

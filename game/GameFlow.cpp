@@ -75,7 +75,10 @@ void TFormMain::UnscrambleMenuClick() {
 
 void TFormMain::BeginnerMenuClick(QObject* sender) {
     const auto* item = qobject_cast<QAction*>(sender);
-    if (!item || !QuerySave()) return;
+    if (!item || !QuerySave()) {
+        CheckLevelMenu(); // the click must not move the mark
+        return;
+    }
     SetLevel(item->data().toInt());
     CheckLevelMenu();
     OpenPicture(PictureName);
@@ -106,7 +109,7 @@ void TFormMain::FinishGame() {
         if (!name) return;
         LastWinnerName = *name;
         times.StoreTime(columns, rows, LastWinnerName, seconds);
-        Services.dialogs.ShowModal(times);
+        ShowCentred(times);
         return;
     }
     Services.dialogs.MessageBox(this, QStringLiteral("Congratulations. You solved the puzzle."), MsgIcon::Information,

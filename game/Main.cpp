@@ -3,6 +3,7 @@
 #include "BoardArea.h"
 
 #include <QAction>
+#include <QDialog>
 #include <QCloseEvent>
 #include <QDir>
 #include <QFrame>
@@ -183,7 +184,6 @@ QToolButton* TFormMain::AddToolButton(const char* name, const QString& hint, int
     auto* button = new QToolButton(ToolBar1);
     button->setObjectName(QLatin1String(name));
     button->setToolTip(hint);
-    button->setStatusTip(hint);
     button->setIcon(QIcon(QStringLiteral(":/glyph%1.png").arg(glyph)));
     button->setIconSize(QSize(20, 20));
     button->setFixedSize(31, 30);
@@ -206,6 +206,7 @@ void TFormMain::BuildToolBar() {
     PanelToolbar->setFrameStyle(QFrame::Panel | QFrame::Raised);
     PanelToolbar->setLineWidth(1);
     PanelToolbar->setAutoFillBackground(true);
+    PanelToolbar->setAttribute(Qt::WA_NoMousePropagation); // presses here are not on the board
     PanelToolbar->setGeometry(0, 0, ToolbarWidth, 434);
 
     ToolBar1 = new QWidget(PanelToolbar);
@@ -314,6 +315,7 @@ void TFormMain::FormShow() {
     FirstShow = false;
     ReadSettings();
     CreateBuffers();
+    RedrawBoard(); // the empty board, in case no picture opens
     if (!Argument) {
         OpenPicture(QStringLiteral("Numeric"));
         return;
@@ -340,6 +342,12 @@ void TFormMain::FormClose() {
 
 void TFormMain::Exit1Click() {
     close();
+}
+
+int TFormMain::ShowCentred(QDialog& form) {
+    const QSize screen = Services.screen.PrimarySize();
+    form.move((screen.width() - form.width()) / 2, (screen.height() - form.height()) / 2);
+    return Services.dialogs.ShowModal(form);
 }
 
 void TFormMain::showEvent(QShowEvent* event) {

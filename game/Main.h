@@ -26,6 +26,7 @@ class QStatusBar;
 class QTimer;
 class QToolButton;
 class BoardArea;
+class QDialog;
 
 class TFormMain : public QMainWindow {
     Q_OBJECT
@@ -136,6 +137,7 @@ public:
 
     // ---- best times (storage/Times.cpp)
     void BesttimesMenuClick();
+    int ShowCentred(QDialog& form); // modal, centred on the screen
 
     // ---- operations whose subsystems come later
     void StartMusic();

@@ -9,9 +9,14 @@ void TFormMain::ReopenPictureClick(QObject*) {}
 void TFormMain::ReopenGameClick(QObject*) {}
 void TFormMain::SetThumbnailPicture() {}
 void TFormMain::ShowthumbnailMenuClick() {}
-void TFormMain::CustomMenuClick() {}
+void TFormMain::CustomMenuClick() {
+    CheckBoardGridMenu(); // the click must not move the mark
+}
 void TFormMain::SetmusicMenuClick() {}
-void TFormMain::MusiconMenuClick() {}
+void TFormMain::MusiconMenuClick() {
+    MusicOn = !MusicOn;
+    MusiconMenu->setChecked(MusicOn);
+}
 void TFormMain::HelpcontentsMenuClick() {}
 void TFormMain::VantrelhomepageMenuClick() {}
 void TFormMain::SlidorahomepageMenuClick() {}

@@ -24,14 +24,17 @@ std::optional<QString> FirstArgument(const QStringList& arguments) {
     return arguments[1];
 }
 
+void ShowFailure(const QString& text) {
+    QMessageBox::critical(nullptr, QStringLiteral("Slidora"), text);
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
+    QApplication application(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Slidora"));
+    application.setProperty("helpFile", QStringLiteral("slidora.hlp"));
     try {
-        QApplication application(argc, argv);
-        QApplication::setApplicationName(QStringLiteral("Slidora"));
-        application.setProperty("helpFile", QStringLiteral("slidora.hlp"));
-
         SystemClock clock;
         QtDialogs dialogs;
         QtScreen screen;
@@ -43,7 +46,9 @@ int main(int argc, char** argv) {
         form.show();
         QApplication::exec();
     } catch (const std::exception& error) {
-        QMessageBox::critical(nullptr, QStringLiteral("Slidora"), QString::fromLocal8Bit(error.what()));
+        ShowFailure(QString::fromLocal8Bit(error.what()));
+    } catch (...) {
+        ShowFailure(QStringLiteral("An unexpected error ended the game."));
     }
     return 0;
 }

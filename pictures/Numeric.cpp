@@ -49,7 +49,9 @@ TFormNumeric::TFormNumeric(IDialogs& dialogs, QWidget* owner) : QDialog(owner), 
     setFixedSize(405, 224);
 
     Panel2 = new QFrame(this);
-    Panel2->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    Panel2->setFrameStyle(QFrame::Box | QFrame::Sunken); // an etched two-pixel groove
+    Panel2->setLineWidth(1);
+    Panel2->setMidLineWidth(0);
     Panel2->setGeometry(8, 8, 209, 201);
     ImagePreview = new QLabel(Panel2);
     ImagePreview->setGeometry(2, 2, 205, 197);

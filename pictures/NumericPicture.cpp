@@ -21,7 +21,7 @@ void TFormMain::Configurenumericpuzzle1Click() {
     form.ColorDialog2 = NumColor2;
     form.FontDialog = NumFont;
     form.FontDialog.Size = 16;
-    if (Services.dialogs.ShowModal(form) != QDialog::Accepted) return;
+    if (ShowCentred(form) != QDialog::Accepted) return;
     NumColor1 = form.ColorDialog1;
     NumColor2 = form.ColorDialog2;
     NumFont = form.FontDialog;

@@ -84,7 +84,8 @@ QImage ReadJpegFile(const QString& path) {
 QImage ReadBitmapFile(const QString& path) {
     QImageReader reader(path, "bmp");
     reader.setDecideFormatFromContent(false);
-    const QSize size = reader.size();
+    // A bitmap stored top-down reports a negative height.
+    const QSize size(reader.size().width(), std::abs(reader.size().height()));
     if (!size.isValid() || !PictureSizeAllowed(size.width(), size.height())) return QImage();
     reader.setAllocationLimit(int(MaxPicturePixels * 4 / (1024 * 1024)) + 1);
     const QImage image = reader.read();

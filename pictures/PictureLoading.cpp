@@ -117,6 +117,8 @@ void TFormMain::PreparePicture() {
 void TFormMain::ReleasePictures() {
     Picture = QImage();
     OrgPicture = QImage();
+    // A discarded game keeps the time it had, not one from before a pause.
+    if (!GameStopped) StopTick = Services.clock.TickCount();
     GameStopped = true;
 }
 

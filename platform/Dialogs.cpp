@@ -7,9 +7,11 @@
 #include <QDialog>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QInputDialog>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QScreen>
 
 std::optional<QString> IDialogs::OpenFile(QWidget* owner, const FileDialogOptions& options) {
     const std::optional<QStringList> files = OpenFiles(owner, options);
@@ -109,6 +111,10 @@ std::optional<QString> QtDialogs::InputText(QWidget* owner, const QString& capti
         edit->setMaxLength(maxLength);
         edit->selectAll();
     }
+    // Centred on the screen rather than over its owner.
+    dialog.adjustSize();
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        dialog.move(screen->geometry().center() - dialog.rect().center());
     if (dialog.exec() != QDialog::Accepted) return std::nullopt;
     return dialog.textValue();
 }

@@ -5,6 +5,8 @@
 
 namespace {
 
+constexpr uint32_t MaxPlaylistEntries = 10000;
+
 const char* const DefaultPieces[] = {"aurora.mid", "harbour.mid", "lantern.mid", "meadow.mid", "summit.mid"};
 
 // Reads values in order until one is missing or of the wrong type.
@@ -81,7 +83,8 @@ bool TFormMain::ApplyStoredSettings(const ISettingsStore& store) {
         RecentGameNames[size_t(k)] = read.Text(QStringLiteral("MRULGame%1").arg(k));
         if (stop()) return false;
     }
-    const uint32_t pieces = read.Integer(QStringLiteral("NumOfMusic"));
+    // A damaged count must not fill the memory with empty entries.
+    const uint32_t pieces = std::min(read.Integer(QStringLiteral("NumOfMusic")), MaxPlaylistEntries);
     if (stop()) return false;
     Playlist.Clear();
     for (uint32_t i = 0; i < pieces && !stop(); ++i) Playlist.Append(read.Text(QStringLiteral("Music%1").arg(i)));

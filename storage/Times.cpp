@@ -114,7 +114,7 @@ std::optional<QString> TFormTimes::ReadEntry(int n) const {
         ParseGrid(text, rows, columns);
         const qsizetype tab = text.indexOf(QLatin1Char('\t'));
         text = text.left(first) + QStringLiteral(" x ") + QStringLiteral("%1").arg(columns, 2) +
-               QStringLiteral(" (%1 pieces)").arg(LeadingNumber(text.left(first)) * columns) +
+               QStringLiteral(" (%1 pieces)").arg(rows * columns) +
                (tab >= 0 ? text.mid(tab) : QString());
     }
     return text;
@@ -232,5 +232,5 @@ void TFormMain::BesttimesMenuClick() {
     if (Picture.isNull()) return;
     TFormTimes times(this);
     times.SelectList(ProgramFolder, PictureName, Level);
-    Services.dialogs.ShowModal(times);
+    ShowCentred(times);
 }

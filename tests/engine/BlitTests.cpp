@@ -81,6 +81,37 @@ TEST(DrawTiles, TranslatedPainterAndClippedTargets) {
     }
 }
 
+// Pictures in other formats and painters with a window or viewport still
+// draw every tile where the painter would.
+TEST(DrawTiles, OtherPictureFormatsAndViewports) {
+    std::srand(5);
+    TPuzzle board(0, 0);
+    board.SetSize(3, 3);
+    QImage picture = Noise(90, 60, 10);
+    board.CutPicture(picture, 1);
+    const QImage wide = picture.convertToFormat(QImage::Format_RGB32);
+    QImage expected = Canvas(100, 70), fromWide = Canvas(100, 70);
+    {
+        QPainter p(&expected);
+        p.setClipRect(expected.rect());
+        board.DrawTiles(p, &picture);
+    }
+    {
+        QPainter p(&fromWide);
+        board.DrawTiles(p, &wide);
+    }
+    EXPECT_EQ(fromWide, expected);
+
+    QImage viewed = Canvas(100, 70), painted = Canvas(100, 70);
+    for (QImage* target : {&viewed, &painted}) {
+        QPainter p(target);
+        if (target == &painted) p.setClipRect(painted.rect());
+        p.setWindow(-10, -5, 100, 70);
+        board.DrawTiles(p, &picture);
+    }
+    EXPECT_EQ(viewed, painted);
+}
+
 TEST(BlitRect, ClipsAgainstBothImages) {
     const QImage picture = Noise(20, 10, 2);
     QImage target = Canvas(15, 15);

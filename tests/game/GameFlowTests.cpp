@@ -57,6 +57,17 @@ TEST_F(GameFlow, ClockPausesWithoutFocus) {
     EXPECT_EQ(Panel(0), QStringLiteral("Elapsed time: 00:00:15"));
 }
 
+TEST_F(GameFlow, ADiscardedGameFreezesAtItsOwnTime) {
+    StartGame();
+    w.clock.Advance(10000);
+    Focus(false);
+    w.clock.Advance(60000);
+    Focus(true);
+    w.clock.Advance(5000);
+    f().UnscrambleMenuClick();
+    EXPECT_EQ(Panel(0), QStringLiteral("Elapsed time: 00:00:15")) << "not a time from before the pause";
+}
+
 TEST_F(GameFlow, AMinuteInAMessageBoxDoesNotCount) {
     StartGame();
     w.clock.Advance(10000);
@@ -95,7 +106,7 @@ TEST_F(GameFlow, LevelChangeAsksAndCancelKeepsLevelAndMark) {
     ASSERT_TRUE(f().AdvancedMenu->isChecked());
     StartGame();
     w.dialogs.answers = {MsgResult::Cancel};
-    f().BeginnerMenuClick(f().BeginnerMenu);
+    f().BeginnerMenu->trigger(); // as a click does, which checks the item first
     EXPECT_EQ(w.dialogs.messages.at(0).text, QStringLiteral("Do you want to save the game?"));
     EXPECT_EQ(f().Level, 3);
     EXPECT_TRUE(f().AdvancedMenu->isChecked());

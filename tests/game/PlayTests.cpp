@@ -215,6 +215,14 @@ TEST_F(Play, WhileStoppedKeysDoNothingAndAPressAsksToScramble) {
     EXPECT_TRUE(f().Timer->isActive());
 }
 
+TEST_F(Play, PressesOnTheToolBarBesideTheButtonsAskNothing) {
+    f().GameStopped = true;
+    QWidget* panel = f().PanelToolbar;
+    QTest::mouseClick(panel, Qt::LeftButton, {}, QPoint(16, panel->height() - 5));
+    QTest::mouseClick(panel, Qt::LeftButton, {}, QPoint(1, 1));
+    EXPECT_TRUE(w.dialogs.messages.empty());
+}
+
 TEST_F(Play, WithoutAPictureAPressAsksNothing) {
     f().GameStopped = true;
     f().OpenPicture(w.Path(QStringLiteral("missing.jpg")));

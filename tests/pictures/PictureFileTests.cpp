@@ -2,6 +2,7 @@
 #include "pictures/PictureFiles.h"
 
 #include <QTemporaryDir>
+#include <QtEndian>
 #include <gtest/gtest.h>
 
 namespace {
@@ -93,6 +94,12 @@ TEST_F(PictureFiles, BitmapsReadAsTwentyFourBits) {
     const QImage read = ReadBitmapFile(Path(QStringLiteral("a.bmp")));
     EXPECT_EQ(read.format(), QImage::Format_RGB888);
     EXPECT_TRUE(SamePixels(read, source));
+    // Stored top-down: the rows of the mirrored picture under a negative height.
+    ASSERT_TRUE(source.mirrored().save(Path(QStringLiteral("down.bmp")), "BMP"));
+    QByteArray topDown = ReadBytes(Path(QStringLiteral("down.bmp")));
+    qToLittleEndian<int32_t>(-source.height(), topDown.data() + 22);
+    WriteBytes(Path(QStringLiteral("down.bmp")), topDown);
+    EXPECT_TRUE(SamePixels(ReadBitmapFile(Path(QStringLiteral("down.bmp"))), source));
 
     WriteBytes(Path(QStringLiteral("fake.bmp")), "BM not really a bitmap");
     EXPECT_TRUE(ReadBitmapFile(Path(QStringLiteral("fake.bmp"))).isNull());

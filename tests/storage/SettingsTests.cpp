@@ -167,10 +167,18 @@ TEST_F(Settings, TextValuesOfAnotherTypeSpoilTheSetMissingOnesAreEmpty) {
     ExpectDefaults(other);
 }
 
-TEST_F(Settings, NoPiecesGiveAnEmptyPlaylist) {
+TEST_F(Settings, ThePlaylistCountIsTakenAsStoredWithinReason) {
     StoreCompleteSet(w.settings);
     w.settings.SetInteger(QStringLiteral("NumOfMusic"), 0);
-    EXPECT_EQ(Start().Playlist.Count(), 0);
+    EXPECT_EQ(Start().Playlist.Count(), 0) << "an empty playlist, not the defaults";
+
+    TestWindow damaged;
+    damaged.screen.primary = QSize(280, 210);
+    StoreCompleteSet(damaged.settings);
+    damaged.settings.SetInteger(QStringLiteral("NumOfMusic"), 0xFFFFFFFF);
+    TFormMain& f = damaged.Show();
+    EXPECT_EQ(f.Playlist.Entry(1), QStringLiteral("/music/two.mid"));
+    EXPECT_LE(f.Playlist.Count(), 10000) << "a damaged count must not exhaust the memory";
 }
 
 TEST_F(Settings, AnEmptyFontNameKeepsTheFaceTheWindowHad) {

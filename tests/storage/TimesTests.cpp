@@ -257,15 +257,19 @@ TEST_F(BestTime, CancelStoresAndShowsNothing) {
 TEST_F(BestTime, TheMenuShowsTheListOfThePictureAndLevel) {
     ASSERT_TRUE(WriteProfileString(w.Path(QStringLiteral("Scores/Scores1.ini")), QStringLiteral("Numeric"),
                                    QStringLiteral("0"), QStringLiteral(" 3~ 3~Ann~20")));
+    w.screen.primary = QSize(1024, 768);
     QString shown;
-    w.dialogs.forms.push_back([&shown](QDialog& form) {
+    QPoint placed;
+    w.dialogs.forms.push_back([&](QDialog& form) {
         auto& times = dynamic_cast<TFormTimes&>(form);
         shown = times.windowTitle() + QLatin1Char('|') + times.LabelLevel->text() + QLatin1Char('|') +
                 times.ListView->topLevelItem(0)->text(0);
+        placed = times.pos();
         return int(QDialog::Rejected);
     });
     f().BesttimesMenuClick();
     EXPECT_EQ(shown, QStringLiteral("Best Times|Beginner| 3 x  3 (9 pieces)"));
+    EXPECT_EQ(placed, QPoint((1024 - 429) / 2, (768 - 275) / 2)) << "centred on the screen";
     f().Picture = QImage();
     f().BesttimesMenuClick();
     EXPECT_EQ(w.dialogs.modalForms, 1) << "nothing without a picture";
