@@ -52,8 +52,8 @@ QImage* DirectTarget(QPainter& painter, QPoint& offset) {
     if (!device || device->devType() != QInternal::Image) return nullptr;
     auto* image = static_cast<QImage*>(device);
     const QTransform t = painter.deviceTransform();
-    if (!IsThirtyTwoBit(image->format()) || image->devicePixelRatio() != 1.0 || t.type() > QTransform::TxTranslate || painter.hasClipping() ||
-        painter.opacity() < 1.0 || painter.compositionMode() != QPainter::CompositionMode_SourceOver)
+    if (!IsThirtyTwoBit(image->format()) || image->devicePixelRatio() != 1.0 || t.type() > QTransform::TxTranslate ||
+        painter.hasClipping() || painter.opacity() < 1.0 || painter.compositionMode() != QPainter::CompositionMode_SourceOver)
         return nullptr;
     if (t.dx() != std::floor(t.dx()) || t.dy() != std::floor(t.dy())) return nullptr;
     offset = QPoint(int(t.dx()), int(t.dy()));

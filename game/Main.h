@@ -17,6 +17,7 @@
 #include <vector>
 
 class QAction;
+class QDialog;
 class QIODevice;
 class QFrame;
 class QLabel;
@@ -26,7 +27,6 @@ class QStatusBar;
 class QTimer;
 class QToolButton;
 class BoardArea;
-class QDialog;
 
 class TFormMain : public QMainWindow {
     Q_OBJECT
@@ -44,6 +44,7 @@ public:
     bool FormCloseQuery();
     void FormClose();
     void Exit1Click();
+    int ShowCentred(QDialog& form); // modal, centred on the screen
 
     // ---- game flow (game/GameFlow.cpp)
     static QString FormatElapsed(int32_t seconds);
@@ -137,7 +138,6 @@ public:
 
     // ---- best times (storage/Times.cpp)
     void BesttimesMenuClick();
-    int ShowCentred(QDialog& form); // modal, centred on the screen
 
     // ---- operations whose subsystems come later
     void StartMusic();

@@ -85,7 +85,8 @@ QImage ReadBitmapFile(const QString& path) {
     QImageReader reader(path, "bmp");
     reader.setDecideFormatFromContent(false);
     // A bitmap stored top-down reports a negative height.
-    const QSize size(reader.size().width(), std::abs(reader.size().height()));
+    QSize size = reader.size();
+    size.setHeight(std::abs(size.height()));
     if (!size.isValid() || !PictureSizeAllowed(size.width(), size.height())) return QImage();
     reader.setAllocationLimit(int(MaxPicturePixels * 4 / (1024 * 1024)) + 1);
     const QImage image = reader.read();

@@ -99,7 +99,7 @@ bool TFormMain::ReadPicture(QString name) {
     Picture = QImage();
     OrgPicture = QImage();
     SetThumbnailPicture();
-    Services.dialogs.MessageBox(this, problem, MsgIcon::Stop, MsgButtons::Ok);
+    ShowError(problem);
     RedrawBoard();
     ClientArea()->update();
     PictureName.reset();

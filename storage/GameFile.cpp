@@ -18,7 +18,8 @@ uint32_t Get32(const QByteArray& bytes, int at) { return qFromLittleEndian<uint3
 QByteArray TGameFileHeader::Encode() const {
     QByteArray bytes(Size, '\0');
     std::memcpy(bytes.data(), Magic, sizeof Magic);
-    std::memcpy(bytes.data() + 6, pictureName.constData(), size_t(std::min<qsizetype>(pictureName.size(), NameField - 1)));
+    std::memcpy(bytes.data() + 6, pictureName.constData(),
+                size_t(std::min<qsizetype>(pictureName.size(), NameField - 1)));
     Put32(bytes, 264, elapsedSeconds);
     Put16(bytes, 268, level);
     Put16(bytes, 270, missingColumn);
@@ -47,16 +48,16 @@ bool TGameFileHeader::Decode(const QByteArray& bytes) {
 
 QByteArray TGameFileTile::Encode() const {
     QByteArray bytes(Size, '\0');
-    const int16_t fields[] = {sourceLeft, sourceTop,  sourceRight, sourceBottom, number,     pieceColumn, pieceRow,
-                              slotColumn, slotRow,    boardLeft,   boardTop,     boardWidth, boardHeight};
+    const int16_t fields[] = {sourceLeft, sourceTop, sourceRight, sourceBottom, number,     pieceColumn, pieceRow,
+                              slotColumn, slotRow,   boardLeft,   boardTop,     boardWidth, boardHeight};
     for (int i = 0; i < 13; ++i) Put16(bytes, i * 2, fields[i]);
     bytes[26] = char(visible);
     return bytes;
 }
 
 void TGameFileTile::Decode(const QByteArray& bytes) {
-    int16_t* fields[] = {&sourceLeft, &sourceTop,  &sourceRight, &sourceBottom, &number,     &pieceColumn, &pieceRow,
-                         &slotColumn, &slotRow,    &boardLeft,   &boardTop,     &boardWidth, &boardHeight};
+    int16_t* fields[] = {&sourceLeft, &sourceTop, &sourceRight, &sourceBottom, &number,     &pieceColumn, &pieceRow,
+                         &slotColumn, &slotRow,   &boardLeft,   &boardTop,     &boardWidth, &boardHeight};
     for (int i = 0; i < 13; ++i) *fields[i] = Get16(bytes, i * 2);
     visible = uint8_t(bytes[26]);
 }
@@ -71,6 +72,4 @@ QByteArray ReadBlock(QIODevice& device, int size) {
     return bytes;
 }
 
-bool WriteBlock(QIODevice& device, const QByteArray& bytes) {
-    return device.write(bytes) == bytes.size();
-}
+bool WriteBlock(QIODevice& device, const QByteArray& bytes) { return device.write(bytes) == bytes.size(); }

@@ -9,7 +9,7 @@ constexpr uint32_t MaxPlaylistEntries = 10000;
 
 const char* const DefaultPieces[] = {"aurora.mid", "harbour.mid", "lantern.mid", "meadow.mid", "summit.mid"};
 
-// Reads values in order until one is missing or of the wrong type.
+// Reads values and remembers whether any was missing or of the wrong type.
 class SettingsReader {
 public:
     explicit SettingsReader(const ISettingsStore& store) : store(store) {}
@@ -51,44 +51,32 @@ void TFormMain::ReadSettings() {
 }
 
 bool TFormMain::ApplyStoredSettings(const ISettingsStore& store) {
+    // Everything is applied even after a bad value: the caller then replaces
+    // the whole set with the defaults.
     SettingsReader read(store);
-    auto stop = [&read] { return read.failed; };
     SetLevel(int(read.Integer(QStringLiteral("Level"))));
-    if (stop()) return false;
     SetBackgroundColor(read.Integer(QStringLiteral("Color")));
-    if (stop()) return false;
     NumColor1 = read.Integer(QStringLiteral("NumColor1"));
-    if (stop()) return false;
     NumColor2 = read.Integer(QStringLiteral("NumColor2"));
-    if (stop()) return false;
     NumFont.Color = read.Integer(QStringLiteral("FontColor"));
-    if (stop()) return false;
     const QString fontName = read.Text(QStringLiteral("FontName"));
-    if (stop()) return false;
     if (!fontName.isEmpty()) NumFont.Name = fontName;
     if (read.Integer(QStringLiteral("FontItalic")) == 1) NumFont.Italic = true;
-    if (stop()) return false;
     if (read.Integer(QStringLiteral("FontBold")) == 1) NumFont.Bold = true;
-    if (stop()) return false;
     MusicOn = read.Integer(QStringLiteral("IsMusicOn")) == 1;
-    if (stop()) return false;
     SoundOn = read.Integer(QStringLiteral("IsSoundOn")) == 1;
-    if (stop()) return false;
     const uint32_t columns = read.Integer(QStringLiteral("NumX"));
     const uint32_t rows = read.Integer(QStringLiteral("NumY"));
-    if (stop()) return false;
     Puzzle->SetSize(int(std::min<uint32_t>(columns, 1000)), int(std::min<uint32_t>(rows, 1000)));
     for (int k = 0; k < 4; ++k) {
         RecentPictureNames[size_t(k)] = read.Text(QStringLiteral("MRUL%1").arg(k));
         RecentGameNames[size_t(k)] = read.Text(QStringLiteral("MRULGame%1").arg(k));
-        if (stop()) return false;
     }
     // A damaged count must not fill the memory with empty entries.
     const uint32_t pieces = std::min(read.Integer(QStringLiteral("NumOfMusic")), MaxPlaylistEntries);
-    if (stop()) return false;
     Playlist.Clear();
-    for (uint32_t i = 0; i < pieces && !stop(); ++i) Playlist.Append(read.Text(QStringLiteral("Music%1").arg(i)));
-    return !stop();
+    for (uint32_t i = 0; i < pieces; ++i) Playlist.Append(read.Text(QStringLiteral("Music%1").arg(i)));
+    return !read.failed;
 }
 
 void TFormMain::ApplyDefaultSettings() {

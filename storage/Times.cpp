@@ -21,10 +21,7 @@ int LeadingNumber(const QString& text) {
 }
 
 QString Grid(int rows, int columns) {
-    return QStringLiteral("%1 x %2 (%3 pieces)")
-        .arg(rows, 2)
-        .arg(columns, 2)
-        .arg(rows * columns);
+    return QStringLiteral("%1 x %2 (%3 pieces)").arg(rows, 2).arg(columns, 2).arg(rows * columns);
 }
 
 // The name is joined, never passed through arg(), so a "%1" in it stays.
@@ -114,8 +111,7 @@ std::optional<QString> TFormTimes::ReadEntry(int n) const {
         ParseGrid(text, rows, columns);
         const qsizetype tab = text.indexOf(QLatin1Char('\t'));
         text = text.left(first) + QStringLiteral(" x ") + QStringLiteral("%1").arg(columns, 2) +
-               QStringLiteral(" (%1 pieces)").arg(rows * columns) +
-               (tab >= 0 ? text.mid(tab) : QString());
+               QStringLiteral(" (%1 pieces)").arg(rows * columns) + (tab >= 0 ? text.mid(tab) : QString());
     }
     return text;
 }
@@ -130,9 +126,7 @@ void TFormTimes::ParseGrid(const QString& text, int& rows, int& columns) {
     if (digit < text.size()) columns = LeadingNumber(text.mid(digit, 2));
 }
 
-QString TFormTimes::FormatTime(int seconds) {
-    return TFormMain::FormatElapsed(seconds);
-}
+QString TFormTimes::FormatTime(int seconds) { return TFormMain::FormatElapsed(seconds); }
 
 int TFormTimes::ParseTime(const QString& text) {
     const qsizetype first = text.indexOf(QLatin1Char(':')), last = text.lastIndexOf(QLatin1Char(':'));
@@ -147,7 +141,8 @@ std::optional<std::pair<int, int>> TFormTimes::FindGrid(int columns, int rows) c
         if (!entry) return std::nullopt;
         int r = 0, c = 0;
         ParseGrid(*entry, r, c);
-        if (r == rows && c == columns) return std::pair{n, ParseTime(entry->mid(entry->lastIndexOf(QLatin1Char('\t')) + 1))};
+        if (r == rows && c == columns)
+            return std::pair{n, ParseTime(entry->mid(entry->lastIndexOf(QLatin1Char('\t')) + 1))};
     }
 }
 

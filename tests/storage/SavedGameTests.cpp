@@ -413,11 +413,21 @@ TEST_F(SavedGame, MutatedFilesNeverBreakTheGame) {
         for (int e = 0; e < edits; ++e) {
             const int at = std::rand() % b.size();
             switch (std::rand() % 5) {
-            case 0: b[at] = char(std::rand()); break;
-            case 1: b.truncate(at); break;
-            case 2: b.insert(at, char(std::rand())); break;
-            case 3: Put16(b, std::min<int>(at, int(b.size()) - 2) & ~1, int16_t(std::rand() % 70000 - 35000)); break;
-            default: b[at] = 0; break;
+            case 0:
+                b[at] = char(std::rand());
+                break;
+            case 1:
+                b.truncate(at);
+                break;
+            case 2:
+                b.insert(at, char(std::rand()));
+                break;
+            case 3:
+                Put16(b, std::min<int>(at, int(b.size()) - 2) & ~1, int16_t(std::rand() % 70000 - 35000));
+                break;
+            default:
+                b[at] = 0;
+                break;
             }
             if (b.size() < 2) b = good;
         }

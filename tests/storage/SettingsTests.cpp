@@ -215,10 +215,10 @@ TEST_F(Settings, ClosingWritesTheOptionsInOrder) {
     w.settings.SetText(QStringLiteral("Music3"), QStringLiteral("/music/old.mid"));
     f.close();
     const QStringList expected = {
-        QStringLiteral("Level"),    QStringLiteral("Color"),     QStringLiteral("NumColor1"),
-        QStringLiteral("NumColor2"), QStringLiteral("FontColor"), QStringLiteral("FontBold"),
-        QStringLiteral("FontItalic"), QStringLiteral("FontName"), QStringLiteral("NumX"),
-        QStringLiteral("NumY"),     QStringLiteral("IsSoundOn"), QStringLiteral("IsMusicOn"),
+        QStringLiteral("Level"),      QStringLiteral("Color"),     QStringLiteral("NumColor1"),
+        QStringLiteral("NumColor2"),  QStringLiteral("FontColor"), QStringLiteral("FontBold"),
+        QStringLiteral("FontItalic"), QStringLiteral("FontName"),  QStringLiteral("NumX"),
+        QStringLiteral("NumY"),       QStringLiteral("IsSoundOn"), QStringLiteral("IsMusicOn"),
         QStringLiteral("NumOfMusic"), QStringLiteral("Music0")};
     EXPECT_EQ(w.settings.written, expected);
     EXPECT_EQ(w.settings.Read(QStringLiteral("Level")).integer, 2u);

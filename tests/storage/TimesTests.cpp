@@ -48,7 +48,8 @@ TEST(TimesText, TimesAndGridsReadBackAsWritten) {
     EXPECT_EQ(TFormTimes::FormatTime(0), QStringLiteral("00:00:00"));
     EXPECT_EQ(TFormTimes::FormatTime(75), QStringLiteral("00:01:15"));
     EXPECT_EQ(TFormTimes::FormatTime(360000), QStringLiteral("100:00:00"));
-    for (const int s : {0, 59, 3599, 3600, 86399, 360001}) EXPECT_EQ(TFormTimes::ParseTime(TFormTimes::FormatTime(s)), s);
+    for (const int s : {0, 59, 3599, 3600, 86399, 360001})
+        EXPECT_EQ(TFormTimes::ParseTime(TFormTimes::FormatTime(s)), s);
     int rows = 0, columns = 0;
     TFormTimes::ParseGrid(QStringLiteral(" 3 x  4 (12 pieces)\tAnn\t00:01:15"), rows, columns);
     EXPECT_EQ(rows, 3);
@@ -87,9 +88,9 @@ TEST_F(Times, BothStoredFormsDisplayAlike) {
 }
 
 TEST_F(Times, OddValuesDisplaySomethingAndNeverFail) {
-    const QString odd[] = {QStringLiteral("abcd"), QStringLiteral("~~~~"), QStringLiteral("1~23"),
-                           QStringLiteral(" 9~99999999999999999999~x~99999999999999"), QStringLiteral("xxx~"),
-                           QString(98, QLatin1Char('~'))};
+    const QString odd[] = {QStringLiteral("abcd"), QStringLiteral("~~~~"),
+                           QStringLiteral("1~23"), QStringLiteral(" 9~99999999999999999999~x~99999999999999"),
+                           QStringLiteral("xxx~"), QString(98, QLatin1Char('~'))};
     for (const QString& value : odd) {
         Put(QStringLiteral("0"), value);
         EXPECT_TRUE(times.ReadEntry(0).has_value()) << value.toStdString();
@@ -134,7 +135,8 @@ TEST_F(Times, TheListSortsByRowsThenColumnsAndOkRenumbers) {
     Put(QStringLiteral("3"), QStringLiteral(" 3~ 3~Gus~3725"));
     times.FormShow();
     ASSERT_EQ(times.ListView->topLevelItemCount(), 4);
-    EXPECT_EQ(Row(0), (QStringList{QStringLiteral(" 3 x  3 (9 pieces)"), QStringLiteral("Gus"), QStringLiteral("01:02:05")}));
+    EXPECT_EQ(Row(0),
+              (QStringList{QStringLiteral(" 3 x  3 (9 pieces)"), QStringLiteral("Gus"), QStringLiteral("01:02:05")}));
     EXPECT_EQ(Row(1)[0], QStringLiteral(" 3 x  5 (15 pieces)"));
     EXPECT_EQ(Row(2)[0], QStringLiteral(" 4 x  4 (16 pieces)"));
     EXPECT_EQ(Row(3)[0], QStringLiteral("10 x  3 (30 pieces)"));
