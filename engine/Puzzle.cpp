@@ -41,6 +41,18 @@ void TTombol::Draw(QPainter& canvas, const QImage* picture) const {
     DrawTileGroup(canvas, picture, {this});
 }
 
+// Stretches the part of `source` that lies in the picture onto the matching
+// part of `dest`, so that nothing is read from outside the picture.
+static void DrawClipped(QPainter& canvas, const QImage& picture, const QRect& source, const QRect& dest) {
+    const QRect inside = source & picture.rect();
+    if (inside.isEmpty()) return;
+    auto x = [&](int sx) { return dest.left() + int(int64_t(sx - source.left()) * dest.width() / source.width()); };
+    auto y = [&](int sy) { return dest.top() + int(int64_t(sy - source.top()) * dest.height() / source.height()); };
+    const QRect target(QPoint(x(inside.left()), y(inside.top())),
+                       QPoint(x(inside.right() + 1) - 1, y(inside.bottom() + 1) - 1));
+    if (!target.isEmpty()) canvas.drawImage(target, picture, inside);
+}
+
 void DrawTileGroup(QPainter& canvas, const QImage* picture, const std::vector<const TTombol*>& tiles, QPoint shift) {
     if (!picture) return;
     QPoint offset;
@@ -52,7 +64,7 @@ void DrawTileGroup(QPainter& canvas, const QImage* picture, const std::vector<co
         if (target && dest.size() == source.size())
             copies.push_back({source, dest.topLeft() + offset});
         else
-            canvas.drawImage(dest, *picture, source);
+            DrawClipped(canvas, *picture, source, dest);
     }
     if (target) BlitTiles(*picture, copies, *target);
 }

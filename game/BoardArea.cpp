@@ -13,6 +13,7 @@ BoardArea::BoardArea(TFormMain& form, QWidget* parent) : QWidget(parent), Form(f
 void BoardArea::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
     Form.FormPaint(painter, event->rect());
+    Form.WindowPainted();
 }
 
 void BoardArea::resizeEvent(QResizeEvent*) {

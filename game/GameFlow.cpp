@@ -17,6 +17,7 @@ QString TFormMain::FormatElapsed(int32_t seconds) {
 
 void TFormMain::UpdateStatusBar() {
     StatusPanels[2]->setText(PictureName ? *PictureName : QStringLiteral(" "));
+    StatusPanels[2]->setToolTip(PictureName.value_or(QString()));
     const int columns = Puzzle->GetColumns(), rows = Puzzle->GetRows();
     StatusPanels[1]->setText(columns != 0 && rows != 0
                                  ? QStringLiteral("%1 x %2 (%3 pieces)").arg(rows).arg(columns).arg(rows * columns)
@@ -54,12 +55,14 @@ void TFormMain::WMSetFocus() {
     if (GameStopped) return;
     Timer->start();
     StartTick += Services.clock.TickCount() - StopTick;
+    ClockPaused = false;
 }
 
 void TFormMain::WMKillFocus() {
     if (GameStopped) return;
     Timer->stop();
     StopTick = Services.clock.TickCount();
+    ClockPaused = true;
 }
 
 void TFormMain::TimerTimer() {
@@ -108,7 +111,8 @@ void TFormMain::FinishGame() {
                                        LastWinnerName, 255);
         if (!name) return;
         LastWinnerName = *name;
-        times.StoreTime(columns, rows, LastWinnerName, seconds);
+        if (!times.StoreTime(columns, rows, LastWinnerName, seconds))
+            return ShowError(QStringLiteral("Unable to save the best time to %1.").arg(times.ListFileName));
         ShowCentred(times);
         return;
     }

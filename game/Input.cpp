@@ -41,6 +41,8 @@ void ShiftPixels(QImage& image, QRect rect, QPoint delta) {
 } // namespace
 
 void TFormMain::FormMouseDown(Qt::MouseButton, Qt::KeyboardModifiers, int x, int y) {
+    // Beside or below a picture too small for the window there is nothing to press.
+    if (!Picture.isNull() && (x >= PanelToolbar->width() + PictureWidth || y >= PictureHeight)) return;
     if (GameStopped) {
         // Scramble is disabled while there is no picture; so is this way to it.
         if (Picture.isNull()) return;
@@ -79,6 +81,7 @@ void TFormMain::ScrambleMenuClick() {
     GameStopped = false;
     Timer->start();
     StartTick = StopTick = Services.clock.TickCount();
+    ClockPaused = false;
     RedrawBoard();
     ClientArea()->update();
 }

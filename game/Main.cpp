@@ -2,6 +2,8 @@
 
 #include "BoardArea.h"
 
+#include "platform/ElidedLabel.h"
+
 #include <QAction>
 #include <QDialog>
 #include <QCloseEvent>
@@ -45,7 +47,8 @@ const GridEntry GridMenu[] = {
 } // namespace
 
 TFormMain::TFormMain(Platform& platform, std::optional<QString> argument, QWidget* owner)
-    : QMainWindow(owner), Services(platform), Argument(std::move(argument)), Puzzle(std::make_unique<TPuzzle>(0, 0)),
+    : QMainWindow(owner), Services(platform), Argument(std::move(argument)), StartFolder(QDir::currentPath()),
+      Puzzle(std::make_unique<TPuzzle>(0, 0)),
       StartTick(platform.clock.TickCount()), StopTick(StartTick) {
     setObjectName(QStringLiteral("FormMain"));
     setWindowTitle(QStringLiteral("Slidora"));
@@ -203,8 +206,10 @@ void TFormMain::AddToolSeparator() {
 void TFormMain::BuildToolBar() {
     PanelToolbar = new QFrame(Client);
     PanelToolbar->setObjectName(QStringLiteral("PanelToolbar"));
-    PanelToolbar->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    // A lowered outer and a raised inner bevel: a groove.
+    PanelToolbar->setFrameStyle(QFrame::Box | QFrame::Sunken);
     PanelToolbar->setLineWidth(1);
+    PanelToolbar->setMidLineWidth(0);
     PanelToolbar->setAutoFillBackground(true);
     PanelToolbar->setAttribute(Qt::WA_NoMousePropagation); // presses here are not on the board
     PanelToolbar->setGeometry(0, 0, ToolbarWidth, 434);
@@ -214,10 +219,6 @@ void TFormMain::BuildToolBar() {
     auto* column = new QVBoxLayout(ToolBar1);
     column->setContentsMargins(0, 0, 0, 0);
     column->setSpacing(0);
-    auto* panelLayout = new QVBoxLayout(PanelToolbar);
-    panelLayout->setContentsMargins(1, 1, 1, 1);
-    panelLayout->addWidget(ToolBar1);
-    panelLayout->addStretch();
 
     ButtonNew = AddToolButton("ButtonNew", QStringLiteral("New game"), 0, &TFormMain::ScrambleMenuClick);
     AddToolSeparator();
@@ -240,6 +241,8 @@ void TFormMain::BuildToolBar() {
     ButtonSetMusic = AddToolButton("ButtonSetMusic", QStringLiteral("Set music"), 8, &TFormMain::SetmusicMenuClick);
     ButtonBackground = AddToolButton("ButtonBackground", QStringLiteral("Set background color"), 9,
                                      &TFormMain::SetbackgroundcolorMenuClick);
+    // The 31-pixel buttons reach over the inner bevel, as flat buttons may.
+    ToolBar1->setGeometry(1, 2, 31, ToolBar1->sizeHint().height());
 }
 
 void TFormMain::BuildStatusBar() {
@@ -254,7 +257,7 @@ void TFormMain::BuildStatusBar() {
     strip->setMinimumSize(1, StatusBarHeight - 2);
     strip->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
     for (size_t i = 0; i < StatusPanels.size(); ++i) {
-        auto* panel = new QLabel(strip);
+        auto* panel = new ElidedLabel(strip);
         panel->setGeometry(int(i) * 200, 0, 198, StatusBarHeight - 2);
         panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
         StatusPanels[i] = panel;
@@ -279,6 +282,10 @@ void TFormMain::SetClientSize(int width, int height) {
     Client->setFixedSize(std::max(width, 1), std::max(height - StatusBarHeight, 1));
     PanelToolbar->setFixedHeight(Client->height());
     layout()->activate();
+}
+
+QSize TFormMain::LeastClientSize() const {
+    return QSize(menuBar()->sizeHint().width(), ToolBar1->geometry().bottom() + 3 + StatusBarHeight);
 }
 
 QWidget* TFormMain::ClientArea() const {
@@ -320,13 +327,16 @@ void TFormMain::FormShow() {
         OpenPicture(QStringLiteral("Numeric"));
         return;
     }
+    // Decided by the argument's own text, so a "." in the folders of the
+    // start folder does not count; made absolute only to be opened.
     const QString& argument = *Argument;
     const qsizetype dot = argument.lastIndexOf(QLatin1Char('.'));
     if (dot < 0) return;
+    const QString path = QDir::cleanPath(QDir(StartFolder).absoluteFilePath(argument));
     if (argument.mid(dot).compare(QLatin1String(".SDR"), Qt::CaseInsensitive) == 0)
-        OpenGame(argument);
+        OpenGame(path);
     else
-        OpenPicture(argument);
+        OpenPicture(path);
 }
 
 bool TFormMain::FormCloseQuery() {
@@ -352,7 +362,28 @@ int TFormMain::ShowCentred(QDialog& form) {
 
 void TFormMain::showEvent(QShowEvent* event) {
     QMainWindow::showEvent(event);
+    if (!FirstShow) return;
+    // What fails while the first picture opens is told once the window is
+    // on the screen, so the message stands over it rather than alone.
+    StartupErrors.emplace();
     FormShow();
+    if (StartupErrors->isEmpty())
+        StartupErrors.reset();
+    else
+        ShowStartupErrors(50);
+}
+
+void TFormMain::WindowPainted() {
+    Painted = true;
+}
+
+// Waits for the first paint, 20 ms at a time, at most `attempts` times.
+void TFormMain::ShowStartupErrors(int attempts) {
+    QTimer::singleShot(Painted ? 0 : 20, this, [this, attempts] {
+        if (!Painted && attempts > 1) return ShowStartupErrors(attempts - 1);
+        const QStringList errors = std::exchange(StartupErrors, std::nullopt).value_or(QStringList());
+        for (const QString& error : errors) ShowError(error);
+    });
 }
 
 void TFormMain::closeEvent(QCloseEvent* event) {

@@ -34,7 +34,8 @@ public:
     static constexpr int ToolbarWidth = 33;
     static constexpr int StatusBarHeight = 19;
 
-    // argument: the first command-line argument, if any.
+    // argument: the first command-line argument as typed, if any; a relative
+    // path is taken from the folder current when the window is made.
     TFormMain(Platform& platform, std::optional<QString> argument, QWidget* owner = nullptr);
     ~TFormMain() override;
 
@@ -45,6 +46,9 @@ public:
     void FormClose();
     void Exit1Click();
     int ShowCentred(QDialog& form); // modal, centred on the screen
+    // The client area has been painted: errors of the start-up may follow.
+    void WindowPainted();
+    bool StartupErrorsPending() const { return StartupErrors.has_value(); }
 
     // ---- game flow (game/GameFlow.cpp)
     static QString FormatElapsed(int32_t seconds);
@@ -160,6 +164,7 @@ public:
     // ---- state
     Platform& Services;
     const std::optional<QString> Argument;
+    const QString StartFolder; // the current folder before the window moves to its own
     QString ProgramFolder;
 
     bool FirstShow = true;
@@ -183,6 +188,7 @@ public:
     uint32_t StartTick;
     uint32_t StopTick;
     uint32_t ShownSeconds = 0;
+    bool ClockPaused = false; // a running game's clock stands at StopTick (no focus)
     int16_t RecentPictureCount = 0;
     std::array<QAction*, 4> RecentPictureItems{};
     std::array<QString, 4> RecentPictureNames;
@@ -250,6 +256,9 @@ public:
     void EnableGameCommands(bool enabled);
     // Sets the client area (status bar included) to the given size.
     void SetClientSize(int width, int height);
+    // The smallest client area that shows the whole tool bar, and the menu
+    // bar on one line.
+    QSize LeastClientSize() const;
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -262,7 +271,7 @@ private:
     QRegion TileArea() const;
     void ShowError(const QString& text);
     void ApplyTileRecord(const QByteArray& bytes, int row, int column);
-    // Every slot in play holds a playable piece, one blank, and rectangles inside the picture.
+    // Every slot in play holds a playable piece in its own place, and there is one blank.
     bool PlayableBoard() const;
     // Fills Picture and OrgPicture; an empty text, or what went wrong.
     QString ReadPictureData(const QString& name);
@@ -273,6 +282,9 @@ private:
     void AddToolSeparator();
 
     BoardArea* Client = nullptr;
+    void ShowStartupErrors(int attempts);
+    std::optional<QStringList> StartupErrors; // held back until the window shows
+    bool Painted = false;
     bool Closed = false;
     std::optional<QRgb> BackgroundFilled; // colour BackgroundBuffer holds, if current
 };

@@ -9,18 +9,14 @@
 #include "platform/SettingsStore.h"
 
 #include <QApplication>
-#include <QFileInfo>
 #include <QMessageBox>
 #include <exception>
 
 namespace {
 
-// Only the first argument counts. A relative path is taken from the folder
-// the program was started in, before the window moves to its own folder.
+// Only the first argument counts, as it was typed.
 std::optional<QString> FirstArgument(const QStringList& arguments) {
     if (arguments.size() < 2) return std::nullopt;
-    const QFileInfo file(arguments[1]);
-    if (file.isRelative() && file.exists()) return file.absoluteFilePath();
     return arguments[1];
 }
 

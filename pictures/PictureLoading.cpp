@@ -111,14 +111,19 @@ bool TFormMain::ReadPicture(QString name) {
 void TFormMain::PreparePicture() {
     PictureWidth = Picture.width();
     PictureHeight = Picture.height();
-    SetClientSize(PictureWidth + PanelToolbar->width(), PictureHeight + StatusBar->height());
+    // A small picture still leaves room for the whole tool bar and menu bar;
+    // the board keeps its place and the rest shows the background colour.
+    const QSize least = LeastClientSize();
+    SetClientSize(std::max(PictureWidth + PanelToolbar->width(), least.width()),
+                  std::max(PictureHeight + StatusBar->height(), least.height()));
 }
 
 void TFormMain::ReleasePictures() {
     Picture = QImage();
     OrgPicture = QImage();
-    // A discarded game keeps the time it had, not one from before a pause.
-    if (!GameStopped) StopTick = Services.clock.TickCount();
+    // A discarded game keeps the time it had: the time of its pause when it
+    // is paused (the question that discards it may have stood open a while).
+    if (!GameStopped && !ClockPaused) StopTick = Services.clock.TickCount();
     GameStopped = true;
 }
 

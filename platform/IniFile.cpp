@@ -3,11 +3,13 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
+#include <QStringDecoder>
 #include <algorithm>
 
 // The file is handled as bytes, line by line, so that a rewrite keeps every
-// line it does not change exactly as it was, whatever its encoding or line
-// break. Only the text of a line is decoded (as UTF-8) to find its meaning.
+// line it does not change exactly as it was, whatever its line break. Files
+// are UTF-8; one that is not (written in the old single-byte code page) is
+// read as Windows-1252 and, when rewritten, converted to UTF-8 as a whole.
 
 namespace {
 
@@ -17,8 +19,29 @@ constexpr qint64 MaxFileBytes = 4 * 1024 * 1024;
 
 const QByteArray ByteOrderMark("\xEF\xBB\xBF");
 
-// The whole file; empty when it does not exist, nothing when it exists but
-// cannot be read or is too large.
+// Windows-1252 differs from Latin-1 in 0x80..0x9F; its five unused bytes
+// stand for the control characters of the same value, as on Windows.
+QString FromWindows1252(const QByteArray& bytes) {
+    static const char16_t high[32] = {0x20AC, 0x81,   0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
+                                      0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x8D,   0x017D, 0x8F,
+                                      0x90,   0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
+                                      0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x9D,   0x017E, 0x0178};
+    QString text(bytes.size(), Qt::Uninitialized);
+    for (qsizetype i = 0; i < bytes.size(); ++i) {
+        const uchar byte = uchar(bytes[i]);
+        text[i] = QChar(byte >= 0x80 && byte < 0xA0 ? high[byte - 0x80] : char16_t(byte));
+    }
+    return text;
+}
+
+QByteArray AsUtf8(const QByteArray& bytes) {
+    QStringDecoder utf8(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
+    const QString text = utf8.decode(bytes);
+    return utf8.hasError() ? FromWindows1252(bytes).toUtf8() : bytes;
+}
+
+// The whole file in UTF-8; empty when it does not exist, nothing when it
+// exists but cannot be read or is too large.
 std::optional<QByteArray> ReadIniBytes(const QString& fileName) {
     const QFileInfo info(fileName);
     if (!info.exists()) return QByteArray();
@@ -27,7 +50,7 @@ std::optional<QByteArray> ReadIniBytes(const QString& fileName) {
     if (!file.open(QIODevice::ReadOnly)) return std::nullopt;
     QByteArray bytes = file.read(MaxFileBytes + 1);
     if (bytes.size() > MaxFileBytes) return std::nullopt;
-    return bytes;
+    return AsUtf8(bytes);
 }
 
 bool SaveBytes(const QString& fileName, const QByteArray& bytes) {

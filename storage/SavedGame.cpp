@@ -16,14 +16,10 @@ TRect SourceOf(const TGameFileTile& record) {
     return TRect{record.sourceLeft, record.sourceTop, record.sourceRight, record.sourceBottom};
 }
 
-bool Inside(const TRect& r, int width, int height) {
-    return r.Left >= 0 && r.Top >= 0 && r.Right <= width && r.Bottom <= height && r.Left <= r.Right &&
-           r.Top <= r.Bottom;
-}
-
 } // namespace
 
 void TFormMain::ShowError(const QString& text) {
+    if (StartupErrors) return StartupErrors->append(text);
     Services.dialogs.MessageBox(this, text, MsgIcon::Stop, MsgButtons::Ok);
 }
 
@@ -39,9 +35,6 @@ bool TFormMain::PlayableBoard() const {
             if (number < -1 || number > columns * rows || (number > 0 && !pieces.insert(number).second)) return false;
             if (tile.GetPieceColumn() < 0 || tile.GetPieceColumn() >= columns || tile.GetPieceRow() < 0 ||
                 tile.GetPieceRow() >= rows || tile.GetSlotColumn() != c || tile.GetSlotRow() != r)
-                return false;
-            if (!Inside(tile.GetDestRect(), PictureWidth, PictureHeight) ||
-                !Inside(tile.GetSourceRect(), PictureWidth, PictureHeight))
                 return false;
         }
     }
@@ -80,8 +73,9 @@ std::optional<QString> TFormMain::LoadGame(QIODevice& file, const QString& fileN
             if (complete) ApplyTileRecord(bytes, r, c);
         }
     }
-    // A board that cannot be played, or that would draw from outside the
-    // picture, is refused like a cut-off file.
+    // A board that cannot be played is refused like a cut-off file.
+    // Rectangles outside the picture are kept (a numeric game saved on a
+    // larger screen has them): every copy is clipped to both images.
     if (!complete || !PlayableBoard()) {
         ShowError(QStringLiteral("This file may be corrupted."));
         OpenPicture(QStringLiteral("Numeric"));
@@ -175,7 +169,7 @@ bool TFormMain::SaveGameFile(const QString& fileName, const QString& pictureName
 
 uint32_t TFormMain::PlayedSeconds() const {
     // While the window is without focus, the clock stands at the pause.
-    const bool paused = !GameStopped && !Timer->isActive();
+    const bool paused = !GameStopped && ClockPaused;
     return ((paused ? StopTick : Services.clock.TickCount()) - StartTick) / 1000;
 }
 
@@ -211,6 +205,7 @@ bool TFormMain::OpenGame(const QString& fileName) {
     const uint32_t now = Services.clock.TickCount();
     StartTick = now - elapsedSeconds * 1000u;
     StopTick = now;
+    ClockPaused = false;
     CheckLevelMenu();
     CheckBoardGridMenu();
     SetThumbnailPicture();

@@ -116,6 +116,11 @@ void TFormMain::WriteSettings() {
 }
 
 void TFormMain::CheckBoardGridMenu() {
-    const int code = Puzzle->GetRows() * 10 + Puzzle->GetColumns();
-    CheckGridMenu(GridItem(code) ? code : 0);
+    // Compare rows and columns, not codes: 3 rows of 13 columns also make 43.
+    const int columns = Puzzle->GetColumns(), rows = Puzzle->GetRows();
+    for (const QAction* item : GridItems) {
+        const int code = item->data().toInt();
+        if (code / 10 == rows && code % 10 == columns) return CheckGridMenu(code);
+    }
+    CheckGridMenu(0);
 }

@@ -1,6 +1,7 @@
 #include "Times.h"
 
 #include "game/Main.h"
+#include "platform/ElidedLabel.h"
 #include "platform/IniFile.h"
 
 #include <QHeaderView>
@@ -45,7 +46,7 @@ TFormTimes::TFormTimes(QWidget* owner) : QDialog(owner) {
     LabelTitle = new QLabel(QStringLiteral("File name: "), this);
     LabelTitle->setFont(bold);
     LabelTitle->move(13, 16);
-    LabelFileName = new QLabel(this);
+    LabelFileName = new ElidedLabel(this);
     Label1 = new QLabel(QStringLiteral("Level:"), this);
     Label1->setFont(bold);
     Label1->move(37, 32);
@@ -159,16 +160,16 @@ QString TFormTimes::StorableName(const QString& name, int columns, int rows, int
     return clean.left(std::max(room, 0));
 }
 
-void TFormTimes::StoreTime(int columns, int rows, const QString& name, int seconds) {
+bool TFormTimes::StoreTime(int columns, int rows, const QString& name, int seconds) {
     const QString value = EntryValue(rows, columns, StorableName(name, columns, rows, seconds), seconds);
-    if (const std::optional<std::pair<int, int>> found = FindGrid(columns, rows)) {
-        if (found->second != 0 && seconds >= found->second) return;
-        WriteProfileString(ListFileName, SectionName.value_or(QString()), QString::number(found->first), value);
-        return;
-    }
     int key = 0;
-    while (!ReadValue(key, QString(), 9).isEmpty()) ++key;
-    WriteProfileString(ListFileName, SectionName.value_or(QString()), QString::number(key), value);
+    if (const std::optional<std::pair<int, int>> found = FindGrid(columns, rows)) {
+        if (found->second != 0 && seconds >= found->second) return true;
+        key = found->first;
+    } else {
+        while (!ReadValue(key, QString(), 9).isEmpty()) ++key;
+    }
+    return WriteProfileString(ListFileName, SectionName.value_or(QString()), QString::number(key), value);
 }
 
 void TFormTimes::AddItem(const QString& entry) {
@@ -196,9 +197,11 @@ void TFormTimes::FormShow() {
         AddItem(*entry);
     }
     LabelFileName->setText(SectionName.value_or(QString()));
+    LabelFileName->setToolTip(LabelFileName->text());
     LabelTitle->adjustSize();
-    LabelFileName->move(LabelTitle->x() + LabelTitle->width() + 10, 16);
-    LabelFileName->adjustSize();
+    // A long name is shortened in the middle to end within the dialog.
+    const int left = LabelTitle->x() + LabelTitle->width() + 10;
+    LabelFileName->setGeometry(left, 16, width() - 8 - left, LabelTitle->height());
 }
 
 void TFormTimes::showEvent(QShowEvent* event) {

@@ -26,7 +26,8 @@ public:
     static QString FormatTime(int seconds);
     static int ParseTime(const QString& text);
     bool IsBestTime(int columns, int rows, int seconds) const;
-    void StoreTime(int columns, int rows, const QString& name, int seconds);
+    // False when the time should have been written but could not be.
+    bool StoreTime(int columns, int rows, const QString& name, int seconds);
 
     void FormShow();
     void BitBtn1Click();

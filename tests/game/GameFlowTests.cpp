@@ -68,6 +68,20 @@ TEST_F(GameFlow, ADiscardedGameFreezesAtItsOwnTime) {
     EXPECT_EQ(Panel(0), QStringLiteral("Elapsed time: 00:00:15")) << "not a time from before the pause";
 }
 
+// On X11 the window is activated again only after the question has closed.
+TEST_F(GameFlow, AGameDiscardedWhilePausedFreezesAtThePause) {
+    StartGame();
+    w.clock.Advance(10000);
+    w.dialogs.whileOpen = [this] {
+        Focus(false);
+        w.clock.Advance(60000);
+    };
+    w.dialogs.answers = {MsgResult::No};
+    f().BeginnerMenuClick(f().IntermediateMenu);
+    Focus(true);
+    EXPECT_EQ(Panel(0), QStringLiteral("Elapsed time: 00:00:10"));
+}
+
 TEST_F(GameFlow, AMinuteInAMessageBoxDoesNotCount) {
     StartGame();
     w.clock.Advance(10000);

@@ -1,4 +1,5 @@
 #include "fakes/TestWindow.h"
+#include "pictures/PictureMaker.h"
 
 #include <QAction>
 #include <QFrame>
@@ -8,6 +9,7 @@
 #include <QStatusBar>
 #include <QTimer>
 #include <QToolButton>
+#include <QWindow>
 #include <gtest/gtest.h>
 
 namespace {
@@ -189,6 +191,35 @@ TEST(Startup, DotOnlyInAFolderNameIsTakenAsAPicture) {
     w.Show();
     ASSERT_EQ(w.dialogs.messages.size(), 1u);
     EXPECT_EQ(w.dialogs.messages[0].text, QStringLiteral("Unable to open /tmp/photos.2001/beach."));
+}
+
+// The "." rule reads the argument as typed: the folder it was typed in may
+// hold a "." of its own.
+TEST(Startup, TheDotRuleReadsTheArgumentAsTyped) {
+    TestWindow w;
+    const QString start = w.Path(QStringLiteral("v1.2"));
+    ASSERT_TRUE(QDir().mkpath(start));
+    ASSERT_TRUE(PatternImage(64, 48).save(start + QStringLiteral("/pic.bmp")));
+    ASSERT_TRUE(QFile::copy(start + QStringLiteral("/pic.bmp"), start + QStringLiteral("/foo")));
+    for (const auto& [typed, opened] : {std::pair{"foo", QString()}, std::pair{"pic.bmp", start + "/pic.bmp"}}) {
+        QDir::setCurrent(start);
+        w.Create(QLatin1String(typed));
+        TFormMain& f = w.Show();
+        EXPECT_EQ(f.PictureName.value_or(QString()), opened) << typed;
+        EXPECT_TRUE(w.dialogs.messages.empty()) << typed;
+    }
+}
+
+// A picture that cannot be opened at start-up is told over the shown window.
+TEST(Startup, TheMessageOfAFailedStartComesOverTheShownWindow) {
+    TestWindow w(QStringLiteral("/nowhere/missing.jpg"));
+    bool windowShown = false;
+    w.dialogs.whileOpen = [&] { windowShown = w.form->windowHandle() && w.form->windowHandle()->isExposed(); };
+    TFormMain& f = w.Show();
+    ASSERT_EQ(w.dialogs.messages.size(), 1u);
+    EXPECT_EQ(w.dialogs.messages[0].text, QStringLiteral("Unable to open /nowhere/missing.jpg."));
+    EXPECT_TRUE(windowShown);
+    EXPECT_FALSE(f.PictureName);
 }
 
 TEST(Startup, SecondShowDoesNotRepeatTheFirstShowWork) {

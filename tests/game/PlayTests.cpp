@@ -209,7 +209,7 @@ TEST_F(Play, WhileStoppedKeysDoNothingAndAPressAsksToScramble) {
     EXPECT_TRUE(f().GameStopped);
 
     w.dialogs.answers = {MsgResult::Yes};
-    f().FormMouseDown(Qt::LeftButton, {}, 33 + 500, 10); // anywhere in the client area
+    Press(3, 3); // on the blank too
     EXPECT_FALSE(f().GameStopped);
     EXPECT_NE(Capture(board()), before) << "scrambled, and the press itself moved nothing more";
     EXPECT_TRUE(f().Timer->isActive());

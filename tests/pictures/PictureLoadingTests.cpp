@@ -5,6 +5,7 @@
 
 #include <QAction>
 #include <QLabel>
+#include <QMenuBar>
 #include <QToolButton>
 #include <gtest/gtest.h>
 
@@ -67,6 +68,29 @@ TEST_F(PictureLoading, TheWindowShowsTheBoardRightOfTheToolBar) {
     EXPECT_EQ(shown.pixel(33 + blank.Left + 5, blank.Top + 5), qRgb(0, 255, 0));
     EXPECT_EQ(shown.pixel(33 + 300, 10), qRgb(0, 255, 0));
     EXPECT_EQ(f().BackgroundBuffer.pixel(10, 10), qRgb(0, 255, 0));
+}
+
+// A tiny picture still gets the whole tool bar and a one-line menu bar; the
+// board keeps its place and the room beside it is background, dead to presses.
+TEST_F(PictureLoading, ASmallPictureLeavesRoomForToolBarAndMenus) {
+    f().SetBackgroundColor(0x00FF00);
+    ASSERT_TRUE(f().OpenPicture(Jpeg(QStringLiteral("tiny.jpg"), 40, 30)));
+    const QSize client = f().ClientSize();
+    EXPECT_GE(client.width(), f().menuBar()->sizeHint().width());
+    EXPECT_GE(client.height() - 19, f().ToolBar1->geometry().bottom() + 1);
+    EXPECT_EQ(f().ButtonBackground->geometry().bottom(), f().ToolBar1->height() - 1) << "the last button is whole";
+    EXPECT_EQ(f().menuBar()->heightForWidth(f().width()), f().menuBar()->sizeHint().height()) << "one line";
+    const QImage shown = f().ClientArea()->grab().toImage();
+    EXPECT_EQ(shown.pixel(33 + 20, 15), f().Picture.pixel(20, 15));
+    EXPECT_EQ(shown.pixel(33 + 60, 100), qRgb(0, 255, 0));
+    QTest::mouseClick(f().ClientArea(), Qt::LeftButton, {}, QPoint(33 + 60, 100));
+    EXPECT_TRUE(w.dialogs.messages.empty()) << "no question off the board";
+    QTest::mouseClick(f().ClientArea(), Qt::LeftButton, {}, QPoint(33 + 20, 15));
+    EXPECT_EQ(w.dialogs.messages.size(), 1u) << "on the board the press asks to scramble";
+
+    f().Puzzle->SetSize(4, 4);
+    ASSERT_TRUE(f().OpenPicture(QStringLiteral("Numeric")));
+    EXPECT_EQ(f().ClientSize(), QSize(4 * 109 + 33, 4 * 109 + 19)) << "larger windows keep their exact size";
 }
 
 TEST_F(PictureLoading, FailureLeavesNoPictureAndDisablesTheGameCommands) {

@@ -153,6 +153,18 @@ TEST_F(IniFileRead, OtherLineBreaksAndByteOrderMarkAreUnderstood) {
     EXPECT_EQ(Read(QStringLiteral("u"), QStringLiteral("k")), QStringLiteral("last"));
 }
 
+// Files written in the old single-byte code page read as Windows-1252; a
+// rewrite turns the whole file into UTF-8, so old and new lines agree.
+TEST_F(IniFileRead, FilesInTheOldCodePageReadAsWindows1252) {
+    Write("[C:\\Bilder\\M\xFCnchen.jpg]\n0= 3~ 3~Ren\xE9~75\n1= 4~ 4~\x80uro~9\n");
+    const QString section = QStringLiteral("C:\\Bilder\\München.jpg");
+    EXPECT_EQ(Read(section, QStringLiteral("0")), QStringLiteral("3~ 3~René~75"));
+    EXPECT_EQ(Read(section, QStringLiteral("1")), QStringLiteral("4~ 4~€uro~9"));
+    ASSERT_TRUE(Set(section, QStringLiteral("2"), QStringLiteral("Zoë")));
+    EXPECT_EQ(Bytes(), QStringLiteral("[C:\\Bilder\\München.jpg]\n0= 3~ 3~René~75\n1= 4~ 4~€uro~9\n2=Zoë\n").toUtf8());
+    EXPECT_EQ(Read(section, QStringLiteral("0")), QStringLiteral("3~ 3~René~75"));
+}
+
 TEST_F(IniFileWrite, ReplacingChangesOnlyThatLine) {
     const QByteArray before = "; best times\n"
                               "[Numeric]\n"

@@ -100,7 +100,8 @@ TEST_F(Settings, GridValuesCheckTheGridActuallySet) {
         int checkedTag; // 0: the custom item
         int setColumns, setRows;
     };
-    for (const Case c : {Case{3, 4, 43, 3, 4}, Case{6, 6, 0, 6, 6}, Case{25, 4, 43, 3, 4}, Case{5, 0, 35, 5, 3}}) {
+    for (const Case c : {Case{3, 4, 43, 3, 4}, Case{6, 6, 0, 6, 6}, Case{25, 4, 43, 3, 4}, Case{5, 0, 35, 5, 3},
+                        Case{13, 3, 0, 13, 3}, Case{15, 4, 0, 15, 4}}) {
         TestWindow window;
         window.screen.primary = QSize(280, 210);
         StoreCompleteSet(window.settings);

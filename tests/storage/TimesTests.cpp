@@ -1,6 +1,7 @@
 #include "fakes/TestWindow.h"
 #include "platform/IniFile.h"
 #include "storage/Times.h"
+#include "platform/ElidedLabel.h"
 
 #include <QFile>
 #include <QLabel>
@@ -275,4 +276,38 @@ TEST_F(BestTime, TheMenuShowsTheListOfThePictureAndLevel) {
     f().Picture = QImage();
     f().BesttimesMenuClick();
     EXPECT_EQ(w.dialogs.modalForms, 1) << "nothing without a picture";
+}
+
+// A file where the "Scores" folder should be cannot hold lists, even for root.
+TEST_F(BestTime, ATimeThatCannotBeStoredIsReportedOnce) {
+    const QString scores = w.Path(QStringLiteral("Scores"));
+    ASSERT_TRUE(QDir(scores).removeRecursively());
+    QFile blocker(scores);
+    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+    w.dialogs.texts.push_back(QStringLiteral("Ann"));
+    SolveIn(30);
+    ASSERT_EQ(w.dialogs.messages.size(), 1u);
+    EXPECT_EQ(w.dialogs.messages[0].text, QStringLiteral("Unable to save the best time to %1/Scores1.ini.").arg(scores));
+    EXPECT_EQ(w.dialogs.messages[0].icon, MsgIcon::Stop);
+    EXPECT_EQ(w.dialogs.modalForms, 0) << "no empty list after the message";
+    EXPECT_TRUE(f().GameStopped);
+}
+
+TEST_F(BestTime, ALongPictureNameIsShortenedInTheMiddle) {
+    const QString name = QStringLiteral("/home/ann/") + QString(60, QLatin1Char('d')) + QStringLiteral("/sunset.jpg");
+    f().PictureName = name;
+    QString shown, tip;
+    w.dialogs.forms.push_back([&](QDialog& form) {
+        auto& times = dynamic_cast<TFormTimes&>(form);
+        auto* label = static_cast<ElidedLabel*>(times.LabelFileName);
+        shown = label->ShownText();
+        tip = label->toolTip();
+        EXPECT_LE(label->geometry().right(), times.width() - 8);
+        return int(QDialog::Rejected);
+    });
+    f().BesttimesMenuClick();
+    EXPECT_TRUE(shown.startsWith(QStringLiteral("/home/ann/"))) << shown.toStdString();
+    EXPECT_TRUE(shown.endsWith(QStringLiteral("/sunset.jpg"))) << shown.toStdString();
+    EXPECT_LT(shown.size(), name.size());
+    EXPECT_EQ(tip, name);
 }
