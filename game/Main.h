@@ -72,6 +72,9 @@ public:
     void FormPaint(QPainter& canvas, const QRect& area);
     void FormResize();
     void SetbackgroundcolorMenuClick();
+    // The size the board is shown at in the window (the picture's size, or
+    // smaller when the picture is larger than the screen allows).
+    QSize ShownBoardSize() const;
     // The client area: the tool-bar panel and the board, without the status bar.
     QWidget* ClientArea() const;
     // Client size (tool bar + board, status bar included).

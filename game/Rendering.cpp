@@ -65,6 +65,10 @@ QRegion TFormMain::TileArea() const {
     return covered;
 }
 
+QSize TFormMain::ShownBoardSize() const {
+    return Picture.size();
+}
+
 void TFormMain::SetBackgroundColor(uint32_t color) {
     BackgroundColor = color; // FormPaint fills the window around the board with it
     RedrawBoard();
