@@ -24,8 +24,10 @@
 namespace {
 
 const QString PictureFilter = QStringLiteral(
-    "All (*.jpg;*.jpeg;*.bmp)|*.jpg;*.jpeg;*.bmp|JPEG Image File (*.jpg)|*.jpg|JPEG Image File (*.jpeg)|*.jpeg|"
-    "Bitmaps (*.bmp)|*.bmp");
+    "All (*.jpg;*.jpeg;*.bmp;*.png;*.webp;*.gif;*.tif;*.tiff)|*.jpg;*.jpeg;*.bmp;*.png;*.webp;*.gif;*.tif;*.tiff|"
+    "JPEG Image File (*.jpg)|*.jpg|JPEG Image File (*.jpeg)|*.jpeg|Bitmaps (*.bmp)|*.bmp|"
+    "PNG Image File (*.png)|*.png|WebP Image File (*.webp)|*.webp|GIF Image File (*.gif)|*.gif|"
+    "TIFF Image File (*.tif;*.tiff)|*.tif;*.tiff");
 const QString GameFilter = QStringLiteral("Slidora files (*.sdr)|*.sdr");
 
 struct GridEntry {

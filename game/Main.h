@@ -8,6 +8,7 @@
 #include "platform/Font.h"
 #include "platform/Platform.h"
 
+#include <QDateTime>
 #include <QImage>
 #include <QMainWindow>
 #include <array>
@@ -27,6 +28,17 @@ class QStatusBar;
 class QTimer;
 class QToolButton;
 class BoardArea;
+class QFileInfo;
+enum class PictureProblem;
+
+// The picture last read from a file, as read, with what identified the file.
+struct KeptPicture {
+    QString path; // absolute
+    qint64 size = 0;
+    QDateTime modified;
+    QImage image;
+    bool Holds(const QFileInfo& file) const;
+};
 
 class TFormMain : public QMainWindow {
     Q_OBJECT
@@ -184,6 +196,7 @@ public:
     TFont NumFont;
     QImage Picture;    // null when absent
     QImage OrgPicture; // null when absent
+    KeptPicture Kept;  // restarts of an unchanged file cut from this copy
     QImage BackgroundBuffer;
     QImage BackBuffer;
     std::optional<QString> PictureName;
@@ -278,6 +291,7 @@ private:
     bool PlayableBoard() const;
     // Fills Picture and OrgPicture; an empty text, or what went wrong.
     QString ReadPictureData(const QString& name);
+    PictureProblem ReadOrgPicture(const QString& name);
     void BuildMenus();
     void BuildToolBar();
     void BuildStatusBar();

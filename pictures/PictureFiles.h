@@ -1,6 +1,8 @@
-// Reading picture files into 24-bit images at their full size.
+// Reading picture files into 24-bit images. The decoders are pure: bytes
+// in, an image or the reason it could not be made out.
 #pragma once
 
+#include <QByteArray>
 #include <QImage>
 #include <QString>
 
@@ -12,9 +14,29 @@ constexpr qint64 MaxPicturePixels = qint64(1) << 28; // 268 megapixels
 
 bool PictureSizeAllowed(qint64 width, qint64 height);
 
-// A JPEG file decoded by libjpeg at full size and best quality into
-// Format_RGB888 (greyscale and progressive files included); null on any error.
-QImage ReadJpegFile(const QString& path);
+enum class PictureProblem { None, NotFound, NotAPicture, Damaged, TooLarge };
 
-// A Windows bitmap file as Format_RGB888; null on any error.
-QImage ReadBitmapFile(const QString& path);
+struct PictureResult {
+    QImage image; // Format_RGB888; null when there is a problem
+    PictureProblem problem = PictureProblem::None;
+};
+
+// Which reader a file name goes to, by the text from its last ".": ".bmp"
+// to the bitmap reader, ".png", ".webp", ".gif", ".tif" and ".tiff" to Qt's
+// readers, everything else to libjpeg (any letter case).
+struct PictureType {
+    enum Reader { Jpeg, Bitmap, Qt } reader = Jpeg;
+    QByteArray qtFormat; // for Qt's readers
+};
+PictureType TypeOfName(const QString& name);
+
+// Decodes a whole file's bytes at full size and best quality. With a valid
+// `previewBox`, the picture may come out reduced (JPEGs by libjpeg's DCT
+// scaling), but at least as large as it shows fitted into the box.
+PictureResult DecodePicture(const QByteArray& bytes, const PictureType& type, QSize previewBox = {});
+
+// Reads the file and decodes it as its name says.
+PictureResult ReadPictureFile(const QString& path, QSize previewBox = {});
+
+// The reason in a few words, for the second line of a message.
+QString ProblemText(PictureProblem problem);

@@ -5,6 +5,7 @@
 #include "platform/PixelMemory.h"
 
 #include <QApplication>
+#include <QFileInfo>
 #include <QFrame>
 #include <QStatusBar>
 #include <QTimer>
@@ -68,23 +69,45 @@ bool TFormMain::LoadPicture(std::optional<QString> name, bool newGame) {
     return built;
 }
 
+bool KeptPicture::Holds(const QFileInfo& file) const {
+    return !image.isNull() && file.absoluteFilePath() == path && file.size() == size &&
+           file.lastModified() == modified;
+}
+
+// Reads OrgPicture from the file, or takes it from the copy kept of the
+// last file read when that file has not changed since.
+PictureProblem TFormMain::ReadOrgPicture(const QString& name) {
+    const QFileInfo file(name);
+    if (Kept.Holds(file)) {
+        OrgPicture = Kept.image;
+        return PictureProblem::None;
+    }
+    Kept = KeptPicture(); // its memory goes before the next picture is decoded
+    if (!name.contains(QLatin1Char('.'))) return PictureProblem::NotAPicture;
+    PictureResult read = ReadPictureFile(name);
+    if (read.problem != PictureProblem::None) return read.problem;
+    OrgPicture = std::move(read.image);
+    Kept = KeptPicture{file.absoluteFilePath(), file.size(), file.lastModified(), OrgPicture};
+    return PictureProblem::None;
+}
+
 QString TFormMain::ReadPictureData(const QString& name) {
     const QString unable = QStringLiteral("Unable to open %1.").arg(name);
     if (IsNumericName(name)) {
+        Kept = KeptPicture();
         DrawNumericPicture();
+        if (Picture.isNull()) return unable;
+        OrgPicture = CopyImage(Picture);
     } else {
-        const qsizetype dot = name.lastIndexOf(QLatin1Char('.'));
-        if (dot < 0) return unable;
-        const bool bitmap = name.mid(dot).compare(QLatin1String(".BMP"), Qt::CaseInsensitive) == 0;
-        Picture = bitmap ? ReadBitmapFile(name) : ReadJpegFile(name);
+        const PictureProblem problem = ReadOrgPicture(name);
+        if (problem != PictureProblem::None) return unable + QLatin1Char('\n') + ProblemText(problem);
+        Picture = CopyImage(OrgPicture);
     }
-    if (Picture.isNull()) return unable;
-    if (Picture.format() != QImage::Format_RGB888) Picture.convertTo(QImage::Format_RGB888);
+    if (Picture.isNull() || OrgPicture.isNull()) return unable + QLatin1Char('\n') + ProblemText(PictureProblem::TooLarge);
     if (Picture.width() < Puzzle->GetColumns() || Picture.height() < Puzzle->GetRows())
         return QStringLiteral("The picture %1 is too small to be cut into %2 x %3 pieces.")
             .arg(name, QString::number(Puzzle->GetRows()), QString::number(Puzzle->GetColumns()));
-    OrgPicture = CopyImage(Picture);
-    return OrgPicture.isNull() ? unable : QString();
+    return QString();
 }
 
 bool TFormMain::ReadPicture(QString name) {

@@ -1,6 +1,7 @@
 // A main window on the scripted platform, with its own program folder.
 #pragma once
 
+#include "../QtPrinters.h"
 #include "FakeClock.h"
 #include "FakeDialogs.h"
 #include "FakeScreen.h"

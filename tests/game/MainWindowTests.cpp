@@ -190,7 +190,7 @@ TEST(Startup, DotOnlyInAFolderNameIsTakenAsAPicture) {
     TestWindow w(QStringLiteral("/tmp/photos.2001/beach"));
     w.Show();
     ASSERT_EQ(w.dialogs.messages.size(), 1u);
-    EXPECT_EQ(w.dialogs.messages[0].text, QStringLiteral("Unable to open /tmp/photos.2001/beach."));
+    EXPECT_EQ(w.dialogs.messages[0].text, QStringLiteral("Unable to open /tmp/photos.2001/beach.\nFile not found."));
 }
 
 // The "." rule reads the argument as typed: the folder it was typed in may
@@ -217,7 +217,7 @@ TEST(Startup, TheMessageOfAFailedStartComesOverTheShownWindow) {
     w.dialogs.whileOpen = [&] { windowShown = w.form->windowHandle() && w.form->windowHandle()->isExposed(); };
     TFormMain& f = w.Show();
     ASSERT_EQ(w.dialogs.messages.size(), 1u);
-    EXPECT_EQ(w.dialogs.messages[0].text, QStringLiteral("Unable to open /nowhere/missing.jpg."));
+    EXPECT_EQ(w.dialogs.messages[0].text, QStringLiteral("Unable to open /nowhere/missing.jpg.\nFile not found."));
     EXPECT_TRUE(windowShown);
     EXPECT_FALSE(f.PictureName);
 }

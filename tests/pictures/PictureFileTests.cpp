@@ -13,6 +13,10 @@ protected:
     QTemporaryDir folder;
 };
 
+QImage Jpeg(const QString& path) { return ReadPictureFile(path).image; }
+QImage Bitmap(const QString& path) { return ReadPictureFile(path).image; }
+PictureProblem ProblemOf(const QString& path) { return ReadPictureFile(path).problem; }
+
 bool SamePixels(const QImage& a, const QImage& b) {
     if (a.size() != b.size()) return false;
     for (int y = 0; y < a.height(); ++y)
@@ -35,7 +39,7 @@ TEST_F(PictureFiles, JpegDecodesExactlyAsDjpeg) {
     for (const auto& [name, options] : kinds) {
         const QString path = Path(QLatin1String(name));
         ASSERT_TRUE(WriteJpeg(path, source, options)) << name;
-        const QImage ours = ReadJpegFile(path);
+        const QImage ours = Jpeg(path);
         const QImage reference = DecodeWithDjpeg(path);
         ASSERT_FALSE(reference.isNull()) << name;
         EXPECT_EQ(ours.format(), QImage::Format_RGB888) << name;
@@ -47,37 +51,81 @@ TEST_F(PictureFiles, DamagedOrForeignJpegsFailCleanly) {
     ASSERT_TRUE(WriteJpeg(Path(QStringLiteral("good.jpg")), PatternImage(64, 48)));
     const QByteArray good = ReadBytes(Path(QStringLiteral("good.jpg")));
 
-    EXPECT_TRUE(ReadJpegFile(Path(QStringLiteral("missing.jpg"))).isNull());
+    EXPECT_TRUE(Jpeg(Path(QStringLiteral("missing.jpg"))).isNull());
     WriteBytes(Path(QStringLiteral("empty.jpg")), {});
-    EXPECT_TRUE(ReadJpegFile(Path(QStringLiteral("empty.jpg"))).isNull());
+    EXPECT_TRUE(Jpeg(Path(QStringLiteral("empty.jpg"))).isNull());
     WriteBytes(Path(QStringLiteral("header-only.jpg")), good.left(40));
-    EXPECT_TRUE(ReadJpegFile(Path(QStringLiteral("header-only.jpg"))).isNull());
+    EXPECT_TRUE(Jpeg(Path(QStringLiteral("header-only.jpg"))).isNull());
     WriteBytes(Path(QStringLiteral("text.jpg")), "just some text, not a picture\n");
-    EXPECT_TRUE(ReadJpegFile(Path(QStringLiteral("text.jpg"))).isNull());
+    EXPECT_TRUE(Jpeg(Path(QStringLiteral("text.jpg"))).isNull());
 
     QImage png(8, 8, QImage::Format_RGB32);
     png.fill(Qt::red);
     ASSERT_TRUE(png.save(Path(QStringLiteral("png.jpg")), "PNG"));
-    EXPECT_TRUE(ReadJpegFile(Path(QStringLiteral("png.jpg"))).isNull());
+    EXPECT_TRUE(Jpeg(Path(QStringLiteral("png.jpg"))).isNull());
 
     ASSERT_TRUE(RunTool(QStringLiteral("convert"), {Path(QStringLiteral("good.jpg")), QStringLiteral("-colorspace"),
                                                     QStringLiteral("CMYK"), Path(QStringLiteral("cmyk.jpg"))}));
-    EXPECT_TRUE(ReadJpegFile(Path(QStringLiteral("cmyk.jpg"))).isNull());
+    EXPECT_TRUE(Jpeg(Path(QStringLiteral("cmyk.jpg"))).isNull());
 }
 
-// A JPEG cut off in its data is decoded as far as it goes; the rest is grey.
-TEST_F(PictureFiles, TruncatedJpegKeepsItsSize) {
-    ASSERT_TRUE(WriteJpeg(Path(QStringLiteral("whole.jpg")), PatternImage(160, 120)));
-    const QByteArray whole = ReadBytes(Path(QStringLiteral("whole.jpg")));
-    WriteBytes(Path(QStringLiteral("cut.jpg")), whole.left(whole.size() * 2 / 3));
-    const QImage cut = ReadJpegFile(Path(QStringLiteral("cut.jpg")));
-    EXPECT_EQ(cut.size(), QSize(160, 120));
+// Data that ends before the picture does is a damaged file, not a picture
+// with a grey lower half; so is a tiny file claiming a huge picture.
+TEST_F(PictureFiles, PicturesCutShortAreDamaged) {
+    for (const QStringList& options : {QStringList{}, QStringList{QStringLiteral("-progressive")}}) {
+        ASSERT_TRUE(WriteJpeg(Path(QStringLiteral("whole.jpg")), PatternImage(160, 120), options));
+        const QByteArray whole = ReadBytes(Path(QStringLiteral("whole.jpg")));
+        EXPECT_EQ(DecodePicture(whole.left(whole.size() * 2 / 3), {}).problem, PictureProblem::Damaged);
+        const QByteArray header = whole.left(whole.indexOf("\xFF\xDA") + 30); // and a little data
+        EXPECT_EQ(DecodePicture(WithClaimedSize(header, 32000, 8000), {}).problem, PictureProblem::Damaged);
+    }
+    // 153 bytes claiming 4096 x 29712 pixels of 24 bits.
+    QImage small(4, 4, QImage::Format_RGB888);
+    small.fill(Qt::red);
+    ASSERT_TRUE(small.save(Path(QStringLiteral("small.bmp")), "BMP"));
+    QByteArray bomb = ReadBytes(Path(QStringLiteral("small.bmp"))).leftJustified(153, '\0', true);
+    qToLittleEndian<int32_t>(4096, bomb.data() + 18);
+    qToLittleEndian<int32_t>(29712, bomb.data() + 22);
+    EXPECT_EQ(DecodePicture(bomb, TypeOfName(QStringLiteral("a.bmp"))).problem, PictureProblem::Damaged);
+}
+
+TEST_F(PictureFiles, TheExtensionChoosesTheReader) {
+    const QImage source = PatternImage(41, 23);
+    const char* const formats[][2] = {{"a.PNG", "PNG"}, {"a.webp", "WEBP"}, {"a.tif", "TIFF"},
+                                      {"a.Tiff", "TIFF"}, {"a.bmp", "BMP"}, {"a.gif", nullptr}};
+    ASSERT_TRUE(source.save(Path(QStringLiteral("a.ppm"))));
+    for (const auto& [name, format] : formats) {
+        ASSERT_TRUE(format ? source.save(Path(QLatin1String(name)), format) // Qt writes no GIF
+                           : RunTool(QStringLiteral("convert"), {Path(QStringLiteral("a.ppm")), Path(QLatin1String(name))}))
+            << name;
+        const PictureResult read = ReadPictureFile(Path(QLatin1String(name)));
+        EXPECT_EQ(read.image.size(), source.size()) << name;
+        EXPECT_EQ(read.image.format(), QImage::Format_RGB888) << name;
+    }
+    // A lossless picture comes through unchanged; transparency shows white.
+    EXPECT_TRUE(SamePixels(ReadPictureFile(Path(QStringLiteral("a.PNG"))).image, source));
+    QImage clear(8, 8, QImage::Format_ARGB32);
+    clear.fill(Qt::transparent);
+    ASSERT_TRUE(clear.save(Path(QStringLiteral("clear.png"))));
+    EXPECT_EQ(ReadPictureFile(Path(QStringLiteral("clear.png"))).image.pixel(3, 3), qRgb(255, 255, 255));
+    // Anything else is taken for a JPEG.
+    ASSERT_TRUE(source.save(Path(QStringLiteral("png.jfif")), "PNG"));
+    EXPECT_EQ(ProblemOf(Path(QStringLiteral("png.jfif"))), PictureProblem::NotAPicture);
+}
+
+// Previews are decoded reduced, yet never smaller than they are shown.
+TEST_F(PictureFiles, PreviewsDecodeReduced) {
+    ASSERT_TRUE(WriteJpeg(Path(QStringLiteral("big.jpg")), PatternImage(800, 600)));
+    EXPECT_EQ(ReadPictureFile(Path(QStringLiteral("big.jpg")), QSize(100, 100)).image.size(), QSize(100, 75));
+    EXPECT_EQ(ReadPictureFile(Path(QStringLiteral("big.jpg")), QSize(300, 300)).image.size(), QSize(300, 225));
+    ASSERT_TRUE(PatternImage(800, 600).save(Path(QStringLiteral("big.png"))));
+    EXPECT_EQ(ReadPictureFile(Path(QStringLiteral("big.png")), QSize(100, 100)).image.size(), QSize(100, 75));
 }
 
 TEST_F(PictureFiles, AbsurdSizesAreRefusedBeforeDecoding) {
     ASSERT_TRUE(WriteJpeg(Path(QStringLiteral("small.jpg")), PatternImage(32, 32)));
     WriteBytes(Path(QStringLiteral("huge.jpg")), WithClaimedSize(ReadBytes(Path(QStringLiteral("small.jpg"))), 60000, 60000));
-    EXPECT_TRUE(ReadJpegFile(Path(QStringLiteral("huge.jpg"))).isNull());
+    EXPECT_TRUE(Jpeg(Path(QStringLiteral("huge.jpg"))).isNull());
 
     EXPECT_TRUE(PictureSizeAllowed(16384, 16384));
     EXPECT_TRUE(PictureSizeAllowed(20000, 10000));
@@ -91,7 +139,7 @@ TEST_F(PictureFiles, AbsurdSizesAreRefusedBeforeDecoding) {
 TEST_F(PictureFiles, BitmapsReadAsTwentyFourBits) {
     const QImage source = PatternImage(37, 21);
     ASSERT_TRUE(source.save(Path(QStringLiteral("a.bmp")), "BMP"));
-    const QImage read = ReadBitmapFile(Path(QStringLiteral("a.bmp")));
+    const QImage read = Bitmap(Path(QStringLiteral("a.bmp")));
     EXPECT_EQ(read.format(), QImage::Format_RGB888);
     EXPECT_TRUE(SamePixels(read, source));
     // Stored top-down: the rows of the mirrored picture under a negative height.
@@ -99,11 +147,11 @@ TEST_F(PictureFiles, BitmapsReadAsTwentyFourBits) {
     QByteArray topDown = ReadBytes(Path(QStringLiteral("down.bmp")));
     qToLittleEndian<int32_t>(-source.height(), topDown.data() + 22);
     WriteBytes(Path(QStringLiteral("down.bmp")), topDown);
-    EXPECT_TRUE(SamePixels(ReadBitmapFile(Path(QStringLiteral("down.bmp"))), source));
+    EXPECT_TRUE(SamePixels(Bitmap(Path(QStringLiteral("down.bmp"))), source));
 
     WriteBytes(Path(QStringLiteral("fake.bmp")), "BM not really a bitmap");
-    EXPECT_TRUE(ReadBitmapFile(Path(QStringLiteral("fake.bmp"))).isNull());
+    EXPECT_TRUE(Bitmap(Path(QStringLiteral("fake.bmp"))).isNull());
     // A JPEG named .bmp is not a bitmap.
     ASSERT_TRUE(WriteJpeg(Path(QStringLiteral("photo.bmp")), source));
-    EXPECT_TRUE(ReadBitmapFile(Path(QStringLiteral("photo.bmp"))).isNull());
+    EXPECT_TRUE(Bitmap(Path(QStringLiteral("photo.bmp"))).isNull());
 }

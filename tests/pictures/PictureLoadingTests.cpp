@@ -50,7 +50,7 @@ TEST_F(PictureLoading, APictureSizesTheBoardAndTheWindow) {
     EXPECT_TRUE(CommandsEnabled());
     EXPECT_EQ(f().StatusPanels[2]->text(), path);
     // OrgPicture is the picture as read, Picture carries the cut's edges.
-    EXPECT_EQ(f().OrgPicture, ReadJpegFile(path));
+    EXPECT_EQ(f().OrgPicture, ReadPictureFile(path).image);
     EXPECT_NE(f().Picture, f().OrgPicture);
 }
 
@@ -99,7 +99,7 @@ TEST_F(PictureLoading, FailureLeavesNoPictureAndDisablesTheGameCommands) {
     const QString missing = w.Path(QStringLiteral("missing.jpg"));
     EXPECT_FALSE(f().OpenPicture(missing));
     ASSERT_EQ(w.dialogs.messages.size(), 1u);
-    EXPECT_EQ(LastMessage(), QStringLiteral("Unable to open %1.").arg(missing));
+    EXPECT_EQ(LastMessage(), QStringLiteral("Unable to open %1.\nFile not found.").arg(missing));
     EXPECT_EQ(w.dialogs.messages[0].icon, MsgIcon::Stop);
     EXPECT_EQ(w.dialogs.messages[0].buttons, MsgButtons::Ok);
     EXPECT_TRUE(f().Picture.isNull());
@@ -130,12 +130,17 @@ TEST_F(PictureLoading, BadFilesAreReportedWithTheirName) {
                WithClaimedSize(ReadBytes(Jpeg(QStringLiteral("small.jpg"), 32, 32)), 60000, 60000));
     RunTool(QStringLiteral("convert"), {w.Path(QStringLiteral("small.jpg")), QStringLiteral("-colorspace"),
                                         QStringLiteral("CMYK"), w.Path(QStringLiteral("cmyk.jpg"))});
-    for (const char* name : {"empty.jpg", "png.jpg", "text.bmp", "huge.jpg", "cmyk.jpg", "nodot"}) {
+    const std::pair<const char*, const char*> cases[] = {
+        {"empty.jpg", "Not a picture the game can read."}, {"png.jpg", "Not a picture the game can read."},
+        {"text.bmp", "Not a picture the game can read."},  {"huge.jpg", "Too large."},
+        {"cmyk.jpg", "Not a picture the game can read."},  {"nodot", "Not a picture the game can read."},
+        {"gone.png", "File not found."}};
+    for (const auto& [name, reason] : cases) {
         const QString path = w.Path(QLatin1String(name));
         w.dialogs.messages.clear();
         EXPECT_FALSE(f().OpenPicture(path)) << name;
         ASSERT_EQ(w.dialogs.messages.size(), 1u) << name;
-        EXPECT_EQ(LastMessage(), QStringLiteral("Unable to open %1.").arg(path));
+        EXPECT_EQ(LastMessage(), QStringLiteral("Unable to open %1.\n%2").arg(path, QLatin1String(reason)));
         EXPECT_TRUE(f().Picture.isNull());
     }
 }
@@ -171,7 +176,26 @@ TEST_F(PictureLoading, NewGameReadsThePictureAgainAndCutsOnce) {
     f().UnscrambleMenuClick();
     EXPECT_TRUE(f().GameStopped);
     EXPECT_EQ(f().PictureName, path);
-    EXPECT_EQ(f().Picture, firstCut) << "read again and cut once, never cut twice";
+    EXPECT_EQ(f().Picture, firstCut) << "cut once from the picture as read, never cut twice";
+}
+
+// A restart cuts the board from the picture kept from the last read, while
+// the file is unchanged; a changed or removed file is read again.
+TEST_F(PictureLoading, RestartsReadTheFileOnlyWhenItChanged) {
+    const QString path = Jpeg(QStringLiteral("kept.jpg"), 200, 150);
+    ASSERT_TRUE(f().OpenPicture(path));
+    const qint64 kept = f().OrgPicture.cacheKey();
+    f().UnscrambleMenuClick();
+    EXPECT_EQ(f().OrgPicture.cacheKey(), kept) << "not decoded again";
+
+    ASSERT_TRUE(WriteJpeg(path, PatternImage(120, 90)));
+    QFile(path).setFileTime(QDateTime::currentDateTime().addSecs(60), QFileDevice::FileModificationTime);
+    f().UnscrambleMenuClick();
+    EXPECT_EQ(f().PictureWidth, 120) << "the changed file is read";
+
+    ASSERT_TRUE(QFile::remove(path));
+    EXPECT_FALSE(f().OpenPicture(path));
+    EXPECT_EQ(LastMessage(), QStringLiteral("Unable to open %1.\nFile not found.").arg(path));
 }
 
 TEST_F(PictureLoading, PictureSmallerThanTheGridIsRefusedClearly) {
@@ -199,8 +223,9 @@ TEST_F(PictureLoading, OpenImageCommandUsesTheDialogAndItsFolder) {
     const FileDialogOptions& shown = w.dialogs.fileDialogs[0];
     EXPECT_EQ(shown.title, QStringLiteral("Open Image"));
     EXPECT_EQ(shown.defaultExtension, QStringLiteral("jpg"));
-    EXPECT_EQ(shown.filter, QStringLiteral("All (*.jpg;*.jpeg;*.bmp)|*.jpg;*.jpeg;*.bmp|JPEG Image File (*.jpg)|*.jpg|"
-                                           "JPEG Image File (*.jpeg)|*.jpeg|Bitmaps (*.bmp)|*.bmp"));
+    EXPECT_TRUE(shown.filter.startsWith(
+        QStringLiteral("All (*.jpg;*.jpeg;*.bmp;*.png;*.webp;*.gif;*.tif;*.tiff)|*.jpg;*.jpeg;*.bmp;*.png;*.webp;*.gif;"
+                       "*.tif;*.tiff|JPEG Image File (*.jpg)|*.jpg|JPEG Image File (*.jpeg)|*.jpeg|Bitmaps (*.bmp)|*.bmp|")));
     EXPECT_TRUE(shown.mustExist);
     EXPECT_TRUE(shown.initialFolder.isEmpty()) << "the numeric picture has no folder";
     EXPECT_EQ(f().PictureName, path);

@@ -169,7 +169,8 @@ TEST_F(SavedGame, AMissingPictureIsReportedByThePictureLoader) {
     Put16(b, 274, 5);
     Write(path, b);
     EXPECT_FALSE(f().OpenGame(path));
-    EXPECT_EQ(LastMessage(), QStringLiteral("Unable to open %1.").arg(w.Path(QStringLiteral("gone.jpg"))));
+    EXPECT_EQ(LastMessage(),
+              QStringLiteral("Unable to open %1.\nFile not found.").arg(w.Path(QStringLiteral("gone.jpg"))));
     EXPECT_TRUE(f().Picture.isNull());
     EXPECT_EQ(f().Level, 2) << "level and grid were already taken from the file";
     EXPECT_EQ(f().Puzzle->GetColumns(), 5);
