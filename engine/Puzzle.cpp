@@ -1,6 +1,7 @@
 #include "Puzzle.h"
 
 #include "TileBlit.h"
+#include "ViewScale.h"
 
 #include <QImage>
 #include <QPainter>
@@ -9,9 +10,6 @@
 #include <cstring>
 #include <utility>
 
-static QRect ToQRect(const TRect& r) {
-    return QRect(r.Left, r.Top, r.Width(), r.Height());
-}
 
 // ---------------------------------------------------------------- TTombol
 
@@ -54,12 +52,17 @@ static void DrawClipped(QPainter& canvas, const QImage& picture, const QRect& so
 }
 
 void DrawTileGroup(QPainter& canvas, const QImage* picture, const std::vector<const TTombol*>& tiles, QPoint shift) {
+    DrawTileGroup(canvas, picture, tiles, shift, ViewScale());
+}
+
+void DrawTileGroup(QPainter& canvas, const QImage* picture, const std::vector<const TTombol*>& tiles, QPoint shift,
+                   const ViewScale& scale) {
     if (!picture) return;
     QPoint offset;
     QImage* target = picture->format() == QImage::Format_RGB888 ? DirectTarget(canvas, offset) : nullptr;
     std::vector<TileCopy> copies;
     for (const TTombol* tile : tiles) {
-        const QRect dest = ToQRect(tile->GetDestRect()).translated(shift), source = ToQRect(tile->GetSourceRect());
+        const QRect dest = scale.Map(tile->GetDestRect()).translated(shift), source = scale.Map(tile->GetSourceRect());
         if (!tile->GetVisible() || dest.isEmpty() || source.isEmpty()) continue;
         if (target && dest.size() == source.size())
             copies.push_back({source, dest.topLeft() + offset});
@@ -341,6 +344,39 @@ void TPuzzle::DrawBevels(QImage& picture) {
     }
 }
 
+void TPuzzle::DrawBevels(QImage& picture, const ViewScale& scale) const {
+    if (picture.format() != QImage::Format_RGB888) picture.convertTo(QImage::Format_RGB888);
+    auto shown = [&](int r, int c) {
+        const QRect cell = scale.Map(GetTile(r, c).GetDestRect());
+        return TRect{cell.left(), cell.top(), cell.left() + cell.width(), cell.top() + cell.height()};
+    };
+    StoneBrush brush;
+    for (int r = 0; r < Rows; ++r)
+        for (int c = 0; c < Columns; ++c)
+            if (GetTile(r, c).GetNumber() == -1) brush.Paint(picture, shown(r, c));
+
+    const qsizetype stride = picture.bytesPerLine();
+    uchar* bits = picture.bits();
+    for (int r = 0; r < Rows; ++r) {
+        for (int c = 0; c < Columns; ++c) {
+            const TRect cell = shown(r, c);
+            if (cell.IsEmpty() || cell.Left < 0 || cell.Top < 0 || cell.Right > picture.width() ||
+                cell.Bottom > picture.height())
+                continue;
+            const CellEdge edge{cell.Left, cell.Right - 1, cell.Top, cell.Bottom - 1};
+            for (int y = edge.y0; y <= edge.y1; ++y) {
+                uchar* row = bits + y * stride;
+                if (y == edge.y0 || y == edge.y1) {
+                    for (int x = edge.x0; x <= edge.x1; ++x) edge.Apply(row + x * 3, x, y);
+                } else {
+                    edge.Apply(row + edge.x0 * 3, edge.x0, y);
+                    if (edge.x1 != edge.x0) edge.Apply(row + edge.x1 * 3, edge.x1, y);
+                }
+            }
+        }
+    }
+}
+
 bool TPuzzle::IsRegularGrid() const {
     const TRect first = GetTile(0, 0).GetDestRect();
     const int width = first.Width(), height = first.Height();
@@ -356,6 +392,10 @@ bool TPuzzle::IsRegularGrid() const {
 }
 
 void TPuzzle::DrawTiles(QPainter& canvas, const QImage* picture) const {
+    DrawTiles(canvas, picture, ViewScale());
+}
+
+void TPuzzle::DrawTiles(QPainter& canvas, const QImage* picture, const ViewScale& scale) const {
     const bool rowsApart = IsRegularGrid();
     std::vector<const TTombol*> group;
     for (int r = 0; r < Rows; ++r) {
@@ -363,9 +403,9 @@ void TPuzzle::DrawTiles(QPainter& canvas, const QImage* picture) const {
             group.push_back(&GetTile(r, c));
             // Cells of a regular grid never overlap: a board row can be
             // copied as one group. Otherwise keep the order slot by slot.
-            if (!rowsApart) DrawTileGroup(canvas, picture, std::exchange(group, {}));
+            if (!rowsApart) DrawTileGroup(canvas, picture, std::exchange(group, {}), QPoint(), scale);
         }
-        DrawTileGroup(canvas, picture, std::exchange(group, {}));
+        DrawTileGroup(canvas, picture, std::exchange(group, {}), QPoint(), scale);
     }
 }
 

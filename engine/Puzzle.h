@@ -8,6 +8,7 @@
 
 class QImage;
 class QPainter;
+struct ViewScale;
 
 // A rectangle with exclusive right and bottom edges.
 struct TRect {
@@ -93,6 +94,9 @@ public:
     bool SetSize(int columns, int rows);
     void CutPicture(QImage& picture, int level);
     void DrawBevels(QImage& picture);
+    // The stones and edges of every slot in play, drawn into a picture shown
+    // at the scale, in the slots' shown places.
+    void DrawBevels(QImage& picture, const ViewScale& scale) const;
 
     bool BlankLeft();
     bool BlankRight();
@@ -101,8 +105,10 @@ public:
     void Shuffle();
     bool IsSolved() const;
 
-    // Draws every slot in play, row by row, as TTombol::Draw does.
+    // Draws every slot in play, row by row, as TTombol::Draw does; with a
+    // scale, from a picture shown at that scale into shown places.
     void DrawTiles(QPainter& canvas, const QImage* picture) const;
+    void DrawTiles(QPainter& canvas, const QImage* picture, const ViewScale& scale) const;
 
 private:
     bool MoveBlank(int dColumn, int dRow);
@@ -127,6 +133,9 @@ private:
 // must not overlap.
 void DrawTileGroup(QPainter& canvas, const QImage* picture, const std::vector<const TTombol*>& tiles,
                    QPoint shift = QPoint());
+// The same from a picture shown at the scale; `shift` is in shown pixels.
+void DrawTileGroup(QPainter& canvas, const QImage* picture, const std::vector<const TTombol*>& tiles, QPoint shift,
+                   const ViewScale& scale);
 
 // std::rand() % n, or 0 for n == 0.
 int Random(int n);
