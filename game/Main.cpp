@@ -1,6 +1,7 @@
 #include "Main.h"
 
 #include "BoardArea.h"
+#include "help/ProgramIcon.h"
 
 #include <QAction>
 #include <QDialog>
@@ -49,7 +50,7 @@ TFormMain::TFormMain(Platform& platform, std::optional<QString> argument, QWidge
       StartTick(platform.clock.TickCount()), StopTick(StartTick) {
     setObjectName(QStringLiteral("FormMain"));
     setWindowTitle(QStringLiteral("Slidora"));
-    setWindowIcon(QIcon(QStringLiteral(":/slidora.png")));
+    setWindowIcon(ProgramIcon());
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
 
