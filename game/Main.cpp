@@ -2,6 +2,7 @@
 
 #include "BoardArea.h"
 #include "help/ProgramIcon.h"
+#include "platform/DataFolders.h"
 
 #include <QAction>
 #include <QDialog>
@@ -294,9 +295,12 @@ QSize TFormMain::ClientSize() const {
 
 void TFormMain::FormCreate() {
     ProgramFolder = Services.programFolder;
-    OpenPictureDialog.initialFolder = OpenDialog.initialFolder = SaveDialog.initialFolder = ProgramFolder;
+    const DataFolders data = ChooseDataFolders(ProgramFolder, IsWritableFolder(ProgramFolder));
+    DataFolder = data.scores;
+    OpenPictureDialog.initialFolder = data.pictures;
+    OpenDialog.initialFolder = SaveDialog.initialFolder = data.games;
     QDir::setCurrent(ProgramFolder);
-    QDir(ProgramFolder).mkdir(QStringLiteral("Scores"));
+    QDir(DataFolder).mkpath(QStringLiteral("Scores"));
 
     RecentPictureCount = 0;
     RecentGameCount = 0;

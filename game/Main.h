@@ -161,6 +161,7 @@ public:
     Platform& Services;
     const std::optional<QString> Argument;
     QString ProgramFolder;
+    QString DataFolder; // holds the "Scores" folder: ProgramFolder, or the user's own when that is read-only
 
     bool FirstShow = true;
     bool GameStopped = true;

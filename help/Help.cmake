@@ -1,7 +1,7 @@
 # The Help menu, the About box and the help file beside the program.
 target_sources(slidora_app PRIVATE
   help/About.cpp help/HelpCommands.cpp help/HelpWindow.cpp help/ProgramIcon.cpp
-  platform/Shell.cpp)
+  platform/DataFolders.cpp platform/Shell.cpp)
 
 add_custom_command(OUTPUT ${CMAKE_BINARY_DIR}/bin/slidora.html
   COMMAND ${CMAKE_COMMAND} -E copy ${CMAKE_SOURCE_DIR}/help/slidora.html ${CMAKE_BINARY_DIR}/bin/slidora.html
