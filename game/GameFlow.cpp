@@ -101,7 +101,7 @@ void TFormMain::FinishGame() {
     StopTick = Services.clock.TickCount();
     UpdateStatusBar();
     TFormTimes times(this);
-    times.SelectList(ProgramFolder, PictureName, Level);
+    times.SelectList(DataFolder, PictureName, Level);
     const int seconds = int32_t(StopTick - StartTick) / 1000;
     const int columns = Puzzle->GetColumns(), rows = Puzzle->GetRows();
     if (PictureName && times.IsBestTime(columns, rows, seconds)) {

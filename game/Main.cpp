@@ -1,6 +1,8 @@
 #include "Main.h"
 
 #include "BoardArea.h"
+#include "help/ProgramIcon.h"
+#include "platform/DataFolders.h"
 
 #include "platform/ElidedLabel.h"
 
@@ -54,7 +56,7 @@ TFormMain::TFormMain(Platform& platform, std::optional<QString> argument, QWidge
       StartTick(platform.clock.TickCount()), StopTick(StartTick) {
     setObjectName(QStringLiteral("FormMain"));
     setWindowTitle(QStringLiteral("Slidora"));
-    setWindowIcon(QIcon(QStringLiteral(":/slidora.png")));
+    setWindowIcon(ProgramIcon());
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
 
@@ -302,9 +304,12 @@ QSize TFormMain::ClientSize() const {
 
 void TFormMain::FormCreate() {
     ProgramFolder = Services.programFolder;
-    OpenPictureDialog.initialFolder = OpenDialog.initialFolder = SaveDialog.initialFolder = ProgramFolder;
+    const DataFolders data = ChooseDataFolders(ProgramFolder, IsWritableFolder(ProgramFolder));
+    DataFolder = data.scores;
+    OpenPictureDialog.initialFolder = data.pictures;
+    OpenDialog.initialFolder = SaveDialog.initialFolder = data.games;
     QDir::setCurrent(ProgramFolder);
-    QDir(ProgramFolder).mkdir(QStringLiteral("Scores"));
+    QDir(DataFolder).mkpath(QStringLiteral("Scores"));
 
     RecentPictureCount = 0;
     RecentGameCount = 0;

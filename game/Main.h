@@ -181,6 +181,7 @@ public:
     const std::optional<QString> Argument;
     const QString StartFolder; // the current folder before the window moves to its own
     QString ProgramFolder;
+    QString DataFolder; // holds the "Scores" folder: ProgramFolder, or the user's own when that is read-only
 
     bool FirstShow = true;
     bool GameStopped = true;

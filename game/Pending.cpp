@@ -17,8 +17,3 @@ void TFormMain::MusiconMenuClick() {
     MusicOn = !MusicOn;
     MusiconMenu->setChecked(MusicOn);
 }
-void TFormMain::HelpcontentsMenuClick() {}
-void TFormMain::VantrelhomepageMenuClick() {}
-void TFormMain::SlidorahomepageMenuClick() {}
-void TFormMain::FreepicturesMenuClick() {}
-void TFormMain::AboutMenuClick() {}

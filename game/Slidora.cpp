@@ -2,6 +2,7 @@
 // the main window.
 #include "Main.h"
 
+#include "help/HelpWindow.h"
 #include "platform/CanberraSound.h"
 #include "platform/Clock.h"
 #include "platform/Dialogs.h"
@@ -29,7 +30,7 @@ void ShowFailure(const QString& text) {
 int main(int argc, char** argv) {
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Slidora"));
-    application.setProperty("helpFile", QStringLiteral("slidora.hlp"));
+    application.setProperty("helpFile", HelpFileName);
     try {
         SystemClock clock;
         QtDialogs dialogs;

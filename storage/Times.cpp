@@ -229,6 +229,6 @@ void TFormTimes::BitBtn1Click() {
 void TFormMain::BesttimesMenuClick() {
     if (Picture.isNull()) return;
     TFormTimes times(this);
-    times.SelectList(ProgramFolder, PictureName, Level);
+    times.SelectList(DataFolder, PictureName, Level);
     ShowCentred(times);
 }

@@ -1,4 +1,4 @@
-// Writes the 20 x 20 tool-bar glyphs (glyph0.png ... glyph9.png) and the 32 x 32 program icon (slidora.png).
+// Writes the 20 x 20 tool-bar glyphs (glyph0.png ... glyph9.png).
 // Everything is drawn from shapes, never text, so no application object or font is needed.
 // Deterministic: the same bytes on every build.
 #include <QImage>
@@ -13,7 +13,6 @@
 namespace {
 
 constexpr int GlyphSize = 20;
-constexpr int IconSize = 32;
 
 const QColor Ink(34, 30, 42);
 const QColor Paper(250, 246, 232);
@@ -285,49 +284,6 @@ void DrawSetBackgroundColor(QPainter& p) {
     }
 }
 
-// Program icon: a 3x3 sliding puzzle of a small landscape with the last tile missing.
-void DrawProgramIcon(QPainter& p) {
-    constexpr int TileStep = 10, TileSize = 9;
-    QImage scene(3 * TileSize, 3 * TileSize, QImage::Format_ARGB32_Premultiplied);
-    {
-        QPainter s(&scene);
-        s.fillRect(scene.rect(), Sky);
-        s.setPen(Qt::NoPen);
-        s.setBrush(Sun);
-        s.drawEllipse(QPointF(20.5, 6.5), 4, 4);
-        s.setBrush(QColor(110, 110, 130));
-        s.drawPolygon(Polygon({QPointF(0, 18), QPointF(8, 7), QPointF(13, 13), QPointF(16, 10), QPointF(27, 20),
-                               QPointF(27, 27), QPointF(0, 27)}));
-        s.setBrush(Qt::white);
-        s.drawPolygon(Polygon({QPointF(8, 7), QPointF(10.5, 10.5), QPointF(8, 9.5), QPointF(5.7, 10.2)}));
-        s.setBrush(Grass);
-        s.drawEllipse(QPointF(6, 30), 16, 10);
-        s.setBrush(DarkGrass);
-        s.drawEllipse(QPointF(24, 31), 12, 9);
-        s.fillRect(QRect(11, 18, 6, 5), QColor(220, 60, 50));
-        s.setBrush(QColor(140, 40, 40));
-        s.drawPolygon(Polygon({QPointF(10, 18), QPointF(14, 14), QPointF(18, 18)}));
-        s.fillRect(QRect(13, 20, 2, 3), QColor(90, 50, 30));
-    }
-
-    UseOutline(p, QColor(60, 60, 70));
-    p.drawRect(Box(0, 0, IconSize, IconSize));
-    for (int row = 0; row < 3; ++row) {
-        for (int column = 0; column < 3; ++column) {
-            const int x = 2 + column * TileStep, y = 2 + row * TileStep;
-            if (row == 2 && column == 2) {
-                FillPixels(p, x, y, TileSize, TileSize, QColor(35, 35, 45));
-                continue;
-            }
-            p.drawImage(QPoint(x, y), scene, QRect(column * TileSize, row * TileSize, TileSize, TileSize));
-            FillPixels(p, x, y, TileSize, 1, QColor(255, 255, 255, 140));
-            FillPixels(p, x, y + 1, 1, TileSize - 1, QColor(255, 255, 255, 140));
-            FillPixels(p, x + 1, y + TileSize - 1, TileSize - 1, 1, QColor(0, 0, 0, 110));
-            FillPixels(p, x + TileSize - 1, y + 1, 1, TileSize - 2, QColor(0, 0, 0, 110));
-        }
-    }
-}
-
 bool WriteImage(int size, void (*draw)(QPainter&), const QString& path) {
     QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::transparent);
@@ -357,7 +313,6 @@ int main(int argc, char** argv) {
     };
     QList<Output> outputs;
     for (int i = 0; i < 10; ++i) outputs.append({QString("glyph%1.png").arg(i), GlyphSize, glyphs[i]});
-    outputs.append({QStringLiteral("slidora.png"), IconSize, DrawProgramIcon});
 
     for (const Output& output : outputs) {
         const QString path = outDir + QLatin1Char('/') + output.name;

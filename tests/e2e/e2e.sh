@@ -192,6 +192,8 @@ case_a_saved_game_resumes_from_the_command_line_and_ends_with_a_best_time() {
   exit_game
 }
 
+. "$here/installed.sh"
+
 for case in $(declare -F | awk '{print $3}' | grep '^case_'); do
   echo "== $case"
   "$case"

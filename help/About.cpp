@@ -1,0 +1,106 @@
+#include "About.h"
+
+#include "ProgramIcon.h"
+#include "WebAddresses.h"
+#include "platform/Shell.h"
+
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QStyle>
+#include <QVBoxLayout>
+
+TLinkLabel::TLinkLabel(const QString& text, std::function<void()> onClick, QWidget* parent)
+    : QLabel(text, parent), OnClick(std::move(onClick)) {
+    QPalette colours = palette();
+    colours.setColor(QPalette::WindowText, Qt::blue);
+    setPalette(colours);
+    QFont underlined = font();
+    underlined.setUnderline(true);
+    setFont(underlined);
+    setCursor(Qt::PointingHandCursor);
+    setWordWrap(true); // a long address wraps instead of being cut off
+}
+
+void TLinkLabel::mouseReleaseEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint())) OnClick();
+}
+
+TFormAbout::TFormAbout(QWidget* owner) : QDialog(owner, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint) {
+    setObjectName(QStringLiteral("FormAbout"));
+    setWindowTitle(QStringLiteral("About"));
+    BuildProgramGroup();
+    BuildCreditsGroup();
+    BitBtn1 = new QPushButton(QStringLiteral("OK"), this);
+    BitBtn1->setObjectName(QStringLiteral("BitBtn1"));
+    BitBtn1->setIcon(style()->standardIcon(QStyle::SP_DialogOkButton));
+    BitBtn1->setFixedSize(75, 25);
+    BitBtn1->setDefault(true);
+    connect(BitBtn1, &QPushButton::clicked, this, &QDialog::accept);
+
+    auto* column = new QVBoxLayout(this);
+    column->addWidget(GroupBox1);
+    column->addWidget(GroupBox2);
+    column->addWidget(BitBtn1, 0, Qt::AlignHCenter);
+    setFixedSize(ClientWidth, column->totalHeightForWidth(ClientWidth));
+    BitBtn1->setFocus();
+}
+
+void TFormAbout::BuildProgramGroup() {
+    GroupBox1 = new QGroupBox(this);
+    ProgramIconImage = new QLabel(GroupBox1);
+    ProgramIconImage->setPixmap(ProgramIcon().pixmap(32, 32));
+    ProgramIconImage->setFixedSize(32, 32);
+    LabelName = new QLabel(QStringLiteral("Slidora"), GroupBox1);
+    QFont bold = LabelName->font();
+    bold.setBold(true);
+    LabelName->setFont(bold);
+    LabelVersion = new QLabel(QStringLiteral("Version 5.1"), GroupBox1);
+    Label4 = new TLinkLabel(
+        QLatin1String(WebAddresses::MakerLink), [this] { Label4Click(); }, GroupBox1);
+
+    auto* grid = new QGridLayout(GroupBox1);
+    grid->setHorizontalSpacing(12);
+    grid->addWidget(ProgramIconImage, 0, 0, 3, 1, Qt::AlignTop);
+    grid->addWidget(LabelName, 0, 1);
+    grid->addWidget(LabelVersion, 1, 1);
+    grid->addWidget(Label4, 2, 1);
+    grid->setColumnStretch(1, 1);
+}
+
+void TFormAbout::BuildCreditsGroup() {
+    GroupBox2 = new QGroupBox(this);
+    LabelJpeg = new QLabel(QStringLiteral("This software is based in part on the work of the Independent JPEG Group."),
+                           GroupBox2);
+    LabelJpeg->setWordWrap(true);
+    LabelPicturesCredit = new QLabel(QStringLiteral("Stone texture, icon and glyphs drawn for the game by"), GroupBox2);
+    LabelPicturesCredit->setWordWrap(true);
+    Label7 = new TLinkLabel(
+        QLatin1String(WebAddresses::StudioLink), [this] { Label7Click(); }, GroupBox2);
+    LabelMusicCredit = new QLabel(QStringLiteral("The five music pieces composed for the game by"), GroupBox2);
+    LabelMusicCredit->setWordWrap(true);
+    Label11 = new TLinkLabel(
+        QLatin1String(WebAddresses::StudioLink), [this] { Label11Click(); }, GroupBox2);
+
+    auto* column = new QVBoxLayout(GroupBox2);
+    column->addWidget(LabelJpeg);
+    column->addSpacing(6);
+    column->addWidget(LabelPicturesCredit);
+    column->addWidget(Label7);
+    column->addSpacing(6);
+    column->addWidget(LabelMusicCredit);
+    column->addWidget(Label11);
+}
+
+void TFormAbout::Label4Click() { OpenWebPage(QLatin1String(WebAddresses::MakerHomePage)); }
+
+void TFormAbout::Label7Click() { OpenWebPage(QLatin1String(WebAddresses::PicturesAuthorPage)); }
+
+void TFormAbout::Label11Click() { OpenWebPage(QLatin1String(WebAddresses::MusicAuthorPage)); }
+
+void TFormAbout::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape) return;
+    QDialog::keyPressEvent(event);
+}

@@ -1,0 +1,56 @@
+// The About box: the program's name, version and maker, the JPEG library's
+// acknowledgement and the credits, with links to their web pages.
+#pragma once
+
+#include <QDialog>
+#include <QLabel>
+#include <functional>
+
+class QGroupBox;
+class QPushButton;
+
+// A label that looks and acts like a web link: blue, underlined, a hand
+// cursor, and a click runs its handler.
+class TLinkLabel : public QLabel {
+public:
+    TLinkLabel(const QString& text, std::function<void()> onClick, QWidget* parent);
+
+protected:
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+private:
+    std::function<void()> OnClick;
+};
+
+class TFormAbout : public QDialog {
+    Q_OBJECT
+public:
+    static constexpr int ClientWidth = 283;
+
+    explicit TFormAbout(QWidget* owner);
+
+    void Label4Click();  // the maker's home page
+    void Label7Click();  // the page of the pictures' author
+    void Label11Click(); // the page of the music's author
+
+    QGroupBox* GroupBox1;
+    QLabel* ProgramIconImage;
+    QLabel* LabelName;
+    QLabel* LabelVersion;
+    TLinkLabel* Label4;
+    QGroupBox* GroupBox2;
+    QLabel* LabelJpeg;
+    QLabel* LabelPicturesCredit;
+    TLinkLabel* Label7;
+    QLabel* LabelMusicCredit;
+    TLinkLabel* Label11;
+    QPushButton* BitBtn1;
+
+protected:
+    // The box has no Cancel: Esc leaves it open.
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    void BuildProgramGroup();
+    void BuildCreditsGroup();
+};

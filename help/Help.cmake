@@ -1,0 +1,31 @@
+# The Help menu, the About box and the help file beside the program.
+target_sources(slidora_app PRIVATE
+  help/About.cpp help/HelpCommands.cpp help/HelpWindow.cpp help/ProgramIcon.cpp
+  platform/DataFolders.cpp platform/Shell.cpp)
+
+add_custom_command(OUTPUT ${CMAKE_BINARY_DIR}/bin/slidora.html
+  COMMAND ${CMAKE_COMMAND} -E copy ${CMAKE_SOURCE_DIR}/help/slidora.html ${CMAKE_BINARY_DIR}/bin/slidora.html
+  DEPENDS ${CMAKE_SOURCE_DIR}/help/slidora.html
+  COMMENT "Copying the help file beside the program")
+add_custom_target(help_file ALL DEPENDS ${CMAKE_BINARY_DIR}/bin/slidora.html)
+add_dependencies(slidora help_file)
+
+# The program icon: drawn once as SVG, rendered at the sizes desktops ask for.
+find_package(Qt6 REQUIRED COMPONENTS Svg)
+set(SLIDORA_ICON_SIZES 16 32 48 64 128 256)
+set(SLIDORA_ICONS)
+foreach(size ${SLIDORA_ICON_SIZES})
+  list(APPEND SLIDORA_ICONS ${SLIDORA_GENERATED}/icons/slidora-${size}.png)
+endforeach()
+file(MAKE_DIRECTORY ${SLIDORA_GENERATED}/icons)
+add_executable(make_icons tools/make_icons.cpp)
+target_link_libraries(make_icons PRIVATE Qt6::Gui Qt6::Svg)
+set_target_properties(make_icons PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tools)
+add_custom_command(OUTPUT ${SLIDORA_ICONS}
+  COMMAND make_icons ${CMAKE_SOURCE_DIR}/resources/slidora.svg ${SLIDORA_GENERATED}/icons ${SLIDORA_ICON_SIZES}
+  DEPENDS make_icons ${CMAKE_SOURCE_DIR}/resources/slidora.svg
+  COMMENT "Rendering the program icon")
+qt_add_resources(slidora_app icon_resources
+  PREFIX "/icons"
+  BASE ${SLIDORA_GENERATED}/icons
+  FILES ${SLIDORA_ICONS})

@@ -1,0 +1,65 @@
+#include "HelpWindow.h"
+
+#include "ProgramIcon.h"
+
+#include <QFileInfo>
+#include <QHBoxLayout>
+#include <QPushButton>
+#include <QStyle>
+#include <QTextBrowser>
+#include <QUrl>
+#include <QVBoxLayout>
+
+THelpWindow::THelpWindow(QWidget* owner) : QWidget(owner, Qt::Window) {
+    setObjectName(QStringLiteral("HelpWindow"));
+    setWindowTitle(QStringLiteral("Slidora Help"));
+    setWindowIcon(ProgramIcon());
+    resize(620, 540);
+
+    ButtonContents = new QPushButton(QStringLiteral("&Contents"), this);
+    ButtonContents->setIcon(style()->standardIcon(QStyle::SP_DirHomeIcon));
+    ButtonBack = new QPushButton(QStringLiteral("&Back"), this);
+    ButtonBack->setIcon(style()->standardIcon(QStyle::SP_ArrowBack));
+    ButtonBack->setShortcut(QKeySequence::Back);
+    ButtonBack->setEnabled(false);
+    Browser = new QTextBrowser(this);
+    Browser->setObjectName(QStringLiteral("HelpText"));
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(ButtonContents);
+    buttons->addWidget(ButtonBack);
+    buttons->addStretch();
+    auto* column = new QVBoxLayout(this);
+    column->addLayout(buttons);
+    column->addWidget(Browser, 1);
+
+    connect(ButtonContents, &QPushButton::clicked, Browser, &QTextBrowser::home);
+    connect(ButtonBack, &QPushButton::clicked, Browser, &QTextBrowser::backward);
+    connect(Browser, &QTextBrowser::backwardAvailable, ButtonBack, &QPushButton::setEnabled);
+}
+
+void THelpWindow::ShowContents(const QString& helpFile) {
+    if (QFileInfo(helpFile).isFile()) {
+        // Reopening the page already shown goes back to its top, the contents,
+        // and keeps the way back to the topic the player was reading.
+        Browser->setSource(QUrl::fromLocalFile(helpFile));
+        ButtonContents->setEnabled(true);
+    } else {
+        ShowMissingPage(helpFile);
+    }
+    show();
+    raise();
+    activateWindow();
+}
+
+void THelpWindow::ShowMissingPage(const QString& helpFile) {
+    Browser->clearHistory(); // Back must not lead to the file that is gone
+    Browser->setHtml(
+        QStringLiteral("<h2>Slidora Help</h2><p>The help file %1 cannot be found.</p>").arg(helpFile.toHtmlEscaped()));
+    ButtonContents->setEnabled(false);
+}
+
+THelpWindow& HelpWindowOf(QWidget* owner) {
+    auto* window = owner->findChild<THelpWindow*>(QString(), Qt::FindDirectChildrenOnly);
+    return window ? *window : *new THelpWindow(owner);
+}

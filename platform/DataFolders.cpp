@@ -1,0 +1,35 @@
+#include "DataFolders.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QStandardPaths>
+
+namespace {
+
+QString WithSlash(QString folder) {
+    if (!folder.endsWith(QLatin1Char('/'))) folder += QLatin1Char('/');
+    return folder;
+}
+
+// The user's standard folder of that kind, or the home folder when it does
+// not exist: a dialog should not start in a folder that is not there.
+QString ExistingUserFolder(QStandardPaths::StandardLocation kind) {
+    const QString folder = QStandardPaths::writableLocation(kind);
+    return WithSlash(!folder.isEmpty() && QFileInfo(folder).isDir() ? folder : QDir::homePath());
+}
+
+} // namespace
+
+DataFolders ChooseDataFolders(const QString& programFolder, bool programFolderWritable) {
+    if (programFolderWritable) return {programFolder, programFolder, programFolder};
+    // $XDG_DATA_HOME, or ~/.local/share when it is unset.
+    const QString dataHome = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
+    return {WithSlash(dataHome) + QStringLiteral("Vantrel/Slidora/"),
+            ExistingUserFolder(QStandardPaths::PicturesLocation),
+            ExistingUserFolder(QStandardPaths::DocumentsLocation)};
+}
+
+bool IsWritableFolder(const QString& folder) {
+    const QFileInfo info(folder);
+    return info.isDir() && info.isWritable();
+}

@@ -1,0 +1,62 @@
+# The installed program: cmake --install into a folder of its own, then a
+# player who may not write into the program's folder (nobody, when the tests
+# run as root) plays through bin/slidora. Sourced by e2e.sh.
+
+INSTALL_FROM_BUILD=$(dirname "$(dirname "$(realpath "$1")")")
+
+# as_player_script PREFIX HOME: a script that starts the installed program as the player.
+as_player_script() {
+  local become=""
+  if [ "$(id -u)" -eq 0 ]; then
+    become="setpriv --reuid=nobody --regid=nogroup --clear-groups"
+    chown -R nobody:nogroup "$2"
+    chmod 711 "$WORK"
+  fi
+  cp "${XAUTHORITY:-$HOME/.Xauthority}" "$2/.Xauthority" 2>/dev/null && chmod 644 "$2/.Xauthority"
+  cat >"$2/start" <<SCRIPT
+#!/bin/sh
+exec $become env -u XDG_CONFIG_HOME -u XDG_DATA_HOME HOME="$2" XDG_RUNTIME_DIR="$2/runtime" \
+  XAUTHORITY="$2/.Xauthority" "$1/bin/slidora" "\$@"
+SCRIPT
+  chmod 755 "$2/start"
+  echo "$2/start"
+}
+
+case_an_installed_game_keeps_best_times_in_the_players_own_folder() {
+  local prefix="$WORK/prefix" player="$WORK/player"
+  cmake --install "$INSTALL_FROM_BUILD" --prefix "$prefix" >"$WORK/install.log" 2>&1 ||
+    fail "cmake --install failed: $(cat "$WORK/install.log")"
+  [ -L "$prefix/bin/slidora" ] || fail "no bin/slidora link"
+  desktop-file-validate "$prefix/share/applications/slidora.desktop" || fail "the desktop entry is not valid"
+  grep -q 'pattern="\*\.sdr"' "$prefix/share/mime/packages/slidora.xml" || fail "the MIME type does not name *.sdr"
+  [ -f "$prefix/share/mime/application/x-slidora-game.xml" ] || fail "the MIME database did not take the saved games"
+  chmod -R a-w "$prefix/lib/slidora"
+  mkdir -p "$player/runtime"
+  chmod 700 "$player/runtime"
+  local built="$SLIDORA"
+  SLIDORA=$(as_player_script "$prefix" "$player")
+
+  start_game
+  keys alt+l b
+  sleep 0.3
+  save_game "$player/solved.sdr"
+  exit_game
+  start_game "$player/solved.sdr"
+  keys Right Left
+  answer_question_typing "Ann"
+  local list
+  list=$(wait_dialog 'Best Times')
+  xdotool windowfocus "$list" 2>/dev/null || true
+  sleep 0.3
+  xdotool key --clearmodifiers Return
+  sleep 0.5
+  exit_game
+  SLIDORA="$built"
+  chmod -R u+w "$prefix/lib/slidora"
+
+  local scores="$player/.local/share/Vantrel/Slidora/Scores/Scores1.ini"
+  [ -f "$scores" ] || fail "no best times in $scores"
+  grep -q '^\[Numeric\]' "$scores" || fail "no section for the numeric puzzle in $scores"
+  grep -Eq '^0= 4~ 4~Ann~[0-9]+$' "$scores" || fail "no best time for Ann: $(cat "$scores")"
+  [ ! -e "$prefix/lib/slidora/Scores" ] || fail "the installed program wrote into its own folder"
+}

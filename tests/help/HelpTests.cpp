@@ -1,0 +1,93 @@
+#include "fakes/TestWindow.h"
+#include "help/About.h"
+#include "help/HelpWindow.h"
+
+#include <QFile>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QTextBrowser>
+#include <gtest/gtest.h>
+
+namespace {
+
+THelpWindow* HelpWindow(TFormMain& form) { return form.findChild<THelpWindow*>(QString(), Qt::FindDirectChildrenOnly); }
+
+} // namespace
+
+TEST(Help, F1ShowsTheMissingPageThenTheFileOnceItIsThere) {
+    TestWindow w;
+    TFormMain& form = w.Show();
+    form.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
+    QTest::keyClick(&form, Qt::Key_F1);
+
+    THelpWindow* help = HelpWindow(form);
+    ASSERT_NE(help, nullptr);
+    EXPECT_TRUE(help->isVisible());
+    EXPECT_EQ(help->windowTitle(), QStringLiteral("Slidora Help"));
+    EXPECT_EQ(help->Browser->toPlainText().trimmed(),
+              QStringLiteral("Slidora Help\nThe help file %1 cannot be found.").arg(w.Path(HelpFileName)));
+
+    // The file comes, goes and comes back while the program runs.
+    for (const bool present : {true, false, true}) {
+        QFile file(w.Path(HelpFileName));
+        if (present) {
+            ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+            file.write("<h1>Contents</h1><p><a href=\"#play\">How to play</a></p><a name=\"play\"></a>");
+            file.close();
+        } else {
+            ASSERT_TRUE(file.remove());
+        }
+        help->close();
+        form.HelpcontentsMenuClick();
+        EXPECT_EQ(HelpWindow(form), help) << "one help window, reused";
+        EXPECT_TRUE(help->isVisible());
+        EXPECT_EQ(help->Browser->toPlainText().startsWith(QStringLiteral("Contents")), present);
+    }
+}
+
+// Every link of the contents and the topics leads to a place in the file.
+TEST(Help, EveryLinkOfTheHelpFileHasItsTarget) {
+    QFile file(QStringLiteral(SLIDORA_HELP_FILE));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QString text = QString::fromUtf8(file.readAll());
+    QStringList targets;
+    for (const auto& match : QRegularExpression(QStringLiteral("name=\"([^\"]+)\"")).globalMatch(text))
+        targets << match.captured(1);
+    int links = 0;
+    for (const auto& match : QRegularExpression(QStringLiteral("href=\"#([^\"]+)\"")).globalMatch(text)) {
+        EXPECT_TRUE(targets.contains(match.captured(1))) << match.captured(1).toStdString();
+        ++links;
+    }
+    EXPECT_GE(links, 10);
+}
+
+TEST(About, OnlyOkEnterAndTheCloseButtonCloseIt) {
+    struct Case {
+        const char* what;
+        std::function<void(TFormAbout&)> act;
+        bool closes;
+    };
+    const Case cases[] = {
+        {"Esc", [](TFormAbout& box) { QTest::keyClick(box.focusWidget(), Qt::Key_Escape); }, false},
+        {"Enter", [](TFormAbout& box) { QTest::keyClick(box.focusWidget(), Qt::Key_Return); }, true},
+        {"keypad Enter", [](TFormAbout& box) { QTest::keyClick(box.focusWidget(), Qt::Key_Enter); }, true},
+        {"OK", [](TFormAbout& box) { QTest::mouseClick(box.BitBtn1, Qt::LeftButton); }, true},
+        {"close button", [](TFormAbout& box) { box.close(); }, true},
+    };
+    TestWindow w;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        bool stillOpen = false;
+        w.dialogs.forms.push_back([&](QDialog& form) {
+            auto& box = dynamic_cast<TFormAbout&>(form);
+            EXPECT_EQ(box.windowTitle(), QStringLiteral("About"));
+            EXPECT_EQ(box.width(), TFormAbout::ClientWidth);
+            c.act(box);
+            stillOpen = box.isVisible();
+            return box.result();
+        });
+        w.form->AboutMenuClick();
+        EXPECT_EQ(stillOpen, !c.closes);
+    }
+}

@@ -1,0 +1,54 @@
+#include "platform/DataFolders.h"
+
+#include <QDir>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace {
+
+// Sets an environment variable (nullptr: unsets it) until the end of the scope.
+class ScopedVariable {
+public:
+    ScopedVariable(const char* name, const QByteArray* value)
+        : Name(name), Old(qgetenv(name)), WasSet(qEnvironmentVariableIsSet(name)) {
+        value ? qputenv(name, *value) : qunsetenv(name);
+    }
+    ~ScopedVariable() { WasSet ? qputenv(Name, Old) : qunsetenv(Name); }
+
+private:
+    const char* Name;
+    QByteArray Old;
+    bool WasSet;
+};
+
+} // namespace
+
+TEST(DataFolders, WritableProgramFolderKeepsItsPlacesAReadOnlyOneUsesTheUsersFolders) {
+    QTemporaryDir home;
+    const auto Home = [&](const char* path) { return home.path() + QLatin1Char('/') + QLatin1String(path); };
+    const QByteArray homePath = home.path().toUtf8(), config = Home(".config").toUtf8();
+    const ScopedVariable homeVariable("HOME", &homePath), configVariable("XDG_CONFIG_HOME", &config);
+    struct Case {
+        bool writable;
+        const char* dataHome; // nullptr: unset
+        bool userFoldersExist;
+        QString scores, pictures, games;
+    };
+    const Case cases[] = {
+        {true, "/var/tmp/data", true, "/usr/lib/slidora/", "/usr/lib/slidora/", "/usr/lib/slidora/"},
+        {false, nullptr, true, Home(".local/share/Vantrel/Slidora/"), Home("Pictures/"), Home("Documents/")},
+        {false, "", false, Home(".local/share/Vantrel/Slidora/"), Home(""), Home("")},
+        {false, "/var/tmp/shared data", false, "/var/tmp/shared data/Vantrel/Slidora/", Home(""), Home("")},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.dataHome ? c.dataHome : "unset");
+        const QByteArray dataHome(c.dataHome ? c.dataHome : "");
+        const ScopedVariable dataVariable("XDG_DATA_HOME", c.dataHome ? &dataHome : nullptr);
+        for (const char* name : {"Pictures", "Documents"})
+            c.userFoldersExist ? QDir(home.path()).mkdir(QLatin1String(name)) : QDir(Home(name)).removeRecursively();
+        const DataFolders folders = ChooseDataFolders(QStringLiteral("/usr/lib/slidora/"), c.writable);
+        EXPECT_EQ(folders.scores, c.scores);
+        EXPECT_EQ(folders.pictures, c.pictures);
+        EXPECT_EQ(folders.games, c.games);
+    }
+}
