@@ -60,6 +60,15 @@ QImage* DirectTarget(QPainter& painter, QPoint& offset) {
     return image;
 }
 
+// Qt's smooth scaling is fastest on 32-bit pixels.
+QImage ScaledSmoothly(const QImage& picture, QSize size) {
+    QImage wide(picture.size(), QImage::Format_RGB32);
+    if (wide.isNull() || picture.format() != QImage::Format_RGB888) return picture.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation).convertToFormat(QImage::Format_RGB888);
+    for (int y = 0; y < picture.height(); ++y)
+        ConvertRow(picture.constScanLine(y), reinterpret_cast<uint32_t*>(wide.scanLine(y)), picture.width());
+    return wide.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation).convertToFormat(QImage::Format_RGB888);
+}
+
 void BlitRect(const QImage& picture, QRect source, QImage& target, QPoint at) {
     // Clip against the picture, then against the target, moving both sides alike.
     const QRect inPicture = source & picture.rect();

@@ -12,8 +12,6 @@ namespace {
 
 int Sign(int v) { return (v > 0) - (v < 0); }
 
-QRect ToQRect(const TRect& r) { return QRect(r.Left, r.Top, r.Width(), r.Height()); }
-
 QRect FromEdges(int left, int top, int right, int bottom) { return QRect(left, top, right - left, bottom - top); }
 
 // Copies a rectangle between two 32-bit images of the same size.
@@ -42,7 +40,8 @@ void ShiftPixels(QImage& image, QRect rect, QPoint delta) {
 
 void TFormMain::FormMouseDown(Qt::MouseButton, Qt::KeyboardModifiers, int x, int y) {
     // Beside or below a picture too small for the window there is nothing to press.
-    if (!Picture.isNull() && (x >= PanelToolbar->width() + PictureWidth || y >= PictureHeight)) return;
+    const QSize shown = ShownBoardSize();
+    if (!Picture.isNull() && (x >= PanelToolbar->width() + shown.width() || y >= shown.height())) return;
     if (GameStopped) {
         // Scramble is disabled while there is no picture; so is this way to it.
         if (Picture.isNull()) return;
@@ -51,11 +50,11 @@ void TFormMain::FormMouseDown(Qt::MouseButton, Qt::KeyboardModifiers, int x, int
             ScrambleMenuClick();
         return;
     }
-    const int boardX = x - PanelToolbar->width();
+    const QPoint at(x - PanelToolbar->width(), y);
     for (int r = 0; r < Puzzle->GetRows(); ++r) {
         for (int c = 0; c < Puzzle->GetColumns(); ++c) {
             const TTombol& tile = Puzzle->GetTile(r, c);
-            if (tile.GetDestRect().Contains(boardX, y) && tile.GetNumber() != 0) {
+            if (View.Map(tile.GetDestRect()).contains(at) && tile.GetNumber() != 0) {
                 SlideTiles(tile.GetSlotColumn(), tile.GetSlotRow());
                 return;
             }
@@ -102,55 +101,72 @@ std::optional<TFormMain::Slide> TFormMain::PlanSlide(int column, int row) const 
         slide.moving.push_back(QPoint(c, r));
         if (c == column && r == row) break;
     }
-    slide.target = Puzzle->GetTile(row, column).GetDestRect();
+    const TTombol& first = Puzzle->GetTile(slide.moving.front().y(), slide.moving.front().x());
+    slide.first = View.Map(first.GetDestRect());
+    slide.target = View.Map(Puzzle->GetTile(row, column).GetDestRect());
     slide.size = Picture.isNull() ? 0 : slide.dRow != 0 ? Picture.height() / rows : Picture.width() / columns;
     slide.step = std::max(1, slide.size / 15);
+    // Shown smaller, a step may cover one pixel more or less.
+    slide.shownStep = View.IsIdentity() ? slide.step : View.Map(slide.step) + 1;
     return slide;
 }
 
-// Where the moving tiles, shifted `offset` pixels toward the blank, stand
-// outside the target's own cell.
-static QRect MovedArea(const TPuzzle& board, const TFormMain::Slide& slide, int offset) {
-    const TRect first = board.GetTile(slide.moving.front().y(), slide.moving.front().x()).GetDestRect();
-    const TRect& t = slide.target;
+namespace {
+
+// A rectangle by its edges, right and bottom exclusive.
+struct Edges {
+    int left, top, right, bottom;
+    explicit Edges(const QRect& r) : left(r.x()), top(r.y()), right(r.x() + r.width()), bottom(r.y() + r.height()) {}
+};
+
+// Where the moving tiles, shifted `offset` shown pixels toward the blank,
+// stand outside the target's own cell.
+QRect MovedArea(const TFormMain::Slide& slide, int offset) {
+    const Edges first(slide.first), t(slide.target);
     const int dx = -slide.dColumn * offset, dy = -slide.dRow * offset;
-    int left = std::min(first.Left, t.Left) + dx, top = std::min(first.Top, t.Top) + dy;
-    int right = std::max(first.Right, t.Right) + dx, bottom = std::max(first.Bottom, t.Bottom) + dy;
-    if (slide.dColumn < 0) left = std::max(left, t.Right);
-    if (slide.dColumn > 0) right = std::min(right, t.Left);
-    if (slide.dRow < 0) top = std::max(top, t.Bottom);
-    if (slide.dRow > 0) bottom = std::min(bottom, t.Top);
+    int left = std::min(first.left, t.left) + dx, top = std::min(first.top, t.top) + dy;
+    int right = std::max(first.right, t.right) + dx, bottom = std::max(first.bottom, t.bottom) + dy;
+    if (slide.dColumn < 0) left = std::max(left, t.right);
+    if (slide.dColumn > 0) right = std::min(right, t.left);
+    if (slide.dRow < 0) top = std::max(top, t.bottom);
+    if (slide.dRow > 0) bottom = std::min(bottom, t.top);
     return FromEdges(left, top, right, bottom);
 }
 
+// The strip from the leading edge of the tile next to the blank, `offset`
+// shown pixels on, to the far side of the target.
+QRect FrameStrip(const TFormMain::Slide& slide, int offset) {
+    const Edges first(slide.first), t(slide.target);
+    const int step = slide.shownStep;
+    if (slide.dRow > 0) return FromEdges(t.left, first.top - offset, t.right, t.bottom + step);
+    if (slide.dRow < 0) return FromEdges(t.left, t.top - step, t.right, first.bottom + offset);
+    if (slide.dColumn > 0) return FromEdges(first.left - offset, t.top, t.right + step, t.bottom);
+    return FromEdges(t.left - step, t.top, first.right + offset, t.bottom);
+}
+
+} // namespace
+
 void TFormMain::DrawSlideFrame(const Slide& slide, int offset, bool followsPrevious) {
     const QPoint toBlank(-slide.dColumn, -slide.dRow);
+    const int shown = View.Map(offset);
     std::vector<const TTombol*> tiles;
     if (followsPrevious && offset >= slide.step) {
-        // The previous frame shows every tile `step` pixels short, except the
-        // part of the target inside its own cell, which was cleared: move
-        // those pixels on, then draw only the target anew.
-        ShiftPixels(BackBuffer, MovedArea(*Puzzle, slide, offset - slide.step), toBlank * slide.step);
+        // The previous frame shows every tile a step short, except the part
+        // of the target inside its own cell, which was cleared: move those
+        // pixels on, then draw only the target anew.
+        const int before = View.Map(offset - slide.step);
+        ShiftPixels(BackBuffer, MovedArea(slide, before), toBlank * (shown - before));
         tiles.push_back(&Puzzle->GetTile(slide.moving.back().y(), slide.moving.back().x()));
     } else {
         for (const QPoint slot : slide.moving) tiles.push_back(&Puzzle->GetTile(slot.y(), slot.x()));
     }
     {
         QPainter canvas(&BackBuffer);
-        DrawTileGroup(canvas, &Picture, tiles, toBlank * offset);
+        DrawTileGroup(canvas, ViewPicture(), tiles, toBlank * shown, View);
     }
-    // The strip from the leading edge of the tile next to the blank to the
-    // far side of the target.
-    const TRect first = Puzzle->GetTile(slide.moving.front().y(), slide.moving.front().x()).GetDestRect();
-    const TRect& t = slide.target;
-    QRect strip;
-    if (slide.dRow > 0) strip = FromEdges(t.Left, first.Top - offset, t.Right, t.Bottom + slide.step);
-    if (slide.dRow < 0) strip = FromEdges(t.Left, t.Top - slide.step, t.Right, first.Bottom + offset);
-    if (slide.dColumn > 0) strip = FromEdges(first.Left - offset, t.Top, t.Right + slide.step, t.Bottom);
-    if (slide.dColumn < 0) strip = FromEdges(t.Left - slide.step, t.Top, first.Right + offset, t.Bottom);
-    ShowBoardRect(strip);
+    ShowBoardRect(FrameStrip(slide, shown));
     // Clear what the tiles leave behind before the next frame.
-    CopyRect(BackgroundBuffer, BackBuffer, ToQRect(t));
+    CopyRect(BackgroundBuffer, BackBuffer, slide.target);
 }
 
 void TFormMain::ShowBoardRect(const QRect& rect) {
@@ -174,14 +190,30 @@ bool TFormMain::CompleteSlide(const Slide& slide) {
         const QPoint oldBlank = slide.moving.front() - QPoint(slide.dColumn, slide.dRow);
         for (QPoint slot = oldBlank;; slot += QPoint(slide.dColumn, slide.dRow)) {
             const TTombol& tile = Puzzle->GetTile(slot.y(), slot.x());
-            tile.Draw(canvas, Picture.isNull() ? nullptr : &Picture);
-            const QRect cell = ToQRect(tile.GetDestRect());
-            changed |= slide.dRow != 0 ? cell.adjusted(0, -slide.step, 0, 0) : cell.adjusted(-slide.step, 0, 0, 0);
+            DrawTileGroup(canvas, ViewPicture(), {&tile}, QPoint(), View);
+            const QRect cell = View.Map(tile.GetDestRect());
+            const int step = slide.shownStep;
+            changed |= slide.dRow != 0 ? cell.adjusted(0, -step, 0, 0) : cell.adjusted(-step, 0, 0, 0);
             if (slot == slide.moving.back()) break;
         }
     }
     ShowBoardRect(changed);
     return moved;
+}
+
+// The finished picture: the missing piece drawn into the blank, in the
+// back buffer only, until the next redraw brings the blank back.
+void TFormMain::ShowMissingPiece() {
+    const QImage* picture = ViewPicture();
+    if (!picture) return;
+    const TRect missing = Puzzle->GetTile(Puzzle->GetMissingRow(), Puzzle->GetMissingColumn()).GetDestRect();
+    const QRect cell = View.Map(missing) & picture->rect() & BackBuffer.rect();
+    {
+        QPainter canvas(&BackBuffer);
+        canvas.setCompositionMode(QPainter::CompositionMode_Source);
+        canvas.drawImage(cell, *picture, cell);
+    }
+    ShowBoardRect(cell);
 }
 
 void TFormMain::SlideTiles(int column, int row) {
@@ -200,6 +232,7 @@ void TFormMain::SlideTiles(int column, int row) {
     GameStopped = Puzzle->IsSolved();
     if (!GameStopped && SoundOn) Services.sound.Play(QStringLiteral("click.wav"));
     if (GameStopped) {
+        ShowMissingPiece();
         if (SoundOn) Services.sound.Play(QStringLiteral("SystemStart"));
         FinishGame();
     }

@@ -4,6 +4,7 @@
 #include "help/ProgramIcon.h"
 #include "platform/DataFolders.h"
 
+#include "pictures/PictureFiles.h"
 #include "platform/ElidedLabel.h"
 
 #include <QAction>
@@ -75,9 +76,13 @@ TFormMain::TFormMain(Platform& platform, std::optional<QString> argument, QWidge
     connect(Timer, &QTimer::timeout, this, &TFormMain::TimerTimer);
     Timer->start();
 
-    OpenPictureDialog = {QStringLiteral("Open Image"), PictureFilter, QStringLiteral("jpg"), {}, {}, true, false};
-    OpenDialog = {QStringLiteral("Load Game"), GameFilter, QStringLiteral("sdr"), {}, {}, false, false};
-    SaveDialog = {QStringLiteral("Save Game"), GameFilter, QStringLiteral("sdr"), {}, {}, false, false};
+    OpenPictureDialog = {QStringLiteral("Open Image"), PictureFilter, QStringLiteral("jpg"), {}, {}, true, false,
+                         [](const QString& path, QSize box) {
+                             const PictureResult read = ReadPictureFile(path, box);
+                             return FilePreview{read.image, read.size};
+                         }};
+    OpenDialog = {QStringLiteral("Load Game"), GameFilter, QStringLiteral("sdr"), {}, {}, false, false, {}};
+    SaveDialog = {QStringLiteral("Save Game"), GameFilter, QStringLiteral("sdr"), {}, {}, false, false, {}};
 
     SetBackgroundColor(BackgroundColor);
     EnableGameCommands(false); // until a picture is there to play with

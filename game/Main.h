@@ -4,6 +4,7 @@
 
 #include "audio/Playlist.h"
 #include "engine/Puzzle.h"
+#include "engine/ViewScale.h"
 #include "platform/Dialogs.h"
 #include "platform/Font.h"
 #include "platform/Platform.h"
@@ -87,6 +88,10 @@ public:
     // The size the board is shown at in the window (the picture's size, or
     // smaller when the picture is larger than the screen allows).
     QSize ShownBoardSize() const;
+    // The largest scale at which the window fits the work area, 1 if it does.
+    ViewScale FitView() const;
+    // The picture the tiles are drawn from: Picture, or its shown copy.
+    const QImage* ViewPicture() const;
     // The client area: the tool-bar panel and the board, without the status bar.
     QWidget* ClientArea() const;
     // Client size (tool bar + board, status bar included).
@@ -100,30 +105,34 @@ public:
 
     // One slide of tiles toward the blank, as the animation needs it.
     struct Slide {
-        int dColumn = 0, dRow = 0; // from the blank toward the target; tiles move the other way
+        int dColumn = 0, dRow = 0;  // from the blank toward the target; tiles move the other way
         std::vector<QPoint> moving; // (column, row) from the blank's neighbour to the target
-        TRect target;              // the target's place on the board
-        int size = 0;              // tile size along the line
-        int step = 1;              // pixels a frame
+        QRect first;                // where the blank's neighbour is shown
+        QRect target;               // where the target is shown
+        int size = 0;               // tile size along the line, in picture pixels
+        int step = 1;               // picture pixels a frame
+        int shownStep = 1;          // shown pixels a frame, at most
     };
     // The slide to the slot, or nothing when the slot is off the blank's
     // line, is the blank, or a stone lies in the way.
     std::optional<Slide> PlanSlide(int column, int row) const;
-    // Draws the moving tiles `offset` pixels toward the blank and shows the
-    // strip. followsPrevious: the last frame drawn was this slide's frame one
-    // step before, so its pixels can be moved on instead of drawn again.
+    // Draws the moving tiles `offset` picture pixels toward the blank and
+    // shows the strip. followsPrevious: the last frame drawn was this slide's
+    // frame one step before, so its pixels can be moved on instead of drawn again.
     void DrawSlideFrame(const Slide& slide, int offset, bool followsPrevious);
     // Moves the tiles in the board and shows them in their new places;
     // returns the result of the last elementary move.
     bool CompleteSlide(const Slide& slide);
     // Copies a rectangle of the back buffer to the window at once.
     void ShowBoardRect(const QRect& rect);
+    void ShowMissingPiece();
 
     // ---- pictures (pictures/PictureLoading.cpp, pictures/NumericPicture.cpp)
     bool OpenPicture(std::optional<QString> name);
     bool LoadPicture(std::optional<QString> name, bool newGame);
     bool ReadPicture(QString name);
     void PreparePicture();
+    void PlaceWindowForBoard();
     void ReleasePictures();
     bool BuildBoard();
     void OpenimageMenuClick();
@@ -198,6 +207,15 @@ public:
     QImage Picture;    // null when absent
     QImage OrgPicture; // null when absent
     KeptPicture Kept;  // restarts of an unchanged file cut from this copy
+    // A picture larger than the screen allows is shown smaller: the board and
+    // its rectangles stay in picture pixels, and only the buffers, the
+    // painting and the presses work at the shown scale.
+    ViewScale View;
+    bool PictureScalable = false; // photos may be scaled, the numeric picture never
+    QImage ShownPicture;          // Picture at the shown scale, with its stones and edges
+    bool ShownPictureStale = true;
+    QImage ShownOriginal; // OrgPicture at the shown scale, kept for restarts
+    qint64 ShownOriginalFrom = 0; // the cache key of the OrgPicture it was made from
     QImage BackgroundBuffer;
     QImage BackBuffer;
     std::optional<QString> PictureName;
@@ -286,6 +304,7 @@ protected:
 private:
     // The part of the back buffer that the visible tiles cover.
     QRegion TileArea() const;
+    void UpdateShownPicture();
     void ShowError(const QString& text);
     void ApplyTileRecord(const QByteArray& bytes, int row, int column);
     // Every slot in play holds a playable piece in its own place, and there is one blank.

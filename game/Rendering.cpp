@@ -3,10 +3,12 @@
 
 #include "BoardArea.h"
 
+#include "engine/TileBlit.h"
 #include "platform/PixelMemory.h"
 #include "platform/WinColor.h"
 
 #include <QFrame>
+#include <QMenuBar>
 #include <QPainter>
 #include <QWidget>
 
@@ -26,13 +28,14 @@ bool Recreate(QImage& buffer, QSize size) {
 void TFormMain::CreateBuffers() {
     const QRect workArea = Services.screen.WorkArea();
     const QSize size = Picture.isNull() ? QSize(workArea.width() - PanelToolbar->width() + 1, workArea.height())
-                                        : Picture.size();
+                                        : ShownBoardSize();
     if (Recreate(BackgroundBuffer, size)) BackgroundFilled.reset();
     Recreate(BackBuffer, size);
 }
 
 void TFormMain::RedrawBoard() {
     if (BackBuffer.isNull() || BackgroundBuffer.isNull()) return;
+    if (ShownPictureStale) UpdateShownPicture();
     const QRgb color = ToQRgb(BackgroundColor);
     // The empty board only changes with its colour; keep it when it is current.
     if (BackgroundFilled != color) {
@@ -45,28 +48,66 @@ void TFormMain::RedrawBoard() {
     for (const QRect& uncovered : QRegion(BackBuffer.rect()) - TileArea())
         canvas.fillRect(uncovered, QColor::fromRgb(color));
     canvas.setCompositionMode(QPainter::CompositionMode_SourceOver);
-    Puzzle->DrawTiles(canvas, Picture.isNull() ? nullptr : &Picture);
+    Puzzle->DrawTiles(canvas, ViewPicture(), View);
+}
+
+// Only the shown copy is scaled smoothly: it is scaled once a picture, and
+// the stones and edges are drawn into it at the shown size, so that they
+// stay as crisp as on a picture shown 1:1.
+void TFormMain::UpdateShownPicture() {
+    ShownPictureStale = false;
+    if (View.IsIdentity() || OrgPicture.isNull()) {
+        ShownPicture = ShownOriginal = QImage();
+        return;
+    }
+    const QSize size = ShownBoardSize();
+    if (ShownOriginal.size() != size || ShownOriginalFrom != OrgPicture.cacheKey()) {
+        ShownOriginal = ScaledSmoothly(OrgPicture, size);
+        ShownOriginalFrom = OrgPicture.cacheKey();
+    }
+    ShownPicture = ShownOriginal.copy();
+    Puzzle->DrawBevels(ShownPicture, View);
+}
+
+const QImage* TFormMain::ViewPicture() const {
+    if (Picture.isNull()) return nullptr;
+    return View.IsIdentity() ? &Picture : &ShownPicture;
+}
+
+ViewScale TFormMain::FitView() const {
+    if (!PictureScalable || Picture.isNull()) return ViewScale();
+    // The window's frame is known once it is on the screen; before, allow
+    // for a usual one.
+    QSize frame = frameGeometry().size() - geometry().size();
+    if (frame.width() <= 0 && frame.height() <= 0) frame = QSize(8, 32);
+    const QRect work = Services.screen.WorkArea();
+    const int width = work.width() - frame.width() - PanelToolbar->width();
+    const int height = work.height() - frame.height() - menuBar()->sizeHint().height() - StatusBarHeight;
+    if (Picture.width() <= width && Picture.height() <= height) return ViewScale();
+    const double fit = std::min(double(width) / Picture.width(), double(height) / Picture.height());
+    // Never so small that a tile would vanish.
+    const double least = std::max(double(Puzzle->GetColumns()) / Picture.width(), double(Puzzle->GetRows()) / Picture.height());
+    return ViewScale::AtMost(std::clamp(fit, least, 1.0));
 }
 
 QRegion TFormMain::TileArea() const {
-    if (Picture.isNull()) return QRegion();
+    const QImage* picture = ViewPicture();
+    if (!picture) return QRegion();
     QRegion covered;
     for (int r = 0; r < Puzzle->GetRows(); ++r) {
         for (int c = 0; c < Puzzle->GetColumns(); ++c) {
             const TTombol& tile = Puzzle->GetTile(r, c);
-            const TRect d = tile.GetDestRect(), s = tile.GetSourceRect();
+            const QRect dest = View.Map(tile.GetDestRect()), source = View.Map(tile.GetSourceRect());
             // Only a tile that fills its whole cell from inside the picture covers it.
-            const QRect source(s.Left, s.Top, s.Width(), s.Height());
-            if (tile.GetVisible() && d.Width() == s.Width() && d.Height() == s.Height() &&
-                Picture.rect().contains(source))
-                covered += QRect(d.Left, d.Top, d.Width(), d.Height());
+            if (tile.GetVisible() && dest.size() == source.size() && picture->rect().contains(source))
+                covered += dest;
         }
     }
     return covered;
 }
 
 QSize TFormMain::ShownBoardSize() const {
-    return Picture.size();
+    return View.Map(Picture.size());
 }
 
 void TFormMain::SetBackgroundColor(uint32_t color) {

@@ -23,7 +23,7 @@ namespace {
 // The largest file read: an uncompressed bitmap of the largest picture fits.
 constexpr qint64 MaxFileBytes = qint64(1) << 30;
 
-PictureResult Failed(PictureProblem problem) { return PictureResult{QImage(), problem}; }
+PictureResult Failed(PictureProblem problem) { return PictureResult{QImage(), problem, QSize()}; }
 
 // ---------------------------------------------------------------- JPEG
 
@@ -110,7 +110,8 @@ PictureResult DecodeJpegWith(JpegDecoder& decoder, const QByteArray& bytes, QSiz
     if (picture.isNull()) return Failed(PictureProblem::TooLarge);
     if (!StartDecoding(decoder) || !DecodeRows(decoder, picture.bits(), picture.bytesPerLine()))
         return Failed(PictureProblem::Damaged);
-    return PictureResult{picture, PictureProblem::None};
+    return PictureResult{picture, PictureProblem::None,
+                         QSize(int(decoder.info.image_width), int(decoder.info.image_height))};
 }
 
 PictureResult DecodeJpeg(const QByteArray& bytes, QSize previewBox) {
@@ -173,7 +174,7 @@ PictureResult DecodeWithQt(const QByteArray& bytes, const QByteArray& format, QS
     const QImage image = reader.read();
     if (image.isNull()) return Failed(PictureProblem::Damaged);
     if (!PictureSizeAllowed(image.width(), image.height())) return Failed(PictureProblem::TooLarge);
-    return PictureResult{Opaque(image), PictureProblem::None};
+    return PictureResult{Opaque(image), PictureProblem::None, size.isValid() ? size : image.size()};
 }
 
 } // namespace

@@ -37,13 +37,7 @@ bool TFormMain::OpenPicture(std::optional<QString> name) {
         GameStopped = true;
         StartMusic();
         if (!IsNumericName(PictureName)) AddRecentPicture(1, *PictureName);
-        const QSize screen = Services.screen.PrimarySize();
-        if (PictureWidth + x() + 25 > screen.width() || PictureHeight + y() + 25 > screen.height()) {
-            const QRect desktop = Services.screen.VirtualDesktop();
-            const QSize outer = frameGeometry().size().expandedTo(size());
-            move(desktop.x() + std::max(0, (desktop.width() - outer.width()) / 2),
-                 desktop.y() + std::max(0, (desktop.height() - outer.height()) / 2));
-        }
+        PlaceWindowForBoard();
     } else {
         // The new, empty buffers show the background colour.
         RedrawBoard();
@@ -93,6 +87,7 @@ PictureProblem TFormMain::ReadOrgPicture(const QString& name) {
 
 QString TFormMain::ReadPictureData(const QString& name) {
     const QString unable = QStringLiteral("Unable to open %1.").arg(name);
+    PictureScalable = !IsNumericName(name);
     if (IsNumericName(name)) {
         Kept = KeptPicture();
         DrawNumericPicture();
@@ -134,16 +129,36 @@ bool TFormMain::ReadPicture(QString name) {
 void TFormMain::PreparePicture() {
     PictureWidth = Picture.width();
     PictureHeight = Picture.height();
+    View = FitView();
+    ShownPictureStale = true;
     // A small picture still leaves room for the whole tool bar and menu bar;
     // the board keeps its place and the rest shows the background colour.
-    const QSize least = LeastClientSize();
-    SetClientSize(std::max(PictureWidth + PanelToolbar->width(), least.width()),
-                  std::max(PictureHeight + StatusBar->height(), least.height()));
+    const QSize least = LeastClientSize(), shown = ShownBoardSize();
+    SetClientSize(std::max(shown.width() + PanelToolbar->width(), least.width()),
+                  std::max(shown.height() + StatusBar->height(), least.height()));
+}
+
+void TFormMain::PlaceWindowForBoard() {
+    const QSize screen = Services.screen.PrimarySize(), shown = ShownBoardSize();
+    const QSize outer = frameGeometry().size().expandedTo(size());
+    // A window made to fit the work area goes into it; one shown 1:1 that
+    // would reach past the screen is centred on the desktop.
+    if (!View.IsIdentity()) {
+        const QRect work = Services.screen.WorkArea();
+        move(work.x() + std::max(0, (work.width() - outer.width()) / 2),
+             work.y() + std::max(0, (work.height() - outer.height()) / 2));
+    } else if (shown.width() + x() + 25 > screen.width() || shown.height() + y() + 25 > screen.height()) {
+        const QRect desktop = Services.screen.VirtualDesktop();
+        move(desktop.x() + std::max(0, (desktop.width() - outer.width()) / 2),
+             desktop.y() + std::max(0, (desktop.height() - outer.height()) / 2));
+    }
 }
 
 void TFormMain::ReleasePictures() {
     Picture = QImage();
     OrgPicture = QImage();
+    ShownPicture = QImage();
+    ShownPictureStale = true;
     // A discarded game keeps the time it had: the time of its pause when it
     // is paused (the question that discards it may have stood open a while).
     if (!GameStopped && !ClockPaused) StopTick = Services.clock.TickCount();
@@ -153,6 +168,7 @@ void TFormMain::ReleasePictures() {
 bool TFormMain::BuildBoard() {
     if (Picture.isNull()) return false;
     Puzzle->CutPicture(Picture, Level);
+    ShownPictureStale = true;
     CreateBuffers(); // sized to the new picture before they are drawn
     RedrawBoard();
     ClientArea()->update();

@@ -7,6 +7,8 @@
 #include <QDialog>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QGridLayout>
+#include <QLineEdit>
 #include <QGuiApplication>
 #include <QInputDialog>
 #include <QLineEdit>
@@ -68,9 +70,28 @@ void Configure(QFileDialog& dialog, const FileDialogOptions& options) {
 
 } // namespace
 
+// The panel goes beside the file list of Qt's own dialog.
+PicturePreview* AddPicturePreview(QFileDialog& dialog, const PreviewMaker& maker) {
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    auto* grid = qobject_cast<QGridLayout*>(dialog.layout());
+    if (!grid) return nullptr;
+    auto* preview = new PicturePreview(maker, &dialog);
+    grid->addWidget(preview, 0, grid->columnCount(), grid->rowCount(), 1);
+    // The current file changes with clicks and keys in the list; the name
+    // field also when a name is typed.
+    QObject::connect(&dialog, &QFileDialog::currentChanged, preview, &PicturePreview::ShowFile);
+    if (const auto* name = dialog.findChild<QLineEdit*>(QStringLiteral("fileNameEdit")))
+        QObject::connect(name, &QLineEdit::textChanged, preview, [&dialog, preview](const QString& text) {
+            preview->ShowFile(dialog.directory().absoluteFilePath(text));
+        });
+    dialog.resize(dialog.sizeHint().expandedTo(QSize(760, 460)));
+    return preview;
+}
+
 std::optional<QStringList> QtDialogs::OpenFiles(QWidget* owner, const FileDialogOptions& options) {
     QFileDialog dialog(owner);
     Configure(dialog, options);
+    if (options.preview) AddPicturePreview(dialog, options.preview);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(options.multiSelect ? QFileDialog::ExistingFiles
                        : options.mustExist ? QFileDialog::ExistingFile

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "Font.h"
+#include "PicturePreview.h"
 
 #include <QString>
 #include <QStringList>
@@ -26,6 +27,7 @@ struct FileDialogOptions {
     QString fileName;
     bool mustExist = false;
     bool multiSelect = false;
+    PreviewMaker preview; // when set, the dialog shows a picture preview
 };
 
 class IDialogs {
@@ -60,6 +62,9 @@ public:
                                      const QString& initial, int maxLength) override;
     int ShowModal(QDialog& form) override;
 };
+
+// Adds the preview panel beside the file list of the dialog.
+PicturePreview* AddPicturePreview(class QFileDialog& dialog, const PreviewMaker& maker);
 
 // "A (*.a)|*.a|B (*.b)|*.b" as Qt's name filters "A (*.a)", "B (*.b)".
 QStringList ToNameFilters(const QString& filter);

@@ -208,11 +208,35 @@ TEST_F(PictureLoading, PictureSmallerThanTheGridIsRefusedClearly) {
     EXPECT_TRUE(f().OpenPicture(path)) << "3-pixel tiles are small but playable";
 }
 
-TEST_F(PictureLoading, APictureLargerThanTheScreenCentresTheWindowOnTheDesktop) {
+TEST_F(PictureLoading, AWindowReachingPastTheScreenIsCentredOnTheDesktop) {
     w.screen.desktop = QRect(0, 0, 2048, 768);
-    ASSERT_TRUE(f().OpenPicture(Jpeg(QStringLiteral("wide.jpg"), 1500, 900)));
+    ASSERT_TRUE(f().OpenPicture(Jpeg(QStringLiteral("wide.jpg"), 900, 600)));
+    EXPECT_EQ(f().ShownBoardSize(), QSize(900, 600)) << "it fits the work area: shown 1:1";
     EXPECT_EQ(f().x(), (2048 - f().frameGeometry().width()) / 2);
-    EXPECT_EQ(f().y(), 0) << "taller than the desktop: at its top edge";
+}
+
+// The board and every number stay in picture pixels; only the view is
+// smaller, and the whole window fits the work area.
+TEST_F(PictureLoading, APictureLargerThanTheScreenIsShownSmaller) {
+    f().SetLevel(1);
+    ASSERT_TRUE(f().OpenPicture(Jpeg(QStringLiteral("large.jpg"), 1500, 900)));
+    EXPECT_EQ(f().Picture.size(), QSize(1500, 900));
+    EXPECT_EQ(f().Puzzle->GetTile(3, 3).GetDestRect(), (TRect{1125, 675, 1500, 900}));
+    const QSize shown = f().ShownBoardSize();
+    EXPECT_EQ(f().BackBuffer.size(), shown);
+    EXPECT_NEAR(double(shown.width()) / 1500, double(shown.height()) / 900, 0.002);
+    EXPECT_TRUE(QRect(0, 0, 1024, 740).contains(f().frameGeometry()));
+    EXPECT_GE(f().frameGeometry().width(), 1020) << "as large as fits";
+    // The tiles show the picture made smaller; a press on one is mapped back.
+    const QPoint middle(shown.width() * 3 / 8, shown.height() / 8); // tile (0, 1)
+    const QRgb expected = ReadPictureFile(w.Path(QStringLiteral("large.jpg")))
+                              .image.scaled(shown, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
+                              .pixel(middle);
+    const QRgb actual = f().BackBuffer.pixel(middle);
+    EXPECT_LE(std::abs(qRed(actual) - qRed(expected)) + std::abs(qGreen(actual) - qGreen(expected)), 12);
+    f().GameStopped = false;
+    f().FormMouseDown(Qt::LeftButton, {}, 33 + shown.width() * 7 / 8, shown.height() / 8); // tile (0, 3)
+    EXPECT_EQ(f().Puzzle->GetBlankRow(), 0) << "the column above the blank slid down";
 }
 
 TEST_F(PictureLoading, OpenImageCommandUsesTheDialogAndItsFolder) {
