@@ -3,10 +3,6 @@
 #include "Main.h"
 
 void TFormMain::StartMusic() {}
-void TFormMain::AddRecentPicture(int, const QString&) {}
-void TFormMain::AddRecentGame(int, const QString&) {}
-void TFormMain::ReopenPictureClick(QObject*) {}
-void TFormMain::ReopenGameClick(QObject*) {}
 void TFormMain::SetThumbnailPicture() {}
 void TFormMain::ShowthumbnailMenuClick() {}
 void TFormMain::CustomMenuClick() {
