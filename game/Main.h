@@ -27,6 +27,7 @@ class QStatusBar;
 class QTimer;
 class QToolButton;
 class BoardArea;
+class TOrgWindow;
 
 class TFormMain : public QMainWindow {
     Q_OBJECT
@@ -198,6 +199,7 @@ public:
     int16_t RecentGameCount = 0;
     std::array<QAction*, 4> RecentGameItems{};
     std::array<QString, 4> RecentGameNames;
+    TOrgWindow* OrgWindow = nullptr; // the open thumbnail window, or none
     TPlaylist Playlist;      // the music dialog's list of pieces
     QString LastWinnerName; // the name typed after the last best time of this run
 

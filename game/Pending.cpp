@@ -3,8 +3,6 @@
 #include "Main.h"
 
 void TFormMain::StartMusic() {}
-void TFormMain::SetThumbnailPicture() {}
-void TFormMain::ShowthumbnailMenuClick() {}
 void TFormMain::CustomMenuClick() {
     CheckBoardGridMenu(); // the click must not move the mark
 }

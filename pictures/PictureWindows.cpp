@@ -1,0 +1,29 @@
+// The main window's side of the thumbnail window.
+#include "Orgwnd.h"
+#include "game/Main.h"
+
+#include <QAction>
+#include <QToolButton>
+
+void TFormMain::SetThumbnailPicture() {
+    if (OrgWindow) OrgWindow->SetPicture(OrgPicture.isNull() ? nullptr : &OrgPicture, ShownBoardSize());
+}
+
+void TFormMain::ShowthumbnailMenuClick() {
+    if (OrgWindow) {
+        // Released once control is back in the event loop: this may run
+        // inside the window's own close handling.
+        TOrgWindow* window = std::exchange(OrgWindow, nullptr);
+        window->hide();
+        window->deleteLater();
+    } else {
+        OrgWindow = new TOrgWindow(Services.screen, this);
+        connect(OrgWindow, &TOrgWindow::Closing, this, &TFormMain::ShowthumbnailMenuClick);
+        SetThumbnailPicture();
+        OrgWindow->show();
+        activateWindow();
+        raise();
+    }
+    ShowthumbnailMenu->setChecked(OrgWindow != nullptr);
+    ButtonThumbnail->setChecked(OrgWindow != nullptr);
+}
