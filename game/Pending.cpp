@@ -3,9 +3,6 @@
 #include "Main.h"
 
 void TFormMain::StartMusic() {}
-void TFormMain::CustomMenuClick() {
-    CheckBoardGridMenu(); // the click must not move the mark
-}
 void TFormMain::SetmusicMenuClick() {}
 void TFormMain::MusiconMenuClick() {
     MusicOn = !MusicOn;

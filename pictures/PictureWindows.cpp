@@ -1,5 +1,6 @@
-// The main window's side of the thumbnail window.
+// The main window's side of the thumbnail window and the custom grid dialog.
 #include "Orgwnd.h"
+#include "Pieces.h"
 #include "game/Main.h"
 
 #include <QAction>
@@ -26,4 +27,16 @@ void TFormMain::ShowthumbnailMenuClick() {
     }
     ShowthumbnailMenu->setChecked(OrgWindow != nullptr);
     ButtonThumbnail->setChecked(OrgWindow != nullptr);
+}
+
+void TFormMain::CustomMenuClick() {
+    // The menu item checks or unchecks itself when clicked; only OK moves the mark.
+    if (sender() == CustomMenu) CustomMenu->setChecked(!CustomMenu->isChecked());
+    TFormPieces form(this);
+    form.SetGrid(IsNumericName(PictureName) || OrgPicture.isNull() ? nullptr : &OrgPicture, Puzzle->GetColumns(),
+                 Puzzle->GetRows());
+    if (ShowCentred(form) != QDialog::Accepted) return;
+    CheckGridMenu(0);
+    Puzzle->SetSize(form.EditCol->value(), form.EditRow->value());
+    OpenPicture(PictureName);
 }

@@ -1,6 +1,7 @@
 #include "PictureMaker.h"
 #include "fakes/TestWindow.h"
 #include "pictures/Orgwnd.h"
+#include "pictures/Pieces.h"
 
 #include <QAction>
 #include <QPointer>
@@ -65,4 +66,48 @@ TEST(Thumbnail, CheckMarkAndButtonAgreeWithTheWindowAlsoAfterItsCloseBox) {
     f.ShowthumbnailMenu->trigger();
     f.ButtonThumbnail->click();
     EXPECT_TRUE(f.OrgWindow == nullptr && marked(false));
+}
+
+TEST(CustomPieces, PreviewLinesFallOnWholeCellsFromTheLeftEdgeButNotTheTop) {
+    QImage red(40, 30, QImage::Format_RGB888);
+    red.fill(Qt::red);
+    const QImage* const pictures[] = {nullptr, &red};
+    for (const QImage* picture : pictures) {
+        SCOPED_TRACE(picture ? "picture" : "numeric");
+        const QImage preview = DrawGridPreview(picture, QSize(169, 153), 20, 3);
+        const QRgb ground = picture ? qRgb(255, 0, 0) : qRgb(255, 255, 255), black = qRgb(0, 0, 0);
+        // 169 / 20 = 8: lines at 0, 8 .. 152, and a last cell 17 wide.
+        for (int x = 0; x < 169; ++x)
+            EXPECT_EQ(preview.pixel(x, 20), (x % 8 == 0 && x <= 152) || (!picture && x == 168) ? black : ground) << x;
+        for (int y = 0; y < 153; ++y)
+            EXPECT_EQ(preview.pixel(4, y), y == 51 || y == 102 || (!picture && y % 152 == 0) ? black : ground) << y;
+    }
+}
+
+TEST(CustomPieces, NumbersStayWithinLimitsCancelKeepsAllAndOkRestartsWithoutAQuestion) {
+    TestWindow w;
+    TFormMain& f = w.Show(); // the numeric picture, previewed as a white area
+    f.N3x3MenuClick(f.GridItem(34));
+    f.GameStopped = false;
+    const auto cancelAtTheLimits = [](QDialog& dialog) {
+        auto& form = static_cast<TFormPieces&>(dialog);
+        EXPECT_TRUE(form.Picture == nullptr && form.EditCol->value() == 4 && form.EditRow->value() == 3);
+        QTest::keyClick(form.EditRow, Qt::Key_Down);
+        form.EditCol->setValue(20);
+        QTest::keyClick(form.EditCol, Qt::Key_Up);
+        EXPECT_TRUE(form.EditCol->value() == 20 && form.EditRow->value() == 3);
+        return int(QDialog::Rejected);
+    };
+    const auto oneMoreRow = [](QDialog& dialog) {
+        QTest::keyClick(static_cast<TFormPieces&>(dialog).EditRow, Qt::Key_Up);
+        return int(QDialog::Accepted);
+    };
+    w.dialogs.forms = {cancelAtTheLimits, oneMoreRow};
+    f.CustomMenu->trigger();
+    EXPECT_TRUE(f.GridItem(34)->isChecked() && !f.CustomMenu->isChecked()) << "Cancel moves no mark";
+    EXPECT_FALSE(f.GameStopped);
+    f.ButtonCustomPieces->click();
+    EXPECT_TRUE(f.Puzzle->GetRows() == 4 && f.Puzzle->GetColumns() == 4 && f.GameStopped);
+    EXPECT_TRUE(f.CustomMenu->isChecked() && !f.GridItem(34)->isChecked());
+    EXPECT_TRUE(w.dialogs.messages.empty()) << "no save question";
 }
