@@ -22,8 +22,7 @@ void TFormMain::ShowthumbnailMenuClick() {
         connect(OrgWindow, &TOrgWindow::Closing, this, &TFormMain::ShowthumbnailMenuClick);
         SetThumbnailPicture();
         OrgWindow->show();
-        activateWindow();
-        raise();
+        activateWindow(); // not raised: that would cover the thumbnail where nothing keeps it on top
     }
     ShowthumbnailMenu->setChecked(OrgWindow != nullptr);
     ButtonThumbnail->setChecked(OrgWindow != nullptr);
