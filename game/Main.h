@@ -30,6 +30,7 @@ class QTimer;
 class QToolButton;
 class BoardArea;
 class QFileInfo;
+class TOrgWindow;
 enum class PictureProblem;
 
 // The picture last read from a file, as read, with what identified the file.
@@ -230,6 +231,7 @@ public:
     int16_t RecentGameCount = 0;
     std::array<QAction*, 4> RecentGameItems{};
     std::array<QString, 4> RecentGameNames;
+    TOrgWindow* OrgWindow = nullptr; // the open thumbnail window, or none
     TPlaylist Playlist;      // the music dialog's list of pieces
     QString LastWinnerName; // the name typed after the last best time of this run
 

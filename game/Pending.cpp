@@ -3,15 +3,6 @@
 #include "Main.h"
 
 void TFormMain::StartMusic() {}
-void TFormMain::AddRecentPicture(int, const QString&) {}
-void TFormMain::AddRecentGame(int, const QString&) {}
-void TFormMain::ReopenPictureClick(QObject*) {}
-void TFormMain::ReopenGameClick(QObject*) {}
-void TFormMain::SetThumbnailPicture() {}
-void TFormMain::ShowthumbnailMenuClick() {}
-void TFormMain::CustomMenuClick() {
-    CheckBoardGridMenu(); // the click must not move the mark
-}
 void TFormMain::SetmusicMenuClick() {}
 void TFormMain::MusiconMenuClick() {
     MusicOn = !MusicOn;

@@ -192,6 +192,53 @@ case_a_saved_game_resumes_from_the_command_line_and_ends_with_a_best_time() {
   exit_game
 }
 
+# open_image FILE: Ctrl+O, the file's path typed into the Open Image dialog.
+open_image() {
+  keys ctrl+o
+  local box
+  box=$(wait_dialog 'Open Image')
+  xdotool windowfocus "$box" 2>/dev/null || true
+  sleep 0.3
+  xdotool key --clearmodifiers ctrl+a
+  xdotool type --delay 10 "$1"
+  xdotool key --clearmodifiers Return
+  sleep 0.8
+}
+
+case_reopen_thumbnail_and_custom_pieces() {
+  local colours=(red lime blue yellow magenta) reg="$XDG_CONFIG_HOME/Vantrel/Slidora.reg"
+  for i in 0 1 2 3 4; do convert -size 640x480 "xc:${colours[$i]}" "$WORK/pic$i.jpg"; done
+  start_game
+  for i in 0 1 2 3 4; do open_image "$WORK/pic$i.jpg"; done
+  keys alt+g r 2 # the second newest: pic3
+  sleep 0.8
+  grep -q "^\"MRUL0\"=\"$WORK/pic3.jpg\"" "$reg" && grep -q "^\"MRUL3\"=\"$WORK/pic1.jpg\"" "$reg" ||
+    fail "Reopen > 2 left $(grep MRUL "$reg")"
+
+  keys alt+o t
+  sleep 0.8
+  local thumb
+  thumb=$(xdotool search --onlyvisible --name '^Thumbnail$' | head -n 1)
+  [ -n "$thumb" ] || fail "no thumbnail window"
+  eval "$(xdotool getwindowgeometry --shell "$thumb" | grep -E '^(X|Y|WIDTH|HEIGHT)=')" # not WINDOW, the game's
+  [ "$WIDTH x $HEIGHT at $X,$Y" = "320 x 240 at 703,527" ] || fail "thumbnail $WIDTH x $HEIGHT at $X,$Y"
+  open_image "$WORK/pic0.jpg"
+  screenshot "$WORK/thumbnail.png"
+  [[ "$(pixel "$WORK/thumbnail.png" 860 640)" =~ ^2[0-9][0-9],[0-9]{1,2},[0-9]{1,2}$ ]] ||
+    fail "the thumbnail does not show the new, red picture"
+
+  keys F2 alt+p u
+  local box
+  box=$(wait_dialog 'Custom Pieces')
+  xdotool windowfocus "$box" 2>/dev/null || true
+  sleep 0.2
+  xdotool key --clearmodifiers Up Return # one more row
+  sleep 0.8
+  [ -z "$(dialog_window '^Slidora$')" ] || fail "OK in Custom Pieces asked a question"
+  exit_game
+  grep -q '^"NumY"=dword:00000005$' "$reg" || fail "the custom grid was not kept: $(grep Num "$reg")"
+}
+
 . "$here/installed.sh"
 
 for case in $(declare -F | awk '{print $3}' | grep '^case_'); do

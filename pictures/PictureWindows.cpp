@@ -1,0 +1,41 @@
+// The main window's side of the thumbnail window and the custom grid dialog.
+#include "Orgwnd.h"
+#include "Pieces.h"
+#include "game/Main.h"
+
+#include <QAction>
+#include <QToolButton>
+
+void TFormMain::SetThumbnailPicture() {
+    if (OrgWindow) OrgWindow->SetPicture(OrgPicture.isNull() ? nullptr : &OrgPicture, ShownBoardSize());
+}
+
+void TFormMain::ShowthumbnailMenuClick() {
+    if (OrgWindow) {
+        // Released once control is back in the event loop: this may run
+        // inside the window's own close handling.
+        TOrgWindow* window = std::exchange(OrgWindow, nullptr);
+        window->hide();
+        window->deleteLater();
+    } else {
+        OrgWindow = new TOrgWindow(Services.screen, this);
+        connect(OrgWindow, &TOrgWindow::Closing, this, &TFormMain::ShowthumbnailMenuClick);
+        SetThumbnailPicture();
+        OrgWindow->show();
+        activateWindow(); // not raised: that would cover the thumbnail where nothing keeps it on top
+    }
+    ShowthumbnailMenu->setChecked(OrgWindow != nullptr);
+    ButtonThumbnail->setChecked(OrgWindow != nullptr);
+}
+
+void TFormMain::CustomMenuClick() {
+    // The menu item checks or unchecks itself when clicked; only OK moves the mark.
+    if (sender() == CustomMenu) CustomMenu->setChecked(!CustomMenu->isChecked());
+    TFormPieces form(this);
+    form.SetGrid(IsNumericName(PictureName) || OrgPicture.isNull() ? nullptr : &OrgPicture, Puzzle->GetColumns(),
+                 Puzzle->GetRows());
+    if (ShowCentred(form) != QDialog::Accepted) return;
+    CheckGridMenu(0);
+    Puzzle->SetSize(form.EditCol->value(), form.EditRow->value());
+    OpenPicture(PictureName);
+}

@@ -1,0 +1,122 @@
+// The Reopen menu: the last four pictures and the last four saved games.
+#include "game/Main.h"
+
+#include <QAction>
+#include <QMenu>
+
+namespace {
+
+// One of the two lists, with what tells it apart from the other.
+struct RecentList {
+    std::array<QAction*, 4>& items;
+    std::array<QString, 4>& names;
+    int16_t& count;
+    int firstNumber;   // the accelerator digit of entry 0
+    QString valueName; // the stored values are this name and the slot number
+};
+
+QString RecentCaption(int number, const QString& name) {
+    // A "&" of the name is shown as written, not taken as an accelerator.
+    return QLatin1Char('&') + QString::number(number) + QLatin1Char(' ') +
+           QString(name).replace(QLatin1Char('&'), QLatin1String("&&"));
+}
+
+void InsertAt(QMenu* menu, int position, QAction* item) {
+    menu->insertAction(menu->actions().value(position, nullptr), item);
+}
+
+// Takes the name out of the entries, moving the later ones up; the count
+// stays, as the name goes back in at once. False when it was not there.
+bool TakeOut(RecentList& list, const QString& name) {
+    const int found = int(std::find(list.names.begin(), list.names.begin() + list.count, name) - list.names.begin());
+    if (found == list.count) return false;
+    for (int j = found; j + 1 < list.count; ++j) list.names[size_t(j)] = list.names[size_t(j + 1)];
+    return true;
+}
+
+// Puts the name at the position (1..4) and moves the entries from there on
+// down one place; the fourth falls off a full list. A position past the end
+// of the list, as a stored list with gaps or repeated names gives, becomes
+// its end, and the slots it passed over are emptied.
+void PlaceName(RecentList& list, int position, const QString& name) {
+    const int at = std::clamp(position, 1, int(list.count)) - 1;
+    for (int k = list.count - 1; k > at; --k) list.names[size_t(k)] = list.names[size_t(k - 1)];
+    list.names[size_t(at)] = name;
+    for (int k = list.count; k < std::min(position, 4); ++k) list.names[size_t(k)].clear();
+}
+
+void UpdateCaptions(const RecentList& list) {
+    for (int k = 0; k < list.count; ++k)
+        if (QAction* item = list.items[size_t(k)])
+            item->setText(RecentCaption(list.firstNumber + k, list.names[size_t(k)]));
+}
+
+// Writes the four names at once; a store that cannot be opened is passed over.
+void StoreNames(ISettingsStore& store, const RecentList& list) {
+    if (!store.Open()) return;
+    for (int k = 0; k < 4; ++k) store.WriteText(list.valueName + QString::number(k), list.names[size_t(k)]);
+    store.Close();
+}
+
+// The steps both lists share; `insertNext` puts the next unused item into
+// the menu and counts it.
+template <typename Insert>
+void AddName(RecentList list, int position, const QString& name, ISettingsStore& store, Insert insertNext) {
+    if (name.isEmpty()) return;
+    const std::array<QString, 4> before = list.names;
+    if (!TakeOut(list, name) && list.count < 4) insertNext();
+    PlaceName(list, position, name);
+    UpdateCaptions(list);
+    // Reloading the newest picture changes nothing and need not be stored again.
+    if (list.names != before) StoreNames(store, list);
+}
+
+} // namespace
+
+void TFormMain::AddRecentPicture(int position, const QString& name) {
+    const QString copy = name; // the name may be one of the entries that move
+    RecentList list{RecentPictureItems, RecentPictureNames, RecentPictureCount, 1, QStringLiteral("MRUL")};
+    AddName(list, position, copy, Services.settings, [this] {
+        if (QAction* item = RecentPictureItems[size_t(RecentPictureCount)])
+            InsertAt(ReopenMenu, RecentPictureCount, item);
+        ++RecentPictureCount;
+        ReopenMenu->setEnabled(true);
+    });
+}
+
+void TFormMain::AddRecentGame(int position, const QString& name) {
+    const QString copy = name;
+    RecentList list{RecentGameItems, RecentGameNames, RecentGameCount, 5, QStringLiteral("MRULGame")};
+    AddName(list, position, copy, Services.settings, [this] {
+        ++RecentGameCount;
+        if (RecentGameCount == 1) {
+            ReopenMenu->addSeparator();
+            ReopenMenu->setEnabled(true);
+        }
+        // After the pictures, the separator and the games before it.
+        if (QAction* item = RecentGameItems[size_t(RecentGameCount - 1)])
+            InsertAt(ReopenMenu, RecentPictureCount + RecentGameCount, item);
+    });
+}
+
+namespace {
+
+int SlotOf(QObject* sender) {
+    const auto* item = qobject_cast<QAction*>(sender);
+    return item ? std::clamp(item->data().toInt(), 0, 3) : 0;
+}
+
+} // namespace
+
+void TFormMain::ReopenPictureClick(QObject* sender) {
+    if (!QuerySave()) return;
+    const QString name = RecentPictureNames[size_t(SlotOf(sender))];
+    GameFileName.reset();
+    OpenPicture(name);
+}
+
+void TFormMain::ReopenGameClick(QObject* sender) {
+    if (!QuerySave()) return;
+    const QString name = RecentGameNames[size_t(SlotOf(sender))]; // a copy: the list changes while it opens
+    OpenGame(name);
+}
