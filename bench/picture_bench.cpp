@@ -1,6 +1,7 @@
 // Opening a large picture end to end, beside the bare decode of the same file.
 #include "Ratios.h"
 #include "fakes/TestWindow.h"
+#include "pictures/PictureFiles.h"
 
 #include <QApplication>
 #include <QImageWriter>
@@ -118,6 +119,19 @@ void BM_BareDecode(benchmark::State& state) {
 }
 BENCHMARK(BM_BareDecode)->Args({4000, 3000})->Args({6000, 4000})->Unit(benchmark::kMillisecond)->MinTime(2.0);
 
+// The Open Image dialog's preview of a large photo, decoded reduced.
+void BM_Preview(benchmark::State& state) {
+    const QString path = MakeJpeg(6000, 4000);
+    for (auto _ : state)
+        if (ReadPictureFile(path, QSize(196, 196)).image.isNull()) state.SkipWithError("no preview");
+}
+BENCHMARK(BM_Preview)->Unit(benchmark::kMillisecond)->MinTime(1.0);
+
+void BM_TwoHundredMilliseconds(benchmark::State& state) {
+    for (auto _ : state) state.SetIterationTime(0.2);
+}
+BENCHMARK(BM_TwoHundredMilliseconds)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(1);
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -129,5 +143,6 @@ int main(int argc, char** argv) {
                           {"OpenPicture 6000x4000 / bare libjpeg decode", "BM_OpenPicture/6000/4000",
                            "BM_BareDecode/6000/4000", 1.2},
                           {"Restart 6000x4000 / first open", "BM_RestartPicture/6000/4000",
-                           "BM_OpenPicture/6000/4000", 0.2}});
+                           "BM_OpenPicture/6000/4000", 0.2},
+                          {"Preview of a 6000x4000 JPEG / 200 ms", "BM_Preview", "BM_TwoHundredMilliseconds", 1.0}});
 }

@@ -21,9 +21,13 @@ QImage PhotoLike(int width, int height) {
     return image;
 }
 
-// A shown main window with a picture of the given size cut into the grid.
+// A shown main window with a picture of the given size cut into the grid,
+// on a screen of the given size (large enough by default to show it 1:1).
 struct Board {
-    Board(int width, int height, int columns, int rows, int level, IClock* clock = nullptr) {
+    Board(int width, int height, int columns, int rows, int level, IClock* clock = nullptr,
+          QSize screen = QSize(8000, 6000)) {
+        w.screen.primary = screen;
+        w.screen.workArea = w.screen.desktop = QRect(QPoint(), screen);
         if (clock) platform = std::make_unique<Platform>(Platform{*clock, w.dialogs, w.screen, w.sound, w.settings,
                                                                    w.platform.programFolder});
         form = std::make_unique<TFormMain>(platform ? *platform : w.platform, QStringLiteral("none"));
@@ -46,6 +50,8 @@ struct Boards {
     SystemClock clock;
     Board large{6000, 4000, 20, 20, 1};
     Board photo{1920, 1080, 4, 4, 1, &clock};
+    // An 18-megapixel photo on a 1280 x 1024 screen, shown smaller.
+    Board scaled{5184, 3456, 4, 4, 1, nullptr, QSize(1280, 1024)};
 };
 Boards* boards = nullptr;
 
@@ -87,6 +93,29 @@ void BM_RowSlideFrame(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_RowSlideFrame)->UseManualTime()->Unit(benchmark::kMillisecond)->MinTime(1.0);
+
+// One frame of a one-tile slide on the board shown smaller: the work done
+// besides the 3 ms pause between frames.
+void BM_ScaledSlideFrame(benchmark::State& state) {
+    TFormMain& f = *boards->scaled.form;
+    const std::optional<TFormMain::Slide> slide = f.PlanSlide(2, 3);
+    if (!slide || f.ShownBoardSize() == f.Picture.size()) return state.SkipWithError("no slide on a scaled board");
+    for (auto _ : state) {
+        const auto start = std::chrono::steady_clock::now();
+        int frames = 0;
+        for (int offset = 0; offset < slide->size; offset += slide->step, ++frames)
+            f.DrawSlideFrame(*slide, offset, offset > 0);
+        state.SetIterationTime(std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count() /
+                               frames);
+    }
+}
+BENCHMARK(BM_ScaledSlideFrame)->UseManualTime()->Unit(benchmark::kMillisecond)->MinTime(1.0);
+
+// The budget of a frame's work: 1 ms.
+void BM_OneMillisecond(benchmark::State& state) {
+    for (auto _ : state) state.SetIterationTime(0.001);
+}
+BENCHMARK(BM_OneMillisecond)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(1);
 
 // Converting the strip of that row once and copying it once.
 void BM_StripConvertCopy(benchmark::State& state) {
@@ -147,5 +176,6 @@ int main(int argc, char** argv) {
          {"20-tile row slide frame / bare strip conversion and copy", "BM_RowSlideFrame", "BM_StripConvertCopy", 2.0},
          {"one-tile slide, 1920x1080 4x4 / 15 frames x 3 ms (nominal 45 ms)", "BM_OneTileSlide", "BM_FrameSleepsNominal",
           1.25},
-         {"one-tile slide / 15 real 3 ms sleeps", "BM_OneTileSlide", "BM_FrameSleeps", 1.25}});
+         {"one-tile slide / 15 real 3 ms sleeps", "BM_OneTileSlide", "BM_FrameSleeps", 1.25},
+         {"slide frame on an 18-megapixel board shown smaller / 1 ms", "BM_ScaledSlideFrame", "BM_OneMillisecond", 1.0}});
 }

@@ -1,5 +1,6 @@
 #include "../engine/BoardState.h"
 #include "fakes/TestWindow.h"
+#include "pictures/PictureMaker.h"
 #include "platform/WinColor.h"
 
 #include <QAction>
@@ -44,6 +45,7 @@ protected:
         return f().BackBuffer.pixel(column * 109 + 20, row * 109 + 20) == ToQRgb(f().BackgroundColor);
     }
     QString ElapsedText() { return f().StatusPanels[0]->text(); }
+    void CheckFollowingFrames();
 
     TestWindow w;
 };
@@ -93,8 +95,17 @@ TEST_F(Play, EachFrameIsPaintedAtOnceAndOnlyTheStrip) {
 }
 
 // Frames that move the last frame's pixels on show exactly what drawing
-// every tile anew shows, in all four directions.
+// every tile anew shows, in all four directions; also on a board shown smaller.
 TEST_F(Play, FollowingFramesEqualFullyDrawnFrames) {
+    CheckFollowingFrames();
+    ASSERT_TRUE(WriteJpeg(w.Path(QStringLiteral("large.jpg")), PatternImage(1500, 1100)));
+    ASSERT_TRUE(f().OpenPicture(w.Path(QStringLiteral("large.jpg"))));
+    ASSERT_NE(f().ShownBoardSize(), f().Picture.size());
+    f().GameStopped = false;
+    CheckFollowingFrames();
+}
+
+void Play::CheckFollowingFrames() {
     board().BlankLeft(); // blank at row 3, column 2
     board().BlankUp();   // blank at (2, 2): two tiles above it and two left of it
     f().RedrawBoard();
@@ -233,6 +244,22 @@ TEST_F(Play, WithoutAPictureAPressAsksNothing) {
 }
 
 // Without a picture name there is no best-times list: the end congratulates.
+// The last slide shows the whole picture, the missing piece included; the
+// next Scramble brings the blank back.
+TEST_F(Play, TheSolvedPictureIsShownWhole) {
+    f().FormKeyDown(Qt::Key_Right, {});
+    bool whole = false;
+    w.dialogs.whileOpen = [&] { whole = Shows(3, 3, 16); };
+    f().FormKeyDown(Qt::Key_Left, {});
+    ASSERT_TRUE(f().GameStopped);
+    EXPECT_TRUE(whole) << "when the end-of-game message shows";
+    EXPECT_EQ(board().GetTile(3, 3).GetNumber(), 0) << "the board still has its blank";
+    f().ScrambleMenuClick();
+    const TTombol& blank = board().GetTile(board().GetBlankRow(), board().GetBlankColumn());
+    EXPECT_EQ(f().BackBuffer.pixel(blank.GetDestRect().Left + 20, blank.GetDestRect().Top + 20),
+              ToQRgb(f().BackgroundColor));
+}
+
 TEST_F(Play, TheWinningSlidePlaysTheSolvedSoundAndEndsTheGame) {
     f().PictureName.reset();
     f().FormKeyDown(Qt::Key_Right, {});
