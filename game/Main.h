@@ -208,10 +208,7 @@ public:
     QImage Picture;    // null when absent
     QImage OrgPicture; // null when absent
     KeptPicture Kept;  // restarts of an unchanged file cut from this copy
-    // A picture larger than the screen allows is shown smaller: the board and
-    // its rectangles stay in picture pixels, and only the buffers, the
-    // painting and the presses work at the shown scale.
-    ViewScale View;
+    ViewScale View; // the buffers, painting and presses work at this scale
     bool PictureScalable = false; // photos may be scaled, the numeric picture never
     QImage ShownPicture;          // Picture at the shown scale, with its stones and edges
     bool ShownPictureStale = true;
