@@ -11,4 +11,5 @@ for program in build/bench/*_bench; do
 done
 echo "== memory"
 bench/memory.sh build/bin/slidora || status=1
+bench/memory.sh build/bin/slidora small || true
 exit $status

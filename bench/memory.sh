@@ -1,10 +1,14 @@
 #!/usr/bin/env bash
 # Peak resident memory of the real program with a 6000 x 4000 picture open,
-# beside the pixel buffers it must hold. Usage: memory.sh PROGRAM
+# beside the pixel buffers it must hold. The screen is large enough to show
+# the picture 1:1; memory.sh PROGRAM small shows it smaller on 1280 x 1024.
+# Usage: memory.sh PROGRAM [small]
 set -euo pipefail
 if [ -z "${SLIDORA_IN_XVFB:-}" ]; then
   export SLIDORA_IN_XVFB=1
-  exec xvfb-run -a -s "-screen 0 1024x768x24" "$0" "$@"
+  screen="8000x6000x24"
+  [ "${2:-}" = small ] && screen="1280x1024x24"
+  exec xvfb-run -a -s "-screen 0 $screen" "$0" "$@"
 fi
 program=$(realpath "$1")
 work=$(mktemp -d)
@@ -30,11 +34,12 @@ xdotool key --clearmodifiers alt+g x || true
 sleep 1
 
 picture=$((6000 * 4000 * 3))
-buffer=$((6000 * 4000 * 4))
+buffer=$(((WIDTH - 33) * (HEIGHT - 40) * 4)) # the board as shown, about
 backing=$((WIDTH * HEIGHT * 4))
 sum=$((2 * picture + 2 * buffer + backing))
 mb() { echo "$(($1 / 1000000)) MB"; }
 echo "window ${WIDTH}x${HEIGHT}"
+echo "$([ "${2:-}" = small ] && echo "shown smaller" || echo "shown 1:1"):"
 echo "pixel buffers: Picture + OrgPicture $(mb $((2 * picture))), back buffers $(mb $((2 * buffer))), backing store $(mb $backing): sum $(mb $sum)"
 echo "peak resident $(mb $((peak_kb * 1024))), resident now $(mb $((now_kb * 1024)))"
 over=$((peak_kb * 1024 - sum))

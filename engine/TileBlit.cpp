@@ -3,6 +3,7 @@
 #include <QPainter>
 #include <QTransform>
 #include <cmath>
+#include <cstring>
 
 #if defined(__x86_64__) || defined(__i386__)
 #include <immintrin.h>
@@ -60,13 +61,27 @@ QImage* DirectTarget(QPainter& painter, QPoint& offset) {
     return image;
 }
 
-// Qt's smooth scaling is fastest on 32-bit pixels.
+// Qt's smooth scaling is fastest on 32-bit pixels. The rows are narrowed in
+// bands first, so that no 32-bit copy of the whole picture is ever made,
+// then the narrow picture is made lower.
 QImage ScaledSmoothly(const QImage& picture, QSize size) {
-    QImage wide(picture.size(), QImage::Format_RGB32);
-    if (wide.isNull() || picture.format() != QImage::Format_RGB888) return picture.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation).convertToFormat(QImage::Format_RGB888);
-    for (int y = 0; y < picture.height(); ++y)
-        ConvertRow(picture.constScanLine(y), reinterpret_cast<uint32_t*>(wide.scanLine(y)), picture.width());
-    return wide.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation).convertToFormat(QImage::Format_RGB888);
+    if (picture.format() != QImage::Format_RGB888 || size.width() >= picture.width())
+        return picture.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
+            .convertToFormat(QImage::Format_RGB888);
+    constexpr int BandRows = 64;
+    QImage narrow(size.width(), picture.height(), QImage::Format_RGB32);
+    QImage band(picture.width(), BandRows, QImage::Format_RGB32);
+    if (narrow.isNull() || band.isNull()) return QImage();
+    for (int top = 0; top < picture.height(); top += BandRows) {
+        const int rows = std::min(BandRows, picture.height() - top);
+        for (int y = 0; y < rows; ++y)
+            ConvertRow(picture.constScanLine(top + y), reinterpret_cast<uint32_t*>(band.scanLine(y)), picture.width());
+        const QImage narrowed = band.copy(0, 0, picture.width(), rows)
+                                    .scaled(size.width(), rows, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        for (int y = 0; y < rows; ++y)
+            std::memcpy(narrow.scanLine(top + y), narrowed.constScanLine(y), size_t(size.width()) * 4);
+    }
+    return narrow.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation).convertToFormat(QImage::Format_RGB888);
 }
 
 void BlitRect(const QImage& picture, QRect source, QImage& target, QPoint at) {

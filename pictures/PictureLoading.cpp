@@ -158,6 +158,10 @@ void TFormMain::ReleasePictures() {
     Picture = QImage();
     OrgPicture = QImage();
     ShownPicture = QImage();
+    // The buffers are made anew for the next picture; their memory is kept
+    // for it when it has the same size, and given back before it is decoded
+    // when not.
+    BackBuffer = BackgroundBuffer = QImage();
     ShownPictureStale = true;
     // A discarded game keeps the time it had: the time of its pause when it
     // is paused (the question that discards it may have stood open a while).

@@ -74,6 +74,7 @@ TEST_F(PictureLoading, TheWindowShowsTheBoardRightOfTheToolBar) {
 // board keeps its place and the room beside it is background, dead to presses.
 TEST_F(PictureLoading, ASmallPictureLeavesRoomForToolBarAndMenus) {
     f().SetBackgroundColor(0x00FF00);
+    f().SetLevel(1); // the blank at the bottom right, no stones
     ASSERT_TRUE(f().OpenPicture(Jpeg(QStringLiteral("tiny.jpg"), 40, 30)));
     const QSize client = f().ClientSize();
     EXPECT_GE(client.width(), f().menuBar()->sizeHint().width());
