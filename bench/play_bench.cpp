@@ -25,7 +25,7 @@ QImage PhotoLike(int width, int height) {
 struct Board {
     Board(int width, int height, int columns, int rows, int level, IClock* clock = nullptr) {
         if (clock) platform = std::make_unique<Platform>(Platform{*clock, w.dialogs, w.screen, w.sound, w.settings,
-                                                                   w.platform.programFolder});
+                                                                   w.midi, w.platform.programFolder});
         form = std::make_unique<TFormMain>(platform ? *platform : w.platform, QStringLiteral("none"));
         form->show();
         if (!QTest::qWaitForWindowExposed(form.get())) qWarning("the window was never exposed");
