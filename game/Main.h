@@ -27,6 +27,7 @@ class QStatusBar;
 class QTimer;
 class QToolButton;
 class BoardArea;
+class TFormMusic;
 
 class TFormMain : public QMainWindow {
     Q_OBJECT
@@ -139,6 +140,16 @@ public:
     // ---- best times (storage/Times.cpp)
     void BesttimesMenuClick();
 
+    // ---- background music (audio/BackgroundMusic.cpp)
+    void CreateFormMusic();
+    void MediaPlayerNotify();
+    // Names the playlist's current entry to the player.
+    void NameCurrentPiece();
+    // asked: the user asked for the music (rather than a picture or game
+    // that was opened), so a failure is shown in a message box.
+    void OpenAndPlayMusic(bool asked);
+    void ShowMusicFailure(const QString& text, bool asked);
+
     // ---- operations whose subsystems come later
     void StartMusic();
     void AddRecentPicture(int position, const QString& name);
@@ -190,6 +201,9 @@ public:
     std::array<QAction*, 4> RecentGameItems{};
     std::array<QString, 4> RecentGameNames;
     TPlaylist Playlist;      // the music dialog's list of pieces
+    TFormMusic* FormMusic = nullptr; // made with the window and kept for the whole run
+    bool MusicAskedFor = false;      // the last start of the music was the user's request
+    bool MusicFailureShown = false;  // a failed start of its own has been shown in this run
     QString LastWinnerName; // the name typed after the last best time of this run
 
     // ---- components

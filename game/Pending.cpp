@@ -2,7 +2,6 @@
 // nothing, so the window and its menus work around them.
 #include "Main.h"
 
-void TFormMain::StartMusic() {}
 void TFormMain::AddRecentPicture(int, const QString&) {}
 void TFormMain::AddRecentGame(int, const QString&) {}
 void TFormMain::ReopenPictureClick(QObject*) {}
@@ -11,11 +10,6 @@ void TFormMain::SetThumbnailPicture() {}
 void TFormMain::ShowthumbnailMenuClick() {}
 void TFormMain::CustomMenuClick() {
     CheckBoardGridMenu(); // the click must not move the mark
-}
-void TFormMain::SetmusicMenuClick() {}
-void TFormMain::MusiconMenuClick() {
-    MusicOn = !MusicOn;
-    MusiconMenu->setChecked(MusicOn);
 }
 void TFormMain::HelpcontentsMenuClick() {}
 void TFormMain::VantrelhomepageMenuClick() {}
