@@ -1,19 +1,30 @@
-// The background music's playlist: file paths in playing order and the
-// current entry (-1 for none). The music dialog edits it.
+// The background music's playlist: the items of the music dialog's list box,
+// file paths in playing order, and its selected item as the current entry
+// (-1 for none). Copies of a playlist all work on the same list box.
 #pragma once
 
 #include <QString>
 #include <QStringList>
 
-struct TPlaylist {
-    void Clear() {
-        Items.clear();
-        Current = -1;
-    }
-    void Append(const QString& path) { Items.append(path); }
-    int Count() const { return int(Items.size()); }
-    QString Entry(int i) const { return Items.value(i); }
+class QListWidget;
 
-    QStringList Items;
-    int Current = -1;
+class TPlaylist {
+public:
+    explicit TPlaylist(QListWidget* list = nullptr) : list(list) {}
+
+    void Clear();
+    void Append(const QString& path);
+    int Count() const;
+    QString Entry(int i) const;
+    int Current() const;
+    void SetCurrent(int i);
+    // Exchanges two entries; the current entry stays where it is.
+    void Exchange(int i, int j);
+    void Delete(int i);
+    QStringList Items() const;
+    // Replaces every entry; no entry is current afterwards.
+    void Assign(const QStringList& items);
+
+private:
+    QListWidget* list;
 };

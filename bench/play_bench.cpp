@@ -29,7 +29,7 @@ struct Board {
         w.screen.primary = screen;
         w.screen.workArea = w.screen.desktop = QRect(QPoint(), screen);
         if (clock) platform = std::make_unique<Platform>(Platform{*clock, w.dialogs, w.screen, w.sound, w.settings,
-                                                                   w.platform.programFolder});
+                                                                   w.midi, w.platform.programFolder});
         form = std::make_unique<TFormMain>(platform ? *platform : w.platform, QStringLiteral("none"));
         form->show();
         if (!QTest::qWaitForWindowExposed(form.get())) qWarning("the window was never exposed");

@@ -90,6 +90,7 @@ TFormMain::TFormMain(Platform& platform, std::optional<QString> argument, QWidge
     const QRect desktop = Services.screen.VirtualDesktop();
     move(desktop.x() + std::max(0, (desktop.width() - width()) / 2),
          desktop.y() + std::max(0, (desktop.height() - height()) / 2));
+    CreateFormMusic();
     FormCreate();
 }
 

@@ -30,6 +30,7 @@ class QTimer;
 class QToolButton;
 class BoardArea;
 class QFileInfo;
+class TFormMusic;
 class TOrgWindow;
 enum class PictureProblem;
 
@@ -168,8 +169,23 @@ public:
     // ---- best times (storage/Times.cpp)
     void BesttimesMenuClick();
 
-    // ---- operations whose subsystems come later
+    // ---- background music (audio/BackgroundMusic.cpp)
+    void CreateFormMusic();
+    void MediaPlayerNotify();
+    // Names the playlist's current entry to the player.
+    void NameCurrentPiece();
+    // asked: the user asked for the music (rather than a picture or game
+    // that was opened), so a failure is shown in a message box.
+    void OpenAndPlayMusic(bool asked);
+    void ShowMusicFailure(const QString& text, bool asked);
+
+    // ---- music and sound (audio/)
     void StartMusic();
+    void SetmusicMenuClick();
+    void MusiconMenuClick();
+    void SoundonMenuClick();
+
+    // ---- recent files, thumbnail, custom grid (pictures/Recent.cpp, pictures/PictureWindows.cpp)
     void AddRecentPicture(int position, const QString& name);
     void AddRecentGame(int position, const QString& name);
     void ReopenPictureClick(QObject* sender);
@@ -177,9 +193,8 @@ public:
     void SetThumbnailPicture();
     void ShowthumbnailMenuClick();
     void CustomMenuClick();
-    void SetmusicMenuClick();
-    void MusiconMenuClick();
-    void SoundonMenuClick();
+
+    // ---- help and web pages (help/)
     void HelpcontentsMenuClick();
     void VantrelhomepageMenuClick();
     void SlidorahomepageMenuClick();
@@ -230,6 +245,9 @@ public:
     std::array<QString, 4> RecentGameNames;
     TOrgWindow* OrgWindow = nullptr; // the open thumbnail window, or none
     TPlaylist Playlist;      // the music dialog's list of pieces
+    TFormMusic* FormMusic = nullptr; // made with the window and kept for the whole run
+    bool MusicAskedFor = false;      // the last start of the music was the user's request
+    bool MusicFailureShown = false;  // a failed start of its own has been shown in this run
     QString LastWinnerName; // the name typed after the last best time of this run
 
     // ---- components

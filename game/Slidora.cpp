@@ -6,6 +6,7 @@
 #include "platform/CanberraSound.h"
 #include "platform/Clock.h"
 #include "platform/Dialogs.h"
+#include "platform/FluidSynthPlayer.h"
 #include "platform/Screen.h"
 #include "platform/SettingsStore.h"
 
@@ -37,7 +38,8 @@ int main(int argc, char** argv) {
         QtScreen screen;
         CanberraSound sound;
         RegFileStore settings(RegFileStore::DefaultPath());
-        Platform platform{clock, dialogs, screen, sound, settings, ExecutableFolder()};
+        FluidSynthPlayer midi;
+        Platform platform{clock, dialogs, screen, sound, settings, midi, ExecutableFolder()};
 
         TFormMain form(platform, FirstArgument(QApplication::arguments()));
         form.show();

@@ -4,6 +4,7 @@
 
 #include "Clock.h"
 #include "Dialogs.h"
+#include "MidiPlayer.h"
 #include "Screen.h"
 #include "SettingsStore.h"
 #include "Sound.h"
@@ -16,6 +17,7 @@ struct Platform {
     IScreen& screen;
     ISound& sound;
     ISettingsStore& settings;
+    IMidiPlayer& midi;
     QString programFolder; // the program's folder, with a trailing '/'
 };
 

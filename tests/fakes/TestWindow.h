@@ -4,6 +4,7 @@
 #include "../QtPrinters.h"
 #include "FakeClock.h"
 #include "FakeDialogs.h"
+#include "FakeMidiPlayer.h"
 #include "FakeScreen.h"
 #include "FakeSettingsStore.h"
 #include "FakeSound.h"
@@ -41,6 +42,7 @@ struct TestWindow {
     FakeScreen screen;
     FakeSound sound;
     FakeSettingsStore settings;
-    Platform platform{clock, dialogs, screen, sound, settings, folder.path() + QLatin1Char('/')};
+    FakeMidiPlayer midi;
+    Platform platform{clock, dialogs, screen, sound, settings, midi, folder.path() + QLatin1Char('/')};
     std::unique_ptr<TFormMain> form;
 };

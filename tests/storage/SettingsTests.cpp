@@ -233,7 +233,7 @@ TEST_F(Settings, WhatOneRunWritesTheNextReadsFromTheRealFile) {
     const QString path = w.Path(QStringLiteral("config/Vantrel/Slidora.reg"));
     {
         RegFileStore store(path);
-        Platform platform{w.clock, w.dialogs, w.screen, w.sound, store, w.platform.programFolder};
+        Platform platform{w.clock, w.dialogs, w.screen, w.sound, store, w.midi, w.platform.programFolder};
         TFormMain f(platform, std::nullopt);
         f.show();
         f.SetLevel(1);
@@ -243,7 +243,7 @@ TEST_F(Settings, WhatOneRunWritesTheNextReadsFromTheRealFile) {
     }
     ASSERT_TRUE(QFile::exists(path));
     RegFileStore store(path);
-    Platform platform{w.clock, w.dialogs, w.screen, w.sound, store, w.platform.programFolder};
+    Platform platform{w.clock, w.dialogs, w.screen, w.sound, store, w.midi, w.platform.programFolder};
     TFormMain f(platform, std::nullopt);
     f.show();
     EXPECT_EQ(f.Level, 1);

@@ -1,0 +1,50 @@
+// The "Set Music" dialog: the background music's playlist, which it keeps
+// for the whole run, and the commands that edit it.
+#pragma once
+
+#include "Playlist.h"
+#include "platform/Dialogs.h"
+
+#include <QDialog>
+
+class QLabel;
+class QListWidget;
+class QPushButton;
+
+class TFormMusic : public QDialog {
+    Q_OBJECT
+public:
+    TFormMusic(IDialogs& dialogs, const QString& programFolder, QWidget* owner);
+
+    void FormCreate(const QString& programFolder);
+    void FormShow();
+    void BitBtnBrowseClick();
+    void BitBtnUpClick();
+    void BitBtnDownClick();
+    void BitBtnRemoveClick();
+    void BitBtnClearClick();
+    void BitBtn2Click(); // Cancel: the playlist as it was when the dialog was shown
+
+    TPlaylist Playlist; // the items of ListBoxMusic
+    // The playlist and its current entry when the dialog was last shown.
+    QStringList SavedItems;
+    int SavedCurrent = -1;
+
+    QLabel* Label1;
+    QListWidget* ListBoxMusic;
+    QPushButton* BitBtnBrowse;
+    QPushButton* BitBtnUp;
+    QPushButton* BitBtnDown;
+    QPushButton* BitBtnRemove;
+    QPushButton* BitBtnClear;
+    QPushButton* BitBtn1; // OK
+    QPushButton* BitBtn2; // Cancel
+    FileDialogOptions OpenDialog;
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    IDialogs& Dialogs;
+};
