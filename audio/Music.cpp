@@ -57,7 +57,7 @@ TFormMusic::TFormMusic(IDialogs& dialogs, const QString& programFolder, QWidget*
     });
 
     OpenDialog = {
-        QStringLiteral("Open"), QStringLiteral("MIDI files (*.mid)|*.mid"), QStringLiteral("mid"), {}, {}, true, true};
+        QStringLiteral("Open"), QStringLiteral("MIDI files (*.mid)|*.mid"), QStringLiteral("mid"), {}, {}, true, true, {}};
     FormCreate(programFolder);
 }
 
