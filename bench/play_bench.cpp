@@ -77,11 +77,10 @@ void BM_FillCopyConvert(benchmark::State& state) {
 }
 BENCHMARK(BM_FillCopyConvert)->Unit(benchmark::kMillisecond)->MinTime(1.0);
 
-// The bottom row of a 20 x 20 board: 19 tiles slide toward the blank in the
-// corner. The time of one frame, averaged over all frames of the slide.
-void BM_RowSlideFrame(benchmark::State& state) {
-    TFormMain& f = *Large().form;
-    const std::optional<TFormMain::Slide> slide = f.PlanSlide(0, 19);
+// Times the frames of the slide to the slot; each iteration's time is that
+// of one frame, averaged over all frames of the slide.
+void TimeSlideFrames(benchmark::State& state, TFormMain& f, int column, int row) {
+    const std::optional<TFormMain::Slide> slide = f.PlanSlide(column, row);
     if (!slide) return state.SkipWithError("no slide");
     for (auto _ : state) {
         const auto start = std::chrono::steady_clock::now();
@@ -92,22 +91,19 @@ void BM_RowSlideFrame(benchmark::State& state) {
                                frames);
     }
 }
+
+// The bottom row of a 20 x 20 board: 19 tiles slide toward the blank in the corner.
+void BM_RowSlideFrame(benchmark::State& state) {
+    TimeSlideFrames(state, *Large().form, 0, 19);
+}
 BENCHMARK(BM_RowSlideFrame)->UseManualTime()->Unit(benchmark::kMillisecond)->MinTime(1.0);
 
 // One frame of a one-tile slide on the board shown smaller: the work done
 // besides the 3 ms pause between frames.
 void BM_ScaledSlideFrame(benchmark::State& state) {
     TFormMain& f = *boards->scaled.form;
-    const std::optional<TFormMain::Slide> slide = f.PlanSlide(2, 3);
-    if (!slide || f.ShownBoardSize() == f.Picture.size()) return state.SkipWithError("no slide on a scaled board");
-    for (auto _ : state) {
-        const auto start = std::chrono::steady_clock::now();
-        int frames = 0;
-        for (int offset = 0; offset < slide->size; offset += slide->step, ++frames)
-            f.DrawSlideFrame(*slide, offset, offset > 0);
-        state.SetIterationTime(std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count() /
-                               frames);
-    }
+    if (f.ShownBoardSize() == f.Picture.size()) return state.SkipWithError("the board is not shown smaller");
+    TimeSlideFrames(state, f, 2, 3);
 }
 BENCHMARK(BM_ScaledSlideFrame)->UseManualTime()->Unit(benchmark::kMillisecond)->MinTime(1.0);
 
