@@ -312,7 +312,7 @@ void TFormMain::FormCreate() {
     ProgramFolder = Services.programFolder;
     const DataFolders data = ChooseDataFolders(ProgramFolder, IsWritableFolder(ProgramFolder));
     DataFolder = data.scores;
-    OpenPictureDialog.initialFolder = data.pictures;
+    OpenPictureDialog.initialFolder = PicturesFolder = data.pictures;
     OpenDialog.initialFolder = SaveDialog.initialFolder = data.games;
     QDir::setCurrent(ProgramFolder);
     QDir(DataFolder).mkpath(QStringLiteral("Scores"));

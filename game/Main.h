@@ -207,6 +207,7 @@ public:
     const QString StartFolder; // the current folder before the window moves to its own
     QString ProgramFolder;
     QString DataFolder; // holds the "Scores" folder: ProgramFolder, or the user's own when that is read-only
+    QString PicturesFolder; // where Open Image starts without a picture's folder
 
     bool FirstShow = true;
     bool GameStopped = true;

@@ -181,7 +181,10 @@ bool TFormMain::BuildBoard() {
 
 void TFormMain::OpenimageMenuClick() {
     if (!QuerySave()) return;
-    OpenPictureDialog.initialFolder = IsNumericName(PictureName) || !PictureName ? QString() : FolderOf(*PictureName);
+    // The picture's folder; the numeric picture has none, so the dialog starts
+    // where it started first.
+    OpenPictureDialog.initialFolder =
+        IsNumericName(PictureName) || !PictureName ? PicturesFolder : FolderOf(*PictureName);
     const std::optional<QString> chosen = Services.dialogs.OpenFile(this, OpenPictureDialog);
     if (!chosen) return;
     AddRecentPicture(1, *chosen);

@@ -252,7 +252,7 @@ TEST_F(PictureLoading, OpenImageCommandUsesTheDialogAndItsFolder) {
         QStringLiteral("All (*.jpg;*.jpeg;*.bmp;*.png;*.webp;*.gif;*.tif;*.tiff)|*.jpg;*.jpeg;*.bmp;*.png;*.webp;*.gif;"
                        "*.tif;*.tiff|JPEG Image File (*.jpg)|*.jpg|JPEG Image File (*.jpeg)|*.jpeg|Bitmaps (*.bmp)|*.bmp|")));
     EXPECT_TRUE(shown.mustExist);
-    EXPECT_TRUE(shown.initialFolder.isEmpty()) << "the numeric picture has no folder";
+    EXPECT_EQ(shown.initialFolder, w.platform.programFolder) << "the numeric picture has no folder of its own";
     EXPECT_EQ(f().PictureName, path);
 
     // The next time the dialog starts in the picture's folder; Cancel changes nothing.
