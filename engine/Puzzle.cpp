@@ -10,7 +10,6 @@
 #include <cstring>
 #include <utility>
 
-
 // ---------------------------------------------------------------- TTombol
 
 TTombol::TTombol(int number, int column, int row, TRect dest)
@@ -35,9 +34,7 @@ void TTombol::SetDestBounds(int left, int top, int width, int height) {
     DestRect = TRect{left, top, left + width, top + height};
 }
 
-void TTombol::Draw(QPainter& canvas, const QImage* picture) const {
-    DrawTileGroup(canvas, picture, {this});
-}
+void TTombol::Draw(QPainter& canvas, const QImage* picture) const { DrawTileGroup(canvas, picture, {this}); }
 
 // Stretches the part of `source` that lies in the picture onto the matching
 // part of `dest`, so that nothing is read from outside the picture.
@@ -78,9 +75,7 @@ void DrawTileGroup(QPainter& canvas, const QImage* picture, const std::vector<co
 // picture touching a few cache lines per row fetch this many rows ahead.
 static constexpr int PrefetchRows = 4;
 
-int Random(int n) {
-    return n == 0 ? 0 : std::rand() % n;
-}
+int Random(int n) { return n == 0 ? 0 : std::rand() % n; }
 
 int StoneCount(int columns, int rows, int level) {
     const int n = columns * rows;
@@ -155,9 +150,7 @@ private:
 
 } // namespace
 
-void StretchStone(QImage& picture, const TRect& rect) {
-    StoneBrush().Paint(picture, rect);
-}
+void StretchStone(QImage& picture, const TRect& rect) { StoneBrush().Paint(picture, rect); }
 
 namespace {
 
@@ -200,25 +193,17 @@ TPuzzle::TPuzzle(int columns, int rows) {
         for (int c = 0; c < MaxSize; ++c) Tiles.emplace_back(0, c, r, TRect{});
 }
 
-TTombol& TPuzzle::GetTile(int row, int column) {
-    return Tiles[static_cast<size_t>(row * MaxSize + column)];
-}
+TTombol& TPuzzle::GetTile(int row, int column) { return Tiles[static_cast<size_t>(row * MaxSize + column)]; }
 
 const TTombol& TPuzzle::GetTile(int row, int column) const {
     return Tiles[static_cast<size_t>(row * MaxSize + column)];
 }
 
-void TPuzzle::SetMissingColumn(int c) {
-    MissingColumn = (c >= Columns || c < 0) ? Columns - 1 : c;
-}
+void TPuzzle::SetMissingColumn(int c) { MissingColumn = (c >= Columns || c < 0) ? Columns - 1 : c; }
 
-void TPuzzle::SetMissingRow(int r) {
-    MissingRow = (r >= Rows || r < 0) ? Rows - 1 : r;
-}
+void TPuzzle::SetMissingRow(int r) { MissingRow = (r >= Rows || r < 0) ? Rows - 1 : r; }
 
-bool TPuzzle::InGrid(int column, int row) const {
-    return column >= 0 && column < Columns && row >= 0 && row < Rows;
-}
+bool TPuzzle::InGrid(int column, int row) const { return column >= 0 && column < Columns && row >= 0 && row < Rows; }
 
 bool TPuzzle::SetSize(int columns, int rows) {
     auto inRange = [](int v) { return v >= MinSize && v <= MaxSize ? v : MinSize; };
@@ -391,9 +376,7 @@ bool TPuzzle::IsRegularGrid() const {
     return true;
 }
 
-void TPuzzle::DrawTiles(QPainter& canvas, const QImage* picture) const {
-    DrawTiles(canvas, picture, ViewScale());
-}
+void TPuzzle::DrawTiles(QPainter& canvas, const QImage* picture) const { DrawTiles(canvas, picture, ViewScale()); }
 
 void TPuzzle::DrawTiles(QPainter& canvas, const QImage* picture, const ViewScale& scale) const {
     const bool rowsApart = IsRegularGrid();
@@ -437,10 +420,18 @@ bool TPuzzle::BlankDown() { return MoveBlank(0, 1); }
 void TPuzzle::Shuffle() {
     for (int i = 0; i < ShuffleMoves; ++i) {
         switch (Random(4)) {
-        case 0: BlankLeft(); break;
-        case 1: BlankRight(); break;
-        case 2: BlankUp(); break;
-        default: BlankDown(); break;
+        case 0:
+            BlankLeft();
+            break;
+        case 1:
+            BlankRight();
+            break;
+        case 2:
+            BlankUp();
+            break;
+        default:
+            BlankDown();
+            break;
         }
     }
 }

@@ -54,7 +54,8 @@ QImage* DirectTarget(QPainter& painter, QPoint& offset) {
     auto* image = static_cast<QImage*>(device);
     const QTransform t = painter.deviceTransform();
     if (!IsThirtyTwoBit(image->format()) || image->devicePixelRatio() != 1.0 || t.type() > QTransform::TxTranslate ||
-        painter.hasClipping() || painter.opacity() < 1.0 || painter.compositionMode() != QPainter::CompositionMode_SourceOver)
+        painter.hasClipping() || painter.opacity() < 1.0 ||
+        painter.compositionMode() != QPainter::CompositionMode_SourceOver)
         return nullptr;
     if (t.dx() != std::floor(t.dx()) || t.dy() != std::floor(t.dy())) return nullptr;
     offset = QPoint(int(t.dx()), int(t.dy()));

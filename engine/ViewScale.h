@@ -14,7 +14,9 @@ struct ViewScale {
     int64_t Num = Den; // 1:1
 
     // The largest scale at or below `factor` (which must be in (0, 1]).
-    static ViewScale AtMost(double factor) { return ViewScale{std::max<int64_t>(1, int64_t(std::floor(factor * Den)))}; }
+    static ViewScale AtMost(double factor) {
+        return ViewScale{std::max<int64_t>(1, int64_t(std::floor(factor * Den)))};
+    }
 
     bool IsIdentity() const { return Num == Den; }
 

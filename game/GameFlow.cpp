@@ -22,8 +22,8 @@ void TFormMain::UpdateStatusBar() {
     StatusPanels[1]->setText(columns != 0 && rows != 0
                                  ? QStringLiteral("%1 x %2 (%3 pieces)").arg(rows).arg(columns).arg(rows * columns)
                                  : QString());
-    const int32_t elapsed = GameStopped ? int32_t(StopTick - StartTick) / 1000
-                                        : int32_t((Services.clock.TickCount() - StartTick) / 1000);
+    const int32_t elapsed =
+        GameStopped ? int32_t(StopTick - StartTick) / 1000 : int32_t((Services.clock.TickCount() - StartTick) / 1000);
     StatusPanels[0]->setText(QStringLiteral("Elapsed time: ") + FormatElapsed(elapsed));
 }
 
@@ -31,18 +31,21 @@ bool TFormMain::QuerySave() {
     if (GameStopped) return true;
     switch (Services.dialogs.MessageBox(this, QStringLiteral("Do you want to save the game?"), MsgIcon::Question,
                                         MsgButtons::YesNoCancel)) {
-    case MsgResult::Cancel: return false;
-    case MsgResult::Yes: SavegameMenuClick(); return true;
-    default: return true;
+    case MsgResult::Cancel:
+        return false;
+    case MsgResult::Yes:
+        SavegameMenuClick();
+        return true;
+    default:
+        return true;
     }
 }
 
-void TFormMain::SetLevel(int level) {
-    Level = (level >= 1 && level <= 3) ? level : 3;
-}
+void TFormMain::SetLevel(int level) { Level = (level >= 1 && level <= 3) ? level : 3; }
 
 void TFormMain::CheckLevelMenu() {
-    for (QAction* item : {BeginnerMenu, IntermediateMenu, AdvancedMenu}) item->setChecked(item->data().toInt() == Level);
+    for (QAction* item : {BeginnerMenu, IntermediateMenu, AdvancedMenu})
+        item->setChecked(item->data().toInt() == Level);
 }
 
 void TFormMain::CheckGridMenu(int code) {
@@ -72,9 +75,7 @@ void TFormMain::TimerTimer() {
     ShownSeconds = elapsed;
 }
 
-void TFormMain::UnscrambleMenuClick() {
-    OpenPicture(PictureName);
-}
+void TFormMain::UnscrambleMenuClick() { OpenPicture(PictureName); }
 
 void TFormMain::BeginnerMenuClick(QObject* sender) {
     const auto* item = qobject_cast<QAction*>(sender);
@@ -105,10 +106,9 @@ void TFormMain::FinishGame() {
     const int seconds = int32_t(StopTick - StartTick) / 1000;
     const int columns = Puzzle->GetColumns(), rows = Puzzle->GetRows();
     if (PictureName && times.IsBestTime(columns, rows, seconds)) {
-        const std::optional<QString> name =
-            Services.dialogs.InputText(this, QStringLiteral("Slidora"),
-                                       QStringLiteral("You have the best time. Please enter your name:"),
-                                       LastWinnerName, 255);
+        const std::optional<QString> name = Services.dialogs.InputText(
+            this, QStringLiteral("Slidora"), QStringLiteral("You have the best time. Please enter your name:"),
+            LastWinnerName, 255);
         if (!name) return;
         LastWinnerName = *name;
         if (!times.StoreTime(columns, rows, LastWinnerName, seconds))

@@ -18,7 +18,8 @@ QRect FromEdges(int left, int top, int right, int bottom) { return QRect(left, t
 void CopyRect(const QImage& from, QImage& to, QRect rect) {
     rect &= from.rect() & to.rect();
     for (int y = rect.top(); y <= rect.bottom(); ++y)
-        std::memcpy(to.scanLine(y) + rect.left() * 4, from.constScanLine(y) + rect.left() * 4, size_t(rect.width()) * 4);
+        std::memcpy(to.scanLine(y) + rect.left() * 4, from.constScanLine(y) + rect.left() * 4,
+                    size_t(rect.width()) * 4);
 }
 
 // Moves the pixels of a rectangle of a 32-bit image by `delta`, clipped to the image.
@@ -30,8 +31,8 @@ void ShiftPixels(QImage& image, QRect rect, QPoint delta) {
     const int first = delta.y() > 0 ? rect.bottom() : rect.top(), last = delta.y() > 0 ? rect.top() : rect.bottom();
     const int step = delta.y() > 0 ? -1 : 1;
     for (int y = first;; y += step) {
-        std::memmove(image.scanLine(y + delta.y()) + (rect.left() + delta.x()) * 4, image.constScanLine(y) + rect.left() * 4,
-                     bytes);
+        std::memmove(image.scanLine(y + delta.y()) + (rect.left() + delta.x()) * 4,
+                     image.constScanLine(y) + rect.left() * 4, bytes);
         if (y == last) break;
     }
 }
@@ -66,11 +67,20 @@ void TFormMain::FormKeyDown(int key, Qt::KeyboardModifiers) {
     if (GameStopped) return;
     int column = Puzzle->GetBlankColumn(), row = Puzzle->GetBlankRow();
     switch (key) {
-    case Qt::Key_Left: ++column; break;  // the tile right of the blank moves left
-    case Qt::Key_Up: ++row; break;       // the tile below the blank moves up
-    case Qt::Key_Right: --column; break; // the tile left of the blank moves right
-    case Qt::Key_Down: --row; break;     // the tile above the blank moves down
-    default: return;
+    case Qt::Key_Left:
+        ++column;
+        break; // the tile right of the blank moves left
+    case Qt::Key_Up:
+        ++row;
+        break; // the tile below the blank moves up
+    case Qt::Key_Right:
+        --column;
+        break; // the tile left of the blank moves right
+    case Qt::Key_Down:
+        --row;
+        break; // the tile above the blank moves down
+    default:
+        return;
     }
     SlideTiles(column, row);
 }

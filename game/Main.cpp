@@ -8,8 +8,8 @@
 #include "platform/ElidedLabel.h"
 
 #include <QAction>
-#include <QDialog>
 #include <QCloseEvent>
+#include <QDialog>
 #include <QDir>
 #include <QFrame>
 #include <QHBoxLayout>
@@ -53,8 +53,7 @@ const GridEntry GridMenu[] = {
 
 TFormMain::TFormMain(Platform& platform, std::optional<QString> argument, QWidget* owner)
     : QMainWindow(owner), Services(platform), Argument(std::move(argument)), StartFolder(QDir::currentPath()),
-      Puzzle(std::make_unique<TPuzzle>(0, 0)),
-      StartTick(platform.clock.TickCount()), StopTick(StartTick) {
+      Puzzle(std::make_unique<TPuzzle>(0, 0)), StartTick(platform.clock.TickCount()), StopTick(StartTick) {
     setObjectName(QStringLiteral("FormMain"));
     setWindowTitle(QStringLiteral("Slidora"));
     setWindowIcon(ProgramIcon());
@@ -76,7 +75,13 @@ TFormMain::TFormMain(Platform& platform, std::optional<QString> argument, QWidge
     connect(Timer, &QTimer::timeout, this, &TFormMain::TimerTimer);
     Timer->start();
 
-    OpenPictureDialog = {QStringLiteral("Open Image"), PictureFilter, QStringLiteral("jpg"), {}, {}, true, false,
+    OpenPictureDialog = {QStringLiteral("Open Image"),
+                         PictureFilter,
+                         QStringLiteral("jpg"),
+                         {},
+                         {},
+                         true,
+                         false,
                          [](const QString& path, QSize box) {
                              const PictureResult read = ReadPictureFile(path, box);
                              return FilePreview{read.image, read.size};
@@ -120,23 +125,28 @@ void TFormMain::BuildMenus() {
     };
 
     Game1 = menu("Game1", QStringLiteral("&Game"));
-    ScrambleMenu = item(Game1, "ScrambleMenu", QStringLiteral("&Scramble"), [this] { ScrambleMenuClick(); },
-                        QKeySequence(Qt::Key_F2));
-    UnscrambleMenu = item(Game1, "UnscrambleMenu", QStringLiteral("&New game"), [this] { UnscrambleMenuClick(); },
-                          QKeySequence(Qt::Key_F3));
+    ScrambleMenu = item(
+        Game1, "ScrambleMenu", QStringLiteral("&Scramble"), [this] { ScrambleMenuClick(); }, QKeySequence(Qt::Key_F2));
+    UnscrambleMenu = item(
+        Game1, "UnscrambleMenu", QStringLiteral("&New game"), [this] { UnscrambleMenuClick(); },
+        QKeySequence(Qt::Key_F3));
     separator(Game1, "N1");
-    OpenimageMenu = item(Game1, "OpenimageMenu", QStringLiteral("&Open image..."), [this] { OpenimageMenuClick(); },
-                         QKeySequence(Qt::CTRL | Qt::Key_O));
-    NoimageMenu = item(Game1, "NoimageMenu", QStringLiteral("N&umeric puzzle (no image)"),
-                       [this] { NoimageMenuClick(); }, QKeySequence(Qt::CTRL | Qt::Key_N));
-    LoadgameMenu = item(Game1, "LoadgameMenu", QStringLiteral("&Load game..."), [this] { LoadgameMenuClick(); },
-                        QKeySequence(Qt::CTRL | Qt::Key_L));
+    OpenimageMenu = item(
+        Game1, "OpenimageMenu", QStringLiteral("&Open image..."), [this] { OpenimageMenuClick(); },
+        QKeySequence(Qt::CTRL | Qt::Key_O));
+    NoimageMenu = item(
+        Game1, "NoimageMenu", QStringLiteral("N&umeric puzzle (no image)"), [this] { NoimageMenuClick(); },
+        QKeySequence(Qt::CTRL | Qt::Key_N));
+    LoadgameMenu = item(
+        Game1, "LoadgameMenu", QStringLiteral("&Load game..."), [this] { LoadgameMenuClick(); },
+        QKeySequence(Qt::CTRL | Qt::Key_L));
     ReopenMenu = Game1->addMenu(QStringLiteral("&Reopen"));
     ReopenMenu->setObjectName(QStringLiteral("ReopenMenu"));
     ReopenMenu->setEnabled(false);
     separator(Game1, "N14");
-    SavegameMenu = item(Game1, "SavegameMenu", QStringLiteral("S&ave game..."), [this] { SavegameMenuClick(); },
-                        QKeySequence(Qt::CTRL | Qt::Key_S));
+    SavegameMenu = item(
+        Game1, "SavegameMenu", QStringLiteral("S&ave game..."), [this] { SavegameMenuClick(); },
+        QKeySequence(Qt::CTRL | Qt::Key_S));
     separator(Game1, "N15");
     BesttimesMenu = item(Game1, "BesttimesMenu", QStringLiteral("&Best times..."), [this] { BesttimesMenuClick(); });
     separator(Game1, "N3");
@@ -155,16 +165,16 @@ void TFormMain::BuildMenus() {
             separator(Pieces1, entry.caption);
             continue;
         }
-        GridItems[gridIndex++] = tagged(item(Pieces1, entry.name, QLatin1String(entry.caption),
-                                             [this] { N3x3MenuClick(sender()); }),
-                                        entry.tag, true);
+        GridItems[gridIndex++] =
+            tagged(item(Pieces1, entry.name, QLatin1String(entry.caption), [this] { N3x3MenuClick(sender()); }),
+                   entry.tag, true);
     }
-    CustomMenu = tagged(item(Pieces1, "CustomMenu", QStringLiteral("C&ustom...."), [this] { CustomMenuClick(); }), 0,
-                        true);
+    CustomMenu =
+        tagged(item(Pieces1, "CustomMenu", QStringLiteral("C&ustom...."), [this] { CustomMenuClick(); }), 0, true);
 
     Options1 = menu("Options1", QStringLiteral("&Options"));
-    ShowthumbnailMenu = item(Options1, "ShowthumbnailMenu", QStringLiteral("Show &thumbnail"),
-                             [this] { ShowthumbnailMenuClick(); });
+    ShowthumbnailMenu =
+        item(Options1, "ShowthumbnailMenu", QStringLiteral("Show &thumbnail"), [this] { ShowthumbnailMenuClick(); });
     ShowthumbnailMenu->setCheckable(true);
     separator(Options1, "N10");
     Configurenumericpuzzle1 = item(Options1, "Configurenumericpuzzle1", QStringLiteral("&Configure numeric puzzle..."),
@@ -179,21 +189,21 @@ void TFormMain::BuildMenus() {
     SoundonMenu->setCheckable(true);
 
     Help1 = menu("Help1", QStringLiteral("&Help"));
-    HelpcontentsMenu = item(Help1, "HelpcontentsMenu", QStringLiteral("Help &contents"),
-                            [this] { HelpcontentsMenuClick(); }, QKeySequence(Qt::Key_F1));
+    HelpcontentsMenu = item(
+        Help1, "HelpcontentsMenu", QStringLiteral("Help &contents"), [this] { HelpcontentsMenuClick(); },
+        QKeySequence(Qt::Key_F1));
     separator(Help1, "N12");
     VantrelhomepageMenu = item(Help1, "VantrelhomepageMenu", QStringLiteral("Vantrel &home page"),
                                [this] { VantrelhomepageMenuClick(); });
     SlidorahomepageMenu = item(Help1, "SlidorahomepageMenu", QStringLiteral("&Slidora home page"),
                                [this] { SlidorahomepageMenuClick(); });
-    FreepicturesMenu = item(Help1, "FreepicturesMenu", QStringLiteral("&Free pictures"),
-                            [this] { FreepicturesMenuClick(); });
+    FreepicturesMenu =
+        item(Help1, "FreepicturesMenu", QStringLiteral("&Free pictures"), [this] { FreepicturesMenuClick(); });
     separator(Help1, "N13");
     AboutMenu = item(Help1, "AboutMenu", QStringLiteral("&About"), [this] { AboutMenuClick(); });
 }
 
-QToolButton* TFormMain::AddToolButton(const char* name, const QString& hint, int glyph,
-                                      void (TFormMain::*handler)()) {
+QToolButton* TFormMain::AddToolButton(const char* name, const QString& hint, int glyph, void (TFormMain::*handler)()) {
     auto* button = new QToolButton(ToolBar1);
     button->setObjectName(QLatin1String(name));
     button->setToolTip(hint);
@@ -238,8 +248,7 @@ void TFormMain::BuildToolBar() {
     AddToolSeparator();
     ButtonSaveGame = AddToolButton("ButtonSaveGame", QStringLiteral("Save game"), 4, &TFormMain::SavegameMenuClick);
     AddToolSeparator();
-    ButtonBestTimes =
-        AddToolButton("ButtonBestTimes", QStringLiteral("Best times"), 5, &TFormMain::BesttimesMenuClick);
+    ButtonBestTimes = AddToolButton("ButtonBestTimes", QStringLiteral("Best times"), 5, &TFormMain::BesttimesMenuClick);
     AddToolSeparator();
     ButtonCustomPieces =
         AddToolButton("ButtonCustomPieces", QStringLiteral("Custom pieces"), 6, &TFormMain::CustomMenuClick);
@@ -298,9 +307,7 @@ QSize TFormMain::LeastClientSize() const {
     return QSize(menuBar()->sizeHint().width(), ToolBar1->geometry().bottom() + 3 + StatusBarHeight);
 }
 
-QWidget* TFormMain::ClientArea() const {
-    return Client;
-}
+QWidget* TFormMain::ClientArea() const { return Client; }
 
 QSize TFormMain::ClientSize() const {
     return QSize(Client->minimumWidth(), Client->minimumHeight() + StatusBar->minimumHeight());
@@ -352,9 +359,7 @@ void TFormMain::FormShow() {
         OpenPicture(path);
 }
 
-bool TFormMain::FormCloseQuery() {
-    return QuerySave();
-}
+bool TFormMain::FormCloseQuery() { return QuerySave(); }
 
 void TFormMain::FormClose() {
     WriteSettings();
@@ -363,9 +368,7 @@ void TFormMain::FormClose() {
     RecentPictureCount = RecentGameCount = 0;
 }
 
-void TFormMain::Exit1Click() {
-    close();
-}
+void TFormMain::Exit1Click() { close(); }
 
 int TFormMain::ShowCentred(QDialog& form) {
     const QSize screen = Services.screen.PrimarySize();
@@ -386,9 +389,7 @@ void TFormMain::showEvent(QShowEvent* event) {
         ShowStartupErrors(50);
 }
 
-void TFormMain::WindowPainted() {
-    Painted = true;
-}
+void TFormMain::WindowPainted() { Painted = true; }
 
 // Waits for the first paint, 20 ms at a time, at most `attempts` times.
 void TFormMain::ShowStartupErrors(int attempts) {
@@ -415,6 +416,4 @@ bool TFormMain::event(QEvent* event) {
     return QMainWindow::event(event);
 }
 
-void TFormMain::keyPressEvent(QKeyEvent* event) {
-    FormKeyDown(event->key(), event->modifiers());
-}
+void TFormMain::keyPressEvent(QKeyEvent* event) { FormKeyDown(event->key(), event->modifiers()); }

@@ -27,8 +27,8 @@ bool Recreate(QImage& buffer, QSize size) {
 
 void TFormMain::CreateBuffers() {
     const QRect workArea = Services.screen.WorkArea();
-    const QSize size = Picture.isNull() ? QSize(workArea.width() - PanelToolbar->width() + 1, workArea.height())
-                                        : ShownBoardSize();
+    const QSize size =
+        Picture.isNull() ? QSize(workArea.width() - PanelToolbar->width() + 1, workArea.height()) : ShownBoardSize();
     if (Recreate(BackgroundBuffer, size)) BackgroundFilled.reset();
     Recreate(BackBuffer, size);
 }
@@ -51,9 +51,9 @@ void TFormMain::RedrawBoard() {
     Puzzle->DrawTiles(canvas, ViewPicture(), View);
 }
 
-// Only the shown copy is scaled smoothly: it is scaled once a picture, and
-// the stones and edges are drawn into it at the shown size, so that they
-// stay as crisp as on a picture shown 1:1.
+// The picture as read is made smaller once, smoothly, and kept for restarts;
+// the stones and edges are drawn into its copy at the shown size, so that
+// they stay as crisp as on a picture shown 1:1.
 void TFormMain::UpdateShownPicture() {
     ShownPictureStale = false;
     if (View.IsIdentity() || OrgPicture.isNull()) {
@@ -86,7 +86,8 @@ ViewScale TFormMain::FitView() const {
     if (Picture.width() <= width && Picture.height() <= height) return ViewScale();
     const double fit = std::min(double(width) / Picture.width(), double(height) / Picture.height());
     // Never so small that a tile would vanish.
-    const double least = std::max(double(Puzzle->GetColumns()) / Picture.width(), double(Puzzle->GetRows()) / Picture.height());
+    const double least =
+        std::max(double(Puzzle->GetColumns()) / Picture.width(), double(Puzzle->GetRows()) / Picture.height());
     return ViewScale::AtMost(std::clamp(fit, least, 1.0));
 }
 
@@ -99,16 +100,13 @@ QRegion TFormMain::TileArea() const {
             const TTombol& tile = Puzzle->GetTile(r, c);
             const QRect dest = View.Map(tile.GetDestRect()), source = View.Map(tile.GetSourceRect());
             // Only a tile that fills its whole cell from inside the picture covers it.
-            if (tile.GetVisible() && dest.size() == source.size() && picture->rect().contains(source))
-                covered += dest;
+            if (tile.GetVisible() && dest.size() == source.size() && picture->rect().contains(source)) covered += dest;
         }
     }
     return covered;
 }
 
-QSize TFormMain::ShownBoardSize() const {
-    return View.Map(Picture.size());
-}
+QSize TFormMain::ShownBoardSize() const { return View.Map(Picture.size()); }
 
 void TFormMain::SetBackgroundColor(uint32_t color) {
     BackgroundColor = color; // FormPaint fills the window around the board with it

@@ -193,9 +193,7 @@ PictureResult DecodePicture(const QByteArray& bytes, const PictureType& type, QS
     try {
         if (type.reader == PictureType::Jpeg) return DecodeJpeg(bytes, previewBox);
         return DecodeWithQt(bytes, type.qtFormat, previewBox);
-    } catch (const std::bad_alloc&) {
-        return Failed(PictureProblem::TooLarge);
-    }
+    } catch (const std::bad_alloc&) { return Failed(PictureProblem::TooLarge); }
 }
 
 PictureResult ReadPictureFile(const QString& path, QSize previewBox) {
@@ -205,20 +203,23 @@ PictureResult ReadPictureFile(const QString& path, QSize previewBox) {
     QByteArray bytes;
     try {
         bytes = file.read(MaxFileBytes);
-    } catch (const std::bad_alloc&) {
-        return Failed(PictureProblem::TooLarge);
-    }
+    } catch (const std::bad_alloc&) { return Failed(PictureProblem::TooLarge); }
     if (file.error() != QFileDevice::NoError) return Failed(PictureProblem::NotFound);
     return DecodePicture(bytes, TypeOfName(path), previewBox);
 }
 
 QString ProblemText(PictureProblem problem) {
     switch (problem) {
-    case PictureProblem::NotFound: return QStringLiteral("File not found.");
-    case PictureProblem::NotAPicture: return QStringLiteral("Not a picture the game can read.");
-    case PictureProblem::Damaged: return QStringLiteral("Damaged file.");
-    case PictureProblem::TooLarge: return QStringLiteral("Too large.");
-    case PictureProblem::None: break;
+    case PictureProblem::NotFound:
+        return QStringLiteral("File not found.");
+    case PictureProblem::NotAPicture:
+        return QStringLiteral("Not a picture the game can read.");
+    case PictureProblem::Damaged:
+        return QStringLiteral("Damaged file.");
+    case PictureProblem::TooLarge:
+        return QStringLiteral("Too large.");
+    case PictureProblem::None:
+        break;
     }
     return QString();
 }

@@ -19,7 +19,7 @@ enum class PictureProblem { None, NotFound, NotAPicture, Damaged, TooLarge };
 struct PictureResult {
     QImage image; // Format_RGB888; null when there is a problem
     PictureProblem problem = PictureProblem::None;
-    QSize size;   // the picture's own size, when it is known
+    QSize size; // the picture's own size, when it is known
 };
 
 // Which reader a file name goes to, by the text from its last ".": ".bmp"

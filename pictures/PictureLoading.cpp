@@ -1,6 +1,6 @@
 // The picture every game is cut from: reading, preparing, cutting.
-#include "game/Main.h"
 #include "PictureFiles.h"
+#include "game/Main.h"
 
 #include "platform/PixelMemory.h"
 
@@ -15,8 +15,8 @@ namespace {
 
 // The folder part of a path: everything up to its last '\', '/' or ':'.
 QString FolderOf(const QString& path) {
-    const qsizetype end = std::max({path.lastIndexOf(QLatin1Char('\\')), path.lastIndexOf(QLatin1Char('/')),
-                                    path.lastIndexOf(QLatin1Char(':'))});
+    const qsizetype end = std::max(
+        {path.lastIndexOf(QLatin1Char('\\')), path.lastIndexOf(QLatin1Char('/')), path.lastIndexOf(QLatin1Char(':'))});
     return end < 0 ? QString() : path.left(end + 1);
 }
 
@@ -64,8 +64,7 @@ bool TFormMain::LoadPicture(std::optional<QString> name, bool newGame) {
 }
 
 bool KeptPicture::Holds(const QFileInfo& file) const {
-    return !image.isNull() && file.absoluteFilePath() == path && file.size() == size &&
-           file.lastModified() == modified;
+    return !image.isNull() && file.absoluteFilePath() == path && file.size() == size && file.lastModified() == modified;
 }
 
 // Reads OrgPicture from the file, or takes it from the copy kept of the
@@ -98,7 +97,8 @@ QString TFormMain::ReadPictureData(const QString& name) {
         if (problem != PictureProblem::None) return unable + QLatin1Char('\n') + ProblemText(problem);
         Picture = CopyImage(OrgPicture);
     }
-    if (Picture.isNull() || OrgPicture.isNull()) return unable + QLatin1Char('\n') + ProblemText(PictureProblem::TooLarge);
+    if (Picture.isNull() || OrgPicture.isNull())
+        return unable + QLatin1Char('\n') + ProblemText(PictureProblem::TooLarge);
     if (Picture.width() < Puzzle->GetColumns() || Picture.height() < Puzzle->GetRows())
         return QStringLiteral("The picture %1 is too small to be cut into %2 x %3 pieces.")
             .arg(name, QString::number(Puzzle->GetRows()), QString::number(Puzzle->GetColumns()));
@@ -109,9 +109,7 @@ bool TFormMain::ReadPicture(QString name) {
     QString problem;
     try {
         problem = ReadPictureData(name);
-    } catch (const std::bad_alloc&) {
-        problem = QStringLiteral("Unable to open %1.").arg(name);
-    }
+    } catch (const std::bad_alloc&) { problem = QStringLiteral("Unable to open %1.").arg(name); }
     if (problem.isEmpty()) return true;
 
     Picture = QImage();

@@ -8,7 +8,6 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QGridLayout>
-#include <QLineEdit>
 #include <QGuiApplication>
 #include <QInputDialog>
 #include <QLineEdit>
@@ -43,17 +42,25 @@ MsgResult QtDialogs::MessageBox(QWidget* owner, const QString& text, MsgIcon ico
                 : icon == MsgIcon::Question ? QMessageBox::Question
                                             : QMessageBox::Information);
     switch (buttons) {
-    case MsgButtons::Ok: box.setStandardButtons(QMessageBox::Ok); break;
-    case MsgButtons::YesNo: box.setStandardButtons(QMessageBox::Yes | QMessageBox::No); break;
+    case MsgButtons::Ok:
+        box.setStandardButtons(QMessageBox::Ok);
+        break;
+    case MsgButtons::YesNo:
+        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+        break;
     case MsgButtons::YesNoCancel:
         box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
         break;
     }
     switch (box.exec()) {
-    case QMessageBox::Yes: return MsgResult::Yes;
-    case QMessageBox::No: return MsgResult::No;
-    case QMessageBox::Ok: return MsgResult::Ok;
-    default: return buttons == MsgButtons::YesNo ? MsgResult::No : MsgResult::Cancel;
+    case QMessageBox::Yes:
+        return MsgResult::Yes;
+    case QMessageBox::No:
+        return MsgResult::No;
+    case QMessageBox::Ok:
+        return MsgResult::Ok;
+    default:
+        return buttons == MsgButtons::YesNo ? MsgResult::No : MsgResult::Cancel;
     }
 }
 
@@ -140,6 +147,4 @@ std::optional<QString> QtDialogs::InputText(QWidget* owner, const QString& capti
     return dialog.textValue();
 }
 
-int QtDialogs::ShowModal(QDialog& form) {
-    return form.exec();
-}
+int QtDialogs::ShowModal(QDialog& form) { return form.exec(); }
