@@ -153,13 +153,13 @@ void TFormMain::PlaceWindowForBoard() {
 }
 
 void TFormMain::ReleasePictures() {
+    // Buffers of the empty board cover the whole work area: they go before
+    // the next picture is decoded. A picture's buffers are kept, as the next
+    // picture often has the same size.
+    if (Picture.isNull()) BackBuffer = BackgroundBuffer = QImage();
     Picture = QImage();
     OrgPicture = QImage();
     ShownPicture = QImage();
-    // The buffers are made anew for the next picture; their memory is kept
-    // for it when it has the same size, and given back before it is decoded
-    // when not.
-    BackBuffer = BackgroundBuffer = QImage();
     ShownPictureStale = true;
     // A discarded game keeps the time it had: the time of its pause when it
     // is paused (the question that discards it may have stood open a while).
