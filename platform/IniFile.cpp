@@ -1,8 +1,9 @@
 #include "IniFile.h"
 
+#include "AtomicSave.h"
+
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QStringDecoder>
 #include <algorithm>
 
@@ -51,11 +52,6 @@ std::optional<QByteArray> ReadIniBytes(const QString& fileName) {
     QByteArray bytes = file.read(MaxFileBytes + 1);
     if (bytes.size() > MaxFileBytes) return std::nullopt;
     return AsUtf8(bytes);
-}
-
-bool SaveBytes(const QString& fileName, const QByteArray& bytes) {
-    QSaveFile file(fileName);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit();
 }
 
 qsizetype TextStart(const QByteArray& data) { return data.startsWith(ByteOrderMark) ? ByteOrderMark.size() : 0; }
@@ -227,5 +223,5 @@ bool WriteProfileString(const QString& fileName, const QString& section, const s
     if (!data) return false;
     const std::optional<QByteArray> edited = Edited(*data, section, key, value);
     if (!edited) return true;
-    return edited->size() <= MaxFileBytes && SaveBytes(fileName, *edited);
+    return edited->size() <= MaxFileBytes && SaveAtomically(fileName, *edited);
 }

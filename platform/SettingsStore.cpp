@@ -1,9 +1,10 @@
 #include "SettingsStore.h"
 
+#include "AtomicSave.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <optional>
 
 namespace {
@@ -305,10 +306,10 @@ bool RegFileStore::Close() {
     open = changed = false;
     if (!mustSave) return true;
     if (!wasOpen) return false;
-    const QByteArray text = Format(values);
-    QSaveFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(text) == text.size() && file.commit();
+    return SaveAtomically(path, Format(values));
 }
+
+QString RegFileStore::Location() const { return path; }
 
 // Values sorted by name, one a line, LF line ends; names with a line break
 // cannot be written and are left out.
