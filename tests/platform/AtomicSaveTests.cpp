@@ -44,6 +44,10 @@ const Writer Writers[] = {
      [](const QString& path) {
          return WriteProfileString(path, QStringLiteral("Numeric"), QStringLiteral("1"), LongText);
      }},
+    {"INI section", "[Numeric]\n0= 3~ 3~Ann~75\n1= 4~ 4~Bob~80\n",
+     [](const QString& path) {
+         return WriteProfileSection(path, QStringLiteral("Numeric"), {{QStringLiteral("0"), LongText}});
+     }},
 };
 
 void PrintTo(const Writer& writer, std::ostream* out) { *out << writer.name; }
