@@ -1,6 +1,7 @@
 #include "IniFile.h"
 
 #include "AtomicSave.h"
+#include "Utf8.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -87,16 +88,9 @@ struct LineMeaning {
     QString value;
 };
 
-// A key may begin with U+FEFF: it is kept, where QString::fromUtf8 would
-// take it for a byte-order mark and drop it.
-QString LineText(const QByteArray& data, const LineSpan& line) {
-    QStringDecoder utf8(QStringConverter::Utf8,
-                        QStringConverter::Flag::Stateless | QStringConverter::Flag::ConvertInitialBom);
-    return utf8.decode(QByteArrayView(data).sliced(line.begin, line.textEnd - line.begin));
-}
-
 LineMeaning Interpret(const QByteArray& data, const LineSpan& line) {
-    const QString text = LineText(data, line).trimmed();
+    // A key may begin with U+FEFF.
+    const QString text = DecodeUtf8(QByteArrayView(data).sliced(line.begin, line.textEnd - line.begin)).trimmed();
     if (text.isEmpty()) return {LineMeaning::Blank, {}, {}};
     if (text.startsWith(u';')) return {};
     if (text.startsWith(u'[')) {

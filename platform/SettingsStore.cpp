@@ -1,6 +1,7 @@
 #include "SettingsStore.h"
 
 #include "AtomicSave.h"
+#include "Utf8.h"
 
 #include <QDir>
 #include <QFile>
@@ -142,7 +143,7 @@ QByteArray Quoted(QByteArrayView text) {
 std::optional<StoredValue> ParseQuotedText(QByteArrayView value) {
     const std::optional<QByteArray> text = TakeQuoted(value);
     if (!text || !value.isEmpty()) return {};
-    return StoredValue{StoredValue::Kind::Text, 0, UpToNul(QString::fromUtf8(*text))};
+    return StoredValue{StoredValue::Kind::Text, 0, UpToNul(DecodeUtf8(*text))};
 }
 
 std::optional<StoredValue> ParseDword(QByteArrayView value) {
@@ -224,7 +225,7 @@ std::optional<Entry> ParseEntry(QByteArrayView line, LineReader& lines) {
     if (StartsWithNoCase(line, "hex") && line.endsWith('\\')) line = joined = JoinContinuedLines(line, lines);
     std::optional<StoredValue> value = ParseValue(line);
     if (!value) return {};
-    return Entry{QString::fromUtf8(name), std::move(*value)};
+    return Entry{DecodeUtf8(name), std::move(*value)};
 }
 
 // `header` is "[...]".

@@ -4,6 +4,7 @@
 
 #include "platform/AtomicSave.h"
 #include "platform/PixelMemory.h"
+#include "platform/Utf8.h"
 
 #include <QApplication>
 #include <QFile>
@@ -30,7 +31,7 @@ std::optional<QString> TFormMain::LoadGame(QIODevice& file, const QString& fileN
     elapsedSeconds = header.elapsedSeconds;
     Puzzle->SetFlag(header.flag);
     Puzzle->SetSize(header.columns, header.rows);
-    const QString pictureName = QString::fromUtf8(header.pictureName);
+    const QString pictureName = DecodeUtf8(header.pictureName);
     LoadPicture(pictureName, false);
     if (Picture.isNull()) return std::nullopt;
     // A board that cannot be played is refused like a cut-off file.

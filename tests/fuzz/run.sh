@@ -22,7 +22,7 @@ scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT
 
 run_target() {
-  local target=$1 corpus options=(-print_final_stats=1 -timeout=10 -artifact_prefix="build-fuzz/findings/$target-")
+  local target=$1 corpus options=(-print_final_stats=1 -timeout=30 -artifact_prefix="build-fuzz/findings/$target-")
   [ -f "tests/fuzz/$target.dict" ] && options+=(-dict="tests/fuzz/$target.dict")
   if [ -n "$seconds" ]; then
     corpus=build-fuzz/corpus/$target
