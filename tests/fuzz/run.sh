@@ -14,8 +14,8 @@ seconds=${1:-}
 cmake -S tests/fuzz -B build-fuzz -G Ninja -DCMAKE_CXX_COMPILER=clang++ >/dev/null
 cmake --build build-fuzz -j2
 
-# Inputs for the fixed runs: about 15 to 25 seconds of work each.
-declare -A bounded=([SavedGame]=200000 [Settings]=100000 [Ini]=100000 [BestTimes]=100000 [Jpeg]=40000 [Bmp]=8000)
+# Inputs for the fixed runs: well under a minute of work each.
+declare -A bounded=([SavedGame]=500000 [Settings]=250000 [Ini]=200000 [BestTimes]=200000 [Jpeg]=60000 [Bmp]=30000)
 targets=(SavedGame Settings Ini BestTimes Jpeg Bmp)
 mkdir -p build-fuzz/logs build-fuzz/findings
 scratch=$(mktemp -d)
