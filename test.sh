@@ -4,10 +4,14 @@ set -euo pipefail
 cd "$(dirname "$0")"
 scripts/setup.sh
 
-# The engine tests once more, under AddressSanitizer and UndefinedBehaviorSanitizer.
-cmake -S . -B build-sanitize -G Ninja -DCMAKE_BUILD_TYPE=Debug -DSLIDORA_ENGINE_ONLY=ON -DSLIDORA_SANITIZE=ON
-cmake --build build-sanitize -j2 --target engine_tests
+# The engine, window and storage tests once more, under AddressSanitizer and
+# UndefinedBehaviorSanitizer.
+cmake -S . -B build-sanitize -G Ninja -DCMAKE_BUILD_TYPE=Debug -DSLIDORA_ENGINE_ONLY=OFF -DSLIDORA_SANITIZE=ON
+cmake --build build-sanitize -j2 --target engine_tests app_tests
 
-scripts/build.sh -DSLIDORA_SANITIZED_ENGINE_TESTS="$PWD/build-sanitize/tests/engine_tests"
-cd build
-ctest --output-on-failure
+scripts/build.sh -DSLIDORA_SANITIZED_ENGINE_TESTS="$PWD/build-sanitize/tests/engine_tests" \
+  -DSLIDORA_SANITIZED_APP_TESTS="$PWD/build-sanitize/tests/app_tests"
+(cd build && ctest --output-on-failure)
+
+# Every reader of outside data under libFuzzer, a fixed number of inputs each.
+tests/fuzz/run.sh

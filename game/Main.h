@@ -148,8 +148,6 @@ public:
     std::optional<QString> LoadGameFile(const QString& fileName, uint32_t& elapsedSeconds);
     std::optional<QString> LoadGame(QIODevice& file, const QString& fileName, uint32_t& elapsedSeconds);
     bool SaveGameFile(const QString& fileName, const QString& pictureName, uint32_t elapsedSeconds);
-    // Writes the game; nothing, or the message of what failed ("%1" for the file name).
-    std::optional<QString> WriteGame(QIODevice& file, const QString& pictureName, uint32_t elapsedSeconds);
     bool OpenGame(const QString& fileName);
     void SavegameMenuClick();
     void LoadgameMenuClick();
@@ -324,9 +322,6 @@ private:
     QRegion TileArea() const;
     void UpdateShownPicture();
     void ShowError(const QString& text);
-    void ApplyTileRecord(const QByteArray& bytes, int row, int column);
-    // Every slot in play holds a playable piece in its own place, and there is one blank.
-    bool PlayableBoard() const;
     // Fills Picture and OrgPicture; an empty text, or what went wrong.
     QString ReadPictureData(const QString& name);
     PictureProblem ReadOrgPicture(const QString& name);

@@ -1,8 +1,10 @@
 #include "IniFile.h"
 
+#include "AtomicSave.h"
+#include "Utf8.h"
+
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QStringDecoder>
 #include <algorithm>
 
@@ -40,8 +42,8 @@ QByteArray AsUtf8(const QByteArray& bytes) {
     return utf8.hasError() ? FromWindows1252(bytes).toUtf8() : bytes;
 }
 
-// The whole file in UTF-8; empty when it does not exist, nothing when it
-// exists but cannot be read or is too large.
+// The whole file; empty when it does not exist, nothing when it exists but
+// cannot be read or is too large.
 std::optional<QByteArray> ReadIniBytes(const QString& fileName) {
     const QFileInfo info(fileName);
     if (!info.exists()) return QByteArray();
@@ -50,12 +52,7 @@ std::optional<QByteArray> ReadIniBytes(const QString& fileName) {
     if (!file.open(QIODevice::ReadOnly)) return std::nullopt;
     QByteArray bytes = file.read(MaxFileBytes + 1);
     if (bytes.size() > MaxFileBytes) return std::nullopt;
-    return AsUtf8(bytes);
-}
-
-bool SaveBytes(const QString& fileName, const QByteArray& bytes) {
-    QSaveFile file(fileName);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit();
+    return bytes;
 }
 
 qsizetype TextStart(const QByteArray& data) { return data.startsWith(ByteOrderMark) ? ByteOrderMark.size() : 0; }
@@ -92,7 +89,8 @@ struct LineMeaning {
 };
 
 LineMeaning Interpret(const QByteArray& data, const LineSpan& line) {
-    const QString text = QString::fromUtf8(data.constData() + line.begin, line.textEnd - line.begin).trimmed();
+    // A key may begin with U+FEFF.
+    const QString text = DecodeUtf8(QByteArrayView(data).sliced(line.begin, line.textEnd - line.begin)).trimmed();
     if (text.isEmpty()) return {LineMeaning::Blank, {}, {}};
     if (text.startsWith(u';')) return {};
     if (text.startsWith(u'[')) {
@@ -116,7 +114,6 @@ struct SectionSpan {
     qsizetype contentEnd = 0;   // after the section's last non-blank line
     bool contentEndsWithBreak = true;
     std::optional<LineSpan> keyLine;
-    QString value;
 };
 
 SectionSpan FindSection(const QByteArray& data, const QString& section, const std::optional<QString>& key) {
@@ -139,7 +136,6 @@ SectionSpan FindSection(const QByteArray& data, const QString& section, const st
         }
         if (meaning.kind == LineMeaning::Entry && key && SameName(meaning.name, *key)) {
             found.keyLine = line;
-            found.value = meaning.value;
             return found;
         }
         if (meaning.kind != LineMeaning::Blank) {
@@ -155,15 +151,6 @@ QString WithoutQuotes(const QString& value) {
     const bool quoted =
         value.size() >= 2 && (value.front() == u'"' || value.front() == u'\'') && value.back() == value.front();
     return quoted ? value.mid(1, value.size() - 2) : value;
-}
-
-// Never leaves half of a surrogate pair at the end.
-QString CutToBuffer(const QString& text, int bufferSize) {
-    const qsizetype length = std::max(bufferSize, 1) - 1;
-    if (text.size() <= length) return text;
-    QString cut = text.left(length);
-    if (!cut.isEmpty() && cut.back().isHighSurrogate()) cut.chop(1);
-    return cut;
 }
 
 bool HasLineBreak(const QString& text) { return text.contains(u'\n') || text.contains(u'\r'); }
@@ -182,15 +169,28 @@ QByteArray Removed(QByteArray data, qsizetype begin, qsizetype end) { return dat
 
 QByteArray EntryLine(const QString& key, const QString& value) { return (key.trimmed() + u'=' + value).toUtf8(); }
 
-QByteArray WithEntry(QByteArray data, const SectionSpan& span, const QString& section, const QByteArray& entry) {
+QByteArray SectionLines(const QString& section, const QList<IniEntry>& entries, const QByteArray& lineBreak) {
+    QByteArray lines = '[' + section.trimmed().toUtf8() + ']' + lineBreak;
+    for (const IniEntry& entry : entries) lines += EntryLine(entry.key, entry.value) + lineBreak;
+    return lines;
+}
+
+// A new section goes at the end of the file, on a line of its own.
+QByteArray WithSectionAdded(QByteArray data, const QByteArray& lines, const QByteArray& lineBreak) {
+    if (data.size() > TextStart(data) && !data.endsWith('\n') && !data.endsWith('\r')) data += lineBreak;
+    return data + lines;
+}
+
+QByteArray WithEntry(QByteArray data, const SectionSpan& span, const QString& section, const QString& key,
+                     const QString& value) {
     const QByteArray lineBreak = LineBreakOf(data);
+    const QByteArray entry = EntryLine(key, value);
     if (span.keyLine) return data.replace(span.keyLine->begin, span.keyLine->textEnd - span.keyLine->begin, entry);
     if (span.headerBegin >= 0) {
         const QByteArray breakBefore = span.contentEndsWithBreak ? QByteArray() : lineBreak;
         return data.insert(span.contentEnd, breakBefore + entry + lineBreak);
     }
-    if (data.size() > TextStart(data) && !data.endsWith('\n') && !data.endsWith('\r')) data += lineBreak;
-    return data + '[' + section.trimmed().toUtf8() + ']' + lineBreak + entry + lineBreak;
+    return WithSectionAdded(data, SectionLines(section, {{key, value}}, lineBreak), lineBreak);
 }
 
 // The file after the change, or nothing when there is nothing to change.
@@ -205,16 +205,90 @@ std::optional<QByteArray> Edited(const QByteArray& data, const QString& section,
         if (!span.keyLine) return std::nullopt;
         return Removed(data, span.keyLine->begin, span.keyLine->end);
     }
-    return WithEntry(data, span, section, EntryLine(*key, *value));
+    return WithEntry(data, span, section, *key, *value);
+}
+
+// The section's header and entries are replaced in place; blank lines after
+// them stay.
+std::optional<QByteArray> WithSection(const QByteArray& data, const QString& section, const QList<IniEntry>& entries) {
+    const SectionSpan span = FindSection(data, section, std::nullopt);
+    if (entries.isEmpty()) {
+        if (span.headerBegin < 0) return std::nullopt;
+        return Removed(data, span.headerBegin, span.end);
+    }
+    const QByteArray lineBreak = LineBreakOf(data);
+    const QByteArray lines = SectionLines(section, entries, lineBreak);
+    if (span.headerBegin < 0) return WithSectionAdded(data, lines, lineBreak);
+    QByteArray edited = data;
+    return edited.replace(span.headerBegin, span.contentEnd - span.headerBegin, lines);
+}
+
+IniEdit Checked(std::optional<QByteArray> edited) {
+    if (edited && edited->size() > MaxFileBytes) return {true, std::nullopt};
+    return {false, std::move(edited)};
+}
+
+bool Save(const QString& fileName, const IniEdit& edit) {
+    return !edit.refused && (!edit.bytes || SaveAtomically(fileName, *edit.bytes));
 }
 
 } // namespace
 
+TIniTable TIniTable::Parse(const QByteArray& fileBytes) {
+    const QByteArray data = AsUtf8(fileBytes);
+    TIniTable table;
+    for (qsizetype at = TextStart(data); at < data.size();) {
+        const LineSpan line = LineAt(data, at);
+        at = line.end;
+        LineMeaning meaning = Interpret(data, line);
+        if (meaning.kind == LineMeaning::Header) table.sections.append({std::move(meaning.name), {}});
+        if (meaning.kind == LineMeaning::Entry && !table.sections.isEmpty())
+            table.sections.back().entries.append({std::move(meaning.name), WithoutQuotes(meaning.value)});
+    }
+    return table;
+}
+
+const TIniTable::Section* TIniTable::Find(const QString& section) const {
+    for (const Section& candidate : sections)
+        if (SameName(candidate.name, section)) return &candidate;
+    return nullptr;
+}
+
+std::optional<QString> TIniTable::Value(const QString& section, const QString& key) const {
+    if (const Section* found = Find(section))
+        for (const IniEntry& entry : found->entries)
+            if (SameName(entry.key, key)) return entry.value;
+    return std::nullopt;
+}
+
+IniEdit EditProfileString(const QByteArray& fileBytes, const QString& section, const std::optional<QString>& key,
+                          const std::optional<QString>& value) {
+    if (!CanBeWritten(section, key, value)) return {true, std::nullopt};
+    return Checked(Edited(AsUtf8(fileBytes), section, key, value));
+}
+
+IniEdit EditProfileSection(const QByteArray& fileBytes, const QString& section, const QList<IniEntry>& entries) {
+    if (!CanBeWritten(section, std::nullopt, std::nullopt)) return {true, std::nullopt};
+    for (const IniEntry& entry : entries)
+        if (!CanBeWritten(section, entry.key, entry.value)) return {true, std::nullopt};
+    return Checked(WithSection(AsUtf8(fileBytes), section, entries));
+}
+
+// Never leaves half of a surrogate pair at the end.
+QString CutToBuffer(const QString& text, int bufferSize) {
+    const qsizetype length = std::max(bufferSize, 1) - 1;
+    if (text.size() <= length) return text;
+    QString cut = text.left(length);
+    if (!cut.isEmpty() && cut.back().isHighSurrogate()) cut.chop(1);
+    return cut;
+}
+
+QByteArray ReadProfileFile(const QString& fileName) { return ReadIniBytes(fileName).value_or(QByteArray()); }
+
 QString ReadProfileString(const QString& fileName, const QString& section, const QString& key,
                           const QString& defaultValue, int bufferSize) {
-    const QByteArray data = ReadIniBytes(fileName).value_or(QByteArray());
-    const SectionSpan span = FindSection(data, section, key);
-    return CutToBuffer(span.keyLine ? WithoutQuotes(span.value) : defaultValue, bufferSize);
+    return CutToBuffer(TIniTable::Parse(ReadProfileFile(fileName)).Value(section, key).value_or(defaultValue),
+                       bufferSize);
 }
 
 // Deleting what is not there succeeds without touching (or creating) the
@@ -222,10 +296,11 @@ QString ReadProfileString(const QString& fileName, const QString& section, const
 // would grow over it is left alone and the write fails.
 bool WriteProfileString(const QString& fileName, const QString& section, const std::optional<QString>& key,
                         const std::optional<QString>& value) {
-    if (!CanBeWritten(section, key, value)) return false;
     const std::optional<QByteArray> data = ReadIniBytes(fileName);
-    if (!data) return false;
-    const std::optional<QByteArray> edited = Edited(*data, section, key, value);
-    if (!edited) return true;
-    return edited->size() <= MaxFileBytes && SaveBytes(fileName, *edited);
+    return data && Save(fileName, EditProfileString(*data, section, key, value));
+}
+
+bool WriteProfileSection(const QString& fileName, const QString& section, const QList<IniEntry>& entries) {
+    const std::optional<QByteArray> data = ReadIniBytes(fileName);
+    return data && Save(fileName, EditProfileSection(*data, section, entries));
 }

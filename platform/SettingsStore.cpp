@@ -1,9 +1,11 @@
 #include "SettingsStore.h"
 
+#include "AtomicSave.h"
+#include "Utf8.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <optional>
 
 namespace {
@@ -141,7 +143,7 @@ QByteArray Quoted(QByteArrayView text) {
 std::optional<StoredValue> ParseQuotedText(QByteArrayView value) {
     const std::optional<QByteArray> text = TakeQuoted(value);
     if (!text || !value.isEmpty()) return {};
-    return StoredValue{StoredValue::Kind::Text, 0, UpToNul(QString::fromUtf8(*text))};
+    return StoredValue{StoredValue::Kind::Text, 0, UpToNul(DecodeUtf8(*text))};
 }
 
 std::optional<StoredValue> ParseDword(QByteArrayView value) {
@@ -223,7 +225,7 @@ std::optional<Entry> ParseEntry(QByteArrayView line, LineReader& lines) {
     if (StartsWithNoCase(line, "hex") && line.endsWith('\\')) line = joined = JoinContinuedLines(line, lines);
     std::optional<StoredValue> value = ParseValue(line);
     if (!value) return {};
-    return Entry{QString::fromUtf8(name), std::move(*value)};
+    return Entry{DecodeUtf8(name), std::move(*value)};
 }
 
 // `header` is "[...]".
@@ -305,10 +307,10 @@ bool RegFileStore::Close() {
     open = changed = false;
     if (!mustSave) return true;
     if (!wasOpen) return false;
-    const QByteArray text = Format(values);
-    QSaveFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(text) == text.size() && file.commit();
+    return SaveAtomically(path, Format(values));
 }
+
+QString RegFileStore::Location() const { return path; }
 
 // Values sorted by name, one a line, LF line ends; names with a line break
 // cannot be written and are left out.

@@ -31,11 +31,13 @@ public:
     virtual void WriteText(const QString& name, const QString& value) = 0;
     // Closes the key, saving what was written; false when saving failed.
     virtual bool Close() = 0;
+    // Where the values are kept, for messages.
+    virtual QString Location() const = 0;
 };
 
 // The store in a file. Value names match exactly, letter case included.
 // Values it does not know are kept. Every save rewrites the whole file
-// atomically (a temporary file in the same folder, renamed over it). A file
+// atomically: after a failed save the old file is intact. A file
 // it cannot parse is read line by line as far as it can: a bad line is a
 // missing value, never an error.
 class RegFileStore final : public ISettingsStore {
@@ -50,6 +52,7 @@ public:
     void WriteInteger(const QString& name, uint32_t value) override;
     void WriteText(const QString& name, const QString& value) override;
     bool Close() override;
+    QString Location() const override;
 
     // The REGEDIT4 text of a set of values, and the values of such a text.
     static QByteArray Format(const QMap<QString, StoredValue>& values);

@@ -1,8 +1,11 @@
 #include "GameFile.h"
 
+#include "engine/Puzzle.h"
+
 #include <QIODevice>
 #include <QtEndian>
 #include <cstring>
+#include <set>
 
 namespace {
 
@@ -62,7 +65,10 @@ void TGameFileTile::Decode(const QByteArray& bytes) {
     visible = uint8_t(bytes[26]);
 }
 
-QByteArray ReadBlock(QIODevice& device, int size) {
+namespace {
+
+// Reads exactly `size` bytes; fewer when the device ends first.
+QByteArray ReadBlock(QIODevice& device, qsizetype size) {
     QByteArray bytes;
     while (bytes.size() < size) {
         const QByteArray part = device.read(size - bytes.size());
@@ -72,4 +78,115 @@ QByteArray ReadBlock(QIODevice& device, int size) {
     return bytes;
 }
 
-bool WriteBlock(QIODevice& device, const QByteArray& bytes) { return device.write(bytes) == bytes.size(); }
+int GridSide(int16_t stored) {
+    return stored >= TPuzzle::MinSize && stored <= TPuzzle::MaxSize ? stored : TPuzzle::MinSize;
+}
+
+// Every slot holds a piece of the grid, or the blank or a stone, in its own
+// place; each piece once, and one blank.
+bool Playable(const TSavedGame& game) {
+    const int columns = game.Columns(), rows = game.Rows();
+    int blanks = 0;
+    std::set<int> pieces;
+    for (int r = 0; r < rows; ++r) {
+        for (int c = 0; c < columns; ++c) {
+            const TGameFileTile& tile = game.tiles[size_t(r * columns + c)];
+            const int number = tile.number;
+            if (number == 0) ++blanks;
+            if (number < -1 || number > columns * rows || (number > 0 && !pieces.insert(number).second)) return false;
+            if (tile.pieceColumn < 0 || tile.pieceColumn >= columns || tile.pieceRow < 0 || tile.pieceRow >= rows ||
+                tile.slotColumn != c || tile.slotRow != r)
+                return false;
+        }
+    }
+    return blanks == 1;
+}
+
+// The board keeps 32-bit values; the file holds their low 16 bits.
+TGameFileTile RecordOf(const TTombol& tile) {
+    const TRect source = tile.GetSourceRect(), dest = tile.GetDestRect();
+    TGameFileTile record;
+    record.sourceLeft = int16_t(source.Left), record.sourceTop = int16_t(source.Top);
+    record.sourceRight = int16_t(source.Right), record.sourceBottom = int16_t(source.Bottom);
+    record.number = int16_t(tile.GetNumber());
+    record.pieceColumn = int16_t(tile.GetPieceColumn()), record.pieceRow = int16_t(tile.GetPieceRow());
+    record.slotColumn = int16_t(tile.GetSlotColumn()), record.slotRow = int16_t(tile.GetSlotRow());
+    record.boardLeft = int16_t(dest.Left), record.boardTop = int16_t(dest.Top);
+    record.boardWidth = int16_t(dest.Width()), record.boardHeight = int16_t(dest.Height());
+    record.visible = tile.GetVisible() ? 1 : 0;
+    return record;
+}
+
+void Restore(const TGameFileTile& record, int row, int column, TPuzzle& puzzle) {
+    TTombol& tile = puzzle.GetTile(row, column);
+    tile.SetSourceRect(TRect{record.sourceLeft, record.sourceTop, record.sourceRight, record.sourceBottom});
+    tile.SetNumber(record.number);
+    if (record.number == 0) {
+        puzzle.SetBlankColumn(column);
+        puzzle.SetBlankRow(row);
+    }
+    tile.SetPieceColumn(record.pieceColumn, false);
+    tile.SetPieceRow(record.pieceRow, false);
+    tile.SetSlotColumn(record.slotColumn);
+    tile.SetSlotRow(record.slotRow);
+    tile.SetDestBounds(record.boardLeft, record.boardTop, record.boardWidth, record.boardHeight);
+    tile.SetVisible(record.visible == 1);
+}
+
+} // namespace
+
+int TSavedGame::Columns() const { return GridSide(header.columns); }
+
+int TSavedGame::Rows() const { return GridSide(header.rows); }
+
+QByteArray TSavedGame::EncodeTiles() const {
+    QByteArray bytes;
+    bytes.reserve(qsizetype(tiles.size()) * TGameFileTile::Size);
+    for (const TGameFileTile& tile : tiles) bytes += tile.Encode();
+    return bytes;
+}
+
+GameFileContents ReadGameFile(QIODevice& device) {
+    GameFileContents read;
+    const QByteArray header = ReadBlock(device, TGameFileHeader::Size);
+    if (header.size() < TGameFileHeader::Size) {
+        read.problem = GameFileProblem::Short;
+    } else if (!read.game.header.Decode(header)) {
+        read.problem = GameFileProblem::NotOurs;
+    } else {
+        const qsizetype inPlay = qsizetype(read.game.Columns()) * read.game.Rows();
+        const QByteArray records = ReadBlock(device, inPlay * TGameFileTile::Size);
+        read.game.tiles.resize(size_t(records.size() / TGameFileTile::Size));
+        for (size_t i = 0; i < read.game.tiles.size(); ++i)
+            read.game.tiles[i].Decode(records.mid(qsizetype(i) * TGameFileTile::Size, TGameFileTile::Size));
+        if (qsizetype(read.game.tiles.size()) < inPlay || !Playable(read.game))
+            read.problem = GameFileProblem::Corrupted;
+    }
+    return read;
+}
+
+TSavedGame SavedGameOf(const TPuzzle& puzzle, const QByteArray& pictureName, uint32_t elapsedSeconds, int level) {
+    TSavedGame game;
+    TGameFileHeader& header = game.header;
+    header.pictureName = pictureName;
+    header.elapsedSeconds = elapsedSeconds;
+    header.level = int16_t(level);
+    header.missingColumn = int16_t(puzzle.GetMissingColumn());
+    header.missingRow = int16_t(puzzle.GetMissingRow());
+    header.columns = int16_t(puzzle.GetColumns());
+    header.rows = int16_t(puzzle.GetRows());
+    header.flag = puzzle.GetFlag();
+    for (int r = 0; r < puzzle.GetRows(); ++r)
+        for (int c = 0; c < puzzle.GetColumns(); ++c) game.tiles.push_back(RecordOf(puzzle.GetTile(r, c)));
+    return game;
+}
+
+void RestoreTiles(const TSavedGame& game, TPuzzle& puzzle) {
+    puzzle.SetMissingColumn(game.header.missingColumn);
+    puzzle.SetMissingRow(game.header.missingRow);
+    puzzle.SetBlankColumn(-1);
+    puzzle.SetBlankRow(-1);
+    const int columns = game.Columns();
+    for (int r = 0; r < game.Rows(); ++r)
+        for (int c = 0; c < columns; ++c) Restore(game.tiles[size_t(r * columns + c)], r, c, puzzle);
+}

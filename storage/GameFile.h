@@ -4,8 +4,10 @@
 
 #include <QByteArray>
 #include <cstdint>
+#include <vector>
 
 class QIODevice;
+class TPuzzle;
 
 struct TGameFileHeader {
     static constexpr int Size = 288;
@@ -39,7 +41,40 @@ struct TGameFileTile {
     void Decode(const QByteArray& bytes); // Size bytes
 };
 
-// Reads exactly `size` bytes; fewer when the device ends first.
-QByteArray ReadBlock(QIODevice& device, int size);
-// Writes all of the bytes; false when not all of them were written.
-bool WriteBlock(QIODevice& device, const QByteArray& bytes);
+// A saved game: the header and one record per slot of the grid, row by row.
+struct TSavedGame {
+    TGameFileHeader header;
+    std::vector<TGameFileTile> tiles;
+
+    // The grid as the board takes it: a side outside 3..20 becomes 3.
+    int Columns() const;
+    int Rows() const;
+    // The records, as written after the header.
+    QByteArray EncodeTiles() const;
+};
+
+enum class GameFileProblem {
+    None,
+    Short,     // no whole header
+    NotOurs,   // the magic is not "SDR50" with its zero byte
+    Corrupted, // records missing or short, or a board that cannot be played
+};
+
+// What a saved-game file holds. The header is there from Corrupted on.
+struct GameFileContents {
+    GameFileProblem problem = GameFileProblem::None;
+    TSavedGame game;
+};
+
+// Reads the header and the records of the grid it names; bytes after them
+// are not read. A board that cannot be played (no blank or several, piece
+// numbers outside -1..N or repeated, pieces outside the grid, slots not in
+// their own place) counts as corrupted. Rectangles are taken as they are.
+GameFileContents ReadGameFile(QIODevice& device);
+
+// The game on a board, to be saved.
+TSavedGame SavedGameOf(const TPuzzle& puzzle, const QByteArray& pictureName, uint32_t elapsedSeconds, int level);
+
+// Puts the stored layout on a board already sized to the game's grid: the
+// missing slot, the blank and every slot's record.
+void RestoreTiles(const TSavedGame& game, TPuzzle& puzzle);

@@ -112,7 +112,8 @@ void TFormMain::WriteSettings() {
     store.WriteInteger(QStringLiteral("IsMusicOn"), MusicOn ? 1 : 0);
     store.WriteInteger(QStringLiteral("NumOfMusic"), uint32_t(Playlist.Count()));
     for (int i = 0; i < Playlist.Count(); ++i) store.WriteText(QStringLiteral("Music%1").arg(i), Playlist.Entry(i));
-    store.Close();
+    // Told, not stopped: the window closes all the same.
+    if (!store.Close()) ShowError(QStringLiteral("Unable to save the settings to %1.").arg(store.Location()));
 }
 
 void TFormMain::CheckBoardGridMenu() {

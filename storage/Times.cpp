@@ -12,27 +12,20 @@
 
 namespace {
 
-// Reads the decimal number at the start of the text, after blanks; stops at
-// the first other character.
-int LeadingNumber(const QString& text) {
-    int value = 0, i = 0;
-    while (i < text.size() && text[i] == QLatin1Char(' ')) ++i;
-    for (; i < text.size() && text[i].isDigit() && value < 100000000; ++i) value = value * 10 + text[i].digitValue();
-    return value;
-}
+// A row of the list: caption, name and time, and where the caption sorts.
+struct ListRow {
+    int order;
+    QStringList texts;
+};
 
-QString Grid(int rows, int columns) {
-    return QStringLiteral("%1 x %2 (%3 pieces)").arg(rows, 2).arg(columns, 2).arg(rows * columns);
-}
-
-// The name is joined, never passed through arg(), so a "%1" in it stays.
-QString JoinEntry(const QString& grid, const QString& name, int seconds) {
-    return grid + QLatin1Char('~') + name + QLatin1Char('~') + QString::number(seconds);
-}
-
-QString EntryValue(int rows, int columns, const QString& name, int seconds) {
-    return JoinEntry(QStringLiteral("%1~%2 (%3 pieces)").arg(rows, 2).arg(columns, 2).arg(rows * columns), name,
-                     seconds);
+ListRow RowOf(const QString& entry) {
+    int rows = 0, columns = 0;
+    TBestTimes::ParseGrid(entry, rows, columns);
+    const qsizetype first = entry.indexOf(QLatin1Char('\t')), last = entry.lastIndexOf(QLatin1Char('\t'));
+    // Both numbers are below 100 and stand right-aligned in two places in
+    // the caption, so the captions sort as rows, then columns, do.
+    return {rows * 100 + columns,
+            {TBestTimes::Caption(rows, columns), entry.mid(first + 1, last - first - 1), entry.mid(last + 1)}};
 }
 
 } // namespace
@@ -85,104 +78,25 @@ void TFormTimes::SelectList(const QString& folder, const std::optional<QString>&
     ListFileName += QStringLiteral(".ini");
 }
 
-QString TFormTimes::ReadValue(int key, const QString& defaultValue, int bufferSize) const {
-    return ReadProfileString(ListFileName, SectionName.value_or(QString()), QString::number(key), defaultValue,
-                             bufferSize);
+TBestTimes TFormTimes::List() const {
+    return TBestTimes::Parse(ReadProfileFile(ListFileName), SectionName.value_or(QString()));
 }
 
-std::optional<QString> TFormTimes::ReadEntry(int n) const {
-    QString text = ReadValue(n, QStringLiteral("0"), MaxEntryLength + 1);
-    if (text.size() < 4) return std::nullopt;
-    if (text[1] == QLatin1Char('~')) text.prepend(QLatin1Char(' '));
-    // The first "~" ends the rows, the second the columns; the last one
-    // comes before the seconds, so a name may hold "~" itself.
-    const qsizetype first = text.indexOf(QLatin1Char('~'));
-    if (first >= 0) text[first] = QLatin1Char('x');
-    const qsizetype second = first >= 0 ? text.indexOf(QLatin1Char('~'), first + 1) : -1;
-    if (second >= 0) text[second] = QLatin1Char('\t');
-    const qsizetype last = second >= 0 ? text.lastIndexOf(QLatin1Char('~')) : -1;
-    if (last > second) {
-        const int seconds = LeadingNumber(text.mid(last + 1));
-        text = text.left(last) + QLatin1Char('\t') + FormatTime(seconds);
-    } else {
-        text = FormatTime(0);
-    }
-    if (first >= 0) {
-        int rows = 0, columns = 0;
-        ParseGrid(text, rows, columns);
-        const qsizetype tab = text.indexOf(QLatin1Char('\t'));
-        text = text.left(first) + QStringLiteral(" x ") + QStringLiteral("%1").arg(columns, 2) +
-               QStringLiteral(" (%1 pieces)").arg(rows * columns) + (tab >= 0 ? text.mid(tab) : QString());
-    }
-    return text;
-}
+std::optional<QString> TFormTimes::ReadEntry(int n) const { return List().Entry(n); }
 
-void TFormTimes::ParseGrid(const QString& text, int& rows, int& columns) {
-    rows = LeadingNumber(text.left(2));
-    columns = 0;
-    const qsizetype x = text.indexOf(QLatin1Char('x'));
-    if (x < 0) return;
-    qsizetype digit = x + 1;
-    while (digit < text.size() && !text[digit].isDigit()) ++digit;
-    if (digit < text.size()) columns = LeadingNumber(text.mid(digit, 2));
-}
+void TFormTimes::ParseGrid(const QString& text, int& rows, int& columns) { TBestTimes::ParseGrid(text, rows, columns); }
 
-QString TFormTimes::FormatTime(int seconds) { return TFormMain::FormatElapsed(seconds); }
+QString TFormTimes::FormatTime(int seconds) { return TBestTimes::FormatTime(seconds); }
 
-int TFormTimes::ParseTime(const QString& text) {
-    const qsizetype first = text.indexOf(QLatin1Char(':')), last = text.lastIndexOf(QLatin1Char(':'));
-    if (first < 0) return LeadingNumber(text);
-    return LeadingNumber(text.left(first)) * 3600 + LeadingNumber(text.mid(first + 1)) * 60 +
-           LeadingNumber(text.mid(last + 1));
-}
-
-std::optional<std::pair<int, int>> TFormTimes::FindGrid(int columns, int rows) const {
-    for (int n = 0;; ++n) {
-        const std::optional<QString> entry = ReadEntry(n);
-        if (!entry) return std::nullopt;
-        int r = 0, c = 0;
-        ParseGrid(*entry, r, c);
-        if (r == rows && c == columns)
-            return std::pair{n, ParseTime(entry->mid(entry->lastIndexOf(QLatin1Char('\t')) + 1))};
-    }
-}
+int TFormTimes::ParseTime(const QString& text) { return TBestTimes::ParseTime(text); }
 
 bool TFormTimes::IsBestTime(int columns, int rows, int seconds) const {
-    const std::optional<std::pair<int, int>> found = FindGrid(columns, rows);
-    return !found || found->second == 0 || seconds < found->second;
-}
-
-QString TFormTimes::StorableName(const QString& name, int columns, int rows, int seconds) {
-    QString clean;
-    for (const QChar ch : name)
-        if (!ch.isNull() && ch.category() != QChar::Other_Control) clean += ch;
-    const int room = MaxEntryLength - int(EntryValue(rows, columns, QString(), seconds).size());
-    return clean.left(std::max(room, 0));
+    return List().IsBestTime(columns, rows, seconds);
 }
 
 bool TFormTimes::StoreTime(int columns, int rows, const QString& name, int seconds) {
-    const QString value = EntryValue(rows, columns, StorableName(name, columns, rows, seconds), seconds);
-    int key = 0;
-    if (const std::optional<std::pair<int, int>> found = FindGrid(columns, rows)) {
-        if (found->second != 0 && seconds >= found->second) return true;
-        key = found->first;
-    } else {
-        while (!ReadValue(key, QString(), 9).isEmpty()) ++key;
-    }
-    return WriteProfileString(ListFileName, SectionName.value_or(QString()), QString::number(key), value);
-}
-
-void TFormTimes::AddItem(const QString& entry) {
-    int rows = 0, columns = 0;
-    ParseGrid(entry, rows, columns);
-    const qsizetype first = entry.indexOf(QLatin1Char('\t')), last = entry.lastIndexOf(QLatin1Char('\t'));
-    auto* item = new QTreeWidgetItem(
-        QStringList{Grid(rows, columns), entry.mid(first + 1, last - first - 1), entry.mid(last + 1)});
-    // Sorted by the caption: both numbers stand right-aligned in two
-    // places, so this orders by rows, then columns.
-    int at = 0;
-    while (at < ListView->topLevelItemCount() && ListView->topLevelItem(at)->text(0).compare(item->text(0)) <= 0) ++at;
-    ListView->insertTopLevelItem(at, item);
+    const std::optional<IniEntry> entry = List().TimeToStore(columns, rows, name, seconds);
+    return !entry || WriteProfileString(ListFileName, SectionName.value_or(QString()), entry->key, entry->value);
 }
 
 void TFormTimes::FormShow() {
@@ -191,11 +105,16 @@ void TFormTimes::FormShow() {
     ListView->setColumnWidth(1, 175);
     ListView->setColumnWidth(2, 100);
     ListView->clear();
-    for (int n = 0;; ++n) {
-        const std::optional<QString> entry = ReadEntry(n);
-        if (!entry) break;
-        AddItem(*entry);
-    }
+    const TBestTimes list = List();
+    std::vector<ListRow> rows;
+    for (int n = 0; n < list.Count(); ++n)
+        if (const std::optional<QString> entry = list.Entry(n)) rows.push_back(RowOf(*entry));
+    // Sorted by the caption, which orders by rows, then columns.
+    std::stable_sort(rows.begin(), rows.end(), [](const ListRow& a, const ListRow& b) { return a.order < b.order; });
+    QList<QTreeWidgetItem*> items;
+    items.reserve(qsizetype(rows.size()));
+    for (const ListRow& row : rows) items.append(new QTreeWidgetItem(row.texts));
+    ListView->addTopLevelItems(items);
     LabelFileName->setText(SectionName.value_or(QString()));
     LabelFileName->setToolTip(LabelFileName->text());
     LabelTitle->adjustSize();
@@ -209,19 +128,20 @@ void TFormTimes::showEvent(QShowEvent* event) {
     FormShow();
 }
 
-void TFormTimes::BitBtn1Click() {
-    if (ListView->topLevelItemCount() == 0) return;
-    const QString section = SectionName.value_or(QString());
-    WriteProfileString(ListFileName, section, std::nullopt, std::nullopt);
+// Only rows with a grid are written, numbered from 0 without gaps, so the
+// list read back is the list shown.
+bool TFormTimes::BitBtn1Click() {
+    if (ListView->topLevelItemCount() == 0) return true;
+    QList<IniEntry> entries;
     for (int i = 0; i < ListView->topLevelItemCount(); ++i) {
         const QTreeWidgetItem* item = ListView->topLevelItem(i);
         int rows = 0, columns = 0;
         if (item->text(0).size() >= 4) ParseGrid(item->text(0), rows, columns);
         if (rows == 0 || columns == 0) continue;
-        const QString value =
-            JoinEntry(QStringLiteral("%1~%2").arg(rows, 2).arg(columns, 2), item->text(1), ParseTime(item->text(2)));
-        WriteProfileString(ListFileName, section, QString::number(i), value);
+        entries.append({QString::number(entries.size()),
+                        TBestTimes::ShortValue(rows, columns, item->text(1), ParseTime(item->text(2)))});
     }
+    return WriteProfileSection(ListFileName, SectionName.value_or(QString()), entries);
 }
 
 // ------------------------------------------------------------ main window

@@ -2,6 +2,8 @@
 // first letter of the picture's file name, and the dialog that shows them.
 #pragma once
 
+#include "BestTimes.h"
+
 #include <QDialog>
 #include <QString>
 #include <optional>
@@ -10,9 +12,6 @@ class QLabel;
 class QPushButton;
 class QTreeWidget;
 
-// The longest entry value a list can read back.
-constexpr int MaxEntryLength = 98;
-
 class TFormTimes : public QDialog {
     Q_OBJECT
 public:
@@ -20,7 +19,8 @@ public:
 
     // Chooses the file and section; call before anything else.
     void SelectList(const QString& folder, const std::optional<QString>& pictureName, int level);
-    // Entry n as display text: grid, TAB, name, TAB, time; nothing when there is none.
+    // Entry n as display text: grid, TAB, name, TAB, time; nothing when
+    // there is none or it cannot be used.
     std::optional<QString> ReadEntry(int n) const;
     static void ParseGrid(const QString& text, int& rows, int& columns);
     static QString FormatTime(int seconds);
@@ -30,11 +30,9 @@ public:
     bool StoreTime(int columns, int rows, const QString& name, int seconds);
 
     void FormShow();
-    void BitBtn1Click();
-
-    // The name as it can be stored: no line breaks or other control
-    // characters, and short enough for the entry to be read back.
-    static QString StorableName(const QString& name, int columns, int rows, int seconds);
+    // Rewrites the section as listed, in one write; false when that failed
+    // (the list stays as it was).
+    bool BitBtn1Click();
 
     std::optional<QString> SectionName;
     QString ListFileName;
@@ -50,8 +48,6 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
-    // Where the entry of the grid is, and its time; nothing when not listed.
-    std::optional<std::pair<int, int>> FindGrid(int columns, int rows) const;
-    void AddItem(const QString& entry);
-    QString ReadValue(int key, const QString& defaultValue, int bufferSize) const;
+    // The list as the file holds it now.
+    TBestTimes List() const;
 };

@@ -1,5 +1,5 @@
 // An in-memory settings store; the test sets values of any type and can
-// make the key impossible to open.
+// make the key impossible to open or its saves fail.
 #pragma once
 
 #include "platform/SettingsStore.h"
@@ -21,8 +21,9 @@ public:
     }
     bool Close() override {
         ++closed;
-        return true;
+        return saves;
     }
+    QString Location() const override { return QStringLiteral("/settings/Slidora.reg"); }
 
     void SetInteger(const QString& name, uint32_t value) { values[name] = {StoredValue::Kind::Integer, value, {}}; }
     void SetText(const QString& name, const QString& value) { values[name] = {StoredValue::Kind::Text, 0, value}; }
@@ -30,6 +31,7 @@ public:
     QMap<QString, StoredValue> values;
     QStringList written; // names in the order written
     bool openable = true;
+    bool saves = true;
     int opened = 0;
     int closed = 0;
 };

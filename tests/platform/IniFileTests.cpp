@@ -245,6 +245,36 @@ TEST_F(IniFileWrite, CreatesTheFileButNotItsFolderAndLeavesNoTemporaryFiles) {
               QStringList{QStringLiteral("scores.ini")});
 }
 
+// QString::fromUtf8 takes a leading U+FEFF for a byte-order mark and drops it.
+TEST_F(IniFileWrite, AKeyThatBeginsWithAByteOrderMarkReadsBack) {
+    const QString bomKey = QStringLiteral("\uFEFFkey");
+    ASSERT_TRUE(Set(QStringLiteral("s"), QStringLiteral("key"), QStringLiteral("plain")));
+    ASSERT_TRUE(Set(QStringLiteral("s"), bomKey, QStringLiteral("marked")));
+    EXPECT_EQ(Read(QStringLiteral("s"), bomKey), QStringLiteral("marked"));
+    EXPECT_EQ(Read(QStringLiteral("s"), QStringLiteral("key")), QStringLiteral("plain"));
+    ASSERT_TRUE(Set(QStringLiteral("s"), bomKey, QStringLiteral("again")));
+    EXPECT_EQ(Bytes(), QByteArray("[s]\nkey=plain\n\xEF\xBB\xBFkey=again\n"));
+}
+
+TEST_F(IniFileWrite, ASectionIsReplacedWholeInPlace) {
+    Write("[a]\r\nx=1\r\n[Pics]\r\n0=old\r\n; note\r\n2=gone\r\n\r\n[b]\r\ny=2\r\n");
+    const QList<IniEntry> entries = {{QStringLiteral("0"), QStringLiteral(" 3~ 3~Bob~100")},
+                                     {QStringLiteral("1"), QStringLiteral(" 4~ 4~Carol~200")}};
+    ASSERT_TRUE(WriteProfileSection(Path(), QStringLiteral("pics"), entries));
+    EXPECT_EQ(Bytes(),
+              QByteArray("[a]\r\nx=1\r\n[pics]\r\n0= 3~ 3~Bob~100\r\n1= 4~ 4~Carol~200\r\n\r\n[b]\r\ny=2\r\n"));
+    ASSERT_TRUE(WriteProfileSection(Path(), QStringLiteral("new"), entries.mid(1)));
+    EXPECT_EQ(Read(QStringLiteral("new"), QStringLiteral("1")), QStringLiteral("4~ 4~Carol~200"));
+    ASSERT_TRUE(WriteProfileSection(Path(), QStringLiteral("PICS"), {}));
+    EXPECT_EQ(Read(QStringLiteral("pics"), QStringLiteral("0")), QStringLiteral("0")) << "no entries: no section";
+
+    const QByteArray before = Bytes();
+    EXPECT_FALSE(WriteProfileSection(
+        Path(), QStringLiteral("new"),
+        {{QStringLiteral("0"), QStringLiteral("ok")}, {QStringLiteral("1"), QStringLiteral("two\nlines")}}));
+    EXPECT_EQ(Bytes(), before) << "one entry that cannot be written refuses them all";
+}
+
 TEST_F(IniFileWrite, UnreadableEntriesAreRefused) {
     Write("[s]\nk=1\n");
     EXPECT_FALSE(Set(QStringLiteral("s"), QStringLiteral("a=b"), QStringLiteral("v")));

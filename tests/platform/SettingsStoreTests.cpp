@@ -67,6 +67,7 @@ TEST_F(SettingsStoreFile, WrittenValuesReadBackAfterReopening) {
         {QStringLiteral("Lines"), Text(Utf8("one\ntwo\r\nthree"))},
         {Utf8("we\"ird\\Größe"), Text(Utf8("odd name"))},
         {QString(), Text(Utf8("the unnamed value"))},
+        {QStringLiteral("\uFEFFMarked"), Text(QStringLiteral("\uFEFFmarked text"))}, // not byte-order marks
     };
     RegFileStore store(Path());
     ASSERT_TRUE(store.Open());

@@ -1,4 +1,5 @@
 #include "../engine/BoardState.h"
+#include "fakes/FileSizeLimit.h"
 #include "fakes/TestWindow.h"
 #include "storage/GameFile.h"
 
@@ -7,10 +8,8 @@
 #include <QLabel>
 #include <QTimer>
 #include <QtEndian>
-#include <csignal>
 #include <cstdlib>
 #include <gtest/gtest.h>
-#include <sys/resource.h>
 
 namespace {
 
@@ -323,45 +322,31 @@ TEST_F(SavedGame, PausesDoNotCountInTheSavedTime) {
 TEST_F(SavedGame, FailedSavesAreReportedAndKeepTheOldFile) {
     const QString path = Saved(QStringLiteral("keep.sdr"));
     const QByteArray old = Bytes(path);
-    // A folder in the file's place.
+    // A folder in the file's place, and a folder that is a file.
     QDir(w.platform.programFolder).mkdir(QStringLiteral("folder.sdr"));
     EXPECT_FALSE(f().SaveGameFile(w.Path(QStringLiteral("folder.sdr")), *f().PictureName, 1));
     EXPECT_EQ(LastMessage(), QStringLiteral("Unable to save to %1.").arg(w.Path(QStringLiteral("folder.sdr"))));
-    EXPECT_FALSE(f().SaveGameFile(w.Path(QStringLiteral("no/such/folder.sdr")), *f().PictureName, 1));
+    EXPECT_FALSE(f().SaveGameFile(path + QStringLiteral("/below.sdr"), *f().PictureName, 1));
+    EXPECT_EQ(LastMessage(), QStringLiteral("Unable to save to %1/below.sdr.").arg(path));
 
-    // The disk fills up after 300 bytes: the records cannot be written.
-    std::signal(SIGXFSZ, SIG_IGN);
-    rlimit saved{};
-    getrlimit(RLIMIT_FSIZE, &saved);
-    rlimit small = saved;
-    small.rlim_cur = 300;
-    setrlimit(RLIMIT_FSIZE, &small);
+    // The disk fills up inside the header, then inside the records.
     f().Puzzle->BlankLeft() || f().Puzzle->BlankRight();
-    const bool written = f().SaveGameFile(path, *f().PictureName, 99);
-    setrlimit(RLIMIT_FSIZE, &saved);
-    EXPECT_FALSE(written);
-    EXPECT_EQ(LastMessage(), QStringLiteral("Unable to write to the file."));
-    EXPECT_EQ(Bytes(path), old) << "the game saved before is intact";
-    EXPECT_EQ(QDir(w.platform.programFolder).entryList({QStringLiteral("keep.sdr*")}, QDir::Files).size(), 1)
-        << "no temporary file left behind";
-}
-
-TEST_F(SavedGame, WriteFailuresNameWhatFailed) {
-    // A device that takes only the first `room` bytes.
-    struct Full : QIODevice {
-        explicit Full(qint64 room) : room(room) { open(QIODevice::WriteOnly); }
-        qint64 readData(char*, qint64) override { return -1; }
-        qint64 writeData(const char*, qint64 size) override {
-            const qint64 taken = std::min(size, room);
-            room -= taken;
-            return taken;
-        }
-        qint64 room;
+    const std::pair<rlim_t, QString> fullDisks[] = {
+        {100, QStringLiteral("Unable to write to %1.").arg(path)},
+        {300, QStringLiteral("Unable to write to the file.")},
     };
-    Full noHeader(100), noRecord(300), enough(1000);
-    EXPECT_EQ(f().WriteGame(noHeader, QStringLiteral("Numeric"), 1), QStringLiteral("Unable to write to %1."));
-    EXPECT_EQ(f().WriteGame(noRecord, QStringLiteral("Numeric"), 1), QStringLiteral("Unable to write to the file."));
-    EXPECT_EQ(f().WriteGame(enough, QStringLiteral("Numeric"), 1), std::nullopt);
+    for (const auto& [room, message] : fullDisks) {
+        bool written = true;
+        {
+            const FileSizeLimit fullDisk(room);
+            written = f().SaveGameFile(path, *f().PictureName, 99);
+        }
+        EXPECT_FALSE(written) << room;
+        EXPECT_EQ(LastMessage(), message);
+        EXPECT_EQ(Bytes(path), old) << "the game saved before is intact";
+        EXPECT_EQ(QDir(w.platform.programFolder).entryList({QStringLiteral("keep.sdr*")}, QDir::Files).size(), 1)
+            << "no temporary file left behind";
+    }
 }
 
 TEST_F(SavedGame, APictureNameTooLongForTheFieldIsRefused) {

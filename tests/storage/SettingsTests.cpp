@@ -1,3 +1,4 @@
+#include "fakes/FileSizeLimit.h"
 #include "fakes/TestWindow.h"
 #include "platform/SettingsStore.h"
 
@@ -250,4 +251,35 @@ TEST_F(Settings, WhatOneRunWritesTheNextReadsFromTheRealFile) {
     EXPECT_EQ(f.BackgroundColor, 0x00FF00u);
     EXPECT_TRUE(f.GridItem(53)->isChecked());
     EXPECT_EQ(f.Playlist.Count(), 5);
+}
+
+// With the disk full at exit, the settings saved before are kept and the
+// player is told; the window closes all the same.
+TEST_F(Settings, ASaveThatFailsAtExitIsReportedAndKeepsTheOldFile) {
+    const QString path = w.Path(QStringLiteral("config/Vantrel/Slidora.reg"));
+    RegFileStore store(path);
+    Platform platform{w.clock, w.dialogs, w.screen, w.sound, store, w.midi, w.platform.programFolder};
+    {
+        TFormMain first(platform, std::nullopt);
+        first.show();
+        first.close();
+    }
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QByteArray old = file.readAll();
+    file.close();
+
+    TFormMain f(platform, std::nullopt);
+    f.show();
+    f.SetLevel(1);
+    {
+        const FileSizeLimit fullDisk(64);
+        f.close();
+    }
+    EXPECT_FALSE(f.isVisible());
+    ASSERT_EQ(w.dialogs.messages.size(), 1u);
+    EXPECT_EQ(w.dialogs.messages[0].text, QStringLiteral("Unable to save the settings to %1.").arg(path));
+    EXPECT_EQ(w.dialogs.messages[0].icon, MsgIcon::Stop);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll(), old);
 }

@@ -1,7 +1,8 @@
+#include "fakes/FileSizeLimit.h"
 #include "fakes/TestWindow.h"
+#include "platform/ElidedLabel.h"
 #include "platform/IniFile.h"
 #include "storage/Times.h"
-#include "platform/ElidedLabel.h"
 
 #include <QFile>
 #include <QLabel>
@@ -127,6 +128,52 @@ TEST_F(Times, AGapEndsTheListAndTheNextGridFillsIt) {
     times.StoreTime(5, 5, QStringLiteral("Cid"), 70);
     EXPECT_EQ(Get(QStringLiteral("1")), QStringLiteral(" 5~ 5 (25 pieces)~Cid~70"));
     EXPECT_EQ(Get(QStringLiteral("2")), QStringLiteral(" 4~ 4~Bob~60"));
+}
+
+// A row without a grid is shown but not written: the keys written are
+// numbered from 0 without gaps, so the list reads back whole.
+TEST_F(Times, OkRenumbersOnlyTheRowsItWrites) {
+    Put(QStringLiteral("0"), QStringLiteral("bad entry"));
+    Put(QStringLiteral("1"), QStringLiteral(" 3~ 3 (9 pieces)~Bob~100"));
+    Put(QStringLiteral("2"), QStringLiteral(" 4~ 4 (16 pieces)~Carol~200"));
+    times.FormShow();
+    ASSERT_EQ(times.ListView->topLevelItemCount(), 3);
+    EXPECT_TRUE(times.BitBtn1Click());
+    EXPECT_EQ(Get(QStringLiteral("0")), QStringLiteral(" 3~ 3~Bob~100"));
+    EXPECT_EQ(Get(QStringLiteral("1")), QStringLiteral(" 4~ 4~Carol~200"));
+    EXPECT_EQ(Get(QStringLiteral("2")), QStringLiteral("-"));
+    EXPECT_FALSE(times.IsBestTime(3, 3, 150)) << "the slower time is no best time";
+    times.FormShow();
+    EXPECT_EQ(times.ListView->topLevelItemCount(), 2);
+}
+
+// A short entry no longer ends the list: reading and storing agree on
+// where it ends, so the stored time is listed and counts.
+TEST_F(Times, AShortEntryIsPassedOverAndTheNewTimeIsListed) {
+    Put(QStringLiteral("0"), QStringLiteral("ab"));
+    Put(QStringLiteral("1"), QStringLiteral(" 4~ 4~Dan~90"));
+    EXPECT_FALSE(times.IsBestTime(4, 4, 95)) << "the entry after the short one is searched";
+    ASSERT_TRUE(times.StoreTime(3, 3, QStringLiteral("Ann"), 50));
+    EXPECT_EQ(Get(QStringLiteral("2")), QStringLiteral(" 3~ 3 (9 pieces)~Ann~50"));
+    EXPECT_FALSE(times.IsBestTime(3, 3, 50));
+    times.FormShow();
+    ASSERT_EQ(times.ListView->topLevelItemCount(), 2);
+    EXPECT_EQ(Row(0)[1], QStringLiteral("Ann"));
+}
+
+// The rewrite is one write: when it fails, the list stays as it was.
+TEST_F(Times, AnOkThatCannotBeWrittenKeepsTheList) {
+    Put(QStringLiteral("0"), QStringLiteral(" 4~ 4~Dan~200"));
+    Put(QStringLiteral("1"), QStringLiteral(" 3~ 3~Eve~100"));
+    const QByteArray before = ReadProfileFile(times.ListFileName);
+    times.FormShow();
+    bool written = true;
+    {
+        const FileSizeLimit fullDisk(16);
+        written = times.BitBtn1Click();
+    }
+    EXPECT_FALSE(written);
+    EXPECT_EQ(ReadProfileFile(times.ListFileName), before);
 }
 
 TEST_F(Times, TheListSortsByRowsThenColumnsAndOkRenumbers) {

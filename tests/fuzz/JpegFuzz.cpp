@@ -1,0 +1,7 @@
+// The JPEG reader (libjpeg) on any bytes.
+#include "PictureFuzz.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    CheckDecode(data, size, PictureType::Jpeg);
+    return 0;
+}

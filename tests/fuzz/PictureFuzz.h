@@ -1,0 +1,25 @@
+// A picture reader on any bytes: an image the game can use, or a reason,
+// never both and never neither.
+#pragma once
+
+#include "FuzzCheck.h"
+#include "pictures/PictureFiles.h"
+
+#include <QtGlobal>
+
+// Qt's readers warn about every damaged file; the warnings would fill the
+// log and slow the run. (Each picture target includes this header once.)
+extern "C" int LLVMFuzzerInitialize(int*, char***) {
+    qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString&) {});
+    return 0;
+}
+
+inline void CheckDecode(const uint8_t* data, size_t size, PictureType::Reader reader) {
+    // Odd sizes also try the reduced decode of previews.
+    const QSize previewBox = size % 2 ? QSize(160, 120) : QSize();
+    const PictureResult result = DecodePicture(InputBytes(data, size), PictureType{reader, {}}, previewBox);
+    FUZZ_CHECK(result.image.isNull() == (result.problem != PictureProblem::None));
+    if (result.image.isNull()) return;
+    FUZZ_CHECK(result.image.format() == QImage::Format_RGB888);
+    FUZZ_CHECK(PictureSizeAllowed(result.image.width(), result.image.height()));
+}

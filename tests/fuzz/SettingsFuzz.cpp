@@ -1,0 +1,19 @@
+// The settings store's reader: any bytes give values that format and parse
+// back to themselves.
+#include "FuzzCheck.h"
+#include "platform/SettingsStore.h"
+
+// Where QMap's comparison finds it.
+static bool operator==(const StoredValue& a, const StoredValue& b) {
+    return a.kind == b.kind && a.integer == b.integer && a.text == b.text;
+}
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    const QMap<QString, StoredValue> values = RegFileStore::Parse(InputBytes(data, size));
+    for (const StoredValue& value : values) FUZZ_CHECK(value.kind != StoredValue::Kind::Missing);
+    const QByteArray text = RegFileStore::Format(values);
+    const QMap<QString, StoredValue> again = RegFileStore::Parse(text);
+    FUZZ_CHECK(again == values);
+    FUZZ_CHECK(RegFileStore::Format(again) == text);
+    return 0;
+}
