@@ -68,7 +68,9 @@ class Reporter : public benchmark::ConsoleReporter {
 public:
     void ReportRuns(const std::vector<Run>& runs) override {
         for (const Run& run : runs)
-            if (run.run_name.args == std::to_string(LargestList)) largest = run.GetAdjustedRealTime() / 1e3;
+            if (run.run_name.args == std::to_string(LargestList) &&
+                (run.run_type == Run::RT_Iteration || run.aggregate_name == "mean"))
+                largest = run.GetAdjustedRealTime() / 1e3;
         ConsoleReporter::ReportRuns(runs);
     }
     double largest = -1; // seconds

@@ -23,6 +23,15 @@ void AppendNumber(QString& text, int64_t value, int width = 0, char fill = ' ') 
     text += QLatin1String(digits, end);
 }
 
+// Appends the seconds as "%02d:%02d:%02d" puts hours, minutes and seconds.
+void AppendTime(QString& text, int64_t seconds) {
+    AppendNumber(text, seconds / 3600, 2, '0');
+    text += QLatin1Char(':');
+    AppendNumber(text, (seconds % 3600) / 60, 2, '0');
+    text += QLatin1Char(':');
+    AppendNumber(text, seconds % 60, 2, '0');
+}
+
 // The name is joined, never passed through arg(), so a "%1" in it stays.
 QString JoinEntry(const QString& grid, const QString& name, int seconds) {
     return grid + QLatin1Char('~') + name + QLatin1Char('~') + QString::number(seconds);
@@ -67,38 +76,40 @@ std::optional<QString> TBestTimes::Entry(int n) const {
     return DisplayText(values[n]);
 }
 
+// Allocates as little as it can: long lists display every entry.
 QString TBestTimes::DisplayText(QString text) {
     if (text.size() >= 2 && text[1] == QLatin1Char('~')) text.prepend(QLatin1Char(' '));
     // The first "~" ends the rows, the second the columns; the last one
     // comes before the seconds, so a name may hold "~" itself.
     const qsizetype first = text.indexOf(QLatin1Char('~'));
-    if (first >= 0) text[first] = QLatin1Char('x');
     const qsizetype second = first >= 0 ? text.indexOf(QLatin1Char('~'), first + 1) : -1;
-    if (second >= 0) text[second] = QLatin1Char('\t');
     const qsizetype last = second >= 0 ? text.lastIndexOf(QLatin1Char('~')) : -1;
+    // The first two "~" become "x" and TAB, the seconds a clock time.
+    QString marked;
     if (last > second) {
-        const int seconds = LeadingNumber(QStringView(text).mid(last + 1));
-        text.truncate(last);
-        text += QLatin1Char('\t') + FormatTime(seconds);
+        marked.reserve(last + 16);
+        marked += QStringView(text).left(last);
+        marked[first] = QLatin1Char('x');
+        marked[second] = QLatin1Char('\t');
+        marked += QLatin1Char('\t');
+        AppendTime(marked, LeadingNumber(QStringView(text).mid(last + 1)));
     } else {
-        text = FormatTime(0);
+        marked = FormatTime(0);
     }
-    if (first >= 0) {
-        int rows = 0, columns = 0;
-        ParseGrid(text, rows, columns);
-        const qsizetype tab = text.indexOf(QLatin1Char('\t'));
-        QString rebuilt;
-        rebuilt.reserve(text.size() + 24);
-        rebuilt += QStringView(text).left(first);
-        rebuilt += QStringLiteral(" x ");
-        AppendNumber(rebuilt, columns, 2);
-        rebuilt += QStringLiteral(" (");
-        AppendNumber(rebuilt, rows * columns);
-        rebuilt += QStringLiteral(" pieces)");
-        if (tab >= 0) rebuilt += QStringView(text).mid(tab);
-        text = std::move(rebuilt);
-    }
-    return text;
+    if (first < 0) return marked;
+    int rows = 0, columns = 0;
+    ParseGrid(marked, rows, columns);
+    const qsizetype tab = marked.indexOf(QLatin1Char('\t'));
+    QString shown;
+    shown.reserve(marked.size() + 24);
+    shown += QStringView(marked).left(first);
+    shown += QStringLiteral(" x ");
+    AppendNumber(shown, columns, 2);
+    shown += QStringLiteral(" (");
+    AppendNumber(shown, rows * columns);
+    shown += QStringLiteral(" pieces)");
+    if (tab >= 0) shown += QStringView(marked).mid(tab);
+    return shown;
 }
 
 void TBestTimes::ParseGrid(const QString& text, int& rows, int& columns) {
@@ -112,14 +123,9 @@ void TBestTimes::ParseGrid(const QString& text, int& rows, int& columns) {
 }
 
 QString TBestTimes::FormatTime(int seconds) {
-    const int64_t s = seconds;
     QString text;
     text.reserve(8);
-    AppendNumber(text, s / 3600, 2, '0');
-    text += QLatin1Char(':');
-    AppendNumber(text, (s % 3600) / 60, 2, '0');
-    text += QLatin1Char(':');
-    AppendNumber(text, s % 60, 2, '0');
+    AppendTime(text, seconds);
     return text;
 }
 

@@ -12,20 +12,18 @@
 
 namespace {
 
-// A row of the list: caption, name and time, and where the caption sorts.
-struct ListRow {
-    int order;
-    QStringList texts;
-};
-
-ListRow RowOf(const QString& entry) {
+// A row of the list (caption, name and time), and where its caption sorts:
+// both numbers are below 100 and stand right-aligned in two places in the
+// caption, so the captions sort as rows, then columns, do.
+std::pair<int, QTreeWidgetItem*> RowOf(const QString& entry) {
     int rows = 0, columns = 0;
     TBestTimes::ParseGrid(entry, rows, columns);
     const qsizetype first = entry.indexOf(QLatin1Char('\t')), last = entry.lastIndexOf(QLatin1Char('\t'));
-    // Both numbers are below 100 and stand right-aligned in two places in
-    // the caption, so the captions sort as rows, then columns, do.
-    return {rows * 100 + columns,
-            {TBestTimes::Caption(rows, columns), entry.mid(first + 1, last - first - 1), entry.mid(last + 1)}};
+    auto* item = new QTreeWidgetItem;
+    item->setText(0, TBestTimes::Caption(rows, columns));
+    item->setText(1, entry.mid(first + 1, last - first - 1));
+    item->setText(2, entry.mid(last + 1));
+    return {rows * 100 + columns, item};
 }
 
 } // namespace
@@ -106,14 +104,14 @@ void TFormTimes::FormShow() {
     ListView->setColumnWidth(2, 100);
     ListView->clear();
     const TBestTimes list = List();
-    std::vector<ListRow> rows;
+    std::vector<std::pair<int, QTreeWidgetItem*>> rows;
     for (int n = 0; n < list.Count(); ++n)
         if (const std::optional<QString> entry = list.Entry(n)) rows.push_back(RowOf(*entry));
     // Sorted by the caption, which orders by rows, then columns.
-    std::stable_sort(rows.begin(), rows.end(), [](const ListRow& a, const ListRow& b) { return a.order < b.order; });
+    std::stable_sort(rows.begin(), rows.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
     QList<QTreeWidgetItem*> items;
     items.reserve(qsizetype(rows.size()));
-    for (const ListRow& row : rows) items.append(new QTreeWidgetItem(row.texts));
+    for (const auto& row : rows) items.append(row.second);
     ListView->addTopLevelItems(items);
     LabelFileName->setText(SectionName.value_or(QString()));
     LabelFileName->setToolTip(LabelFileName->text());
