@@ -45,9 +45,13 @@ void ErrorExit(j_common_ptr info) {
 
 // Warnings are ignored, except the end of the data before the end of the
 // picture: libjpeg would fill the rest with grey, however large the picture
-// claims to be. Such a file is damaged.
+// claims to be. Such a file is damaged. The end may show as the end of the
+// file, or as its end marker met where more picture data was due.
 void EmitMessage(j_common_ptr info, int level) {
-    if (level < 0 && info->err->msg_code == JWRN_JPEG_EOF) ErrorExit(info);
+    if (level >= 0 || !info->is_decompressor) return;
+    const int code = info->err->msg_code;
+    const bool atEnd = reinterpret_cast<j_decompress_ptr>(info)->unread_marker == JPEG_EOI;
+    if (code == JWRN_JPEG_EOF || (atEnd && (code == JWRN_HIT_MARKER || code == JWRN_MUST_RESYNC))) ErrorExit(info);
 }
 
 void IgnoreMessage(j_common_ptr) {}
@@ -136,10 +140,13 @@ QImage Opaque(QImage image) {
     return flat;
 }
 
-// Uncompressed bitmaps must hold every pixel row they claim, so that a tiny
-// file cannot make the reader fill a huge picture with nothing.
-bool BitmapRowsFit(const QByteArray& bytes) {
-    if (bytes.size() < 26 || !bytes.startsWith("BM")) return true; // the reader decides
+// A bitmap must hold the pixels it claims, so that a tiny file cannot make
+// the reader fill a huge picture with nothing: every row of an uncompressed
+// one, and for a run-length coded one at least a run code for every 255
+// pixels and an end code for every row. Headers and codings the reader does
+// not know are not pictures it can read.
+PictureProblem BitmapDataProblem(const QByteArray& bytes) {
+    if (bytes.size() < 26 || !bytes.startsWith("BM")) return PictureProblem::None; // the reader decides
     auto at32 = [&](int offset) { return qFromLittleEndian<int32_t>(bytes.constData() + offset); };
     auto at16 = [&](int offset) { return qFromLittleEndian<int16_t>(bytes.constData() + offset); };
     const qint64 dataStart = uint32_t(at32(10)), headerSize = uint32_t(at32(14));
@@ -148,17 +155,27 @@ bool BitmapRowsFit(const QByteArray& bytes) {
     if (headerSize == 12) {
         width = uint16_t(at16(18)), height = uint16_t(at16(20)), bitsPerPixel = at16(24);
     } else {
-        if (bytes.size() < 34) return true;
+        const bool known = headerSize == 40 || headerSize == 52 || headerSize == 56 || headerSize == 64 ||
+                           headerSize == 108 || headerSize == 124;
+        if (!known || bytes.size() < 34) return PictureProblem::NotAPicture;
         width = at32(18), height = std::abs(qint64(at32(22))), bitsPerPixel = at16(28), compression = at32(30);
     }
-    const bool uncompressed = compression == 0 || compression == 3 || compression == 6;
-    if (!uncompressed || width <= 0 || bitsPerPixel <= 0) return true;
-    const qint64 rowBytes = (width * bitsPerPixel + 31) / 32 * 4;
-    return dataStart + rowBytes * height <= bytes.size();
+    if (width <= 0 || bitsPerPixel <= 0 || bitsPerPixel > 64) return PictureProblem::NotAPicture;
+    if (!PictureSizeAllowed(width, std::max<qint64>(height, 1))) return PictureProblem::TooLarge;
+    qint64 least = 0;
+    if (compression == 0 || compression == 3 || compression == 6)
+        least = (width * bitsPerPixel + 31) / 32 * 4 * height;
+    else if (compression == 1 || compression == 2)
+        least = ((width + 254) / 255 * 2 + 2) * height;
+    else
+        return PictureProblem::NotAPicture;
+    return dataStart + least <= bytes.size() ? PictureProblem::None : PictureProblem::Damaged;
 }
 
 PictureResult DecodeWithQt(const QByteArray& bytes, const QByteArray& format, QSize previewBox) {
-    if (format == "bmp" && !BitmapRowsFit(bytes)) return Failed(PictureProblem::Damaged);
+    if (format == "bmp")
+        if (const PictureProblem problem = BitmapDataProblem(bytes); problem != PictureProblem::None)
+            return Failed(problem);
     QBuffer buffer;
     buffer.setData(bytes);
     buffer.open(QIODevice::ReadOnly);
@@ -192,7 +209,7 @@ PictureType TypeOfName(const QString& name) {
 PictureResult DecodePicture(const QByteArray& bytes, const PictureType& type, QSize previewBox) {
     try {
         if (type.reader == PictureType::Jpeg) return DecodeJpeg(bytes, previewBox);
-        return DecodeWithQt(bytes, type.qtFormat, previewBox);
+        return DecodeWithQt(bytes, type.reader == PictureType::Bitmap ? QByteArray("bmp") : type.qtFormat, previewBox);
     } catch (const std::bad_alloc&) { return Failed(PictureProblem::TooLarge); }
 }
 

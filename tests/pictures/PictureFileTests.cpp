@@ -87,6 +87,17 @@ TEST_F(PictureFiles, PicturesCutShortAreDamaged) {
     qToLittleEndian<int32_t>(4096, bomb.data() + 18);
     qToLittleEndian<int32_t>(29712, bomb.data() + 22);
     EXPECT_EQ(DecodePicture(bomb, TypeOfName(QStringLiteral("a.bmp"))).problem, PictureProblem::Damaged);
+    // Found by fuzzing: 362 bytes claiming 16656 x 14348 whose data ends at a
+    // restart marker, and 42 bytes of bitmap with a header of no known size.
+    const QByteArray restarts = QByteArray::fromBase64(
+        "/9gCAP/gABBKRklGAAEBAAABAAEAAP/bAEMACAYGBwYFCAcHBwkJCAoMFA0MCwsMGRITDxQdGh8eHRocHCAkLicgIiwjHBwoNyksMDE0NDQf"
+        "Jzk9ODI8LjM0Mv/bAEMBCQkJDAsMGA0NGDIhHCEyMjIyMjIyMjIyMjIyMjIyMjIyMjIyMjIyMjIyMjIyMjIyMjIyMjIyMjIyMjIyMjIyMv/A"
+        "ABEIOAxBEAMBEQACEQEDMQH/xAAWAAEBAQAAAAAAAAAAAAAAAAAGBQf/xAAiEAACAQQCAQUAAAAAAAAAAAAAAAAAAAAAAAECAwAEEjEFQSEG"
+        "BxNRkf/EABgBAAMBAQAAAAAAAAAAAAAAAAQFBgED/8QAIREAAQMDBAMAAAAAAAAAAAAAAQACAwQRIQUSQVEiMbH/3QAEAAL/2gAMAwEAAhED"
+        "EQA/0iZGg3fyk3tpdyxyJGuOLMAfGwanK9xcMqQ1gZL+ff1f/9k=");
+    EXPECT_EQ(DecodePicture(restarts, {}).problem, PictureProblem::Damaged);
+    const QByteArray header = QByteArray::fromBase64("Qk0AAAAAAQABAAD/AIw/Pz8/Pz8/PwEAAQAA/wCMPz8/Pz8/Pz8/PwIA");
+    EXPECT_EQ(DecodePicture(header, TypeOfName(QStringLiteral("a.bmp"))).problem, PictureProblem::NotAPicture);
 }
 
 TEST_F(PictureFiles, TheExtensionChoosesTheReader) {
