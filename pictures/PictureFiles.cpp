@@ -83,14 +83,22 @@ bool ReadHeader(JpegDecoder& decoder, const QByteArray& bytes, QSize previewBox)
     decoder.info.do_fancy_upsampling = TRUE;
     decoder.info.do_block_smoothing = TRUE;
     decoder.info.quantize_colors = FALSE;
+    // A preview of a progressive picture shows its first scan alone: the
+    // whole picture in coarse detail, without decoding every later scan.
+    decoder.info.buffered_image = previewBox.isValid() && jpeg_has_multiple_scans(&decoder.info);
     jpeg_calc_output_dimensions(&decoder.info);
     return true;
 }
 
-// Starts decompressing; false when the data is bad before the first row.
+// Starts decompressing (a preview of a progressive picture: its first
+// scan); false when the data is bad before the first row.
 bool StartDecoding(JpegDecoder& decoder) {
     if (setjmp(decoder.error.jump)) return false;
     jpeg_start_decompress(&decoder.info);
+    if (!decoder.info.buffered_image) return true;
+    for (int status = 0; status != JPEG_SCAN_COMPLETED && status != JPEG_REACHED_EOI;)
+        status = jpeg_consume_input(&decoder.info);
+    jpeg_start_output(&decoder.info, decoder.info.input_scan_number);
     return true;
 }
 
@@ -100,7 +108,10 @@ bool DecodeRows(JpegDecoder& decoder, uchar* bits, qsizetype stride) {
         JSAMPROW row = bits + qsizetype(decoder.info.output_scanline) * stride;
         jpeg_read_scanlines(&decoder.info, &row, 1);
     }
-    jpeg_finish_decompress(&decoder.info);
+    if (decoder.info.buffered_image)
+        jpeg_finish_output(&decoder.info);
+    else
+        jpeg_finish_decompress(&decoder.info);
     return true;
 }
 

@@ -102,12 +102,13 @@ TEST_F(PictureFiles, PicturesCutShortAreDamaged) {
 
 TEST_F(PictureFiles, TheExtensionChoosesTheReader) {
     const QImage source = PatternImage(41, 23);
-    const char* const formats[][2] = {{"a.PNG", "PNG"}, {"a.webp", "WEBP"}, {"a.tif", "TIFF"},
-                                      {"a.Tiff", "TIFF"}, {"a.bmp", "BMP"}, {"a.gif", nullptr}};
+    const char* const formats[][2] = {{"a.PNG", "PNG"},   {"a.webp", "WEBP"}, {"a.tif", "TIFF"},
+                                      {"a.Tiff", "TIFF"}, {"a.bmp", "BMP"},   {"a.gif", nullptr}};
     ASSERT_TRUE(source.save(Path(QStringLiteral("a.ppm"))));
     for (const auto& [name, format] : formats) {
-        ASSERT_TRUE(format ? source.save(Path(QLatin1String(name)), format) // Qt writes no GIF
-                           : RunTool(QStringLiteral("convert"), {Path(QStringLiteral("a.ppm")), Path(QLatin1String(name))}))
+        ASSERT_TRUE(
+            format ? source.save(Path(QLatin1String(name)), format) // Qt writes no GIF
+                   : RunTool(QStringLiteral("convert"), {Path(QStringLiteral("a.ppm")), Path(QLatin1String(name))}))
             << name;
         const PictureResult read = ReadPictureFile(Path(QLatin1String(name)));
         EXPECT_EQ(read.image.size(), source.size()) << name;
@@ -129,13 +130,22 @@ TEST_F(PictureFiles, PreviewsDecodeReduced) {
     ASSERT_TRUE(WriteJpeg(Path(QStringLiteral("big.jpg")), PatternImage(800, 600)));
     EXPECT_EQ(ReadPictureFile(Path(QStringLiteral("big.jpg")), QSize(100, 100)).image.size(), QSize(100, 75));
     EXPECT_EQ(ReadPictureFile(Path(QStringLiteral("big.jpg")), QSize(300, 300)).image.size(), QSize(300, 225));
+    // A progressive one shows its first scan: the picture in coarse detail.
+    ASSERT_TRUE(WriteJpeg(Path(QStringLiteral("prog.jpg")), PatternImage(800, 600), {QStringLiteral("-progressive")}));
+    const QImage coarse = ReadPictureFile(Path(QStringLiteral("prog.jpg")), QSize(100, 100)).image;
+    ASSERT_EQ(coarse.size(), QSize(100, 75));
+    const QImage fine = ReadPictureFile(Path(QStringLiteral("big.jpg")), QSize(100, 100)).image;
+    for (const QPoint at : {QPoint(10, 10), QPoint(90, 10), QPoint(50, 60)})
+        EXPECT_NEAR(qRed(coarse.pixel(at)) + qGreen(coarse.pixel(at)), qRed(fine.pixel(at)) + qGreen(fine.pixel(at)),
+                    24);
     ASSERT_TRUE(PatternImage(800, 600).save(Path(QStringLiteral("big.png"))));
     EXPECT_EQ(ReadPictureFile(Path(QStringLiteral("big.png")), QSize(100, 100)).image.size(), QSize(100, 75));
 }
 
 TEST_F(PictureFiles, AbsurdSizesAreRefusedBeforeDecoding) {
     ASSERT_TRUE(WriteJpeg(Path(QStringLiteral("small.jpg")), PatternImage(32, 32)));
-    WriteBytes(Path(QStringLiteral("huge.jpg")), WithClaimedSize(ReadBytes(Path(QStringLiteral("small.jpg"))), 60000, 60000));
+    WriteBytes(Path(QStringLiteral("huge.jpg")),
+               WithClaimedSize(ReadBytes(Path(QStringLiteral("small.jpg"))), 60000, 60000));
     EXPECT_TRUE(Jpeg(Path(QStringLiteral("huge.jpg"))).isNull());
 
     EXPECT_TRUE(PictureSizeAllowed(16384, 16384));
