@@ -191,7 +191,10 @@ PictureResult DecodeWithQt(const QByteArray& bytes, const QByteArray& format, QS
     buffer.setData(bytes);
     buffer.open(QIODevice::ReadOnly);
     QImageReader reader(&buffer, format);
+    // The name's type only: Qt would otherwise hand a file its reader refuses
+    // to whichever reader its contents suit.
     reader.setDecideFormatFromContent(false);
+    reader.setAutoDetectImageFormat(false);
     if (!reader.canRead()) return Failed(PictureProblem::NotAPicture);
     // A bitmap stored top-down reports a negative height.
     QSize size = reader.size();

@@ -42,14 +42,7 @@ case_an_installed_game_keeps_best_times_in_the_players_own_folder() {
   save_game "$player/solved.sdr"
   exit_game
   start_game "$player/solved.sdr"
-  keys Right Left
-  answer_question_typing "Ann"
-  local list
-  list=$(wait_dialog 'Best Times')
-  xdotool windowfocus "$list" 2>/dev/null || true
-  sleep 0.3
-  xdotool key --clearmodifiers Return
-  sleep 0.5
+  solve_as "Ann"
   exit_game
   SLIDORA="$built"
   chmod -R u+w "$prefix/lib/slidora"

@@ -120,9 +120,13 @@ TEST_F(PictureFiles, TheExtensionChoosesTheReader) {
     clear.fill(Qt::transparent);
     ASSERT_TRUE(clear.save(Path(QStringLiteral("clear.png"))));
     EXPECT_EQ(ReadPictureFile(Path(QStringLiteral("clear.png"))).image.pixel(3, 3), qRgb(255, 255, 255));
-    // Anything else is taken for a JPEG.
+    // Anything else is taken for a JPEG, and a picture under another type's
+    // name is not read (found by fuzzing: Qt's bitmap reader handed a GIF
+    // to the GIF reader).
     ASSERT_TRUE(source.save(Path(QStringLiteral("png.jfif")), "PNG"));
     EXPECT_EQ(ProblemOf(Path(QStringLiteral("png.jfif"))), PictureProblem::NotAPicture);
+    ASSERT_TRUE(QFile::copy(Path(QStringLiteral("a.gif")), Path(QStringLiteral("gif.bmp"))));
+    EXPECT_EQ(ProblemOf(Path(QStringLiteral("gif.bmp"))), PictureProblem::NotAPicture);
 }
 
 // Previews are decoded reduced, yet never smaller than they are shown.
