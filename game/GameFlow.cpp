@@ -7,13 +7,7 @@
 #include <QLabel>
 #include <QTimer>
 
-QString TFormMain::FormatElapsed(int32_t seconds) {
-    const int64_t s = seconds;
-    return QStringLiteral("%1:%2:%3")
-        .arg(s / 3600, 2, 10, QLatin1Char('0'))
-        .arg((s % 3600) / 60, 2, 10, QLatin1Char('0'))
-        .arg(s % 60, 2, 10, QLatin1Char('0'));
-}
+QString TFormMain::FormatElapsed(int32_t seconds) { return TFormTimes::FormatTime(seconds); }
 
 void TFormMain::UpdateStatusBar() {
     StatusPanels[2]->setText(PictureName ? *PictureName : QStringLiteral(" "));
