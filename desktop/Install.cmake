@@ -14,6 +14,10 @@ install(DIRECTORY ${CMAKE_BINARY_DIR}/bin/ DESTINATION ${SLIDORA_PROGRAM_DIR}
   PATTERN "*.sdr" EXCLUDE)
 
 file(MAKE_DIRECTORY ${CMAKE_BINARY_DIR}/install)
+# Tells the program it is installed: its best times go to each player's own
+# folder, whoever runs it.
+file(WRITE ${CMAKE_BINARY_DIR}/install/slidora.installed "Installed by cmake --install.\n")
+install(FILES ${CMAKE_BINARY_DIR}/install/slidora.installed DESTINATION ${SLIDORA_PROGRAM_DIR})
 file(CREATE_LINK ../${SLIDORA_PROGRAM_DIR}/slidora ${CMAKE_BINARY_DIR}/install/slidora SYMBOLIC)
 install(PROGRAMS ${CMAKE_BINARY_DIR}/install/slidora DESTINATION bin)
 
@@ -25,17 +29,13 @@ foreach(size ${SLIDORA_ICON_SIZES})
 endforeach()
 install(FILES ${CMAKE_SOURCE_DIR}/resources/slidora.svg DESTINATION share/icons/hicolor/scalable/apps)
 
-# Into a live system (no staging folder), make the new type and the entry
-# known at once; packagers leave this to their own triggers.
-install(CODE [[
-  if("$ENV{DESTDIR}" STREQUAL "")
-    find_program(SLIDORA_UPDATE_MIME update-mime-database)
-    find_program(SLIDORA_UPDATE_DESKTOP update-desktop-database)
-    if(SLIDORA_UPDATE_MIME)
-      execute_process(COMMAND ${SLIDORA_UPDATE_MIME} "${CMAKE_INSTALL_PREFIX}/share/mime")
-    endif()
-    if(SLIDORA_UPDATE_DESKTOP)
-      execute_process(COMMAND ${SLIDORA_UPDATE_DESKTOP} -q "${CMAKE_INSTALL_PREFIX}/share/applications")
-    endif()
-  endif()
-]])
+install(FILES ${CMAKE_SOURCE_DIR}/desktop/com.vantrel.slidora.metainfo.xml DESTINATION share/metainfo)
+
+# Into a live system, make the new type, the entry and the icon known at once.
+install(SCRIPT ${CMAKE_SOURCE_DIR}/desktop/RefreshCaches.cmake)
+
+# cmake --build build --target uninstall: takes back what cmake --install wrote.
+add_custom_target(uninstall
+  COMMAND ${CMAKE_COMMAND} -DSLIDORA_MANIFEST=${CMAKE_BINARY_DIR}/install_manifest.txt
+          -P ${CMAKE_SOURCE_DIR}/desktop/Uninstall.cmake
+  COMMENT "Removing the installed files")

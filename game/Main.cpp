@@ -143,6 +143,7 @@ void TFormMain::BuildMenus() {
     ReopenMenu = Game1->addMenu(QStringLiteral("&Reopen"));
     ReopenMenu->setObjectName(QStringLiteral("ReopenMenu"));
     ReopenMenu->setEnabled(false);
+    ReopenMenu->setSeparatorsCollapsible(false); // shown before the saved games even when no picture is listed
     separator(Game1, "N14");
     SavegameMenu = item(
         Game1, "SavegameMenu", QStringLiteral("S&ave game..."), [this] { SavegameMenuClick(); },
@@ -317,7 +318,7 @@ QSize TFormMain::ClientSize() const {
 
 void TFormMain::FormCreate() {
     ProgramFolder = Services.programFolder;
-    const DataFolders data = ChooseDataFolders(ProgramFolder, IsWritableFolder(ProgramFolder));
+    const DataFolders data = ChooseDataFolders(ProgramFolder, KeepsDataBesideProgram(ProgramFolder));
     DataFolder = data.scores;
     OpenPictureDialog.initialFolder = PicturesFolder = data.pictures;
     OpenDialog.initialFolder = SaveDialog.initialFolder = data.games;

@@ -14,6 +14,8 @@
 
 TLinkLabel::TLinkLabel(const QString& text, std::function<void()> onClick, QWidget* parent)
     : QLabel(text, parent), OnClick(std::move(onClick)) {
+    setWordWrap(true); // a long address wraps instead of being cut off
+    if (!OnClick) return;
     QPalette colours = palette();
     colours.setColor(QPalette::WindowText, Qt::blue);
     setPalette(colours);
@@ -21,12 +23,22 @@ TLinkLabel::TLinkLabel(const QString& text, std::function<void()> onClick, QWidg
     underlined.setUnderline(true);
     setFont(underlined);
     setCursor(Qt::PointingHandCursor);
-    setWordWrap(true); // a long address wraps instead of being cut off
 }
 
 void TLinkLabel::mouseReleaseEvent(QMouseEvent* event) {
-    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint())) OnClick();
+    if (OnClick && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint())) OnClick();
 }
+
+namespace {
+
+// A link to the maker's home page, or the name alone in a build without one.
+TLinkLabel* MakerLink(const QString& name, std::function<void()> onClick, QWidget* parent) {
+    const QString address = WebAddresses::MakerHomePage();
+    return new TLinkLabel(WebAddresses::LinkText(name, address), address.isEmpty() ? nullptr : std::move(onClick),
+                          parent);
+}
+
+} // namespace
 
 TFormAbout::TFormAbout(QWidget* owner) : QDialog(owner, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint) {
     setObjectName(QStringLiteral("FormAbout"));
@@ -58,8 +70,7 @@ void TFormAbout::BuildProgramGroup() {
     bold.setBold(true);
     LabelName->setFont(bold);
     LabelVersion = new QLabel(QStringLiteral("Version 5.1"), GroupBox1);
-    Label4 = new TLinkLabel(
-        QLatin1String(WebAddresses::MakerLink), [this] { Label4Click(); }, GroupBox1);
+    Label4 = MakerLink(QStringLiteral("Vantrel"), [this] { Label4Click(); }, GroupBox1);
 
     auto* grid = new QGridLayout(GroupBox1);
     grid->setHorizontalSpacing(12);
@@ -77,12 +88,10 @@ void TFormAbout::BuildCreditsGroup() {
     LabelJpeg->setWordWrap(true);
     LabelPicturesCredit = new QLabel(QStringLiteral("Stone texture, icon and glyphs drawn for the game by"), GroupBox2);
     LabelPicturesCredit->setWordWrap(true);
-    Label7 = new TLinkLabel(
-        QLatin1String(WebAddresses::StudioLink), [this] { Label7Click(); }, GroupBox2);
+    Label7 = MakerLink(QStringLiteral("Vantrel Studio"), [this] { Label7Click(); }, GroupBox2);
     LabelMusicCredit = new QLabel(QStringLiteral("The five music pieces composed for the game by"), GroupBox2);
     LabelMusicCredit->setWordWrap(true);
-    Label11 = new TLinkLabel(
-        QLatin1String(WebAddresses::StudioLink), [this] { Label11Click(); }, GroupBox2);
+    Label11 = MakerLink(QStringLiteral("Vantrel Studio"), [this] { Label11Click(); }, GroupBox2);
 
     auto* column = new QVBoxLayout(GroupBox2);
     column->addWidget(LabelJpeg);
@@ -94,11 +103,11 @@ void TFormAbout::BuildCreditsGroup() {
     column->addWidget(Label11);
 }
 
-void TFormAbout::Label4Click() { OpenWebPage(QLatin1String(WebAddresses::MakerHomePage)); }
+void TFormAbout::Label4Click() { OpenWebPage(WebAddresses::MakerHomePage()); }
 
-void TFormAbout::Label7Click() { OpenWebPage(QLatin1String(WebAddresses::PicturesAuthorPage)); }
+void TFormAbout::Label7Click() { OpenWebPage(WebAddresses::MakerHomePage()); }
 
-void TFormAbout::Label11Click() { OpenWebPage(QLatin1String(WebAddresses::MusicAuthorPage)); }
+void TFormAbout::Label11Click() { OpenWebPage(WebAddresses::MakerHomePage()); }
 
 void TFormAbout::keyPressEvent(QKeyEvent* event) {
     if (event->key() == Qt::Key_Escape) return;

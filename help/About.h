@@ -10,10 +10,11 @@ class QGroupBox;
 class QPushButton;
 
 // A label that looks and acts like a web link: blue, underlined, a hand
-// cursor, and a click runs its handler.
+// cursor, and a click runs its handler. Without a handler it is plain text.
 class TLinkLabel : public QLabel {
 public:
     TLinkLabel(const QString& text, std::function<void()> onClick, QWidget* parent);
+    bool IsLink() const { return bool(OnClick); }
 
 protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
@@ -29,9 +30,11 @@ public:
 
     explicit TFormAbout(QWidget* owner);
 
-    void Label4Click();  // the maker's home page
-    void Label7Click();  // the page of the pictures' author
-    void Label11Click(); // the page of the music's author
+    // The maker's home page; the pictures and the music were made for the
+    // game by the maker's studio, so their credits lead there too.
+    void Label4Click();
+    void Label7Click();
+    void Label11Click();
 
     QGroupBox* GroupBox1;
     QLabel* ProgramIconImage;

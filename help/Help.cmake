@@ -1,7 +1,14 @@
 # The Help menu, the About box and the help file beside the program.
 target_sources(slidora_app PRIVATE
-  help/About.cpp help/HelpCommands.cpp help/HelpWindow.cpp help/ProgramIcon.cpp
+  help/About.cpp help/HelpCommands.cpp help/HelpWindow.cpp help/ProgramIcon.cpp help/WebAddresses.cpp
   platform/DataFolders.cpp platform/Shell.cpp)
+
+# The home pages: left empty, their menu items and links show the help's
+# About page instead.
+set(SLIDORA_MAKER_HOME_PAGE "" CACHE STRING "The maker's home page (an https address), or empty for none")
+set(SLIDORA_GAME_HOME_PAGE "" CACHE STRING "The game's home page (an https address), or empty for none")
+configure_file(help/WebAddressConfig.h.in ${SLIDORA_GENERATED}/WebAddressConfig.h @ONLY)
+target_include_directories(slidora_app PRIVATE ${SLIDORA_GENERATED})
 
 add_custom_command(OUTPUT ${CMAKE_BINARY_DIR}/bin/slidora.html
   COMMAND ${CMAKE_COMMAND} -E copy ${CMAKE_SOURCE_DIR}/help/slidora.html ${CMAKE_BINARY_DIR}/bin/slidora.html

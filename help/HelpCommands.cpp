@@ -5,11 +5,23 @@
 #include "game/Main.h"
 #include "platform/Shell.h"
 
+namespace {
+
+// A build without the home page shows the help's page about the game instead.
+void OpenHomePage(TFormMain& form, const QString& address) {
+    if (address.isEmpty())
+        HelpWindowOf(&form).ShowContents(form.ProgramFolder + HelpFileName, QLatin1String(WebAddresses::AboutTopic));
+    else
+        OpenWebPage(address);
+}
+
+} // namespace
+
 void TFormMain::HelpcontentsMenuClick() { HelpWindowOf(this).ShowContents(ProgramFolder + HelpFileName); }
 
-void TFormMain::VantrelhomepageMenuClick() { OpenWebPage(QLatin1String(WebAddresses::MakerHomePage)); }
+void TFormMain::VantrelhomepageMenuClick() { OpenHomePage(*this, WebAddresses::MakerHomePage()); }
 
-void TFormMain::SlidorahomepageMenuClick() { OpenWebPage(QLatin1String(WebAddresses::GameHomePage)); }
+void TFormMain::SlidorahomepageMenuClick() { OpenHomePage(*this, WebAddresses::GameHomePage()); }
 
 void TFormMain::FreepicturesMenuClick() { OpenWebPage(QLatin1String(WebAddresses::FreePicturesPage)); }
 

@@ -38,11 +38,13 @@ THelpWindow::THelpWindow(QWidget* owner) : QWidget(owner, Qt::Window) {
     connect(Browser, &QTextBrowser::backwardAvailable, ButtonBack, &QPushButton::setEnabled);
 }
 
-void THelpWindow::ShowContents(const QString& helpFile) {
+void THelpWindow::ShowContents(const QString& helpFile, const QString& topic) {
     if (QFileInfo(helpFile).isFile()) {
         // Reopening the page already shown goes back to its top, the contents,
         // and keeps the way back to the topic the player was reading.
-        Browser->setSource(QUrl::fromLocalFile(helpFile));
+        QUrl page = QUrl::fromLocalFile(helpFile);
+        if (!topic.isEmpty()) page.setFragment(topic);
+        Browser->setSource(page);
         ButtonContents->setEnabled(true);
     } else {
         ShowMissingPage(helpFile);

@@ -16,9 +16,9 @@ class THelpWindow : public QWidget {
 public:
     explicit THelpWindow(QWidget* owner);
 
-    // Shows the window at the help file's contents page, or with a short
-    // page saying the file cannot be found.
-    void ShowContents(const QString& helpFile);
+    // Shows the window at the help file's contents page, or at the topic
+    // with that anchor, or with a short page saying the file cannot be found.
+    void ShowContents(const QString& helpFile, const QString& topic = QString());
 
     QPushButton* ButtonContents;
     QPushButton* ButtonBack;

@@ -1,17 +1,23 @@
-// The game's web addresses, all in one place. The three Help menu pages and
-// the two credit pages live on the maker's site.
+// The game's web addresses, all in one place. The two home pages are build
+// options (the CMake cache variables SLIDORA_MAKER_HOME_PAGE and
+// SLIDORA_GAME_HOME_PAGE); a build that leaves them empty has none, and what
+// would open them shows the help's About page instead.
 #pragma once
+
+#include <QString>
 
 namespace WebAddresses {
 
-inline constexpr const char* MakerHomePage = "https://www.vantrel.example/index.html";
-inline constexpr const char* GameHomePage = "https://www.vantrel.example/slidora.html";
-inline constexpr const char* FreePicturesPage = "https://www.vantrel.example/slidorapictures.html";
-inline constexpr const char* PicturesAuthorPage = "https://www.vantrel.example/studio/art.html";
-inline constexpr const char* MusicAuthorPage = "https://www.vantrel.example/studio/music.html";
+QString MakerHomePage(); // empty when the build has none
+QString GameHomePage();  // empty when the build has none
 
-// How the About box names the maker and the authors.
-inline constexpr const char* MakerLink = "Vantrel (www.vantrel.example)";
-inline constexpr const char* StudioLink = "Vantrel Studio (www.vantrel.example)";
+// Featured pictures of Wikimedia Commons: free photographs of every kind.
+inline constexpr const char* FreePicturesPage = "https://commons.wikimedia.org/wiki/Commons:Featured_pictures";
+
+// The help file's topic about the game, its maker and its credits.
+inline constexpr const char* AboutTopic = "about";
+
+// "Name (host)" for a link to the address, or the name alone without one.
+QString LinkText(const QString& name, const QString& address);
 
 } // namespace WebAddresses

@@ -2,6 +2,7 @@
 
 #include <QFrame>
 #include <QKeyEvent>
+#include <QWheelEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
@@ -37,6 +38,15 @@ void TUpDownEdit::keyPressEvent(QKeyEvent* event) {
     // Only the arrow keys step the number, one at a time.
     if (event->key() == Qt::Key_PageUp || event->key() == Qt::Key_PageDown) return event->ignore();
     QSpinBox::keyPressEvent(event);
+}
+
+void TUpDownEdit::wheelEvent(QWheelEvent* event) {
+    // A notch is one step, also with Ctrl, which would make it ten.
+    QWheelEvent plain(event->position(), event->globalPosition(), event->pixelDelta(), event->angleDelta(),
+                      event->buttons(), event->modifiers() & ~Qt::ControlModifier, event->phase(), event->inverted(),
+                      event->source(), event->pointingDevice());
+    QSpinBox::wheelEvent(&plain);
+    event->setAccepted(plain.isAccepted());
 }
 
 // ------------------------------------------------------------ TFormPieces

@@ -108,15 +108,17 @@ int SlotOf(QObject* sender) {
 
 } // namespace
 
+// The name is taken before the save question: saving puts a new game at the
+// top of the list and moves the others down.
 void TFormMain::ReopenPictureClick(QObject* sender) {
-    if (!QuerySave()) return;
     const QString name = RecentPictureNames[size_t(SlotOf(sender))];
+    if (!QuerySave()) return;
     GameFileName.reset();
     OpenPicture(name);
 }
 
 void TFormMain::ReopenGameClick(QObject* sender) {
+    const QString name = RecentGameNames[size_t(SlotOf(sender))];
     if (!QuerySave()) return;
-    const QString name = RecentGameNames[size_t(SlotOf(sender))]; // a copy: the list changes while it opens
     OpenGame(name);
 }

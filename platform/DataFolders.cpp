@@ -20,8 +20,8 @@ QString ExistingUserFolder(QStandardPaths::StandardLocation kind) {
 
 } // namespace
 
-DataFolders ChooseDataFolders(const QString& programFolder, bool programFolderWritable) {
-    if (programFolderWritable) return {programFolder, programFolder, programFolder};
+DataFolders ChooseDataFolders(const QString& programFolder, bool besideProgram) {
+    if (besideProgram) return {programFolder, programFolder, programFolder};
     // $XDG_DATA_HOME, or ~/.local/share when it is unset.
     const QString dataHome = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
     return {WithSlash(dataHome) + QStringLiteral("Vantrel/Slidora/"),
@@ -29,7 +29,10 @@ DataFolders ChooseDataFolders(const QString& programFolder, bool programFolderWr
             ExistingUserFolder(QStandardPaths::DocumentsLocation)};
 }
 
-bool IsWritableFolder(const QString& folder) {
-    const QFileInfo info(folder);
+bool KeepsDataBesideProgram(const QString& programFolder) {
+    // Decided by how the copy came to be, not by who runs it: root may write
+    // into an installed program's folder too.
+    if (QFileInfo::exists(programFolder + InstalledMarker)) return false;
+    const QFileInfo info(programFolder);
     return info.isDir() && info.isWritable();
 }

@@ -1,7 +1,7 @@
 // Where the game writes its best times and where its file dialogs start.
-// A program folder the user can write to (a portable copy) keeps
-// everything beside the program; an installed, read-only one sends both to
-// the user's own folders.
+// A portable copy (a program folder the user can write to) keeps
+// everything beside the program; an installed copy, or one the user may not
+// write to, sends both to the user's own folders.
 #pragma once
 
 #include <QString>
@@ -13,7 +13,11 @@ struct DataFolders {
 };
 
 // programFolder ends with '/'. Reads the environment for the per-user places.
-DataFolders ChooseDataFolders(const QString& programFolder, bool programFolderWritable);
+DataFolders ChooseDataFolders(const QString& programFolder, bool besideProgram);
 
-// Whether the current user may create files in the folder.
-bool IsWritableFolder(const QString& folder);
+// Whether the copy of the program in the folder keeps its data beside it: it
+// was not installed (installing leaves InstalledMarker beside the program),
+// and the current user may create files there.
+bool KeepsDataBesideProgram(const QString& programFolder);
+
+inline const QString InstalledMarker = QStringLiteral("slidora.installed");

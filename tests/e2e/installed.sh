@@ -30,6 +30,11 @@ case_an_installed_game_keeps_best_times_in_the_players_own_folder() {
   desktop-file-validate "$prefix/share/applications/slidora.desktop" || fail "the desktop entry is not valid"
   grep -q 'pattern="\*\.sdr"' "$prefix/share/mime/packages/slidora.xml" || fail "the MIME type does not name *.sdr"
   [ -f "$prefix/share/mime/application/x-slidora-game.xml" ] || fail "the MIME database did not take the saved games"
+  [ -f "$prefix/lib/slidora/slidora.installed" ] || fail "no marker tells the program it is installed"
+  if command -v appstreamcli >/dev/null; then
+    appstreamcli validate --no-net "$prefix/share/metainfo/com.vantrel.slidora.metainfo.xml" >"$WORK/appstream.log" 2>&1 ||
+      fail "the metainfo file is not valid: $(cat "$WORK/appstream.log")"
+  fi
   chmod -R a-w "$prefix/lib/slidora"
   mkdir -p "$player/runtime"
   chmod 700 "$player/runtime"
@@ -52,4 +57,25 @@ case_an_installed_game_keeps_best_times_in_the_players_own_folder() {
   grep -q '^\[Numeric\]' "$scores" || fail "no section for the numeric puzzle in $scores"
   grep -Eq '^0= 4~ 4~Ann~[0-9]+$' "$scores" || fail "no best time for Ann: $(cat "$scores")"
   [ ! -e "$prefix/lib/slidora/Scores" ] || fail "the installed program wrote into its own folder"
+}
+
+case_uninstall_takes_back_every_installed_file() {
+  local prefix="$WORK/uninstalled"
+  mkdir -p "$prefix/share/icons/hicolor"
+  gtk-update-icon-cache -q -t -f "$prefix/share/icons/hicolor" 2>/dev/null || true
+  cmake --install "$INSTALL_FROM_BUILD" --prefix "$prefix" >"$WORK/install.log" 2>&1 || fail "cmake --install failed"
+  if [ -f "$prefix/share/icons/hicolor/icon-theme.cache" ]; then
+    grep -q slidora "$prefix/share/icons/hicolor/icon-theme.cache" || fail "the icon cache does not hold the icon"
+  fi
+  cmake --build "$INSTALL_FROM_BUILD" --target uninstall >"$WORK/uninstall.log" 2>&1 ||
+    fail "uninstall failed: $(cat "$WORK/uninstall.log")"
+  local left
+  left=$(while read -r file; do if [ -e "$file" ] || [ -L "$file" ]; then echo "$file"; fi; done \
+    <"$INSTALL_FROM_BUILD/install_manifest.txt")
+  [ -z "$left" ] || fail "uninstall left: $left"
+  [ ! -e "$prefix/lib/slidora" ] || fail "uninstall left the program folder"
+  [ ! -e "$prefix/share/mime/application/x-slidora-game.xml" ] || fail "the MIME database still knows the saved games"
+  if [ -f "$prefix/share/icons/hicolor/icon-theme.cache" ]; then
+    ! grep -q slidora "$prefix/share/icons/hicolor/icon-theme.cache" || fail "the icon cache still holds the icon"
+  fi
 }

@@ -1,6 +1,10 @@
 #include "fakes/TestWindow.h"
 #include "help/About.h"
 #include "help/HelpWindow.h"
+#include "help/WebAddresses.h"
+
+#include <QDesktopServices>
+#include <QUrl>
 
 #include <QFile>
 #include <QPushButton>
@@ -91,3 +95,52 @@ TEST(About, OnlyOkEnterAndTheCloseButtonCloseIt) {
         EXPECT_EQ(stillOpen, !c.closes);
     }
 }
+
+namespace {
+
+// Catches what the program hands to the desktop to open, so no browser starts.
+class AddressCatcher : public QObject {
+    Q_OBJECT
+public:
+    AddressCatcher() {
+        for (const char* scheme : {"http", "https"}) QDesktopServices::setUrlHandler(QLatin1String(scheme), this, "Open");
+    }
+    ~AddressCatcher() override {
+        for (const char* scheme : {"http", "https"}) QDesktopServices::unsetUrlHandler(QLatin1String(scheme));
+    }
+    Q_INVOKABLE void Open(const QUrl& address) { opened << address; }
+    QList<QUrl> opened;
+};
+
+} // namespace
+
+// Every address the Help menu and the About box can open resolves; a build
+// without home pages shows the help's About page instead.
+TEST(WebLinks, EveryAddressTheProgramOpensIsRealOrTheAboutPageShows) {
+    AddressCatcher catcher;
+    TestWindow w;
+    TFormMain& form = w.Show();
+    ASSERT_TRUE(QFile::copy(QStringLiteral(SLIDORA_HELP_FILE), w.Path(HelpFileName)));
+    for (QAction* item : {form.VantrelhomepageMenu, form.SlidorahomepageMenu, form.FreepicturesMenu}) item->trigger();
+    TFormAbout about(&form);
+    for (TLinkLabel* label : {about.Label4, about.Label7, about.Label11}) {
+        EXPECT_EQ(label->IsLink(), !WebAddresses::MakerHomePage().isEmpty());
+        QTest::mouseClick(label, Qt::LeftButton);
+    }
+
+    EXPECT_TRUE(catcher.opened.contains(QUrl(QLatin1String(WebAddresses::FreePicturesPage))));
+    for (const QUrl& address : catcher.opened) {
+        EXPECT_EQ(address.scheme(), "https") << address.toString().toStdString();
+        EXPECT_FALSE(address.host().endsWith(".example")) << address.toString().toStdString();
+    }
+    const int homePages = int(!WebAddresses::MakerHomePage().isEmpty()) * 4 + int(!WebAddresses::GameHomePage().isEmpty());
+    EXPECT_EQ(catcher.opened.size(), 1 + homePages);
+    if (homePages < 5) {
+        THelpWindow* help = HelpWindow(form);
+        ASSERT_NE(help, nullptr);
+        EXPECT_EQ(help->Browser->source().fragment(), QLatin1String(WebAddresses::AboutTopic));
+        EXPECT_TRUE(help->Browser->toPlainText().contains("Vantrel"));
+    }
+}
+
+#include "HelpTests.moc"

@@ -6,6 +6,8 @@
 #include <QAction>
 #include <QPointer>
 #include <QToolButton>
+#include <QApplication>
+#include <QWheelEvent>
 #include <gtest/gtest.h>
 
 namespace {
@@ -99,7 +101,14 @@ TEST(CustomPieces, NumbersStayWithinLimitsCancelKeepsAllAndOkRestartsWithoutAQue
         return int(QDialog::Rejected);
     };
     const auto oneMoreRow = [](QDialog& dialog) {
-        QTest::keyClick(static_cast<TFormPieces&>(dialog).EditRow, Qt::Key_Up);
+        TUpDownEdit* rows = static_cast<TFormPieces&>(dialog).EditRow;
+        QTest::keyClick(rows, Qt::Key_Up);
+        for (const auto& [modifiers, notches] : {std::pair{Qt::ControlModifier, 1}, {Qt::NoModifier, -1}}) {
+            QWheelEvent wheel(QPointF(5, 5), rows->mapToGlobal(QPointF(5, 5)), QPoint(), QPoint(0, 120 * notches),
+                              Qt::NoButton, modifiers, Qt::NoScrollPhase, false);
+            QApplication::sendEvent(rows, &wheel);
+            EXPECT_EQ(rows->value(), notches > 0 ? 5 : 4) << "one wheel notch, one row, also with Ctrl";
+        }
         return int(QDialog::Accepted);
     };
     w.dialogs.forms = {cancelAtTheLimits, oneMoreRow};

@@ -57,9 +57,31 @@ TEST(RecentFiles, StoredListsAreRebuiltInOrder) {
             w.settings.SetText(QStringLiteral("MRUL%1").arg(k), pictures.value(k));
             w.settings.SetText(QStringLiteral("MRULGame%1").arg(k), games.value(k));
         }
-        return MenuTexts(w.Show()) << Stored(w.settings, "MRUL") << Stored(w.settings, "MRULGame");
+        TFormMain& f = w.Show();
+        for (QAction* item : f.ReopenMenu->actions())
+            EXPECT_FALSE(f.ReopenMenu->actionGeometry(item).isEmpty()) << "every item shows, the separator too";
+        return MenuTexts(f) << Stored(w.settings, "MRUL") << Stored(w.settings, "MRULGame");
     };
     EXPECT_EQ(restored({"/a", "", "/a", "/c"}, {"", "/g", "/h"}),
               QStringList({"&1 /a", "&2 /c", "-", "&5 /g", "&6 /h", "/a", "/c", "", "", "/g", "/h", "", ""}));
     EXPECT_EQ(restored({}, {"/g"}), QStringList({"-", "&5 /g", "", "", "", "", "/g", "", "", ""}));
+}
+
+// Saving the running game puts it at the top of the list; the game chosen is
+// still the one that opens.
+TEST(RecentFiles, ReopenAfterSavingTheRunningGameOpensTheGameChosen) {
+    TestWindow w;
+    TFormMain& f = w.Show();
+    f.ScrambleMenuClick();
+    QStringList games;
+    for (const char* name : {"first.sdr", "second.sdr", "running.sdr"}) games << w.Path(QLatin1String(name));
+    for (int k = 0; k < 2; ++k) {
+        w.dialogs.files = {QStringList{games[k]}};
+        f.SavegameMenuClick();
+    }
+    w.dialogs.answers = {MsgResult::Yes};
+    w.dialogs.files = {QStringList{games[2]}};
+    f.RecentGameItems[1]->trigger(); // "first.sdr", below "second.sdr"
+    EXPECT_TRUE(QFile::exists(games[2]));
+    EXPECT_EQ(f.GameFileName, games[0]);
 }

@@ -1,6 +1,7 @@
 #include "platform/DataFolders.h"
 
 #include <QDir>
+#include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -51,4 +52,15 @@ TEST(DataFolders, WritableProgramFolderKeepsItsPlacesAReadOnlyOneUsesTheUsersFol
         EXPECT_EQ(folders.pictures, c.pictures);
         EXPECT_EQ(folders.games, c.games);
     }
+}
+
+TEST(DataFolders, AnInstalledCopyKeepsNothingBesideItselfWhoeverRunsIt) {
+    QTemporaryDir program;
+    const QString folder = program.path() + QLatin1Char('/');
+    EXPECT_TRUE(KeepsDataBesideProgram(folder)) << "a portable copy";
+    QFile marker(folder + InstalledMarker);
+    ASSERT_TRUE(marker.open(QIODevice::WriteOnly));
+    marker.close();
+    EXPECT_FALSE(KeepsDataBesideProgram(folder)) << "installed, though this user may write there";
+    EXPECT_FALSE(KeepsDataBesideProgram(folder + QStringLiteral("missing/")));
 }

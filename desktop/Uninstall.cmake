@@ -1,0 +1,43 @@
+# Removes every file the last cmake --install of this build wrote, with the
+# folders that are left empty, then brings the caches of the prefix up to date.
+# Usage: cmake -DSLIDORA_MANIFEST=build/install_manifest.txt -P Uninstall.cmake
+if(NOT EXISTS "${SLIDORA_MANIFEST}")
+  message(FATAL_ERROR "Nothing to uninstall: ${SLIDORA_MANIFEST} is missing (run cmake --install first).")
+endif()
+file(STRINGS "${SLIDORA_MANIFEST}" installed)
+set(prefix "")
+set(folders "")
+foreach(path IN LISTS installed)
+  if(EXISTS "${path}" OR IS_SYMLINK "${path}")
+    file(REMOVE "${path}")
+    message(STATUS "Removed ${path}")
+  endif()
+  if(path MATCHES "^(.*)/bin/slidora$")
+    set(prefix "${CMAKE_MATCH_1}")
+  endif()
+  get_filename_component(folder "${path}" DIRECTORY)
+  list(APPEND folders "${folder}")
+endforeach()
+
+# The folders that held our files, and the folders above them inside the
+# prefix, go when nothing else is left in them (rmdir refuses the others).
+list(REMOVE_DUPLICATES folders)
+list(SORT folders ORDER DESCENDING)
+foreach(folder IN LISTS folders)
+  while(TRUE)
+    string(FIND "${folder}" "${prefix}/" at)
+    if(NOT prefix OR NOT at EQUAL 0)
+      break()
+    endif()
+    execute_process(COMMAND rmdir "${folder}" RESULT_VARIABLE refused ERROR_QUIET)
+    if(refused)
+      break()
+    endif()
+    get_filename_component(folder "${folder}" DIRECTORY)
+  endwhile()
+endforeach()
+
+if(prefix)
+  set(CMAKE_INSTALL_PREFIX "${prefix}")
+  include("${CMAKE_CURRENT_LIST_DIR}/RefreshCaches.cmake")
+endif()
