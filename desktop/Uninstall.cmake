@@ -1,6 +1,8 @@
 # Removes every file the last cmake --install of this build wrote, with the
 # folders that are left empty, then brings the caches of the prefix up to date.
 # Usage: cmake -DSLIDORA_MANIFEST=build/install_manifest.txt -P Uninstall.cmake
+cmake_minimum_required(VERSION 3.25)
+
 if(NOT EXISTS "${SLIDORA_MANIFEST}")
   message(FATAL_ERROR "Nothing to uninstall: ${SLIDORA_MANIFEST} is missing (run cmake --install first).")
 endif()
