@@ -28,8 +28,8 @@ bool TFormMain::QuerySave() {
     case MsgResult::Cancel:
         return false;
     case MsgResult::Yes:
-        SavegameMenuClick();
-        return true;
+        // A save that is cancelled or fails keeps the game and the command waits.
+        return SaveGameAs();
     default:
         return true;
     }

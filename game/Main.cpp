@@ -3,20 +3,24 @@
 #include "BoardArea.h"
 #include "help/ProgramIcon.h"
 #include "platform/DataFolders.h"
+#include "platform/TemporaryFiles.h"
 
 #include "pictures/PictureFiles.h"
 #include "platform/ElidedLabel.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QDialog>
 #include <QDir>
+#include <QFileInfo>
 #include <QFrame>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLayout>
 #include <QMenuBar>
+#include <QRegularExpression>
 #include <QStatusBar>
 #include <QTimer>
 #include <QToolButton>
@@ -336,6 +340,21 @@ void TFormMain::FormCreate() {
         connect(RecentGameItems[size_t(i)], &QAction::triggered, this, [this] { ReopenGameClick(sender()); });
     }
     std::srand(static_cast<unsigned>(std::time(nullptr)));
+    // After the handlers, which were connected first.
+    for (QAction* item : findChildren<QAction*>())
+        connect(item, &QAction::triggered, this, &TFormMain::SettingsMayHaveChanged);
+    for (QToolButton* button : findChildren<QToolButton*>())
+        connect(button, &QToolButton::clicked, this, &TFormMain::SettingsMayHaveChanged);
+    RemoveOurTemporaryFiles();
+}
+
+// What a save left behind when the program was killed before its rename.
+void TFormMain::RemoveOurTemporaryFiles() const {
+    RemoveStaleTemporaryFiles(QFileInfo(Services.settings.Location()).absolutePath(),
+                              QRegularExpression(QRegularExpression::escape(
+                                  QFileInfo(Services.settings.Location()).fileName())));
+    RemoveStaleTemporaryFiles(DataFolder + QStringLiteral("Scores"),
+                              QRegularExpression(QStringLiteral("Scores[123].{0,2}\\.ini")));
 }
 
 void TFormMain::FormShow() {
@@ -360,7 +379,12 @@ void TFormMain::FormShow() {
         OpenPicture(path);
 }
 
-bool TFormMain::FormCloseQuery() { return QuerySave(); }
+// A session that ends cannot wait for an answer: the game is kept instead.
+bool TFormMain::FormCloseQuery() {
+    if (!ClosingBySignal) return QuerySave();
+    KeepRunningGame();
+    return true;
+}
 
 void TFormMain::FormClose() {
     WriteSettings();
@@ -370,6 +394,21 @@ void TFormMain::FormClose() {
 }
 
 void TFormMain::Exit1Click() { close(); }
+
+// Whatever a dialog was asking is left unanswered: it is closed first, so
+// that the window closes from the main loop.
+void TFormMain::CloseBySignal() {
+    ClosingBySignal = true;
+    if (QWidget* modal = QApplication::activeModalWidget()) {
+        if (auto* dialog = qobject_cast<QDialog*>(modal))
+            dialog->reject();
+        else
+            modal->close();
+        QTimer::singleShot(10, this, &TFormMain::CloseBySignal);
+        return;
+    }
+    close();
+}
 
 int TFormMain::ShowCentred(QDialog& form) {
     const QSize screen = Services.screen.PrimarySize();
@@ -384,10 +423,8 @@ void TFormMain::showEvent(QShowEvent* event) {
     // on the screen, so the message stands over it rather than alone.
     StartupErrors.emplace();
     FormShow();
-    if (StartupErrors->isEmpty())
-        StartupErrors.reset();
-    else
-        ShowStartupErrors(50);
+    if (StartupErrors->isEmpty()) StartupErrors.reset();
+    ShowStartupErrors(50); // then the game kept from the last session is offered
 }
 
 void TFormMain::WindowPainted() { Painted = true; }
@@ -398,6 +435,7 @@ void TFormMain::ShowStartupErrors(int attempts) {
         if (!Painted && attempts > 1) return ShowStartupErrors(attempts - 1);
         const QStringList errors = std::exchange(StartupErrors, std::nullopt).value_or(QStringList());
         for (const QString& error : errors) ShowError(error);
+        OfferAutosave();
     });
 }
 

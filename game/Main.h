@@ -11,6 +11,7 @@
 
 #include <QDateTime>
 #include <QImage>
+#include <QMap>
 #include <QMainWindow>
 #include <array>
 #include <cstdint>
@@ -60,6 +61,11 @@ public:
     bool FormCloseQuery();
     void FormClose();
     void Exit1Click();
+    // The session ends (SIGTERM, SIGHUP): the window closes without a
+    // question, and a running game is kept in the autosave.
+    void CloseBySignal();
+    // Offers the game kept when the last run was ended, once.
+    void OfferAutosave();
     int ShowCentred(QDialog& form); // modal, centred on the screen
     // The client area has been painted: errors of the start-up may follow.
     void WindowPainted();
@@ -68,6 +74,7 @@ public:
     // ---- game flow (game/GameFlow.cpp)
     static QString FormatElapsed(int32_t seconds);
     void UpdateStatusBar();
+    // False when the player cancels, or when the game could not be saved.
     bool QuerySave();
     void SetLevel(int level);
     void CheckLevelMenu();
@@ -148,8 +155,13 @@ public:
     std::optional<QString> LoadGameFile(const QString& fileName, uint32_t& elapsedSeconds);
     std::optional<QString> LoadGame(QIODevice& file, const QString& fileName, uint32_t& elapsedSeconds);
     bool SaveGameFile(const QString& fileName, const QString& pictureName, uint32_t elapsedSeconds);
-    bool OpenGame(const QString& fileName);
+    // remember: the file enters the Reopen list and is the game's file.
+    bool OpenGame(const QString& fileName, bool remember = true);
     void SavegameMenuClick();
+    // The Save Game dialog, then the save; false when cancelled or failed.
+    bool SaveGameAs();
+    // Writes a running game to the autosave, without a word.
+    void KeepRunningGame();
     void LoadgameMenuClick();
     // Whole seconds played in the game on the board, pauses left out.
     uint32_t PlayedSeconds() const;
@@ -157,6 +169,10 @@ public:
     // ---- settings (storage/Settings.cpp)
     void ReadSettings();
     void WriteSettings();
+    // Stores the settings that differ from what this run read or stored;
+    // false when that failed.
+    bool SaveChangedSettings();
+    void SettingsMayHaveChanged();
     // Checks the Pieces item of the board's grid, or Custom for other grids.
     void CheckBoardGridMenu();
     // Applies the stored values in order; false at the first missing or
@@ -248,6 +264,10 @@ public:
     bool MusicAskedFor = false;      // the last start of the music was the user's request
     bool MusicFailureShown = false;  // a failed start of its own has been shown in this run
     QString LastWinnerName; // the name typed after the last best time of this run
+    QMap<QString, StoredValue> StoredSettings; // the settings as this run last read or stored them
+    bool SettingsFailureShown = false;
+    bool RestoringRecentLists = false; // the stored lists are being rebuilt, not changed
+    bool ClosingBySignal = false;
 
     // ---- components
     QFrame* PanelToolbar = nullptr;
@@ -333,6 +353,7 @@ private:
 
     BoardArea* Client = nullptr;
     void ShowStartupErrors(int attempts);
+    void RemoveOurTemporaryFiles() const;
     std::optional<QStringList> StartupErrors; // held back until the window shows
     bool Painted = false;
     bool Closed = false;

@@ -9,6 +9,7 @@
 #include "platform/FluidSynthPlayer.h"
 #include "platform/Screen.h"
 #include "platform/SettingsStore.h"
+#include "platform/TerminationSignals.h"
 
 #include <QApplication>
 #include <QMessageBox>
@@ -42,6 +43,7 @@ int main(int argc, char** argv) {
         Platform platform{clock, dialogs, screen, sound, settings, midi, ExecutableFolder()};
 
         TFormMain form(platform, FirstArgument(QApplication::arguments()));
+        const TerminationSignals endOfSession([&form] { form.CloseBySignal(); });
         form.show();
         QApplication::exec();
     } catch (const std::exception& error) {

@@ -51,24 +51,46 @@ void UpdateCaptions(const RecentList& list) {
             item->setText(RecentCaption(list.firstNumber + k, list.names[size_t(k)]));
 }
 
-// Writes the four names at once; a store that cannot be opened is passed over.
-void StoreNames(ISettingsStore& store, const RecentList& list) {
-    if (!store.Open()) return;
-    for (int k = 0; k < 4; ++k) store.WriteText(list.valueName + QString::number(k), list.names[size_t(k)]);
-    store.Close();
+std::array<QString, 4> StoredNames(const ISettingsStore& store, const RecentList& list) {
+    std::array<QString, 4> names;
+    for (int k = 0; k < 4; ++k) names[size_t(k)] = store.Read(list.valueName + QString::number(k)).text;
+    return names;
 }
 
-// The steps both lists share; `insertNext` puts the next unused item into
+void WriteNames(ISettingsStore& store, const RecentList& list) {
+    for (int k = 0; k < 4; ++k) store.WriteText(list.valueName + QString::number(k), list.names[size_t(k)]);
+}
+
+// Steps 2 to 6 of adding a name; `insertNext` puts the next unused item into
 // the menu and counts it.
-template <typename Insert>
-void AddName(RecentList list, int position, const QString& name, ISettingsStore& store, Insert insertNext) {
-    if (name.isEmpty()) return;
-    const std::array<QString, 4> before = list.names;
+template <typename Insert> void PlaceInList(RecentList& list, int position, const QString& name, Insert insertNext) {
     if (!TakeOut(list, name) && list.count < 4) insertNext();
     PlaceName(list, position, name);
+}
+
+// Names another copy of the game stored since this one last looked are
+// taken in, the stored order first, so that storing this list loses none.
+template <typename Insert> void TakeInStoredNames(RecentList& list, const std::array<QString, 4>& stored, Insert insertNext) {
+    if (stored == list.names) return;
+    for (auto name = stored.rbegin(); name != stored.rend(); ++name)
+        if (!name->isEmpty()) PlaceInList(list, 1, *name, insertNext);
+}
+
+// The steps both lists share, as one change of the store: read, changed and
+// written back while no other copy can change it. A store that cannot be
+// opened is passed over; the menu changes all the same.
+template <typename Insert>
+void AddName(RecentList list, int position, const QString& name, ISettingsStore& store, bool takeInStored,
+             Insert insertNext) {
+    if (name.isEmpty()) return;
+    const bool opened = store.Open();
+    const std::array<QString, 4> stored = opened ? StoredNames(store, list) : list.names;
+    if (opened && takeInStored) TakeInStoredNames(list, stored, insertNext);
+    PlaceInList(list, position, name, insertNext);
     UpdateCaptions(list);
     // Reloading the newest picture changes nothing and need not be stored again.
-    if (list.names != before) StoreNames(store, list);
+    if (opened && list.names != stored) WriteNames(store, list);
+    if (opened) store.Close();
 }
 
 } // namespace
@@ -76,7 +98,7 @@ void AddName(RecentList list, int position, const QString& name, ISettingsStore&
 void TFormMain::AddRecentPicture(int position, const QString& name) {
     const QString copy = name; // the name may be one of the entries that move
     RecentList list{RecentPictureItems, RecentPictureNames, RecentPictureCount, 1, QStringLiteral("MRUL")};
-    AddName(list, position, copy, Services.settings, [this] {
+    AddName(list, position, copy, Services.settings, !RestoringRecentLists, [this] {
         if (QAction* item = RecentPictureItems[size_t(RecentPictureCount)])
             InsertAt(ReopenMenu, RecentPictureCount, item);
         ++RecentPictureCount;
@@ -87,7 +109,7 @@ void TFormMain::AddRecentPicture(int position, const QString& name) {
 void TFormMain::AddRecentGame(int position, const QString& name) {
     const QString copy = name;
     RecentList list{RecentGameItems, RecentGameNames, RecentGameCount, 5, QStringLiteral("MRULGame")};
-    AddName(list, position, copy, Services.settings, [this] {
+    AddName(list, position, copy, Services.settings, !RestoringRecentLists, [this] {
         ++RecentGameCount;
         if (RecentGameCount == 1) {
             ReopenMenu->addSeparator();

@@ -1,12 +1,23 @@
 #include "AtomicSave.h"
 
+#include <QFileInfo>
 #include <cerrno>
+#include <fcntl.h>
 #include <unistd.h>
 
 namespace {
 
 // A file system that cannot sync says so with EINVAL; that is no failure.
 bool SyncToDisk(int handle) { return ::fsync(handle) == 0 || errno == EINVAL; }
+
+// The rename is on the disk only once the folder is: until then a crash of
+// the system may bring back the old file, or neither.
+void SyncFolderOf(const QString& path) {
+    const int folder = ::open(QFile::encodeName(QFileInfo(path).absolutePath()).constData(), O_RDONLY | O_DIRECTORY);
+    if (folder < 0) return;
+    SyncToDisk(folder);
+    ::close(folder);
+}
 
 } // namespace
 
@@ -26,6 +37,7 @@ bool AtomicSave::Write(QByteArrayView bytes) {
 bool AtomicSave::Commit() {
     if (failed || !file.isOpen() || !file.flush() || !SyncToDisk(file.handle())) return Discard();
     failed = !file.commit();
+    if (!failed) SyncFolderOf(file.fileName());
     return !failed;
 }
 

@@ -18,16 +18,22 @@ QString ExistingUserFolder(QStandardPaths::StandardLocation kind) {
     return WithSlash(!folder.isEmpty() && QFileInfo(folder).isDir() ? folder : QDir::homePath());
 }
 
+QString UserDataFolder() {
+    // $XDG_DATA_HOME, or ~/.local/share when it is unset.
+    return WithSlash(QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation)) +
+           QStringLiteral("Vantrel/Slidora/");
+}
+
 } // namespace
 
 DataFolders ChooseDataFolders(const QString& programFolder, bool besideProgram) {
     if (besideProgram) return {programFolder, programFolder, programFolder};
-    // $XDG_DATA_HOME, or ~/.local/share when it is unset.
-    const QString dataHome = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
-    return {WithSlash(dataHome) + QStringLiteral("Vantrel/Slidora/"),
+    return {UserDataFolder(),
             ExistingUserFolder(QStandardPaths::PicturesLocation),
             ExistingUserFolder(QStandardPaths::DocumentsLocation)};
 }
+
+QString AutosavePath() { return UserDataFolder() + QStringLiteral("autosave.sdr"); }
 
 bool KeepsDataBesideProgram(const QString& programFolder) {
     // Decided by how the copy came to be, not by who runs it: root may write

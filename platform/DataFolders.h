@@ -21,3 +21,8 @@ DataFolders ChooseDataFolders(const QString& programFolder, bool besideProgram);
 bool KeepsDataBesideProgram(const QString& programFolder);
 
 inline const QString InstalledMarker = QStringLiteral("slidora.installed");
+
+// Where a game running when the session ended is kept for the next run:
+// "$XDG_DATA_HOME/Vantrel/Slidora/autosave.sdr".
+QString AutosavePath();
+

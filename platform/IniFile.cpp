@@ -1,6 +1,7 @@
 #include "IniFile.h"
 
 #include "AtomicSave.h"
+#include "FileLock.h"
 #include "Utf8.h"
 
 #include <QFile>
@@ -294,13 +295,18 @@ QString ReadProfileString(const QString& fileName, const QString& section, const
 // Deleting what is not there succeeds without touching (or creating) the
 // file. A file that exists but cannot be read, is over the size limit or
 // would grow over it is left alone and the write fails.
+bool UpdateProfileFile(const QString& fileName, const std::function<IniEdit(const QByteArray&)>& edit) {
+    const FileLock lock(fileName);
+    if (!lock.Held()) return false;
+    const std::optional<QByteArray> data = ReadIniBytes(fileName);
+    return data && Save(fileName, edit(*data));
+}
+
 bool WriteProfileString(const QString& fileName, const QString& section, const std::optional<QString>& key,
                         const std::optional<QString>& value) {
-    const std::optional<QByteArray> data = ReadIniBytes(fileName);
-    return data && Save(fileName, EditProfileString(*data, section, key, value));
+    return UpdateProfileFile(fileName, [&](const QByteArray& data) { return EditProfileString(data, section, key, value); });
 }
 
 bool WriteProfileSection(const QString& fileName, const QString& section, const QList<IniEntry>& entries) {
-    const std::optional<QByteArray> data = ReadIniBytes(fileName);
-    return data && Save(fileName, EditProfileSection(*data, section, entries));
+    return UpdateProfileFile(fileName, [&](const QByteArray& data) { return EditProfileSection(data, section, entries); });
 }

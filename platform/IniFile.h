@@ -4,6 +4,7 @@
 #include <QByteArray>
 #include <QList>
 #include <QString>
+#include <functional>
 #include <optional>
 
 // The value of `key` in `section` of the file, or `defaultValue` when the
@@ -13,6 +14,14 @@
 // included, is cut to bufferSize - 1 characters (bufferSize >= 1).
 QString ReadProfileString(const QString& fileName, const QString& section, const QString& key,
                           const QString& defaultValue, int bufferSize);
+
+struct IniEdit;
+
+// Reads the file, asks `edit` what to make of its bytes and writes that back,
+// all while holding the file's lock, so that a change made by another copy of
+// the game in between is never lost. False when the lock cannot be had, the
+// file cannot be read, the edit is refused or the file cannot be written.
+bool UpdateProfileFile(const QString& fileName, const std::function<IniEdit(const QByteArray&)>& edit);
 
 // Writes `key`=`value` into `section`, replacing the key's old value or
 // adding the key at the end of the section (and the section at the end of

@@ -1,6 +1,7 @@
 #include "SettingsStore.h"
 
 #include "AtomicSave.h"
+#include "FileLock.h"
 #include "Utf8.h"
 
 #include <QDir>
@@ -10,8 +11,7 @@
 
 namespace {
 
-// A bigger file is not a settings file of ours: it is read as no values, so
-// the defaults apply, and the next save replaces it.
+// Far more than the game ever writes; what lies beyond is not read.
 constexpr qint64 MaxFileSize = qint64(4) << 20;
 
 constexpr QByteArrayView KeyName = "HKEY_CURRENT_USER\\Software\\Vantrel\\Slidora";
@@ -265,6 +265,8 @@ QByteArray FormatName(const QString& name) { return name.isEmpty() ? QByteArray(
 
 RegFileStore::RegFileStore(QString path) : path(std::move(path)) {}
 
+RegFileStore::~RegFileStore() = default;
+
 QString RegFileStore::DefaultPath() {
     QString base = qEnvironmentVariable("XDG_CONFIG_HOME");
     if (base.isEmpty() || !QDir::isAbsolutePath(base)) base = QDir::homePath() + QStringLiteral("/.config");
@@ -272,21 +274,38 @@ QString RegFileStore::DefaultPath() {
 }
 
 bool RegFileStore::Open() {
-    values.clear();
-    open = changed = false;
-    if (!QDir().mkpath(QFileInfo(path).absolutePath()) || QFileInfo(path).isDir()) return false;
-    QFile file(path);
-    if (file.exists()) {
-        if (!file.open(QIODevice::ReadOnly)) return false;
-        // Read at most one byte past the limit, so that endless files end too.
-        const QByteArray text = file.read(MaxFileSize + 1);
-        if (file.error() != QFileDevice::NoError) return false;
-        if (text.size() <= MaxFileSize) values = Parse(text);
+    if (depth > 0) {
+        ++depth;
+        return true;
     }
-    open = true;
+    if (unreadable || !QDir().mkpath(QFileInfo(path).absolutePath()) || QFileInfo(path).isDir()) return false;
+    // Without the lock the values can still be read; only a save then fails.
+    lock = std::make_unique<FileLock>(path);
+    if (!ReadFile()) {
+        lock.reset();
+        return false;
+    }
+    depth = 1;
+    changed = false;
     return true;
 }
 
+bool RegFileStore::ReadFile() {
+    values.clear();
+    QFile file(path);
+    if (!file.exists()) return true;
+    // Read at most the limit, so that endless files end too; a longer file
+    // is read up to its last whole line within the limit.
+    const bool opened = file.open(QIODevice::ReadOnly);
+    QByteArray text = opened ? file.read(MaxFileSize + 1) : QByteArray();
+    if (!opened || file.error() != QFileDevice::NoError) {
+        unreadable = true;
+        return false;
+    }
+    if (text.size() > MaxFileSize) text.truncate(text.lastIndexOf('\n', MaxFileSize - 1) + 1);
+    values = Parse(text);
+    return true;
+}
 StoredValue RegFileStore::Read(const QString& name) const { return values.value(name); }
 
 void RegFileStore::WriteInteger(const QString& name, uint32_t value) {
@@ -302,12 +321,15 @@ void RegFileStore::WriteText(const QString& name, const QString& value) {
 // Values written while the key was not open are not saved: they were read
 // against no file, so saving them would drop the file's other values.
 bool RegFileStore::Close() {
-    const bool mustSave = changed;
-    const bool wasOpen = open;
-    open = changed = false;
-    if (!mustSave) return true;
-    if (!wasOpen) return false;
-    return SaveAtomically(path, Format(values));
+    if (depth > 1) {
+        --depth;
+        return true;
+    }
+    const bool mustSave = std::exchange(changed, false);
+    const bool wasOpen = std::exchange(depth, 0) == 1;
+    const bool saved = !mustSave || (wasOpen && lock->Held() && SaveAtomically(path, Format(values)));
+    lock.reset();
+    return saved;
 }
 
 QString RegFileStore::Location() const { return path; }

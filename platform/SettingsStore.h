@@ -5,6 +5,9 @@
 #include <QMap>
 #include <QString>
 #include <cstdint>
+#include <memory>
+
+class FileLock;
 
 // One stored value as read back.
 struct StoredValue {
@@ -17,6 +20,7 @@ struct StoredValue {
     Kind kind = Kind::Missing;
     uint32_t integer = 0;
     QString text;
+    friend bool operator==(const StoredValue&, const StoredValue&) = default;
 };
 
 class ISettingsStore {
@@ -24,7 +28,8 @@ public:
     virtual ~ISettingsStore() = default;
 
     // Opens the key, creating it when missing; false when it can be neither
-    // opened nor created. Values are read and written between Open and Close.
+    // opened nor created. Values are read and written between Open and Close,
+    // and no other copy of the game changes them in between.
     virtual bool Open() = 0;
     virtual StoredValue Read(const QString& name) const = 0;
     virtual void WriteInteger(const QString& name, uint32_t value) = 0;
@@ -33,16 +38,23 @@ public:
     virtual bool Close() = 0;
     // Where the values are kept, for messages.
     virtual QString Location() const = 0;
+    // The values are there but could not be read: Open fails from then on,
+    // so that they are never overwritten in this run.
+    virtual bool Unreadable() const = 0;
 };
 
 // The store in a file. Value names match exactly, letter case included.
-// Values it does not know are kept. Every save rewrites the whole file
+// Values it does not know are kept. Between Open and Close the store holds
+// the file's lock, so a save writes the file as it was read at Open with
+// only this run's changes on it. Every save rewrites the whole file
 // atomically: after a failed save the old file is intact. A file
 // it cannot parse is read line by line as far as it can: a bad line is a
-// missing value, never an error.
+// missing value, never an error; of a file over the size limit the values
+// within the limit are read (and kept by the next save).
 class RegFileStore final : public ISettingsStore {
 public:
     explicit RegFileStore(QString path);
+    ~RegFileStore() override;
 
     // "$XDG_CONFIG_HOME/Vantrel/Slidora.reg", or "~/.config/Vantrel/Slidora.reg".
     static QString DefaultPath();
@@ -51,16 +63,22 @@ public:
     StoredValue Read(const QString& name) const override;
     void WriteInteger(const QString& name, uint32_t value) override;
     void WriteText(const QString& name, const QString& value) override;
+    // Open and Close may nest: only the outermost pair reads, saves and locks.
     bool Close() override;
     QString Location() const override;
+    bool Unreadable() const override { return unreadable; }
 
     // The REGEDIT4 text of a set of values, and the values of such a text.
     static QByteArray Format(const QMap<QString, StoredValue>& values);
     static QMap<QString, StoredValue> Parse(const QByteArray& text);
 
 private:
+    bool ReadFile();
+
     QString path;
     QMap<QString, StoredValue> values;
-    bool open = false;
+    std::unique_ptr<FileLock> lock;
+    int depth = 0; // Open calls not yet closed
     bool changed = false;
+    bool unreadable = false;
 };

@@ -3,11 +3,14 @@
 #include "game/Main.h"
 
 #include "platform/AtomicSave.h"
+#include "platform/DataFolders.h"
 #include "platform/PixelMemory.h"
 #include "platform/Utf8.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTimer>
 
 void TFormMain::ShowError(const QString& text) {
@@ -58,15 +61,14 @@ std::optional<QString> TFormMain::LoadGameFile(const QString& fileName, uint32_t
     return LoadGame(file, fileName, elapsedSeconds);
 }
 
+namespace {
+
 // Written beside the old file and put in its place only when complete, so
-// a failed save never destroys a game saved before.
-bool TFormMain::SaveGameFile(const QString& fileName, const QString& pictureName, uint32_t elapsedSeconds) {
-    if (pictureName.toUtf8().size() >= TGameFileHeader::NameField) {
-        ShowError(QStringLiteral("Unable to save to %1: the name of the picture is longer than %2 bytes.")
-                      .arg(fileName, QString::number(TGameFileHeader::NameField - 1)));
-        return false;
-    }
-    const TSavedGame game = SavedGameOf(*Puzzle, pictureName.toUtf8(), elapsedSeconds, Level);
+// a failed save never destroys a game saved before. Nothing, or what went wrong.
+std::optional<QString> WriteGameFile(const QString& fileName, const TSavedGame& game) {
+    if (game.header.pictureName.size() >= TGameFileHeader::NameField)
+        return QStringLiteral("Unable to save to %1: the name of the picture is longer than %2 bytes.")
+            .arg(fileName, QString::number(TGameFileHeader::NameField - 1));
     AtomicSave file(fileName);
     const char* problem = nullptr;
     if (!file.Open())
@@ -77,10 +79,37 @@ bool TFormMain::SaveGameFile(const QString& fileName, const QString& pictureName
         problem = "Unable to write to the file.";
     else if (!file.Commit())
         problem = "Unable to write to %1.";
-    if (!problem) return true;
+    if (!problem) return std::nullopt;
     const QString text = QLatin1String(problem);
-    ShowError(text.contains(QLatin1String("%1")) ? text.arg(fileName) : text);
-    return false;
+    return text.contains(QLatin1String("%1")) ? text.arg(fileName) : text;
+}
+
+} // namespace
+
+bool TFormMain::SaveGameFile(const QString& fileName, const QString& pictureName, uint32_t elapsedSeconds) {
+    const std::optional<QString> problem =
+        WriteGameFile(fileName, SavedGameOf(*Puzzle, pictureName.toUtf8(), elapsedSeconds, Level));
+    if (problem) ShowError(*problem);
+    return !problem;
+}
+
+// No message can be shown while the session ends: a game that cannot be kept is lost quietly.
+void TFormMain::KeepRunningGame() {
+    if (GameStopped || !PictureName) return;
+    const QString path = AutosavePath();
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    WriteGameFile(path, SavedGameOf(*Puzzle, PictureName->toUtf8(), PlayedSeconds(), Level));
+}
+
+// Either answer uses up the kept game.
+void TFormMain::OfferAutosave() {
+    const QString path = AutosavePath();
+    if (!QFileInfo(path).isFile()) return;
+    const MsgResult answer =
+        Services.dialogs.MessageBox(this, QStringLiteral("Continue the game that was running when Slidora was closed?"),
+                                    MsgIcon::Question, MsgButtons::YesNo);
+    if (answer == MsgResult::Yes && QuerySave()) OpenGame(path, false);
+    QFile::remove(path);
 }
 
 uint32_t TFormMain::PlayedSeconds() const {
@@ -89,15 +118,16 @@ uint32_t TFormMain::PlayedSeconds() const {
     return ((paused ? StopTick : Services.clock.TickCount()) - StartTick) / 1000;
 }
 
-void TFormMain::SavegameMenuClick() {
-    if (!PictureName) return; // there is nothing to resume a game from
+void TFormMain::SavegameMenuClick() { SaveGameAs(); }
+
+bool TFormMain::SaveGameAs() {
+    if (!PictureName) return true; // there is nothing to resume a game from
     SaveDialog.fileName = GameFileName.value_or(QString());
     const std::optional<QString> chosen = Services.dialogs.SaveFile(this, SaveDialog);
-    if (!chosen) return;
-    if (SaveGameFile(*chosen, *PictureName, PlayedSeconds())) {
-        AddRecentGame(1, *chosen);
-        GameFileName = *chosen;
-    }
+    if (!chosen || !SaveGameFile(*chosen, *PictureName, PlayedSeconds())) return false;
+    AddRecentGame(1, *chosen);
+    GameFileName = *chosen;
+    return true;
 }
 
 void TFormMain::LoadgameMenuClick() {
@@ -106,14 +136,17 @@ void TFormMain::LoadgameMenuClick() {
     if (chosen) OpenGame(*chosen);
 }
 
-bool TFormMain::OpenGame(const QString& fileName) {
+bool TFormMain::OpenGame(const QString& fileName, bool remember) {
     QApplication::setOverrideCursor(Qt::WaitCursor);
-    GameFileName = fileName;
+    if (remember)
+        GameFileName = fileName;
+    else
+        GameFileName.reset();
     uint32_t elapsedSeconds = 0;
     const std::optional<QString> name = LoadGameFile(fileName, elapsedSeconds);
     if (name) {
         PictureName = *name;
-        AddRecentGame(1, fileName);
+        if (remember) AddRecentGame(1, fileName);
     }
     CreateBuffers();
     RedrawBoard();

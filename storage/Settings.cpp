@@ -2,10 +2,37 @@
 #include "game/Main.h"
 
 #include <QAction>
+#include <QStatusBar>
 
 namespace {
 
 constexpr uint32_t MaxPlaylistEntries = 10000;
+constexpr int FailureShownFor = 8000; // milliseconds in the status bar
+
+StoredValue Integer(uint32_t value) { return {StoredValue::Kind::Integer, value, {}}; }
+StoredValue Text(const QString& value) { return {StoredValue::Kind::Text, 0, value}; }
+
+// The window's settings as the store keeps them, in the order they are written.
+std::vector<std::pair<QString, StoredValue>> SettingsOf(const TFormMain& form) {
+    std::vector<std::pair<QString, StoredValue>> values = {
+        {QStringLiteral("Level"), Integer(uint32_t(form.Level))},
+        {QStringLiteral("Color"), Integer(form.BackgroundColor)},
+        {QStringLiteral("NumColor1"), Integer(form.NumColor1)},
+        {QStringLiteral("NumColor2"), Integer(form.NumColor2)},
+        {QStringLiteral("FontColor"), Integer(form.NumFont.Color)},
+        {QStringLiteral("FontBold"), Integer(form.NumFont.Bold ? 1 : 0)},
+        {QStringLiteral("FontItalic"), Integer(form.NumFont.Italic ? 1 : 0)},
+        {QStringLiteral("FontName"), Text(form.NumFont.Name)},
+        {QStringLiteral("NumX"), Integer(uint32_t(form.Puzzle->GetColumns()))},
+        {QStringLiteral("NumY"), Integer(uint32_t(form.Puzzle->GetRows()))},
+        {QStringLiteral("IsSoundOn"), Integer(form.SoundOn ? 1 : 0)},
+        {QStringLiteral("IsMusicOn"), Integer(form.MusicOn ? 1 : 0)},
+        {QStringLiteral("NumOfMusic"), Integer(uint32_t(form.Playlist.Count()))},
+    };
+    for (int i = 0; i < form.Playlist.Count(); ++i)
+        values.emplace_back(QStringLiteral("Music%1").arg(i), Text(form.Playlist.Entry(i)));
+    return values;
+}
 
 const char* const DefaultPieces[] = {"aurora.mid", "harbour.mid", "lantern.mid", "meadow.mid", "summit.mid"};
 
@@ -38,16 +65,26 @@ void TFormMain::ReadSettings() {
     ISettingsStore& store = Services.settings;
     const bool opened = store.Open();
     if (opened && !ApplyStoredSettings(store)) ApplyDefaultSettings();
+    if (opened) {
+        for (const auto& [name, value] : SettingsOf(*this)) StoredSettings.insert(name, store.Read(name));
+        store.Close();
+    } else if (store.Unreadable()) {
+        // The player's file is kept as it is; this run plays with the defaults.
+        ApplyDefaultSettings();
+        StatusBar->showMessage(QStringLiteral("Unable to read the settings from %1.").arg(store.Location()),
+                               FailureShownFor);
+    }
     // The menu marks, whatever was read.
     CheckLevelMenu();
     MusiconMenu->setChecked(MusicOn);
     SoundonMenu->setChecked(SoundOn);
     CheckBoardGridMenu();
+    RestoringRecentLists = true;
     for (int k = 0; k < 4; ++k) {
         AddRecentPicture(k + 1, RecentPictureNames[size_t(k)]);
         AddRecentGame(k + 1, RecentGameNames[size_t(k)]);
     }
-    if (opened) store.Close();
+    RestoringRecentLists = false;
 }
 
 bool TFormMain::ApplyStoredSettings(const ISettingsStore& store) {
@@ -95,25 +132,36 @@ void TFormMain::ApplyDefaultSettings() {
     for (const char* piece : DefaultPieces) Playlist.Append(ProgramFolder + QLatin1String(piece));
 }
 
-void TFormMain::WriteSettings() {
+// Only the values that differ from what this run read or wrote: another
+// copy of the game may have stored its own changes in the meantime.
+bool TFormMain::SaveChangedSettings() {
+    std::vector<std::pair<QString, StoredValue>> changed;
+    for (auto& [name, value] : SettingsOf(*this))
+        if (!StoredSettings.contains(name) || StoredSettings.value(name) != value) changed.emplace_back(name, value);
+    if (changed.empty()) return true;
     ISettingsStore& store = Services.settings;
-    if (!store.Open()) return;
-    store.WriteInteger(QStringLiteral("Level"), uint32_t(Level));
-    store.WriteInteger(QStringLiteral("Color"), BackgroundColor);
-    store.WriteInteger(QStringLiteral("NumColor1"), NumColor1);
-    store.WriteInteger(QStringLiteral("NumColor2"), NumColor2);
-    store.WriteInteger(QStringLiteral("FontColor"), NumFont.Color);
-    store.WriteInteger(QStringLiteral("FontBold"), NumFont.Bold ? 1 : 0);
-    store.WriteInteger(QStringLiteral("FontItalic"), NumFont.Italic ? 1 : 0);
-    store.WriteText(QStringLiteral("FontName"), NumFont.Name);
-    store.WriteInteger(QStringLiteral("NumX"), uint32_t(Puzzle->GetColumns()));
-    store.WriteInteger(QStringLiteral("NumY"), uint32_t(Puzzle->GetRows()));
-    store.WriteInteger(QStringLiteral("IsSoundOn"), SoundOn ? 1 : 0);
-    store.WriteInteger(QStringLiteral("IsMusicOn"), MusicOn ? 1 : 0);
-    store.WriteInteger(QStringLiteral("NumOfMusic"), uint32_t(Playlist.Count()));
-    for (int i = 0; i < Playlist.Count(); ++i) store.WriteText(QStringLiteral("Music%1").arg(i), Playlist.Entry(i));
+    if (!store.Open()) return true; // nothing is kept, as the key cannot be opened: not a failed save
+    for (const auto& [name, value] : changed)
+        value.kind == StoredValue::Kind::Integer ? store.WriteInteger(name, value.integer)
+                                                 : store.WriteText(name, value.text);
+    if (!store.Close()) return false;
+    for (const auto& [name, value] : changed) StoredSettings.insert(name, value);
+    return true;
+}
+
+// After every command: a setting is kept as soon as it changes, so neither
+// the end of the session nor a crash loses it. A failure shows once a run.
+void TFormMain::SettingsMayHaveChanged() {
+    if (SaveChangedSettings() || SettingsFailureShown) return;
+    SettingsFailureShown = true;
+    StatusBar->showMessage(QStringLiteral("Unable to save the settings to %1.").arg(Services.settings.Location()),
+                           FailureShownFor);
+}
+
+void TFormMain::WriteSettings() {
     // Told, not stopped: the window closes all the same.
-    if (!store.Close()) ShowError(QStringLiteral("Unable to save the settings to %1.").arg(store.Location()));
+    if (!SaveChangedSettings())
+        ShowError(QStringLiteral("Unable to save the settings to %1.").arg(Services.settings.Location()));
 }
 
 void TFormMain::CheckBoardGridMenu() {

@@ -6,8 +6,10 @@
 
 #include <QHeaderView>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QStyle>
+#include <QStyledItemDelegate>
 #include <QTreeWidget>
 
 namespace {
@@ -22,9 +24,23 @@ std::pair<int, QTreeWidgetItem*> RowOf(const QString& entry) {
     auto* item = new QTreeWidgetItem;
     item->setText(0, TBestTimes::Caption(rows, columns));
     item->setText(1, entry.mid(first + 1, last - first - 1));
+    item->setData(1, TFormTimes::ShownNameRole, item->text(1));
     item->setText(2, entry.mid(last + 1));
+    item->setFlags(item->flags() | Qt::ItemIsEditable);
     return {rows * 100 + columns, item};
 }
+
+// Edits the name column only, with a line short enough to be stored.
+class NameEditor : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+    QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem& option, const QModelIndex& index) const override {
+        if (index.column() != 1) return nullptr;
+        QWidget* editor = QStyledItemDelegate::createEditor(parent, option, index);
+        if (auto* line = qobject_cast<QLineEdit*>(editor)) line->setMaxLength(MaxEntryLength - 16);
+        return editor;
+    }
+};
 
 } // namespace
 
@@ -47,6 +63,10 @@ TFormTimes::TFormTimes(QWidget* owner) : QDialog(owner) {
     ListView->setGeometry(8, 56, 409, 177);
     ListView->setRootIsDecorated(false);
     ListView->setColumnCount(0);
+    // A name can be corrected in place (double-click or F2); nothing else can.
+    ListView->setItemDelegate(new NameEditor(ListView));
+    ListView->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
+                              QAbstractItemView::SelectedClicked);
     BitBtn1 = new QPushButton(QStringLiteral("OK"), this);
     BitBtn1->setIcon(style()->standardIcon(QStyle::SP_DialogOkButton));
     BitBtn1->setGeometry(168, 240, 75, 25);
@@ -92,9 +112,14 @@ bool TFormTimes::IsBestTime(int columns, int rows, int seconds) const {
     return List().IsBestTime(columns, rows, seconds);
 }
 
+// Decided on the file as it is under its lock: another copy of the game may
+// have stored a time a moment ago.
 bool TFormTimes::StoreTime(int columns, int rows, const QString& name, int seconds) {
-    const std::optional<IniEntry> entry = List().TimeToStore(columns, rows, name, seconds);
-    return !entry || WriteProfileString(ListFileName, SectionName.value_or(QString()), entry->key, entry->value);
+    const QString section = SectionName.value_or(QString());
+    return UpdateProfileFile(ListFileName, [&](const QByteArray& bytes) {
+        const std::optional<IniEntry> entry = TBestTimes::Parse(bytes, section).TimeToStore(columns, rows, name, seconds);
+        return entry ? EditProfileString(bytes, section, entry->key, entry->value) : IniEdit{};
+    });
 }
 
 void TFormTimes::FormShow() {
@@ -126,20 +151,39 @@ void TFormTimes::showEvent(QShowEvent* event) {
     FormShow();
 }
 
-// Only rows with a grid are written, numbered from 0 without gaps, so the
-// list read back is the list shown.
+// Only the names the player changed are written, each into its grid's entry
+// as the file holds it now, and only while that entry still has the time
+// shown: whatever another copy of the game stored meanwhile stays.
 bool TFormTimes::BitBtn1Click() {
-    if (ListView->topLevelItemCount() == 0) return true;
-    QList<IniEntry> entries;
+    const QList<NameChange> changes = ChangedNames();
+    if (changes.isEmpty()) return true;
+    const QString section = SectionName.value_or(QString());
+    return UpdateProfileFile(ListFileName, [&](const QByteArray& bytes) {
+        IniEdit result;
+        QByteArray file = bytes;
+        for (const NameChange& change : changes) {
+            const auto found = TBestTimes::Parse(file, section).FindGrid(change.columns, change.rows);
+            if (!found || found->second != change.seconds) continue;
+            const QString name = TBestTimes::StorableName(change.name, change.columns, change.rows, change.seconds);
+            const IniEdit edit = EditProfileString(file, section, QString::number(found->first),
+                                                   TBestTimes::ShortValue(change.rows, change.columns, name, change.seconds));
+            if (edit.refused) return edit;
+            if (edit.bytes) result.bytes = file = *edit.bytes;
+        }
+        return result;
+    });
+}
+
+QList<TFormTimes::NameChange> TFormTimes::ChangedNames() const {
+    QList<NameChange> changes;
     for (int i = 0; i < ListView->topLevelItemCount(); ++i) {
         const QTreeWidgetItem* item = ListView->topLevelItem(i);
-        int rows = 0, columns = 0;
-        if (item->text(0).size() >= 4) ParseGrid(item->text(0), rows, columns);
-        if (rows == 0 || columns == 0) continue;
-        entries.append({QString::number(entries.size()),
-                        TBestTimes::ShortValue(rows, columns, item->text(1), ParseTime(item->text(2)))});
+        if (item->text(1) == item->data(1, ShownNameRole).toString()) continue;
+        NameChange change{0, 0, ParseTime(item->text(2)), item->text(1)};
+        ParseGrid(item->text(0), change.rows, change.columns);
+        changes.append(change);
     }
-    return WriteProfileSection(ListFileName, SectionName.value_or(QString()), entries);
+    return changes;
 }
 
 // ------------------------------------------------------------ main window

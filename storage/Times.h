@@ -30,9 +30,12 @@ public:
     bool StoreTime(int columns, int rows, const QString& name, int seconds);
 
     void FormShow();
-    // Rewrites the section as listed, in one write; false when that failed
-    // (the list stays as it was).
+    // Stores the names the player changed in the list; false when that
+    // failed (the file stays as it was).
     bool BitBtn1Click();
+
+    // The name a row showed when the list was filled.
+    static constexpr int ShownNameRole = Qt::UserRole + 1;
 
     std::optional<QString> SectionName;
     QString ListFileName;
@@ -48,6 +51,11 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
+    struct NameChange {
+        int rows, columns, seconds;
+        QString name;
+    };
     // The list as the file holds it now.
     TBestTimes List() const;
+    QList<NameChange> ChangedNames() const;
 };

@@ -1,5 +1,6 @@
 // Runs the window tests headless, at one device pixel per pixel.
 #include <QApplication>
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 namespace {
@@ -16,6 +17,9 @@ int main(int argc, char** argv) {
     qputenv("QT_SCREEN_SCALE_FACTORS", "1");
     qputenv("QT_ENABLE_HIGHDPI_SCALING", "0");
     qInstallMessageHandler(QuietMessages);
+    // The player's own folders (the autosave among them) are never touched.
+    const QTemporaryDir dataHome;
+    qputenv("XDG_DATA_HOME", dataHome.path().toUtf8());
     QApplication application(argc, argv);
     testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();

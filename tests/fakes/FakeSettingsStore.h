@@ -24,6 +24,7 @@ public:
         return saves;
     }
     QString Location() const override { return QStringLiteral("/settings/Slidora.reg"); }
+    bool Unreadable() const override { return unreadable; }
 
     void SetInteger(const QString& name, uint32_t value) { values[name] = {StoredValue::Kind::Integer, value, {}}; }
     void SetText(const QString& name, const QString& value) { values[name] = {StoredValue::Kind::Text, 0, value}; }
@@ -31,6 +32,7 @@ public:
     QMap<QString, StoredValue> values;
     QStringList written; // names in the order written
     bool openable = true;
+    bool unreadable = false; // with openable false: the values are there but cannot be read
     bool saves = true;
     int opened = 0;
     int closed = 0;

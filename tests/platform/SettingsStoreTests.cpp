@@ -6,11 +6,7 @@
 #include <gtest/gtest.h>
 #include <random>
 
-// Where argument-dependent lookup finds them, for QMap comparisons and GoogleTest messages.
-static bool operator==(const StoredValue& a, const StoredValue& b) {
-    return a.kind == b.kind && a.integer == b.integer && a.text == b.text;
-}
-
+// Where argument-dependent lookup finds it, for GoogleTest messages.
 static void PrintTo(const StoredValue& value, std::ostream* out) {
     *out << "{kind " << int(value.kind) << ", " << value.integer << ", \"" << value.text.toStdString() << "\"}";
 }
@@ -291,17 +287,29 @@ TEST_F(SettingsStoreFile, OpenFailsOnlyWhenTheKeyCannotBeMadeOrRead) {
     EXPECT_FALSE(directory.Open());
     ASSERT_TRUE(QDir(Path()).removeRecursively());
 
-    // An oversized file is garbage: no values, and the defaults apply.
-    QByteArray huge = "REGEDIT4\n\"Level\"=dword:5\n";
-    huge += QByteArray((4 << 20) - huge.size() + 1, ';');
+    // Of an oversized file the whole lines within the limit are read, and
+    // a save keeps them; what lies beyond is dropped.
+    QByteArray huge = "REGEDIT4\n\"Level\"=dword:5\n\"Color\"=dword:7";
+    huge += QByteArray((4 << 20) - huge.size(), ';') + "\n\"NumX\"=dword:9\n";
     WriteFile(huge);
     RegFileStore oversized(Path());
     ASSERT_TRUE(oversized.Open());
-    EXPECT_EQ(oversized.Read(QStringLiteral("Level")).kind, Kind::Missing);
-    huge.chop(1);
-    WriteFile(huge);
+    EXPECT_EQ(oversized.Read(QStringLiteral("Level")), Integer(5));
+    EXPECT_EQ(oversized.Read(QStringLiteral("Color")).kind, Kind::Missing) << "its line runs past the limit";
+    oversized.WriteInteger(QStringLiteral("NumY"), 4);
+    ASSERT_TRUE(oversized.Close());
     ASSERT_TRUE(oversized.Open());
     EXPECT_EQ(oversized.Read(QStringLiteral("Level")), Integer(5));
+    EXPECT_EQ(oversized.Read(QStringLiteral("NumY")), Integer(4));
+    EXPECT_EQ(oversized.Read(QStringLiteral("NumX")).kind, Kind::Missing);
+    oversized.Close();
+
+    // A file that cannot be read (this one fails every read, whoever
+    // asks) is never opened for a save in this run.
+    RegFileStore unreadable(QStringLiteral("/proc/self/mem"));
+    EXPECT_FALSE(unreadable.Open());
+    EXPECT_TRUE(unreadable.Unreadable());
+    EXPECT_FALSE(unreadable.Open());
 }
 
 TEST(SettingsStorePath, DefaultPathFollowsXdgConfigHome) {

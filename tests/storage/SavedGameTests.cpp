@@ -302,11 +302,24 @@ TEST_F(SavedGame, QuestionYesSavesBeforeTheCommandGoesOn) {
     f().BeginnerMenuClick(f().AdvancedMenu);
     EXPECT_EQ(Bytes(w.Path(QStringLiteral("before-level.sdr"))).size(), 672);
     EXPECT_EQ(f().Level, 3);
-    // A cancelled save dialog still lets the command go on.
+    // A save that is cancelled, or that fails, keeps the game: the command
+    // waits, and so does the window's close.
     f().ScrambleMenuClick();
+    const uint32_t played = f().PlayedSeconds();
     w.dialogs.answers = {MsgResult::Yes};
     f().BeginnerMenuClick(f().IntermediateMenu);
-    EXPECT_EQ(f().Level, 2);
+    EXPECT_TRUE(f().Level == 3 && !f().GameStopped && f().IntermediateMenu->isChecked() == false);
+    {
+        const FileSizeLimit fullDisk(100);
+        w.dialogs.answers = {MsgResult::Yes};
+        w.dialogs.files = {QStringList{w.Path(QStringLiteral("full.sdr"))}};
+        f().LoadgameMenuClick();
+    }
+    EXPECT_EQ(w.dialogs.messages.back().text, "Unable to write to " + w.Path(QStringLiteral("full.sdr")) + ".");
+    EXPECT_EQ(w.dialogs.fileDialogs.back().title, QStringLiteral("Save Game")) << "no Load Game dialog follows";
+    w.dialogs.answers = {MsgResult::Yes};
+    EXPECT_FALSE(f().close());
+    EXPECT_TRUE(f().isVisible() && !f().GameStopped && f().PlayedSeconds() == played);
 }
 
 TEST_F(SavedGame, PausesDoNotCountInTheSavedTime) {

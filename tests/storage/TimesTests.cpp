@@ -4,7 +4,9 @@
 #include "platform/IniFile.h"
 #include "storage/Times.h"
 
+#include <QApplication>
 #include <QFile>
+#include <QLineEdit>
 #include <QLabel>
 #include <QTimer>
 #include <QTreeWidget>
@@ -130,21 +132,48 @@ TEST_F(Times, AGapEndsTheListAndTheNextGridFillsIt) {
     EXPECT_EQ(Get(QStringLiteral("2")), QStringLiteral(" 4~ 4~Bob~60"));
 }
 
-// A row without a grid is shown but not written: the keys written are
-// numbered from 0 without gaps, so the list reads back whole.
-TEST_F(Times, OkRenumbersOnlyTheRowsItWrites) {
+// OK writes nothing unless a name was changed: entries the list does not
+// show (a bad one, one behind a gap) and times another copy of the game
+// stored while the list was open all stay.
+TEST_F(Times, OkWritesOnlyTheChangedNamesIntoTheFileAsItIsNow) {
     Put(QStringLiteral("0"), QStringLiteral("bad entry"));
     Put(QStringLiteral("1"), QStringLiteral(" 3~ 3 (9 pieces)~Bob~100"));
     Put(QStringLiteral("2"), QStringLiteral(" 4~ 4 (16 pieces)~Carol~200"));
+    Put(QStringLiteral("4"), QStringLiteral(" 6~ 6~Behind the gap~600"));
     times.FormShow();
     ASSERT_EQ(times.ListView->topLevelItemCount(), 3);
+    const QByteArray before = ReadProfileFile(times.ListFileName);
     EXPECT_TRUE(times.BitBtn1Click());
-    EXPECT_EQ(Get(QStringLiteral("0")), QStringLiteral(" 3~ 3~Bob~100"));
-    EXPECT_EQ(Get(QStringLiteral("1")), QStringLiteral(" 4~ 4~Carol~200"));
-    EXPECT_EQ(Get(QStringLiteral("2")), QStringLiteral("-"));
-    EXPECT_FALSE(times.IsBestTime(3, 3, 150)) << "the slower time is no best time";
+    EXPECT_EQ(ReadProfileFile(times.ListFileName), before) << "nothing changed, nothing written";
+
+    TFormTimes other(nullptr); // another copy stores a time while the list is open
+    other.SelectList(Folder(), times.SectionName, 2);
+    ASSERT_TRUE(other.StoreTime(5, 5, QStringLiteral("Dan"), 70));
+    ASSERT_TRUE(other.StoreTime(4, 4, QStringLiteral("Eve"), 150));
+    times.ListView->topLevelItem(1)->setText(1, QStringLiteral("Bobby")); // 3 x 3
+    times.ListView->topLevelItem(2)->setText(1, QStringLiteral("Caroline")); // 4 x 4, beaten meanwhile
+    EXPECT_TRUE(times.BitBtn1Click());
+    EXPECT_EQ(Get(QStringLiteral("0")), QStringLiteral("bad entry"));
+    EXPECT_EQ(Get(QStringLiteral("1")), QStringLiteral(" 3~ 3~Bobby~100"));
+    EXPECT_EQ(Get(QStringLiteral("2")), QStringLiteral(" 4~ 4 (16 pieces)~Eve~150")) << "not renamed: another time";
+    EXPECT_EQ(Get(QStringLiteral("3")), QStringLiteral(" 5~ 5 (25 pieces)~Dan~70"));
+    EXPECT_EQ(Get(QStringLiteral("4")), QStringLiteral(" 6~ 6~Behind the gap~600"));
+}
+
+// Names are edited in their own column (on a double-click or F2), and no
+// longer than an entry can hold.
+TEST_F(Times, OnlyTheNameColumnCanBeEdited) {
+    Put(QStringLiteral("0"), QStringLiteral(" 3~ 3~Ann~50"));
     times.FormShow();
-    EXPECT_EQ(times.ListView->topLevelItemCount(), 2);
+    ASSERT_TRUE(times.ListView->topLevelItem(0)->flags() & Qt::ItemIsEditable);
+    const QAbstractItemModel* model = times.ListView->model();
+    for (int column : {0, 1, 2}) {
+        std::unique_ptr<QWidget> editor(
+            times.ListView->itemDelegate()->createEditor(times.ListView, {}, model->index(0, column)));
+        auto* line = qobject_cast<QLineEdit*>(editor.get());
+        EXPECT_EQ(line != nullptr, column == 1) << column;
+        if (line) EXPECT_LT(line->maxLength(), MaxEntryLength);
+    }
 }
 
 // A short entry no longer ends the list: reading and storing agree on
@@ -161,12 +190,14 @@ TEST_F(Times, AShortEntryIsPassedOverAndTheNewTimeIsListed) {
     EXPECT_EQ(Row(0)[1], QStringLiteral("Ann"));
 }
 
-// The rewrite is one write: when it fails, the list stays as it was.
+// The changes are one write: when it fails, the list stays as it was.
 TEST_F(Times, AnOkThatCannotBeWrittenKeepsTheList) {
     Put(QStringLiteral("0"), QStringLiteral(" 4~ 4~Dan~200"));
     Put(QStringLiteral("1"), QStringLiteral(" 3~ 3~Eve~100"));
     const QByteArray before = ReadProfileFile(times.ListFileName);
     times.FormShow();
+    times.ListView->topLevelItem(0)->setText(1, QStringLiteral("Evelyn"));
+    times.ListView->topLevelItem(1)->setText(1, QStringLiteral("Daniel"));
     bool written = true;
     {
         const FileSizeLimit fullDisk(16);
@@ -176,7 +207,7 @@ TEST_F(Times, AnOkThatCannotBeWrittenKeepsTheList) {
     EXPECT_EQ(ReadProfileFile(times.ListFileName), before);
 }
 
-TEST_F(Times, TheListSortsByRowsThenColumnsAndOkRenumbers) {
+TEST_F(Times, TheListSortsByRowsThenColumns) {
     Put(QStringLiteral("0"), QStringLiteral(" 4~ 4~Dan~200"));
     Put(QStringLiteral("1"), QStringLiteral("10~ 3~Eve~300"));
     Put(QStringLiteral("2"), QStringLiteral(" 3~ 5~Fay~100"));
@@ -190,11 +221,6 @@ TEST_F(Times, TheListSortsByRowsThenColumnsAndOkRenumbers) {
     EXPECT_EQ(Row(3)[0], QStringLiteral("10 x  3 (30 pieces)"));
     EXPECT_EQ(times.LabelFileName->text(), QStringLiteral("/pictures/sunset.jpg"));
     EXPECT_EQ(times.LabelFileName->x(), times.LabelTitle->x() + times.LabelTitle->width() + 10);
-    times.BitBtn1Click();
-    EXPECT_EQ(Get(QStringLiteral("0")), QStringLiteral(" 3~ 3~Gus~3725"));
-    EXPECT_EQ(Get(QStringLiteral("1")), QStringLiteral(" 3~ 5~Fay~100"));
-    EXPECT_EQ(Get(QStringLiteral("2")), QStringLiteral(" 4~ 4~Dan~200"));
-    EXPECT_EQ(Get(QStringLiteral("3")), QStringLiteral("10~ 3~Eve~300"));
 }
 
 TEST_F(Times, NamesAreStoredAsTypedButSafeForTheFile) {
@@ -202,8 +228,9 @@ TEST_F(Times, NamesAreStoredAsTypedButSafeForTheFile) {
     times.FormShow();
     EXPECT_EQ(Row(0)[1], QStringLiteral("A~B %1"));
     EXPECT_EQ(Row(0)[2], QStringLiteral("00:00:40"));
+    times.ListView->topLevelItem(0)->setText(1, QStringLiteral("A~B %2"));
     times.BitBtn1Click();
-    EXPECT_EQ(Get(QStringLiteral("0")), QStringLiteral(" 3~ 3~A~B %1~40"));
+    EXPECT_EQ(Get(QStringLiteral("0")), QStringLiteral(" 3~ 3~A~B %2~40"));
 
     times.StoreTime(4, 4, QString::fromUtf16(u"Line\nbreak\r\0end", 15), 50);
     EXPECT_EQ(Get(QStringLiteral("1")), QStringLiteral(" 4~ 4 (16 pieces)~Linebreakend~50"));
