@@ -194,7 +194,7 @@ case_a_saved_game_resumes_from_the_command_line_and_ends_with_a_best_time() {
   local scores="$WORK/bin/Scores/Scores1s.ini"
   [ -f "$scores" ] || fail "no best times in $scores"
   grep -q "^\[$WORK/sunset.jpg\]" "$scores" || fail "no section for the picture in $scores"
-  grep -Eq '^0= 4~ 4~Ann~[0-9]+$' "$scores" || fail "no best time for Ann: $(cat "$scores")"
+  grep -Eq '^0= 4~ 4 \(16 pieces\)~Ann~[0-9]+$' "$scores" || fail "no best time for Ann: $(cat "$scores")"
   exit_game
 }
 
@@ -275,6 +275,35 @@ case_music_without_a_device_and_the_playlist_kept() {
   grep -q "^\"Music0\"=\"$WORK/bin/harbour.mid\"$" "$settings" || fail "Music0 is not harbour.mid: $(cat "$settings")"
 }
 
+
+# The end of a session (SIGTERM, SIGHUP) closes the game as Exit does, with
+# no question: the settings stay, and a running game is offered at the next
+# start, once, even when the signal came while a question was open.
+case_a_signal_keeps_the_settings_and_the_running_game() {
+  local autosave="$HOME/.local/share/Vantrel/Slidora/autosave.sdr"
+  start_game
+  keys alt+l b F2
+  sleep 1.2
+  kill -TERM "$GAME_PID"
+  wait_exit 10 || fail "the program ended with an error after SIGTERM"
+  grep -q '^"Level"=dword:00000001$' "$XDG_CONFIG_HOME/Vantrel/Slidora.reg" || fail "the level was not kept"
+  [ -s "$autosave" ] || fail "the running game was not kept"
+  [ "$(saved_seconds "$autosave")" -ge 1 ] || fail "the kept game lost its time"
+
+  start_game
+  answer_question alt+y
+  [ ! -e "$autosave" ] || fail "the kept game was offered but not removed"
+  keys alt+g x # the game runs again: the save question is open now
+  dialog_window '^Slidora$' | grep -q . || fail "the kept game was not resumed"
+  kill -HUP "$GAME_PID"
+  wait_exit 10 || fail "the program ended with an error after SIGHUP"
+  [ -s "$autosave" ] || fail "the game was not kept when the signal came during a question"
+
+  start_game
+  answer_question alt+n
+  [ ! -e "$autosave" ] || fail "No did not remove the kept game"
+  exit_game
+}
 
 . "$here/installed.sh"
 for case in $(declare -F | awk '{print $3}' | grep '^case_'); do

@@ -2,6 +2,9 @@
 #include "pictures/PictureMaker.h"
 
 #include <QAction>
+#include <QDateTime>
+#include <QDir>
+#include <QFile>
 #include <QFrame>
 #include <QLabel>
 #include <QMenu>
@@ -257,4 +260,28 @@ TEST(Closing, RunningGameAsksAndCancelKeepsTheWindowOpen) {
     w.dialogs.answers = {MsgResult::No};
     f.close();
     EXPECT_FALSE(f.isVisible());
+}
+
+// What a save killed before its rename left in the "Scores" folder goes at
+// the next start, once it is a minute old; the files themselves stay, and so
+// does a save another copy has in progress.
+TEST(MainWindow, LeftoverTemporaryFilesGoAtStartUp) {
+    TestWindow w;
+    const QString scores = w.Path(QStringLiteral("Scores/"));
+    QDir().mkpath(scores);
+    const QDateTime old = QDateTime::currentDateTime().addSecs(-120);
+    struct Planted {
+        const char* name;
+        bool old, removed;
+    };
+    const Planted planted[] = {{"Scores1s.ini.AbCdEf", true, true}, {"Scores2.ini.x1Y2z3", true, true},
+                               {"Scores3.ini.Zz9Zz9", false, false}, {"Scores1.ini", true, false},
+                               {"Scores1.ini.lock", true, false},    {"notes.txt.AbCdEf", true, false}};
+    for (const Planted& p : planted) {
+        QFile file(scores + QLatin1String(p.name));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        if (p.old) file.setFileTime(old, QFileDevice::FileModificationTime);
+    }
+    w.Create();
+    for (const Planted& p : planted) EXPECT_EQ(QFile::exists(scores + QLatin1String(p.name)), !p.removed) << p.name;
 }

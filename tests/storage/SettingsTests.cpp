@@ -4,6 +4,7 @@
 
 #include <QAction>
 #include <QFile>
+#include <QStatusBar>
 #include <gtest/gtest.h>
 
 namespace {
@@ -282,4 +283,59 @@ TEST_F(Settings, ASaveThatFailsAtExitIsReportedAndKeepsTheOldFile) {
     EXPECT_EQ(w.dialogs.messages[0].icon, MsgIcon::Stop);
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     EXPECT_EQ(file.readAll(), old);
+}
+
+// Each command stores what it changed at once, and only that.
+TEST_F(Settings, ACommandStoresTheSettingItChangedAndNothingElse) {
+    StoreCompleteSet(w.settings);
+    TFormMain& f = Start();
+    w.settings.written.clear();
+    f.SoundonMenu->trigger();
+    EXPECT_EQ(w.settings.written, QStringList{"IsSoundOn"});
+    EXPECT_EQ(w.settings.Read(QStringLiteral("IsSoundOn")).integer, 1u);
+    f.ScrambleMenu->trigger();
+    f.close();
+    EXPECT_EQ(w.settings.written, QStringList{"IsSoundOn"}) << "nothing else changed";
+}
+
+// Settings the player may not read: the defaults, a word in the status bar,
+// and the file is never written over.
+TEST_F(Settings, UnreadableSettingsGiveTheDefaultsAndAreNeverWritten) {
+    w.settings.openable = false;
+    w.settings.unreadable = true;
+    TFormMain& f = Start();
+    ExpectDefaults(w);
+    EXPECT_EQ(f.StatusBar->currentMessage(), QStringLiteral("Unable to read the settings from /settings/Slidora.reg."));
+    f.SoundonMenu->trigger();
+    f.close();
+    EXPECT_TRUE(w.settings.written.isEmpty());
+    EXPECT_TRUE(w.dialogs.messages.empty());
+}
+
+// Two copies on one settings file: each keeps the other's changes, the
+// Reopen lists included.
+TEST_F(Settings, TwoCopiesKeepEachOthersChanges) {
+    const QString path = w.Path(QStringLiteral("config/Vantrel/Slidora.reg"));
+    RegFileStore storeA(path), storeB(path);
+    TestWindow b;
+    Platform platformA{w.clock, w.dialogs, w.screen, w.sound, storeA, w.midi, w.platform.programFolder};
+    Platform platformB{b.clock, b.dialogs, b.screen, b.sound, storeB, b.midi, b.platform.programFolder};
+    TFormMain first(platformA, std::nullopt);
+    first.show(); // the first run stores the defaults
+    first.close();
+    TFormMain copyA(platformA, std::nullopt), copyB(platformB, std::nullopt);
+    copyA.show();
+    copyB.show();
+    copyA.BeginnerMenu->trigger();
+    copyB.SoundonMenu->trigger();
+    copyA.AddRecentPicture(1, QStringLiteral("/pictures/a.jpg"));
+    copyB.AddRecentPicture(1, QStringLiteral("/pictures/b.jpg"));
+    copyB.close();
+    copyA.close();
+    TFormMain next(platformA, std::nullopt);
+    next.show();
+    EXPECT_EQ(next.Level, 1);
+    EXPECT_FALSE(next.SoundOn);
+    EXPECT_EQ(next.RecentPictureNames[0], QStringLiteral("/pictures/b.jpg"));
+    EXPECT_EQ(next.RecentPictureNames[1], QStringLiteral("/pictures/a.jpg"));
 }

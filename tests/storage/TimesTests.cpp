@@ -2,11 +2,13 @@
 #include "fakes/TestWindow.h"
 #include "platform/ElidedLabel.h"
 #include "platform/IniFile.h"
+#include "platform/SettingsStore.h"
 #include "storage/Times.h"
 
 #include <QApplication>
 #include <QFile>
 #include <QLineEdit>
+#include <QProcess>
 #include <QLabel>
 #include <QTimer>
 #include <QTreeWidget>
@@ -384,4 +386,40 @@ TEST_F(BestTime, ALongPictureNameIsShortenedInTheMiddle) {
     EXPECT_TRUE(shown.endsWith(QStringLiteral("/sunset.jpg"))) << shown.toStdString();
     EXPECT_LT(shown.size(), name.size());
     EXPECT_EQ(tip, name);
+}
+
+// ------------------------------------------------------------ two copies
+
+// Two processes store at the same moment into one best-times file and one
+// settings file: every entry of both is there afterwards.
+TEST(TwoCopies, NeitherLosesWhatTheOtherStores) {
+    constexpr int Count = 12;
+    QTemporaryDir folder;
+    ASSERT_TRUE(QDir(folder.path()).mkdir(QStringLiteral("Scores")));
+    const QString scores = folder.path() + QLatin1Char('/');
+    const QString settings = folder.filePath(QStringLiteral("Slidora.reg"));
+    const QList<QStringList> runs = {
+        {"times", scores, "3", QString::number(Count)}, {"times", scores, "4", QString::number(Count)},
+        {"settings", settings, "A", QString::number(Count)}, {"settings", settings, "B", QString::number(Count)}};
+    std::vector<std::unique_ptr<QProcess>> processes;
+    for (const QStringList& arguments : runs) {
+        processes.push_back(std::make_unique<QProcess>());
+        processes.back()->start(QStringLiteral(SLIDORA_RACE_HELPER), arguments);
+    }
+    for (auto& process : processes) {
+        ASSERT_TRUE(process->waitForFinished(60000));
+        EXPECT_EQ(process->exitCode(), 0) << process->readAllStandardError().toStdString();
+    }
+    const TBestTimes list = TBestTimes::Parse(ReadProfileFile(scores + "Scores/Scores1.ini"), "Numeric");
+    EXPECT_EQ(list.Count(), 2 * Count);
+    for (int rows : {3, 4})
+        for (int i = 0; i < Count; ++i) EXPECT_TRUE(list.FindGrid(3 + i, rows)) << rows << " x " << 3 + i;
+    RegFileStore store(settings);
+    ASSERT_TRUE(store.Open());
+    for (const char* prefix : {"A", "B"})
+        for (int i = 0; i < Count; ++i)
+            EXPECT_EQ(store.Read(prefix + QString::number(i)).kind, StoredValue::Kind::Integer) << prefix << i;
+    store.Close();
+    EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"Slidora.reg"})
+        << "no lock or temporary file is left";
 }
