@@ -7,6 +7,7 @@
 
 #include "pictures/PictureFiles.h"
 #include "platform/ElidedLabel.h"
+#include "platform/StatusStrip.h"
 
 #include <QAction>
 #include <QApplication>
@@ -275,17 +276,14 @@ void TFormMain::BuildStatusBar() {
     StatusBar->setSizeGripEnabled(false);
     StatusBar->setFixedHeight(StatusBarHeight);
     StatusBar->setContentsMargins(0, 0, 0, 0);
-    // Three panels of 200 pixels side by side, cut off by a narrower window
-    // rather than widening it.
-    auto* strip = new QWidget(StatusBar);
+    // Panels of 200 pixels side by side, cut off by a narrower window rather
+    // than widening it; the picture's name takes what room is left.
+    auto* strip = new StatusStrip(StatusBar);
     strip->setMinimumSize(1, StatusBarHeight - 2);
     strip->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
-    for (size_t i = 0; i < StatusPanels.size(); ++i) {
-        auto* panel = new ElidedLabel(strip);
-        panel->setGeometry(int(i) * 200, 0, 198, StatusBarHeight - 2);
-        panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-        StatusPanels[i] = panel;
-    }
+    StatusPanels[0] = strip->AddPanel(198);
+    StatusPanels[1] = strip->AddPanel(198);
+    StatusPanels[2] = strip->AddPanel(StatusStrip::Stretch, 198);
     StatusBar->addWidget(strip, 1);
     setStatusBar(StatusBar);
 }

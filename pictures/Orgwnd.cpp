@@ -1,6 +1,7 @@
 #include "Orgwnd.h"
 
 #include "platform/Screen.h"
+#include "platform/WindowFrame.h"
 
 #include <QPainter>
 
@@ -10,13 +11,16 @@ QPoint CornerPosition(const QRect& workArea, QSize outer) {
                   workArea.y() + workArea.height() - outer.height() - 1);
 }
 
+// A tool window of the game's: above the game's window, below its dialogs
+// and never above other programs. It is a view: the keyboard stays with the
+// game, so it never takes the focus.
 TOrgWindow::TOrgWindow(IScreen& screen, QWidget* owner)
-    : QWidget(owner, Qt::Tool | Qt::WindowStaysOnTopHint | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+    : QWidget(owner, Qt::Tool | Qt::WindowDoesNotAcceptFocus | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                          Qt::WindowCloseButtonHint),
       Screen(screen) {
     setObjectName(QStringLiteral("OrgWindow"));
     setWindowTitle(QStringLiteral("Thumbnail"));
-    resize(172, 151);
+    resize(InitialOuterSize);
     setBackgroundRole(QPalette::Button);
     // Every paint covers the whole window, so nothing is erased before it.
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -38,6 +42,12 @@ void TOrgWindow::PlaceInCorner() { move(CornerPosition(Screen.WorkArea(), frameG
 void TOrgWindow::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
     PlaceInCorner();
+    // Once the frame is known: the outer size as designed when there is no
+    // picture to size it, and the whole frame in the corner.
+    if (!IsFramed(*this)) WhenFramed(*this, [this] {
+            if (!Picture || Picture->isNull()) resize(InitialOuterSize - (frameGeometry().size() - size()));
+            PlaceInCorner();
+        });
 }
 
 void TOrgWindow::paintEvent(QPaintEvent*) {

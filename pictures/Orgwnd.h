@@ -1,5 +1,5 @@
 // The thumbnail window: the whole, unscrambled picture as a guide beside
-// the game, in a small window that stays on top.
+// the game, in a small window that stays above the game's window.
 #pragma once
 
 #include <QImage>
@@ -14,6 +14,8 @@ QPoint CornerPosition(const QRect& workArea, QSize outer);
 class TOrgWindow : public QWidget {
     Q_OBJECT
 public:
+    static constexpr QSize InitialOuterSize{172, 151};
+
     TOrgWindow(IScreen& screen, QWidget* owner);
 
     // picture: borrowed, never freed here; null for none. boardSize: the size

@@ -22,7 +22,7 @@ void TFormMain::ShowthumbnailMenuClick() {
         connect(OrgWindow, &TOrgWindow::Closing, this, &TFormMain::ShowthumbnailMenuClick);
         SetThumbnailPicture();
         OrgWindow->show();
-        activateWindow(); // not raised: that would cover the thumbnail where nothing keeps it on top
+        activateWindow();
     }
     ShowthumbnailMenu->setChecked(OrgWindow != nullptr);
     ButtonThumbnail->setChecked(OrgWindow != nullptr);

@@ -1,7 +1,9 @@
 #include "fakes/TestWindow.h"
 #include "pictures/PictureMaker.h"
+#include "platform/ElidedLabel.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
@@ -284,4 +286,19 @@ TEST(MainWindow, LeftoverTemporaryFilesGoAtStartUp) {
     }
     w.Create();
     for (const Planted& p : planted) EXPECT_EQ(QFile::exists(scores + QLatin1String(p.name)), !p.removed) << p.name;
+}
+
+// The picture's name takes the room the bar has; a long one shows whole.
+TEST(MainWindow, ThePictureNameTakesTheFreeWidthOfTheStatusBar) {
+    TestWindow w;
+    TFormMain& f = w.Show();
+    const QString name = QStringLiteral("/home/ann/Pictures/holidays/2026/a-rather-long-name-of-a-photo.jpg");
+    f.StatusPanels[2]->setText(name);
+    for (const int width : {1000, 500}) {
+        f.SetClientSize(width, 300);
+        QApplication::processEvents();
+        const int free = f.StatusPanels[2]->parentWidget()->width() - 400;
+        EXPECT_EQ(f.StatusPanels[2]->width(), std::max(free, 198)) << width;
+        EXPECT_EQ(static_cast<ElidedLabel*>(f.StatusPanels[2])->ShownText() == name, width == 1000) << width;
+    }
 }

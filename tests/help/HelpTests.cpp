@@ -66,6 +66,18 @@ TEST(Help, EveryLinkOfTheHelpFileHasItsTarget) {
     EXPECT_GE(links, 10);
 }
 
+// The help names every kind of picture the Open Image dialog offers.
+TEST(Help, TheHelpFileNamesEveryPictureTypeTheGameOpens) {
+    QFile file(QStringLiteral(SLIDORA_HELP_FILE));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QString help = QString::fromUtf8(file.readAll());
+    TestWindow w;
+    const QString all = w.form->OpenPictureDialog.filter.section(QLatin1Char('|'), 1, 1);
+    ASSERT_TRUE(all.contains(QLatin1String("*.webp")));
+    for (const QString& pattern : all.split(QLatin1Char(';')))
+        EXPECT_TRUE(help.contains(QStringLiteral("<tt>%1</tt>").arg(pattern.mid(1)))) << pattern.toStdString();
+}
+
 TEST(About, OnlyOkEnterAndTheCloseButtonCloseIt) {
     struct Case {
         const char* what;

@@ -120,3 +120,16 @@ TEST(CustomPieces, NumbersStayWithinLimitsCancelKeepsAllAndOkRestartsWithoutAQue
     EXPECT_TRUE(f.CustomMenu->isChecked() && !f.GridItem(34)->isChecked());
     EXPECT_TRUE(w.dialogs.messages.empty()) << "no save question";
 }
+
+// A view beside the game: a tool window of the main window (above it, below
+// its dialogs, never above other programs) that never takes the keyboard.
+TEST(Thumbnail, IsAToolWindowOfTheGameThatNeverTakesTheFocus) {
+    TestWindow w;
+    TFormMain& f = w.Show();
+    f.ShowthumbnailMenuClick();
+    const TOrgWindow& thumbnail = *f.OrgWindow;
+    EXPECT_EQ(thumbnail.parentWidget(), &f);
+    EXPECT_EQ(thumbnail.windowType(), Qt::Tool);
+    EXPECT_TRUE(thumbnail.windowFlags() & Qt::WindowDoesNotAcceptFocus);
+    EXPECT_FALSE(thumbnail.windowFlags() & Qt::WindowStaysOnTopHint);
+}

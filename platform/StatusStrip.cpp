@@ -1,0 +1,31 @@
+#include "StatusStrip.h"
+
+#include <numeric>
+
+StatusStrip::StatusStrip(QWidget* parent, int gap) : QWidget(parent), gap(gap) {}
+
+ElidedLabel* StatusStrip::AddPanel(int width, int least) {
+    auto* label = new ElidedLabel(this);
+    label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    panels.push_back({label, width, least});
+    Arrange();
+    return label;
+}
+
+void StatusStrip::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    Arrange();
+}
+
+// A narrow strip cuts the last panels off rather than squeezing them.
+void StatusStrip::Arrange() {
+    const int taken = std::accumulate(panels.begin(), panels.end(), 0,
+                                      [this](int sum, const Panel& p) { return sum + p.width + gap; }) - gap;
+    const int free = width() - taken;
+    int x = 0;
+    for (const Panel& panel : panels) {
+        const int shown = panel.width != Stretch ? panel.width : std::max(panel.least, free);
+        panel.label->setGeometry(x, 0, shown, height());
+        x += shown + gap;
+    }
+}

@@ -1,0 +1,33 @@
+// The row of sunken panels in a status bar: panels of fixed width from the
+// left, one panel that takes the width left free (a long file name shows
+// whole when there is room), and panels after it at the right end.
+#pragma once
+
+#include "ElidedLabel.h"
+
+#include <QWidget>
+#include <vector>
+
+class StatusStrip : public QWidget {
+public:
+    static constexpr int Stretch = 0;
+
+    explicit StatusStrip(QWidget* parent, int gap = 2);
+
+    // A panel `width` pixels wide, or of the width left free (at least
+    // `least` pixels) for Stretch; panels follow each other `gap` apart.
+    ElidedLabel* AddPanel(int width, int least = 0);
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    void Arrange();
+
+    struct Panel {
+        ElidedLabel* label;
+        int width, least;
+    };
+    std::vector<Panel> panels;
+    int gap;
+};

@@ -1,0 +1,14 @@
+// The frame a window manager puts around a window is known only once the
+// window is on the screen: a window placed before must be placed again then.
+#pragma once
+
+#include <functional>
+
+class QWidget;
+
+// Runs `place` once the window has a frame (polling for a while after it is
+// shown); never when no frame comes, as without a window manager.
+void WhenFramed(QWidget& window, std::function<void()> place);
+
+// Whether the window manager has framed the window.
+bool IsFramed(const QWidget& window);
