@@ -7,12 +7,18 @@ namespace {
 QScreen* Primary() { return QGuiApplication::primaryScreen(); }
 } // namespace
 
+QRect UsableArea(const QRect& screen, const QRect& available, const QString& platform) {
+    if (available != screen || !platform.startsWith(QLatin1String("wayland"))) return available;
+    return screen.adjusted(0, WaylandPanelMargin, 0, -WaylandPanelMargin);
+}
+
 QSize QtScreen::PrimarySize() {
     return Primary() ? Primary()->geometry().size() : QSize(1024, 768);
 }
 
 QRect QtScreen::WorkArea() {
-    return Primary() ? Primary()->availableGeometry() : QRect(0, 0, 1024, 768);
+    if (!Primary()) return QRect(0, 0, 1024, 768);
+    return UsableArea(Primary()->geometry(), Primary()->availableGeometry(), QGuiApplication::platformName());
 }
 
 QRect QtScreen::VirtualDesktop() {

@@ -3,6 +3,7 @@
 
 #include <QRect>
 #include <QSize>
+#include <QString>
 
 class IScreen {
 public:
@@ -11,6 +12,12 @@ public:
     virtual QRect WorkArea() = 0;        // the primary screen without task bars
     virtual QRect VirtualDesktop() = 0;  // all screens together
 };
+
+// A Wayland compositor tells no program where its panels are: the work area
+// it reports is the whole screen. There, room is left for a panel at the top
+// and one at the bottom.
+constexpr int WaylandPanelMargin = 64;
+QRect UsableArea(const QRect& screen, const QRect& available, const QString& platform);
 
 class QtScreen final : public IScreen {
 public:
