@@ -96,6 +96,8 @@ PatternTable Build(const Area& area, const std::vector<std::uint8_t>& pieces) {
     table.moves.assign(Placements(n, k), 0xFF);
     std::vector<std::uint32_t> seen(table.moves.size(), 0);
 
+    // A queued state: the pieces' cells above the region's bits.
+    const int bits = n <= 16 ? 4 : 5;
     std::vector<std::uint64_t> level, next;
     auto reach = [&](const std::uint8_t* cells, std::uint32_t occupied, int blank, std::uint8_t depth) {
         const std::uint32_t index = PlacementIndex(cells, k, n);
@@ -104,8 +106,8 @@ PatternTable Build(const Area& area, const std::vector<std::uint8_t>& pieces) {
         seen[index] |= region;
         if (table.moves[index] == 0xFF) table.moves[index] = depth;
         std::uint64_t state = 0;
-        for (int i = 0; i < k; ++i) state = state << 5 | cells[i];
-        next.push_back(state << 32 | region);
+        for (int i = 0; i < k; ++i) state = state << bits | cells[i];
+        next.push_back(state << n | region);
     };
     std::uint32_t home = 0;
     for (std::uint8_t piece : pieces) home |= 1u << piece;
@@ -114,12 +116,12 @@ PatternTable Build(const Area& area, const std::vector<std::uint8_t>& pieces) {
         level.swap(next);
         next.clear();
         for (std::uint64_t state : level) {
-            const std::uint32_t region = std::uint32_t(state);
+            const std::uint32_t region = std::uint32_t(state) & all;
             std::uint8_t cells[8];
             std::uint32_t occupied = 0;
-            state >>= 32;
-            for (int i = k - 1; i >= 0; --i, state >>= 5) {
-                cells[i] = std::uint8_t(state & 31);
+            state >>= n;
+            for (int i = k - 1; i >= 0; --i, state >>= bits) {
+                cells[i] = std::uint8_t(state & ((1u << bits) - 1));
                 occupied |= 1u << cells[i];
             }
             for (int i = 0; i < k; ++i) {

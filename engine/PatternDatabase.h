@@ -1,4 +1,4 @@
-// Additive pattern databases for regions of at most 32 cells: for each group
+// Additive pattern databases for regions of at most 25 cells: for each group
 // of pieces, the fewest moves of that group's pieces that bring them home
 // from any placement, the other pieces ignored and the blank followed
 // exactly. The sum over disjoint groups never overestimates, so searches

@@ -19,7 +19,9 @@ bool WalkHome(Board& board, std::vector<BlankMove>& moves) {
 
 namespace {
 
-bool IsCycle(const Board& board, const std::vector<int>& cells) {
+} // namespace
+
+bool IsRing(const Board& board, const std::vector<int>& cells) {
     if (cells.size() < 4) return false;
     std::vector<std::uint8_t> in(size_t(board.Size()), 0);
     for (int cell : cells) in[size_t(cell)] = 1;
@@ -34,7 +36,6 @@ bool IsCycle(const Board& board, const std::vector<int>& cells) {
     return true;
 }
 
-// The ring's cells after the entry, in walking order.
 std::vector<int> RingOrder(const Board& board, const Block& block) {
     std::vector<std::uint8_t> in(size_t(board.Size()), 0);
     for (int cell : block.members) in[size_t(cell)] = 1;
@@ -59,6 +60,8 @@ std::vector<int> RingOrder(const Board& board, const Block& block) {
     }
     return order;
 }
+
+namespace {
 
 bool EvenPermutation(const Board& board, const std::vector<int>& cells) {
     std::vector<std::uint8_t> seen(size_t(board.Size()), 0);
@@ -100,7 +103,7 @@ std::vector<Block> BlocksFromGoal(const Board& board, const CellSet& region) {
     for (std::vector<int>& cells : Blocks(board, region, board.goal)) {
         Block block;
         block.entry = cells.front();
-        block.cycle = IsCycle(board, cells);
+        block.cycle = IsRing(board, cells);
         block.members.assign(cells.begin() + 1, cells.end());
         blocks.push_back(std::move(block));
     }

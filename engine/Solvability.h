@@ -16,6 +16,12 @@ struct Block {
 // The blocks of the blank's region, entered from the blank's home.
 std::vector<Block> BlocksFromGoal(const Board& board, const CellSet& region);
 
+// True when the cells form a ring one cell wide.
+bool IsRing(const Board& board, const std::vector<int>& cells);
+
+// The ring's cells after the entry, in walking order.
+std::vector<int> RingOrder(const Board& board, const Block& block);
+
 // The cells the blank can reach.
 CellSet BlankRegion(const Board& board);
 

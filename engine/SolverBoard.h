@@ -62,7 +62,7 @@ bool Biconnected(const Board& board, const CellSet& open);
 // that holds `root`, each with its cell nearest to the root first.
 std::vector<std::vector<int>> Blocks(const Board& board, const CellSet& open, int root);
 
-// A region of at most 32 cells numbered compactly, for the table-driven searches.
+// A region of at most 25 cells numbered compactly, for the table-driven searches.
 struct Area {
     std::vector<int> cellOf;                    // compact index -> board cell
     std::vector<std::array<std::int8_t, 4>> next; // per move, the compact neighbour or -1
@@ -74,7 +74,7 @@ struct Area {
     int Count() const { return int(cellOf.size()); }
 };
 
-// `cells` must hold the goal cell and at most 32 cells.
+// `cells` must hold the goal cell and at most 25 cells.
 Area MakeArea(const Board& board, const CellSet& cells, int goalCell);
 
 } // namespace solver
