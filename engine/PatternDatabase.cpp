@@ -58,8 +58,8 @@ std::vector<std::vector<std::uint8_t>> Partition(const Area& area, const Board& 
             int best = -1, bestScore = 0;
             for (int i = 0; i < n; ++i) {
                 if (grouped[size_t(i)]) continue;
-                const int perimeter = std::max(bottom, row(i)) - std::min(top, row(i)) + std::max(rightmost, column(i)) -
-                                      std::min(leftmost, column(i));
+                const int perimeter = std::max(bottom, row(i)) - std::min(top, row(i)) +
+                                      std::max(rightmost, column(i)) - std::min(leftmost, column(i));
                 const int score = perimeter * 4096 + std::min(fromSeed[size_t(i)], 4095);
                 if (best < 0 || score < bestScore) best = i, bestScore = score;
             }

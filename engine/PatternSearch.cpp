@@ -223,8 +223,7 @@ private:
 
     int Estimate(const Placement& p) const {
         int h = 0;
-        for (size_t g = 0; g < patterns.tables.size(); ++g)
-            h += patterns.tables[g].moves[p.Index(patterns, int(g), n)];
+        for (size_t g = 0; g < patterns.tables.size(); ++g) h += patterns.tables[g].moves[p.Index(patterns, int(g), n)];
         return h;
     }
 
@@ -311,14 +310,13 @@ private:
 
 } // namespace
 
-std::optional<std::vector<BlankMove>> ShortestSolution(const Board& board, const Area& area,
-                                                       const PatternSet& patterns, Deadline deadline) {
+std::optional<std::vector<BlankMove>> ShortestSolution(const Board& board, const Area& area, const PatternSet& patterns,
+                                                       Deadline deadline) {
     return Ida(board, area, patterns, deadline).Run();
 }
 
-std::optional<std::vector<BlankMove>> WeightedSolution(const Board& board, const Area& area,
-                                                       const PatternSet& patterns, double weight, Deadline deadline,
-                                                       size_t maxNodes) {
+std::optional<std::vector<BlankMove>> WeightedSolution(const Board& board, const Area& area, const PatternSet& patterns,
+                                                       double weight, Deadline deadline, size_t maxNodes) {
     return WeightedAStar(board, area, patterns, weight, deadline, maxNodes).Run();
 }
 

@@ -178,9 +178,7 @@ private:
             progress = false;
             for (int cell : line) {
                 if (!open[size_t(cell)]) continue;
-                if (FixOne(open, cell) || FixWithNeighbour(open, cell)) {
-                    progress = any = true;
-                }
+                if (FixOne(open, cell) || FixWithNeighbour(open, cell)) { progress = any = true; }
             }
         }
         return any;
@@ -308,7 +306,8 @@ private:
         std::vector<std::uint64_t> queue{pack(start)};
         for (size_t head = 0; head < queue.size() && queue.size() < 2'000'000; ++head) {
             std::vector<int> places = unpack(queue[head]);
-            if (std::equal(places.begin() + 1, places.end(), goal.begin() + 1)) return PlayGroup(cells, parent, queue[head], k);
+            if (std::equal(places.begin() + 1, places.end(), goal.begin() + 1))
+                return PlayGroup(cells, parent, queue[head], k);
             const int blank = places[0];
             for (BlankMove move : AllMoves) {
                 const int next = board.Next(cells[size_t(blank)], move);

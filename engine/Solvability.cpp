@@ -17,9 +17,7 @@ bool WalkHome(Board& board, std::vector<BlankMove>& moves) {
     return true;
 }
 
-namespace {
-
-} // namespace
+namespace {} // namespace
 
 bool IsRing(const Board& board, const std::vector<int>& cells) {
     if (cells.size() < 4) return false;

@@ -102,10 +102,14 @@ std::optional<Solution> SolveBoard(const TPuzzle& puzzle, std::chrono::milliseco
 
 bool ApplyMove(TPuzzle& board, BlankMove move) {
     switch (move) {
-    case BlankMove::Left: return board.BlankLeft();
-    case BlankMove::Right: return board.BlankRight();
-    case BlankMove::Up: return board.BlankUp();
-    case BlankMove::Down: return board.BlankDown();
+    case BlankMove::Left:
+        return board.BlankLeft();
+    case BlankMove::Right:
+        return board.BlankRight();
+    case BlankMove::Up:
+        return board.BlankUp();
+    case BlankMove::Down:
+        return board.BlankDown();
     }
     return false;
 }

@@ -9,10 +9,14 @@ namespace solver {
 int Board::Next(int cell, BlankMove move) const {
     const int row = cell / width, column = cell % width;
     switch (move) {
-    case BlankMove::Left: return column > 0 ? cell - 1 : -1;
-    case BlankMove::Right: return column + 1 < width ? cell + 1 : -1;
-    case BlankMove::Up: return row > 0 ? cell - width : -1;
-    case BlankMove::Down: return row + 1 < height ? cell + width : -1;
+    case BlankMove::Left:
+        return column > 0 ? cell - 1 : -1;
+    case BlankMove::Right:
+        return column + 1 < width ? cell + 1 : -1;
+    case BlankMove::Up:
+        return row > 0 ? cell - width : -1;
+    case BlankMove::Down:
+        return row + 1 < height ? cell + width : -1;
     }
     return -1;
 }

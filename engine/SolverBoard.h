@@ -64,10 +64,10 @@ std::vector<std::vector<int>> Blocks(const Board& board, const CellSet& open, in
 
 // A region of at most 25 cells numbered compactly, for the table-driven searches.
 struct Area {
-    std::vector<int> cellOf;                    // compact index -> board cell
+    std::vector<int> cellOf;                      // compact index -> board cell
     std::vector<std::array<std::int8_t, 4>> next; // per move, the compact neighbour or -1
-    std::vector<std::uint32_t> around;          // neighbours as a bit mask
-    int goal = 0;                               // compact cell of the blank's home
+    std::vector<std::uint32_t> around;            // neighbours as a bit mask
+    int goal = 0;                                 // compact cell of the blank's home
     // Per compact cell, the cell mirrored in the main diagonal, when the area
     // and its goal are symmetric that way (else empty).
     std::vector<std::int8_t> mirror;
