@@ -80,8 +80,11 @@ std::optional<Solution> Plan(const Board& board, std::chrono::milliseconds budge
     const Area area = MakeArea(board, region, board.goal);
     auto plan = SolveArea(board, area, OptimalTableLimit, Deadline{start + budget * 4 / 5},
                           Deadline{std::max(start + budget, Clock::now() + budget / 5)});
-    if (!plan) return std::nullopt;
-    return Solution{std::move(plan->moves), plan->optimal};
+    if (plan) return Solution{std::move(plan->moves), plan->optimal};
+    // Weighted A* ran out of room: reduction always finds a plan soon.
+    auto moves = SolveByReduction(board, Deadline{Clock::now() + budget / 2});
+    if (!moves) return std::nullopt;
+    return Solution{std::move(*moves), false};
 }
 
 } // namespace
