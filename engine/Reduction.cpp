@@ -92,8 +92,8 @@ private:
     }
 
     bool Finish(const CellSet& open, int goal) {
+        if (CountCells(open) > 25) return false;
         const Area area = MakeArea(board, open, goal);
-        if (area.Count() > 25) return false;
         Board local = board;
         local.goal = goal;
         // A short try for the fewest moves, then a weighted search.

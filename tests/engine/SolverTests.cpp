@@ -131,7 +131,7 @@ TEST(Solver, ShuffledBoardsOfEverySizeAndLevelAreSolved) {
         for (int level : {1, 2, 3}) {
             if (size.columns * size.rows > 100 && level > 1) continue; // stones on large boards: not yet
             const TPuzzle board = ShuffledBoard(size.columns, size.rows, level, 3);
-            const auto solution = SolveBoard(board, milliseconds(1000));
+            const auto solution = SolveBoard(board, milliseconds(5000));
             ASSERT_TRUE(solution) << size.columns << " x " << size.rows << " level " << level;
             EXPECT_TRUE(Solves(board, solution->moves)) << size.columns << " x " << size.rows << " level " << level;
         }
