@@ -1,0 +1,51 @@
+// Additive pattern databases for regions of at most 25 cells: for each group
+// of pieces, the fewest moves of that group's pieces that bring them home
+// from any placement, the other pieces ignored and the blank followed
+// exactly. The sum over disjoint groups never overestimates, so searches
+// guided by it stay optimal. Built by breadth-first search from the goal for
+// the region's own shape and goal, and cached for the next call.
+#pragma once
+
+#include "SolverBoard.h"
+
+#include <memory>
+
+namespace solver {
+
+// Index of a placement of k distinct pieces on n cells: a mixed-radix number
+// whose digit i counts the cells before piece i's cell not taken by pieces
+// before it.
+inline std::uint32_t PlacementIndex(const std::uint8_t* cells, int k, int n) {
+    std::uint32_t index = 0;
+    for (int i = 0; i < k; ++i) {
+        std::uint32_t digit = cells[i];
+        for (int j = 0; j < i; ++j) digit -= cells[j] < cells[i];
+        index = index * std::uint32_t(n - i) + digit;
+    }
+    return index;
+}
+
+struct PatternTable {
+    std::vector<std::uint8_t> pieces; // the group: compact home cells
+    std::vector<std::uint8_t> moves;  // by PlacementIndex of the pieces' cells
+};
+
+struct PatternSet {
+    std::vector<PatternTable> tables;
+    std::vector<std::int8_t> groupOf; // per compact home cell; -1 for the goal
+    std::vector<std::int8_t> slotOf;  // the piece's place within its group
+    size_t Bytes() const;
+};
+
+// The tables for the area (of a board of the shape given) with groups of at
+// most `groupSize` pieces, from the cache or built now. Every cached table
+// together stays under 64 MB.
+std::shared_ptr<const PatternSet> PatternsFor(const Area& area, const Board& shape, int groupSize);
+
+// The bytes of every table in the cache.
+size_t CachedPatternBytes();
+
+// How many placements a group of k pieces has on n cells.
+size_t Placements(int n, int k);
+
+} // namespace solver

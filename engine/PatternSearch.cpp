@@ -1,0 +1,353 @@
+#include "PatternSearch.h"
+
+#include <algorithm>
+#include <queue>
+
+namespace solver {
+
+namespace {
+
+// The area's pieces, where they are now: per compact cell the compact home of
+// its piece (-1 for the blank), and the reverse.
+struct Placement {
+    std::int8_t at[32];
+    std::uint8_t where[32];
+    int blank = 0;
+
+    Placement(const Board& board, const Area& area) {
+        std::vector<int> indexOf(size_t(board.Size()), -1);
+        for (int i = 0; i < area.Count(); ++i) indexOf[size_t(area.cellOf[size_t(i)])] = i;
+        for (int i = 0; i < area.Count(); ++i) {
+            const int piece = board.cells[size_t(area.cellOf[size_t(i)])];
+            at[i] = piece == Blank ? std::int8_t(-1) : std::int8_t(indexOf[size_t(piece)]);
+            if (piece == Blank)
+                blank = i;
+            else
+                where[at[i]] = std::uint8_t(i);
+        }
+    }
+
+    std::uint32_t Index(const PatternSet& patterns, int group, int n) const {
+        const PatternTable& table = patterns.tables[size_t(group)];
+        std::uint8_t cells[8];
+        for (size_t i = 0; i < table.pieces.size(); ++i) cells[i] = where[table.pieces[i]];
+        return PlacementIndex(cells, int(table.pieces.size()), n);
+    }
+
+    // The index of the group in the board mirrored in the diagonal, which is
+    // just as far from solved.
+    std::uint32_t MirroredIndex(const PatternSet& patterns, const std::vector<std::int8_t>& mirror, int group,
+                                int n) const {
+        const PatternTable& table = patterns.tables[size_t(group)];
+        std::uint8_t cells[8];
+        for (size_t i = 0; i < table.pieces.size(); ++i)
+            cells[i] = std::uint8_t(mirror[where[mirror[table.pieces[i]]]]);
+        return PlacementIndex(cells, int(table.pieces.size()), n);
+    }
+};
+
+std::vector<BlankMove> MovesOf(const Area& area, int start, const std::vector<int>& blankPath) {
+    std::vector<BlankMove> moves;
+    int from = area.cellOf[size_t(start)];
+    for (int compact : blankPath) {
+        const int to = area.cellOf[size_t(compact)];
+        moves.push_back(Toward(from, to));
+        from = to;
+    }
+    return moves;
+}
+
+class Ida {
+public:
+    Ida(const Board& board, const Area& area, const PatternSet& patterns, Deadline deadline)
+        : area(area), patterns(patterns), state(board, area), deadline(deadline), n(area.Count()),
+          mirrored(!area.mirror.empty()) {
+        for (size_t g = 0; g < patterns.tables.size(); ++g) {
+            index[g] = state.Index(patterns, int(g), n);
+            sum += patterns.tables[g].moves[index[g]];
+            if (mirrored) {
+                mirrorIndex[g] = state.MirroredIndex(patterns, area.mirror, int(g), n);
+                mirrorSum += patterns.tables[g].moves[mirrorIndex[g]];
+            }
+        }
+        h = std::max(sum, mirrorSum);
+    }
+
+    std::optional<std::vector<BlankMove>> Run() {
+        const int start = state.blank;
+        for (int bound = h;;) {
+            const int next = Search(0, bound, -1);
+            if (next == Found) return MovesOf(area, start, path);
+            if (next == Aborted || next == Unreachable) return std::nullopt;
+            bound = next;
+        }
+    }
+
+private:
+    static constexpr int Found = -1, Aborted = -2, Unreachable = 1 << 20;
+
+    int Search(int g, int bound, int previous) {
+        if (g + h > bound) return g + h;
+        if (h == 0) return Found;
+        if ((++nodes & 0xFFFF) == 0 && deadline.Passed()) return Aborted;
+        int least = Unreachable;
+        const int blank = state.blank;
+        for (int to : area.next[size_t(blank)]) {
+            if (to < 0 || to == previous) continue;
+            const int piece = state.at[to];
+            const int group = patterns.groupOf[size_t(piece)];
+            const int mirrorGroup = mirrored ? patterns.groupOf[size_t(area.mirror[size_t(piece)])] : 0;
+            const std::uint32_t before = index[group], mirrorBefore = mirrorIndex[mirrorGroup];
+            const int sumBefore = sum, mirrorSumBefore = mirrorSum, hBefore = h;
+            state.at[blank] = std::int8_t(piece);
+            state.at[to] = -1;
+            state.where[piece] = std::uint8_t(blank);
+            state.blank = to;
+            const auto& moves = patterns.tables[size_t(group)].moves;
+            index[group] = state.Index(patterns, group, n);
+            sum += moves[index[group]] - moves[before];
+            if (mirrored) {
+                const auto& mirrorMoves = patterns.tables[size_t(mirrorGroup)].moves;
+                mirrorIndex[mirrorGroup] = state.MirroredIndex(patterns, area.mirror, mirrorGroup, n);
+                mirrorSum += mirrorMoves[mirrorIndex[mirrorGroup]] - mirrorMoves[mirrorBefore];
+            }
+            h = std::max(sum, mirrorSum);
+            path.push_back(to);
+            const int result = Search(g + 1, bound, blank);
+            if (result == Found) return Found;
+            path.pop_back();
+            h = hBefore;
+            sum = sumBefore;
+            mirrorSum = mirrorSumBefore;
+            index[group] = before;
+            mirrorIndex[mirrorGroup] = mirrorBefore;
+            state.blank = blank;
+            state.where[piece] = std::uint8_t(to);
+            state.at[to] = std::int8_t(piece);
+            state.at[blank] = -1;
+            if (result == Aborted) return Aborted;
+            least = std::min(least, result);
+        }
+        return least;
+    }
+
+    const Area& area;
+    const PatternSet& patterns;
+    Placement state;
+    Deadline deadline;
+    const int n;
+    const bool mirrored;
+    std::uint32_t index[32] = {}, mirrorIndex[32] = {};
+    int sum = 0, mirrorSum = 0, h = 0;
+    std::vector<int> path;
+
+public:
+    std::uint64_t nodes = 0;
+};
+
+// Weighted A* with states packed five bits a cell (the last cell's content
+// follows from the others).
+class WeightedAStar {
+public:
+    WeightedAStar(const Board& board, const Area& area, const PatternSet& patterns, double weight, Deadline deadline,
+                  size_t maxNodes)
+        : area(area), patterns(patterns), weight(weight), deadline(deadline), maxNodes(maxNodes), n(area.Count()),
+          start(board, area) {}
+
+    std::optional<std::vector<BlankMove>> Run() {
+        Add(start, 0, -1);
+        while (!open.empty()) {
+            const Entry entry = open.top();
+            open.pop();
+            Node node = nodes[entry.node];
+            if (entry.g != node.g) continue; // reached again more cheaply since
+            if (node.h == 0) return Path(entry.node);
+            if ((++expanded & 0x3FF) == 0 && deadline.Passed()) return std::nullopt;
+            if (nodes.size() >= maxNodes) return std::nullopt;
+            Expand(entry.node);
+        }
+        return std::nullopt;
+    }
+
+private:
+    struct Key {
+        std::uint64_t low = 0, high = 0;
+        bool operator==(const Key& other) const { return low == other.low && high == other.high; }
+    };
+    struct Node {
+        Key key;
+        std::int32_t parent;
+        std::uint16_t g;
+        std::uint8_t blank, h;
+    };
+    struct Entry {
+        float f;
+        std::uint16_t g;
+        std::uint32_t node;
+        bool operator<(const Entry& other) const { return f != other.f ? f > other.f : g < other.g; }
+    };
+
+    Key Pack(const Placement& p) const {
+        Key key;
+        for (int i = 0; i < std::min(n, 24); ++i) {
+            const std::uint64_t value = std::uint64_t(p.at[i] < 0 ? 31 : p.at[i]);
+            if (i < 12)
+                key.low |= value << (5 * i);
+            else
+                key.high |= value << (5 * (i - 12));
+        }
+        return key;
+    }
+
+    Placement Unpack(const Node& node) const {
+        Placement p = start;
+        std::uint32_t present = 0;
+        for (int i = 0; i < std::min(n, 24); ++i) {
+            const std::uint64_t value = i < 12 ? node.key.low >> (5 * i) & 31 : node.key.high >> (5 * (i - 12)) & 31;
+            p.at[i] = value == 31 ? std::int8_t(-1) : std::int8_t(value);
+            present |= 1u << (value == 31 ? std::uint32_t(area.goal) : value);
+        }
+        if (n == 25) {
+            const std::uint32_t missing = ~present & ((1u << 25) - 1);
+            const int value = __builtin_ctz(missing);
+            p.at[24] = value == area.goal ? std::int8_t(-1) : std::int8_t(value);
+        }
+        for (int i = 0; i < n; ++i) {
+            if (p.at[i] < 0)
+                p.blank = i;
+            else
+                p.where[p.at[i]] = std::uint8_t(i);
+        }
+        return p;
+    }
+
+    int Estimate(const Placement& p) const {
+        int h = 0;
+        for (size_t g = 0; g < patterns.tables.size(); ++g) h += patterns.tables[g].moves[p.Index(patterns, int(g), n)];
+        return h;
+    }
+
+    std::uint32_t* Slot(const Key& key) {
+        if (table.size() < nodes.size() * 2 + 16) Rehash();
+        const size_t mask = table.size() - 1;
+        for (size_t i = Hash(key) & mask;; i = (i + 1) & mask)
+            if (table[i] == Empty || nodes[table[i]].key == key) return &table[i];
+    }
+
+    void Rehash() {
+        std::vector<std::uint32_t> old(std::max<size_t>(table.size() * 2, 1 << 16), Empty);
+        old.swap(table);
+        const size_t mask = table.size() - 1;
+        for (std::uint32_t index : old) {
+            if (index == Empty) continue;
+            size_t i = Hash(nodes[index].key) & mask;
+            while (table[i] != Empty) i = (i + 1) & mask;
+            table[i] = index;
+        }
+    }
+
+    static size_t Hash(const Key& key) {
+        std::uint64_t x = key.low * 0x9E3779B97F4A7C15ull ^ (key.high + 0x632BE59BD9B4E019ull);
+        x ^= x >> 29;
+        x *= 0xBF58476D1CE4E5B9ull;
+        return size_t(x ^ (x >> 32));
+    }
+
+    void Add(const Placement& p, int g, int parent) {
+        const Key key = Pack(p);
+        std::uint32_t* slot = Slot(key);
+        if (*slot != Empty) {
+            Node& known = nodes[*slot];
+            if (known.g <= g) return;
+            known.g = std::uint16_t(g);
+            known.parent = parent;
+            open.push({float(g + weight * known.h), known.g, *slot});
+            return;
+        }
+        const int h = Estimate(p);
+        *slot = std::uint32_t(nodes.size());
+        nodes.push_back({key, parent, std::uint16_t(g), std::uint8_t(p.blank), std::uint8_t(h)});
+        open.push({float(g + weight * h), std::uint16_t(g), *slot});
+    }
+
+    void Expand(std::uint32_t index) {
+        const Node node = nodes[index];
+        const Placement p = Unpack(node);
+        const int previous = node.parent >= 0 ? nodes[size_t(node.parent)].blank : -1;
+        for (int to : area.next[size_t(p.blank)]) {
+            if (to < 0 || to == previous) continue;
+            Placement child = p;
+            const int piece = child.at[to];
+            child.at[p.blank] = std::int8_t(piece);
+            child.at[to] = -1;
+            child.where[piece] = std::uint8_t(p.blank);
+            child.blank = to;
+            Add(child, node.g + 1, int(index));
+        }
+    }
+
+    std::vector<BlankMove> Path(std::uint32_t index) const {
+        std::vector<int> blanks;
+        for (std::int32_t at = std::int32_t(index); nodes[size_t(at)].parent >= 0; at = nodes[size_t(at)].parent)
+            blanks.push_back(nodes[size_t(at)].blank);
+        std::reverse(blanks.begin(), blanks.end());
+        return MovesOf(area, start.blank, blanks);
+    }
+
+    static constexpr std::uint32_t Empty = ~0u;
+    const Area& area;
+    const PatternSet& patterns;
+    const double weight;
+    const Deadline deadline;
+    const size_t maxNodes;
+    const int n;
+    const Placement start;
+    std::vector<Node> nodes;
+    std::uint64_t expanded = 0;
+    std::vector<std::uint32_t> table;
+    std::priority_queue<Entry> open;
+};
+
+} // namespace
+
+std::optional<std::vector<BlankMove>> ShortestSolution(const Board& board, const Area& area, const PatternSet& patterns,
+                                                       Deadline deadline) {
+    return Ida(board, area, patterns, deadline).Run();
+}
+
+std::optional<std::vector<BlankMove>> WeightedSolution(const Board& board, const Area& area, const PatternSet& patterns,
+                                                       double weight, Deadline deadline, size_t maxNodes) {
+    return WeightedAStar(board, area, patterns, weight, deadline, maxNodes).Run();
+}
+
+namespace {
+
+// The largest group whose table stays within `limit` entries.
+int GroupSize(int cells, size_t limit) {
+    int k = 1;
+    while (k + 1 < cells && Placements(cells, k + 1) <= limit) ++k;
+    return k;
+}
+
+constexpr size_t WeightedTableLimit = 400'000;
+constexpr size_t WeightedNodeLimit = 1'500'000;
+
+} // namespace
+
+std::optional<AreaPlan> SolveArea(const Board& board, const Area& area, size_t tableLimit, Deadline optimalBy,
+                                  Deadline deadline) {
+    if (area.Count() <= 16) {
+        const auto patterns = PatternsFor(area, board, GroupSize(area.Count(), tableLimit));
+        if (auto moves = ShortestSolution(board, area, *patterns, optimalBy)) return AreaPlan{std::move(*moves), true};
+    }
+    const auto patterns = PatternsFor(area, board, GroupSize(area.Count(), WeightedTableLimit));
+    std::optional<AreaPlan> best;
+    for (double weight : {5.0, 2.0, 1.5, 1.3, 1.2, 1.1}) {
+        auto moves = WeightedSolution(board, area, *patterns, weight, deadline, WeightedNodeLimit);
+        if (!moves) break;
+        if (!best || moves->size() < best->moves.size()) best = AreaPlan{std::move(*moves), false};
+    }
+    return best;
+}
+
+} // namespace solver

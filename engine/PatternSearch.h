@@ -1,0 +1,30 @@
+// Searches over one region of at most 25 cells, guided by its pattern
+// databases: IDA* for the fewest moves, weighted A* for a short plan soon.
+#pragma once
+
+#include "PatternDatabase.h"
+
+namespace solver {
+
+// The fewest moves that solve the area (the board's pieces in it must belong
+// in it, and the rest of the board stays put), or nothing when the deadline
+// passes first. The board must be solvable.
+std::optional<std::vector<BlankMove>> ShortestSolution(const Board& board, const Area& area, const PatternSet& patterns,
+                                                       Deadline deadline);
+
+// A solution at most `weight` times the shortest, found by weighted A*, or
+// nothing when the deadline passes or `maxNodes` states are stored first.
+std::optional<std::vector<BlankMove>> WeightedSolution(const Board& board, const Area& area, const PatternSet& patterns,
+                                                       double weight, Deadline deadline, size_t maxNodes);
+
+// The fewest moves for an area of at most 16 cells when IDA* (with tables of at
+// most `tableLimit` entries a group) ends before `optimalBy`; otherwise the
+// shortest plan weighted A* finds with falling weights before `deadline`.
+struct AreaPlan {
+    std::vector<BlankMove> moves;
+    bool optimal = false;
+};
+std::optional<AreaPlan> SolveArea(const Board& board, const Area& area, size_t tableLimit, Deadline optimalBy,
+                                  Deadline deadline);
+
+} // namespace solver

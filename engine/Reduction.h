@@ -1,0 +1,12 @@
+// Boards too large for a table-driven search over the whole board.
+#pragma once
+
+#include "SolverBoard.h"
+
+namespace solver {
+
+// Solves a solvable board whose blank region is larger than 25 cells, or
+// gives nothing when the deadline passes first.
+std::optional<std::vector<BlankMove>> SolveByReduction(const Board& board, Deadline deadline);
+
+} // namespace solver

@@ -1,0 +1,118 @@
+// Which method each board gets:
+// - a blank region of at most 16 cells (every board up to 4 x 4, 5 x 3 and
+//   3 x 5): IDA* with additive pattern databases of up to six pieces a group,
+//   built for the board's own goal and stones. The tables fit in a few MB and
+//   take a fraction of a second to build, and the search proves the fewest
+//   moves, typically within milliseconds;
+// - up to 25 cells (5 x 5, 4 x 6, ...): weighted A* with smaller pattern
+//   groups, run again with lower weights while time remains. Optimal search
+//   there needs tables far beyond our memory, and a weight of about 1.3 keeps
+//   plans within a few percent of the shortest;
+// - larger boards: reduction. Pieces are placed one (or, at the end of a line,
+//   two) at a time from the side farthest from the blank's home, each routed
+//   by a search over its own cell and the blank's, until a small area around
+//   the blank's home is left for the optimal search. See Reduction.cpp.
+// Before any of that, Solvable() decides from the shape of the free cells
+// whether any sequence of moves solves the board, and every plan is replayed
+// on a copy of the board before it is handed out.
+#include "Solver.h"
+
+#include "PatternSearch.h"
+#include "Puzzle.h"
+#include "Reduction.h"
+#include "Solvability.h"
+
+#include <algorithm>
+
+namespace solver {
+namespace {
+
+// The board in the solver's terms, or nothing when its pieces are not exactly
+// one of each piece that belongs on a free cell other than the blank's home.
+std::optional<Board> ReadBoard(const TPuzzle& puzzle) {
+    Board board;
+    board.width = puzzle.GetColumns();
+    board.height = puzzle.GetRows();
+    const int missingColumn = puzzle.GetMissingColumn(), missingRow = puzzle.GetMissingRow();
+    const int blankColumn = puzzle.GetBlankColumn(), blankRow = puzzle.GetBlankRow();
+    auto inGrid = [&](int column, int row) {
+        return column >= 0 && column < board.width && row >= 0 && row < board.height;
+    };
+    if (!inGrid(missingColumn, missingRow) || !inGrid(blankColumn, blankRow)) return std::nullopt;
+    board.goal = missingRow * board.width + missingColumn;
+    board.blank = blankRow * board.width + blankColumn;
+    board.cells.resize(size_t(board.Size()));
+    std::vector<std::uint8_t> seen(size_t(board.Size()), 0);
+    for (int cell = 0; cell < board.Size(); ++cell) {
+        const int number = puzzle.GetTile(cell / board.width, cell % board.width).GetNumber();
+        if (number == -1) {
+            board.cells[size_t(cell)] = Stone;
+        } else if (number == 0) {
+            if (cell != board.blank) return std::nullopt;
+            board.cells[size_t(cell)] = Blank;
+        } else {
+            if (number > board.Size() || seen[size_t(number - 1)]) return std::nullopt;
+            seen[size_t(number - 1)] = 1;
+            board.cells[size_t(cell)] = std::int16_t(number - 1);
+        }
+    }
+    if (board.cells[size_t(board.blank)] != Blank || !board.Free(board.goal)) return std::nullopt;
+    for (int cell = 0; cell < board.Size(); ++cell)
+        if (bool(seen[size_t(cell)]) != (board.Free(cell) && cell != board.goal)) return std::nullopt;
+    return board;
+}
+
+int CountCells(const CellSet& cells) { return int(std::count(cells.begin(), cells.end(), 1)); }
+
+// Tables of up to 700,000 entries: five pieces a group on 16 cells, built in a
+// fraction of a second and strong enough for IDA* to prove 4 x 4 plans fast.
+constexpr size_t OptimalTableLimit = 700'000;
+
+std::optional<Solution> Plan(const Board& board, std::chrono::milliseconds budget) {
+    const Clock::time_point start = Clock::now();
+    const CellSet region = BlankRegion(board);
+    if (CountCells(region) > 25) {
+        auto moves = SolveByReduction(board, Deadline{start + budget});
+        if (!moves) return std::nullopt;
+        return Solution{std::move(*moves), false};
+    }
+    // A fifth of the budget is kept for a weighted search should IDA* not end.
+    const Area area = MakeArea(board, region, board.goal);
+    auto plan = SolveArea(board, area, OptimalTableLimit, Deadline{start + budget * 4 / 5},
+                          Deadline{std::max(start + budget, Clock::now() + budget / 5)});
+    if (plan) return Solution{std::move(plan->moves), plan->optimal};
+    // Weighted A* ran out of room: reduction always finds a plan soon.
+    auto moves = SolveByReduction(board, Deadline{Clock::now() + budget / 2});
+    if (!moves) return std::nullopt;
+    return Solution{std::move(*moves), false};
+}
+
+} // namespace
+} // namespace solver
+
+std::optional<Solution> SolveBoard(const TPuzzle& puzzle, std::chrono::milliseconds budget) {
+    if (puzzle.IsSolved()) return Solution{{}, true};
+    const auto board = solver::ReadBoard(puzzle);
+    if (!board || !solver::Solvable(*board)) return std::nullopt;
+    auto solution = solver::Plan(*board, budget);
+    if (!solution) return std::nullopt;
+    TPuzzle replay = puzzle;
+    for (BlankMove move : solution->moves)
+        if (!ApplyMove(replay, move)) return std::nullopt;
+    if (!replay.IsSolved()) return std::nullopt;
+    return solution;
+}
+
+bool ApplyMove(TPuzzle& board, BlankMove move) {
+    switch (move) {
+    case BlankMove::Left:
+        return board.BlankLeft();
+    case BlankMove::Right:
+        return board.BlankRight();
+    case BlankMove::Up:
+        return board.BlankUp();
+    case BlankMove::Down:
+        return board.BlankDown();
+    }
+    return false;
+}

@@ -1,0 +1,29 @@
+// A solver for the board: a plan of single-tile moves that solves it, proven
+// shortest on small boards. Pure and thread-safe: it reads the board once and
+// works on its own copy, so any thread may call it at any time.
+#pragma once
+
+#include <chrono>
+#include <cstdint>
+#include <optional>
+#include <vector>
+
+class TPuzzle;
+
+// Which way the blank goes: Left is TPuzzle::BlankLeft() (the tile left of
+// the blank slides right into it), and so on.
+enum class BlankMove : std::uint8_t { Left, Right, Up, Down };
+
+struct Solution {
+    std::vector<BlankMove> moves; // applied in order to the board, they leave it solved (IsSolved())
+    bool optimal = false;         // proven to be the fewest single-tile moves
+};
+
+// Nothing when no sequence of moves solves the board. Otherwise a solution,
+// found within about the budget (an unsolvable board is recognised within the
+// budget too).
+std::optional<Solution> SolveBoard(const TPuzzle& board, std::chrono::milliseconds budget);
+
+// Makes one move on the board; false (and nothing changes) when the move is
+// refused at the border or by a stone.
+bool ApplyMove(TPuzzle& board, BlankMove move);

@@ -1,0 +1,222 @@
+#include "SolverBoard.h"
+
+#include <algorithm>
+#include <cstdlib>
+#include <functional>
+
+namespace solver {
+
+int Board::Next(int cell, BlankMove move) const {
+    const int row = cell / width, column = cell % width;
+    switch (move) {
+    case BlankMove::Left:
+        return column > 0 ? cell - 1 : -1;
+    case BlankMove::Right:
+        return column + 1 < width ? cell + 1 : -1;
+    case BlankMove::Up:
+        return row > 0 ? cell - width : -1;
+    case BlankMove::Down:
+        return row + 1 < height ? cell + width : -1;
+    }
+    return -1;
+}
+
+bool Board::Move(BlankMove move) {
+    const int next = Next(blank, move);
+    if (next < 0 || !Free(next)) return false;
+    cells[blank] = cells[next];
+    cells[next] = Blank;
+    blank = next;
+    return true;
+}
+
+bool Board::Solved() const {
+    for (int cell = 0; cell < Size(); ++cell)
+        if (cell != goal && cells[cell] != Stone && cells[cell] != cell) return false;
+    return true;
+}
+
+BlankMove Toward(int from, int to) {
+    if (to == from - 1) return BlankMove::Left;
+    if (to == from + 1) return BlankMove::Right;
+    return to < from ? BlankMove::Up : BlankMove::Down;
+}
+
+int Manhattan(const Board& board, int a, int b) {
+    return std::abs(a / board.width - b / board.width) + std::abs(a % board.width - b % board.width);
+}
+
+void Walk(Board& board, const std::vector<int>& path, std::vector<BlankMove>& moves) {
+    for (int cell : path) {
+        const BlankMove move = Toward(board.blank, cell);
+        board.Move(move);
+        moves.push_back(move);
+    }
+}
+
+std::optional<std::vector<int>> ShortestPath(const Board& board, const CellSet& open, int from, int to) {
+    if (from == to) return std::vector<int>{};
+    std::vector<int> parent(size_t(board.Size()), -1), queue{from};
+    parent[size_t(from)] = from;
+    for (size_t head = 0; head < queue.size(); ++head) {
+        const int cell = queue[head];
+        for (BlankMove move : AllMoves) {
+            const int next = board.Next(cell, move);
+            if (next < 0 || !open[size_t(next)] || parent[size_t(next)] >= 0) continue;
+            parent[size_t(next)] = cell;
+            if (next == to) {
+                std::vector<int> path;
+                for (int at = to; at != from; at = parent[size_t(at)]) path.push_back(at);
+                std::reverse(path.begin(), path.end());
+                return path;
+            }
+            queue.push_back(next);
+        }
+    }
+    return std::nullopt;
+}
+
+CellSet Reachable(const Board& board, const CellSet& open, int from) {
+    CellSet seen(open.size(), 0);
+    std::vector<int> queue{from};
+    seen[size_t(from)] = 1;
+    for (size_t head = 0; head < queue.size(); ++head)
+        for (BlankMove move : AllMoves) {
+            const int next = board.Next(queue[head], move);
+            if (next >= 0 && open[size_t(next)] && !seen[size_t(next)]) {
+                seen[size_t(next)] = 1;
+                queue.push_back(next);
+            }
+        }
+    return seen;
+}
+
+namespace {
+
+// Hopcroft-Tarjan over the grid graph of a region, without recursion (a
+// 20 x 20 region would nest 400 calls deep).
+struct BlockFinder {
+    const Board& board;
+    const CellSet& open;
+    std::vector<int> order, low;
+    std::vector<std::pair<int, int>> edges; // stack of tree and back edges
+    std::vector<std::vector<int>> blocks;
+    bool cutFound = false;
+    int counter = 0;
+
+    BlockFinder(const Board& b, const CellSet& o)
+        : board(b), open(o), order(size_t(b.Size()), -1), low(size_t(b.Size()), 0) {}
+
+    void Run(int root) {
+        struct Frame {
+            int cell, parent, move;
+        };
+        std::vector<Frame> stack{{root, -1, 0}};
+        order[size_t(root)] = low[size_t(root)] = counter++;
+        int rootChildren = 0;
+        while (!stack.empty()) {
+            Frame& frame = stack.back();
+            if (frame.move == 4) {
+                const Frame done = frame;
+                stack.pop_back();
+                if (stack.empty()) break;
+                const int parent = stack.back().cell;
+                low[size_t(parent)] = std::min(low[size_t(parent)], low[size_t(done.cell)]);
+                if (low[size_t(done.cell)] >= order[size_t(parent)]) {
+                    if (parent != root) cutFound = true;
+                    PopBlock(parent, done.cell);
+                }
+                continue;
+            }
+            const int next = board.Next(frame.cell, AllMoves[size_t(frame.move++)]);
+            if (next < 0 || !open[size_t(next)] || next == frame.parent) continue;
+            if (order[size_t(next)] < 0) {
+                edges.emplace_back(frame.cell, next);
+                if (frame.cell == root) ++rootChildren;
+                order[size_t(next)] = low[size_t(next)] = counter++;
+                stack.push_back({next, frame.cell, 0});
+            } else if (order[size_t(next)] < order[size_t(frame.cell)]) {
+                edges.emplace_back(frame.cell, next);
+                low[size_t(frame.cell)] = std::min(low[size_t(frame.cell)], order[size_t(next)]);
+            }
+        }
+        if (rootChildren > 1) cutFound = true;
+    }
+
+    // The edges above (parent, child) form one block; parent is its cell
+    // nearest the root.
+    void PopBlock(int parent, int child) {
+        std::vector<int> block{parent};
+        std::vector<std::uint8_t> in(size_t(board.Size()), 0);
+        in[size_t(parent)] = 1;
+        while (!edges.empty()) {
+            const auto edge = edges.back();
+            edges.pop_back();
+            for (int cell : {edge.first, edge.second})
+                if (!in[size_t(cell)]) {
+                    in[size_t(cell)] = 1;
+                    block.push_back(cell);
+                }
+            if (edge.first == parent && edge.second == child) break;
+        }
+        blocks.push_back(std::move(block));
+    }
+};
+
+} // namespace
+
+bool Biconnected(const Board& board, const CellSet& open) {
+    int first = -1, members = 0;
+    for (int cell = 0; cell < board.Size(); ++cell)
+        if (open[size_t(cell)]) {
+            if (first < 0) first = cell;
+            ++members;
+        }
+    if (members < 3) return false;
+    BlockFinder finder(board, open);
+    finder.Run(first);
+    return !finder.cutFound && finder.counter == members;
+}
+
+std::vector<std::vector<int>> Blocks(const Board& board, const CellSet& open, int root) {
+    BlockFinder finder(board, open);
+    finder.Run(root);
+    return std::move(finder.blocks);
+}
+
+Area MakeArea(const Board& board, const CellSet& cells, int goalCell) {
+    Area area;
+    std::vector<int> indexOf(size_t(board.Size()), -1);
+    for (int cell = 0; cell < board.Size(); ++cell)
+        if (cells[size_t(cell)]) {
+            indexOf[size_t(cell)] = area.Count();
+            area.cellOf.push_back(cell);
+        }
+    for (int cell : area.cellOf) {
+        std::array<std::int8_t, 4> next{-1, -1, -1, -1};
+        std::uint32_t mask = 0;
+        for (size_t m = 0; m < 4; ++m) {
+            const int neighbour = board.Next(cell, AllMoves[m]);
+            if (neighbour >= 0 && indexOf[size_t(neighbour)] >= 0) {
+                next[m] = std::int8_t(indexOf[size_t(neighbour)]);
+                mask |= 1u << indexOf[size_t(neighbour)];
+            }
+        }
+        area.next.push_back(next);
+        area.around.push_back(mask);
+    }
+    area.goal = indexOf[size_t(goalCell)];
+    for (int cell : area.cellOf) {
+        const int row = cell / board.width, column = cell % board.width;
+        const int mirrored = column < board.height && row < board.width ? column * board.width + row : -1;
+        if (mirrored < 0 || indexOf[size_t(mirrored)] < 0) {
+            area.mirror.clear();
+            break;
+        }
+        area.mirror.push_back(std::int8_t(indexOf[size_t(mirrored)]));
+    }
+    if (!area.mirror.empty() && area.mirror[size_t(area.goal)] != area.goal) area.mirror.clear();
+    return area;
+}
+
+} // namespace solver
