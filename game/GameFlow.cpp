@@ -19,6 +19,7 @@ void TFormMain::UpdateStatusBar() {
     const int32_t elapsed =
         GameStopped ? int32_t(StopTick - StartTick) / 1000 : int32_t((Services.clock.TickCount() - StartTick) / 1000);
     StatusPanels[0]->setText(QStringLiteral("Elapsed time: ") + FormatElapsed(elapsed));
+    StatusPanels[3]->setText(QStringLiteral("Moves: %1").arg(MoveCount));
 }
 
 bool TFormMain::QuerySave() {
@@ -99,6 +100,12 @@ void TFormMain::FinishGame() {
     times.SelectList(DataFolder, PictureName, Level);
     const int seconds = int32_t(StopTick - StartTick) / 1000;
     const int columns = Puzzle->GetColumns(), rows = Puzzle->GetRows();
+    if (HelpUsed) {
+        Services.dialogs.MessageBox(
+            this, QStringLiteral("Congratulations. You solved the puzzle.\nSolved with help: no best time is kept."),
+            MsgIcon::Information, MsgButtons::Ok);
+        return;
+    }
     if (PictureName && times.IsBestTime(columns, rows, seconds)) {
         const std::optional<QString> name = Services.dialogs.InputText(
             this, QStringLiteral("Slidora"), QStringLiteral("You have the best time. Please enter your name:"),

@@ -88,6 +88,7 @@ void TFormMain::FormKeyDown(int key, Qt::KeyboardModifiers) {
 void TFormMain::ScrambleMenuClick() {
     Puzzle->Shuffle();
     GameStopped = false;
+    ResetAssists();
     Timer->start();
     StartTick = StopTick = Services.clock.TickCount();
     ClockPaused = false;
@@ -232,16 +233,20 @@ void TFormMain::SlideTiles(int column, int row) {
     // Frames 3 ms apart: each sleep lasts until the next frame is due, so the
     // drawing does not slow the animation down. A tile of size 0 has no frames.
     uint32_t due = Services.clock.TickCount();
-    for (int offset = 0; offset < slide->size; offset += slide->step) {
+    for (int offset = 0; AnimateSlides && offset < slide->size; offset += slide->step) {
         DrawSlideFrame(*slide, offset, offset > 0);
         due += 3;
         const int32_t wait = int32_t(due - Services.clock.TickCount());
         if (wait > 0) Services.clock.Sleep(wait);
     }
+    const QPoint blank = slide->moving.front() - QPoint(slide->dColumn, slide->dRow);
     if (!CompleteSlide(*slide)) return;
+    NoteSlide(blank, slide->moving.back(), int(slide->moving.size()));
     GameStopped = Puzzle->IsSolved();
     if (!GameStopped && SoundOn) Services.sound.Play(QStringLiteral("click.wav"));
     if (GameStopped) {
+        StopAssisting();
+        UpdateAssistCommands();
         ShowMissingPiece();
         if (SoundOn) Services.sound.Play(QStringLiteral("SystemStart"));
         FinishGame();

@@ -1,5 +1,6 @@
 #include "Main.h"
 
+#include "Assist.h"
 #include "BoardArea.h"
 #include "help/ProgramIcon.h"
 #include "platform/DataFolders.h"
@@ -73,6 +74,9 @@ TFormMain::TFormMain(Platform& platform, std::optional<QString> argument, QWidge
     BuildStatusBar();
     BuildMenus();
     layout()->setSizeConstraint(QLayout::SetFixedSize);
+    Assists = std::make_unique<TAssists>(*this);
+    connect(&Assists->solveTimer, &QTimer::timeout, this, &TFormMain::SolveStep);
+    ResetAssists();
 
     Timer = new QTimer(this);
     Timer->setObjectName(QStringLiteral("Timer"));
@@ -135,6 +139,17 @@ void TFormMain::BuildMenus() {
     UnscrambleMenu = item(
         Game1, "UnscrambleMenu", QStringLiteral("&New game"), [this] { UnscrambleMenuClick(); },
         QKeySequence(Qt::Key_F3));
+    separator(Game1, "N16");
+    UndoMenu = item(
+        Game1, "UndoMenu", QStringLiteral("Un&do"), [this] { UndoMenuClick(); }, QKeySequence(Qt::CTRL | Qt::Key_Z));
+    RedoMenu = item(
+        Game1, "RedoMenu", QStringLiteral("R&edo"), [this] { RedoMenuClick(); }, QKeySequence(Qt::CTRL | Qt::Key_Y));
+    HintMenu = item(
+        Game1, "HintMenu", QStringLiteral("&Hint"), [this] { HintMenuClick(); }, QKeySequence(Qt::CTRL | Qt::Key_H));
+    SolveMenu = item(
+        Game1, "SolveMenu", QStringLiteral("Sol&ve"), [this] { SolveMenuClick(); },
+        QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_H));
+    connect(Game1, &QMenu::aboutToShow, this, &TFormMain::UpdateAssistCommands);
     separator(Game1, "N1");
     OpenimageMenu = item(
         Game1, "OpenimageMenu", QStringLiteral("&Open image..."), [this] { OpenimageMenuClick(); },
@@ -284,6 +299,7 @@ void TFormMain::BuildStatusBar() {
     StatusPanels[0] = strip->AddPanel(198);
     StatusPanels[1] = strip->AddPanel(198);
     StatusPanels[2] = strip->AddPanel(StatusStrip::Stretch, 198);
+    StatusPanels[3] = strip->AddPanel(100); // the move count, at the right end
     StatusBar->addWidget(strip, 1);
     setStatusBar(StatusBar);
 }

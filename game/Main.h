@@ -33,6 +33,8 @@ class BoardArea;
 class QFileInfo;
 class TFormMusic;
 class TOrgWindow;
+class TAssists;
+struct TSavedGame;
 enum class PictureProblem;
 
 // The picture last read from a file, as read, with what identified the file.
@@ -162,6 +164,8 @@ public:
     bool SaveGameAs();
     // Writes a running game to the autosave, without a word.
     void KeepRunningGame();
+    // The game on the board as a file holds it, with its moves and help.
+    TSavedGame GameToSave(const QString& pictureName, uint32_t elapsedSeconds) const;
     void LoadgameMenuClick();
     // Whole seconds played in the game on the board, pauses left out.
     uint32_t PlayedSeconds() const;
@@ -207,6 +211,23 @@ public:
     void SetThumbnailPicture();
     void ShowthumbnailMenuClick();
     void CustomMenuClick();
+
+    // ---- assists: undo and redo, hints, Solve and the move count (game/Assist.cpp)
+    void UndoMenuClick();
+    void RedoMenuClick();
+    void HintMenuClick();
+    void SolveMenuClick();
+    // A new board, or a board scrambled: no moves, no history, no help.
+    void ResetAssists();
+    // A saved game's board: its count and help, no history.
+    void ResumeAssists(uint32_t moves, bool helped);
+    // A slide has moved `tiles` tiles; the blank was at `from` before it.
+    void NoteSlide(QPoint from, QPoint to, int tiles);
+    // Undo, Redo, Hint and Solve follow the state of the game.
+    void UpdateAssistCommands();
+    // Stops Solve, or the wait for a hint, at the player's key or press.
+    void StopAssisting();
+    void SolveStep();
 
     // ---- help and web pages (help/)
     void HelpcontentsMenuClick();
@@ -268,12 +289,16 @@ public:
     bool SettingsFailureShown = false;
     bool RestoringRecentLists = false; // the stored lists are being rebuilt, not changed
     bool ClosingBySignal = false;
+    uint32_t MoveCount = 0; // single-tile moves since the board was scrambled
+    bool HelpUsed = false;  // a hint or Solve helped in this game
+    bool AnimateSlides = true;
+    std::unique_ptr<TAssists> Assists; // history, plan and the solver's thread
 
     // ---- components
     QFrame* PanelToolbar = nullptr;
     QWidget* ToolBar1 = nullptr;
     QStatusBar* StatusBar = nullptr;
-    std::array<QLabel*, 3> StatusPanels{};
+    std::array<QLabel*, 4> StatusPanels{}; // time, grid, picture, moves
     QTimer* Timer = nullptr;
     FileDialogOptions OpenPictureDialog;
     FileDialogOptions OpenDialog;
@@ -282,6 +307,10 @@ public:
     QMenu* Game1 = nullptr;
     QAction* ScrambleMenu = nullptr;
     QAction* UnscrambleMenu = nullptr;
+    QAction* UndoMenu = nullptr;
+    QAction* RedoMenu = nullptr;
+    QAction* HintMenu = nullptr;
+    QAction* SolveMenu = nullptr;
     QAction* OpenimageMenu = nullptr;
     QAction* NoimageMenu = nullptr;
     QAction* LoadgameMenu = nullptr;

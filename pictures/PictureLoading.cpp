@@ -43,6 +43,7 @@ bool TFormMain::OpenPicture(std::optional<QString> name) {
         RedrawBoard();
         ClientArea()->update();
     }
+    ResetAssists();
     UpdateStatusBar();
     TrimPixelMemory();
     return ok;

@@ -10,6 +10,7 @@
 namespace {
 
 constexpr char Magic[6] = {'S', 'D', 'R', '5', '0', '\0'};
+constexpr char TrailerMagic[4] = {'S', 'D', 'R', 'X'};
 
 void Put16(QByteArray& bytes, int at, int16_t value) { qToLittleEndian<int16_t>(value, bytes.data() + at); }
 void Put32(QByteArray& bytes, int at, uint32_t value) { qToLittleEndian<uint32_t>(value, bytes.data() + at); }
@@ -46,6 +47,24 @@ bool TGameFileHeader::Decode(const QByteArray& bytes) {
     columns = Get16(bytes, 274);
     rows = Get16(bytes, 276);
     flag = uint8_t(bytes[278]);
+    return true;
+}
+
+QByteArray TGameFileTrailer::Encode() const {
+    QByteArray bytes(Size, '\0');
+    std::memcpy(bytes.data(), TrailerMagic, sizeof TrailerMagic);
+    Put32(bytes, 4, Version);
+    Put32(bytes, 8, moves);
+    Put32(bytes, 12, flags);
+    return bytes;
+}
+
+bool TGameFileTrailer::Decode(const QByteArray& bytes) {
+    if (bytes.size() < Size || std::memcmp(bytes.constData(), TrailerMagic, sizeof TrailerMagic) != 0 ||
+        Get32(bytes, 4) != Version)
+        return false;
+    moves = Get32(bytes, 8);
+    flags = Get32(bytes, 12);
     return true;
 }
 
@@ -161,6 +180,8 @@ GameFileContents ReadGameFile(QIODevice& device) {
             read.game.tiles[i].Decode(records.mid(qsizetype(i) * TGameFileTile::Size, TGameFileTile::Size));
         if (qsizetype(read.game.tiles.size()) < inPlay || !Playable(read.game))
             read.problem = GameFileProblem::Corrupted;
+        else if (!read.game.trailer.Decode(ReadBlock(device, TGameFileTrailer::Size)))
+            read.game.trailer = TGameFileTrailer();
     }
     return read;
 }

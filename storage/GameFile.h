@@ -41,15 +41,32 @@ struct TGameFileTile {
     void Decode(const QByteArray& bytes); // Size bytes
 };
 
+// After the records: the moves made and whether the player had help. Older
+// readers take it for extra bytes and pass over it; a file without it, or
+// with one that is short or of another version, reads as 0 moves, no help.
+struct TGameFileTrailer {
+    static constexpr int Size = 16;
+    static constexpr uint32_t Version = 1;
+    static constexpr uint32_t HelpUsed = 1; // a flag: a hint or Solve was used
+
+    uint32_t moves = 0;
+    uint32_t flags = 0;
+
+    QByteArray Encode() const;
+    // False when the bytes are not a trailer of this version.
+    bool Decode(const QByteArray& bytes);
+};
+
 // A saved game: the header and one record per slot of the grid, row by row.
 struct TSavedGame {
     TGameFileHeader header;
     std::vector<TGameFileTile> tiles;
+    TGameFileTrailer trailer;
 
     // The grid as the board takes it: a side outside 3..20 becomes 3.
     int Columns() const;
     int Rows() const;
-    // The records, as written after the header.
+    // The records, as written after the header (the trailer follows them).
     QByteArray EncodeTiles() const;
 };
 
@@ -66,8 +83,8 @@ struct GameFileContents {
     TSavedGame game;
 };
 
-// Reads the header and the records of the grid it names; bytes after them
-// are not read. A board that cannot be played (no blank or several, piece
+// Reads the header, the records of the grid it names and the trailer, if
+// one follows; bytes after them are not read. A board that cannot be played (no blank or several, piece
 // numbers outside -1..N or repeated, pieces outside the grid, slots not in
 // their own place) counts as corrupted. Rectangles are taken as they are.
 GameFileContents ReadGameFile(QIODevice& device);

@@ -47,6 +47,7 @@ std::optional<QString> TFormMain::LoadGame(QIODevice& file, const QString& fileN
     }
     RestoreTiles(read.game, *Puzzle);
     Puzzle->DrawBevels(Picture);
+    ResumeAssists(read.game.trailer.moves, read.game.trailer.flags & TGameFileTrailer::HelpUsed);
     EnableGameCommands(true);
     return pictureName;
 }
@@ -75,7 +76,7 @@ std::optional<QString> WriteGameFile(const QString& fileName, const TSavedGame& 
         problem = "Unable to save to %1.";
     else if (!file.Write(game.header.Encode()))
         problem = "Unable to write to %1.";
-    else if (!file.Write(game.EncodeTiles()))
+    else if (!file.Write(game.EncodeTiles()) || !file.Write(game.trailer.Encode()))
         problem = "Unable to write to the file.";
     else if (!file.Commit())
         problem = "Unable to write to %1.";
@@ -86,9 +87,15 @@ std::optional<QString> WriteGameFile(const QString& fileName, const TSavedGame& 
 
 } // namespace
 
+TSavedGame TFormMain::GameToSave(const QString& pictureName, uint32_t elapsedSeconds) const {
+    TSavedGame game = SavedGameOf(*Puzzle, pictureName.toUtf8(), elapsedSeconds, Level);
+    game.trailer.moves = MoveCount;
+    game.trailer.flags = HelpUsed ? TGameFileTrailer::HelpUsed : 0;
+    return game;
+}
+
 bool TFormMain::SaveGameFile(const QString& fileName, const QString& pictureName, uint32_t elapsedSeconds) {
-    const std::optional<QString> problem =
-        WriteGameFile(fileName, SavedGameOf(*Puzzle, pictureName.toUtf8(), elapsedSeconds, Level));
+    const std::optional<QString> problem = WriteGameFile(fileName, GameToSave(pictureName, elapsedSeconds));
     if (problem) ShowError(*problem);
     return !problem;
 }
@@ -98,7 +105,7 @@ void TFormMain::KeepRunningGame() {
     if (GameStopped || !PictureName) return;
     const QString path = AutosavePath();
     QDir().mkpath(QFileInfo(path).absolutePath());
-    WriteGameFile(path, SavedGameOf(*Puzzle, PictureName->toUtf8(), PlayedSeconds(), Level));
+    WriteGameFile(path, GameToSave(*PictureName, PlayedSeconds()));
 }
 
 // Either answer uses up the kept game.

@@ -170,7 +170,7 @@ case_a_saved_game_resumes_from_the_command_line_and_ends_with_a_best_time() {
   local played
   played=$(saved_seconds "$WORK/scrambled.sdr")
   [ "$played" -ge 2 ] || fail "a game played for 2.5 s saved $played seconds"
-  [ "$(stat -c %s "$WORK/scrambled.sdr")" -eq $((288 + 32 * 16)) ] || fail "the saved game has the wrong size"
+  [ "$(stat -c %s "$WORK/scrambled.sdr")" -eq $((288 + 32 * 16 + 16)) ] || fail "the saved game has the wrong size"
   keys alt+g x
   answer_question alt+n
   wait_exit 10 || fail "the program ended with an error"

@@ -31,6 +31,11 @@ const std::pair<const char*, std::vector<MenuRow>> Menus[] = {
     {"&Game",
      {{"ScrambleMenu", "&Scramble", "F2", -1},
       {"UnscrambleMenu", "&New game", "F3", -1},
+      {"N16", "-", "", -1},
+      {"UndoMenu", "Un&do", "Ctrl+Z", -1},
+      {"RedoMenu", "R&edo", "Ctrl+Y", -1},
+      {"HintMenu", "&Hint", "Ctrl+H", -1},
+      {"SolveMenu", "Sol&ve", "Ctrl+Shift+H", -1},
       {"N1", "-", "", -1},
       {"OpenimageMenu", "&Open image...", "Ctrl+O", -1},
       {"NoimageMenu", "N&umeric puzzle (no image)", "Ctrl+N", -1},
@@ -297,7 +302,7 @@ TEST(MainWindow, ThePictureNameTakesTheFreeWidthOfTheStatusBar) {
     for (const int width : {1000, 500}) {
         f.SetClientSize(width, 300);
         QApplication::processEvents();
-        const int free = f.StatusPanels[2]->parentWidget()->width() - 400;
+        const int free = f.StatusPanels[2]->parentWidget()->width() - 400 - 102; // beside the move count
         EXPECT_EQ(f.StatusPanels[2]->width(), std::max(free, 198)) << width;
         EXPECT_EQ(static_cast<ElidedLabel*>(f.StatusPanels[2])->ShownText() == name, width == 1000) << width;
     }

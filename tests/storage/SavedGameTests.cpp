@@ -55,7 +55,7 @@ protected:
 TEST_F(SavedGame, FileLayoutByteForByte) {
     f().Puzzle->SetFlag(0xFE);
     const QByteArray b = Bytes(Saved(QStringLiteral("g.sdr"), 0x01020304));
-    ASSERT_EQ(b.size(), 672) << "288 + 32 x 4 x 3";
+    ASSERT_EQ(b.size(), 688) << "288 + 32 x 4 x 3 + 16";
     EXPECT_EQ(b.left(6), QByteArray("SDR50\0", 6));
     EXPECT_EQ(b.mid(6, 8), QByteArray("Numeric\0", 8));
     EXPECT_EQ(b.mid(14, 250), QByteArray(250, '\0')) << "the rest of the name field is zero";
@@ -273,7 +273,7 @@ TEST_F(SavedGame, SaveCommandUsesTheDialogAndRemembersTheFile) {
     EXPECT_EQ(shown.defaultExtension, QStringLiteral("sdr"));
     EXPECT_EQ(shown.filter, QStringLiteral("Slidora files (*.sdr)|*.sdr"));
     EXPECT_TRUE(shown.fileName.isEmpty());
-    EXPECT_EQ(Bytes(path).size(), 672) << "replaced without a question";
+    EXPECT_EQ(Bytes(path).size(), 688) << "replaced without a question";
     EXPECT_TRUE(w.dialogs.messages.empty());
     EXPECT_EQ(qFromLittleEndian<uint32_t>(Bytes(path).constData() + 264), 12u);
     EXPECT_EQ(f().GameFileName, path);
@@ -300,7 +300,7 @@ TEST_F(SavedGame, QuestionYesSavesBeforeTheCommandGoesOn) {
     w.dialogs.answers = {MsgResult::Yes};
     w.dialogs.files = {QStringList{w.Path(QStringLiteral("before-level.sdr"))}};
     f().BeginnerMenuClick(f().AdvancedMenu);
-    EXPECT_EQ(Bytes(w.Path(QStringLiteral("before-level.sdr"))).size(), 672);
+    EXPECT_EQ(Bytes(w.Path(QStringLiteral("before-level.sdr"))).size(), 688);
     EXPECT_EQ(f().Level, 3);
     // A save that is cancelled, or that fails, keeps the game: the command
     // waits, and so does the window's close.

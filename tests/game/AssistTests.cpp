@@ -1,0 +1,155 @@
+#include "fakes/TestWindow.h"
+#include "game/Assist.h"
+#include "storage/GameFile.h"
+
+#include <QAction>
+#include <QBuffer>
+#include <QFile>
+#include <QLabel>
+#include <QStatusBar>
+#include <QTest>
+#include <gtest/gtest.h>
+
+namespace {
+
+// A numeric game at the given level and grid, scrambled.
+class Assist : public testing::Test {
+protected:
+    void Start(int level, int columns, int rows) {
+        w.Show();
+        f().SetLevel(level);
+        f().Puzzle->SetSize(columns, rows);
+        ASSERT_TRUE(f().OpenPicture(QStringLiteral("Numeric")));
+        f().ScrambleMenuClick();
+    }
+    TFormMain& f() { return *w.form; }
+    // The pieces in their slots (what the blank slot keeps hidden aside).
+    std::vector<int> Pieces() {
+        std::vector<int> numbers;
+        for (int r = 0; r < f().Puzzle->GetRows(); ++r)
+            for (int c = 0; c < f().Puzzle->GetColumns(); ++c) numbers.push_back(f().Puzzle->GetTile(r, c).GetNumber());
+        return numbers;
+    }
+    QString Moves() { return f().StatusPanels[3]->text(); }
+    // Presses the slot `steps` away from the blank along the row (or the
+    // column when the row has no room), as the player would.
+    void SlideFromBlank(int steps) {
+        const TPuzzle& b = *f().Puzzle;
+        const int c = b.GetBlankColumn(), r = b.GetBlankRow();
+        if (c + steps < b.GetColumns()) return f().SlideTiles(c + steps, r);
+        if (c - steps >= 0) return f().SlideTiles(c - steps, r);
+        f().SlideTiles(c, r + steps < b.GetRows() ? r + steps : r - steps);
+    }
+    // Waits until the solver's plan has come and its move is made.
+    bool HintMade(uint32_t movesBefore) {
+        f().HintMenuClick();
+        return QTest::qWaitFor([&] { return f().MoveCount > movesBefore || f().GameStopped; }, 10000);
+    }
+
+    TestWindow w;
+};
+
+} // namespace
+
+TEST_F(Assist, UndoAndRedoStepByActionsAndKeepTheCount) {
+    Start(1, 4, 4);
+    f().ScrambleMenuClick();
+    const std::vector<int> scrambled = Pieces();
+    EXPECT_FALSE(f().UndoMenu->isEnabled());
+    SlideFromBlank(3); // three tiles, one action
+    const std::vector<int> afterThree = Pieces();
+    SlideFromBlank(1);
+    EXPECT_EQ(Moves(), "Moves: 4");
+    f().UndoMenu->trigger();
+    EXPECT_EQ(Pieces(), afterThree);
+    f().UndoMenu->trigger();
+    EXPECT_TRUE(Pieces() == scrambled && Moves() == "Moves: 0");
+    EXPECT_FALSE(f().UndoMenu->isEnabled());
+    f().RedoMenu->trigger();
+    EXPECT_TRUE(Pieces() == afterThree && Moves() == "Moves: 3");
+    SlideFromBlank(1); // a new slide drops what could be redone
+    EXPECT_FALSE(f().RedoMenu->isEnabled());
+    f().ScrambleMenuClick();
+    EXPECT_TRUE(Moves() == "Moves: 0" && !f().UndoMenu->isEnabled() && !f().HelpUsed);
+}
+
+// Hints follow one plan to the end; the game then counts as helped: no name
+// is asked and no best time kept.
+TEST_F(Assist, HintsSolveTheBoardAndAHelpedGameKeepsNoBestTime) {
+    Start(1, 3, 3);
+    for (int hints = 0; !f().GameStopped; ++hints) {
+        ASSERT_LT(hints, 40) << "an optimal 3 x 3 plan is at most 31 moves";
+        ASSERT_TRUE(HintMade(f().MoveCount));
+        if (hints == 0) EXPECT_TRUE(f().StatusBar->currentMessage().startsWith("Fewest moves left: "));
+    }
+    EXPECT_TRUE(f().Puzzle->IsSolved() && f().HelpUsed);
+    EXPECT_TRUE(w.dialogs.inputs.empty());
+    ASSERT_FALSE(w.dialogs.messages.empty());
+    EXPECT_EQ(w.dialogs.messages.back().text,
+              "Congratulations. You solved the puzzle.\nSolved with help: no best time is kept.");
+    EXPECT_FALSE(QFile::exists(w.Path("Scores/Scores1.ini")));
+}
+
+// Solve plays the plan to the end, stones and a blank away from the corner
+// included; a key stops it on the way.
+TEST_F(Assist, SolveFinishesTheBoardAndAKeyStopsIt) {
+    Start(3, 4, 4);
+    ASSERT_EQ(StoneCount(4, 4, 3), 1);
+    f().SolveMenu->trigger();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return f().MoveCount > 0; }, 10000));
+    if (!f().GameStopped) {
+        QTest::keyClick(&f(), Qt::Key_Escape);
+        const uint32_t stoppedAt = f().MoveCount;
+        QTest::qWait(100);
+        EXPECT_EQ(f().MoveCount, stoppedAt) << "a key stops Solve";
+        f().SolveMenu->trigger();
+    }
+    ASSERT_TRUE(QTest::qWaitFor([&] { return f().GameStopped; }, 20000));
+    EXPECT_TRUE(f().Puzzle->IsSolved());
+}
+
+// The count and the help travel in the saved game; the history does not.
+TEST_F(Assist, ASavedGameResumesWithItsCountAndHelp) {
+    Start(1, 4, 4);
+    SlideFromBlank(2);
+    ASSERT_TRUE(HintMade(f().MoveCount));
+    const uint32_t moves = f().MoveCount;
+    const QString path = w.Path("helped.sdr");
+    ASSERT_TRUE(f().SaveGameFile(path, *f().PictureName, 10));
+    f().ScrambleMenuClick();
+    ASSERT_TRUE(f().OpenGame(path));
+    EXPECT_EQ(f().MoveCount, moves);
+    EXPECT_TRUE(f().HelpUsed && !f().UndoMenu->isEnabled());
+    EXPECT_EQ(Moves(), QStringLiteral("Moves: %1").arg(moves));
+}
+
+// Files without the trailer, or with one that is short or of another
+// version, read as 0 moves without help; the rest of the file is unchanged.
+TEST(GameFileTrailer, OnlyAWholeTrailerOfThisVersionCounts) {
+    TPuzzle board(4, 4);
+    board.SetSize(4, 4);
+    TSavedGame game = SavedGameOf(board, "Numeric", 5, 1);
+    game.trailer = {42, TGameFileTrailer::HelpUsed};
+    const QByteArray whole = game.header.Encode() + game.EncodeTiles() + game.trailer.Encode();
+    QByteArray otherVersion = whole;
+    otherVersion[288 + 16 * 32 + 4] = 2; // the version, after the header, the records and "SDRX"
+    struct Case {
+        const char* what;
+        QByteArray bytes;
+        uint32_t moves, flags;
+    };
+    const Case cases[] = {{"whole", whole, 42, 1},
+                          {"none", whole.chopped(16), 0, 0},
+                          {"short", whole.chopped(1), 0, 0},
+                          {"other version", otherVersion, 0, 0},
+                          {"followed by more", whole + "more", 42, 1}};
+    for (const Case& c : cases) {
+        QBuffer device;
+        device.setData(c.bytes);
+        device.open(QIODevice::ReadOnly);
+        const GameFileContents read = ReadGameFile(device);
+        EXPECT_EQ(read.problem, GameFileProblem::None) << c.what;
+        EXPECT_EQ(read.game.trailer.moves, c.moves) << c.what;
+        EXPECT_EQ(read.game.trailer.flags, c.flags) << c.what;
+    }
+}
