@@ -8,10 +8,13 @@
 //   groups, run again with lower weights while time remains. Optimal search
 //   there needs tables far beyond our memory, and a weight of about 1.3 keeps
 //   plans within a few percent of the shortest;
-// - larger boards: reduction. Pieces are placed one (or, at the end of a line,
-//   two) at a time from the side farthest from the blank's home, each routed
-//   by a search over its own cell and the blank's, until a small area around
-//   the blank's home is left for the optimal search. See Reduction.cpp.
+// - larger boards: reduction. Pieces are placed one at a time (two at the end
+//   of a line, a whole corridor between stones at once), rows from the side
+//   farthest from the blank's home first, each routed by a search over its
+//   own cell and the blank's, until a thick zone of about 12 cells around the
+//   home is left for the optimal search. Moves grow with the board's size, but
+//   every step is a small search, so a 20 x 20 board takes milliseconds. See
+//   Reduction.cpp.
 // Before any of that, Solvable() decides from the shape of the free cells
 // whether any sequence of moves solves the board, and every plan is replayed
 // on a copy of the board before it is handed out.
