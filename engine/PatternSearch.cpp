@@ -322,25 +322,25 @@ std::optional<std::vector<BlankMove>> WeightedSolution(const Board& board, const
 
 namespace {
 
-// The largest group whose table stays within `limit` entries.
+// The largest group whose table stays within `limit` entries; on small areas
+// at most half the pieces, which IDA* needs no more than.
 int GroupSize(int cells, size_t limit) {
     int k = 1;
-    while (k + 1 < cells && Placements(cells, k + 1) <= limit) ++k;
+    while (k + 1 < cells && k + 1 <= (cells + 1) / 2 && Placements(cells, k + 1) <= limit) ++k;
     return k;
 }
 
-constexpr size_t WeightedTableLimit = 400'000;
 constexpr size_t WeightedNodeLimit = 1'500'000;
 
 } // namespace
 
 std::optional<AreaPlan> SolveArea(const Board& board, const Area& area, size_t tableLimit, Deadline optimalBy,
-                                  Deadline deadline) {
+                                  Deadline deadline, size_t weightedTableLimit) {
     if (area.Count() <= 16) {
         const auto patterns = PatternsFor(area, board, GroupSize(area.Count(), tableLimit));
         if (auto moves = ShortestSolution(board, area, *patterns, optimalBy)) return AreaPlan{std::move(*moves), true};
     }
-    const auto patterns = PatternsFor(area, board, GroupSize(area.Count(), WeightedTableLimit));
+    const auto patterns = PatternsFor(area, board, GroupSize(area.Count(), weightedTableLimit));
     std::optional<AreaPlan> best;
     for (double weight : {5.0, 2.0, 1.5, 1.3, 1.2, 1.1}) {
         auto moves = WeightedSolution(board, area, *patterns, weight, deadline, WeightedNodeLimit);

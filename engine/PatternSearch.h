@@ -19,12 +19,13 @@ std::optional<std::vector<BlankMove>> WeightedSolution(const Board& board, const
 
 // The fewest moves for an area of at most 16 cells when IDA* (with tables of at
 // most `tableLimit` entries a group) ends before `optimalBy`; otherwise the
-// shortest plan weighted A* finds with falling weights before `deadline`.
+// shortest plan weighted A* (with tables of at most `weightedTableLimit`)
+// finds with falling weights before `deadline`.
 struct AreaPlan {
     std::vector<BlankMove> moves;
     bool optimal = false;
 };
 std::optional<AreaPlan> SolveArea(const Board& board, const Area& area, size_t tableLimit, Deadline optimalBy,
-                                  Deadline deadline);
+                                  Deadline deadline, size_t weightedTableLimit = 400'000);
 
 } // namespace solver
