@@ -330,22 +330,23 @@ int GroupSize(int cells, size_t limit) {
     return k;
 }
 
-constexpr size_t WeightedNodeLimit = 1'500'000;
-
 } // namespace
 
-std::optional<AreaPlan> SolveArea(const Board& board, const Area& area, size_t tableLimit, Deadline optimalBy,
-                                  Deadline deadline, size_t weightedTableLimit) {
+std::optional<AreaPlan> SolveArea(const Board& board, const Area& area, const AreaLimits& limits, Deadline optimalBy,
+                                  Deadline deadline) {
     if (area.Count() <= 16) {
-        const auto patterns = PatternsFor(area, board, GroupSize(area.Count(), tableLimit));
+        const auto patterns = PatternsFor(area, board, GroupSize(area.Count(), limits.optimalTable));
         if (auto moves = ShortestSolution(board, area, *patterns, optimalBy)) return AreaPlan{std::move(*moves), true};
     }
-    const auto patterns = PatternsFor(area, board, GroupSize(area.Count(), weightedTableLimit));
+    const auto patterns = PatternsFor(area, board, GroupSize(area.Count(), limits.weightedTable));
     std::optional<AreaPlan> best;
+    // A high weight usually ends soonest, but on areas with loops it can run
+    // into a region the tables misjudge: then the next weight goes on.
     for (double weight : {5.0, 2.0, 1.5, 1.3, 1.2, 1.1}) {
-        auto moves = WeightedSolution(board, area, *patterns, weight, deadline, WeightedNodeLimit);
-        if (!moves) break;
-        if (!best || moves->size() < best->moves.size()) best = AreaPlan{std::move(*moves), false};
+        if (deadline.Passed()) break;
+        auto moves = WeightedSolution(board, area, *patterns, weight, deadline, limits.weightedNodes);
+        if (!moves && best) break;
+        if (moves && (!best || moves->size() < best->moves.size())) best = AreaPlan{std::move(*moves), false};
     }
     return best;
 }

@@ -16,7 +16,9 @@
 // never a ring, and some part of it can always go: a biconnected region
 // holding a smaller biconnected one can be built from it by adding paths
 // (ears), and the last path added can be taken away again. When the home lies
-// in a notch between stones, the zone is placed beside it instead (see Zone).
+// among stones that every zone round it would enclose, the zone is placed a
+// few steps away instead (see Zone): loops round stones make the final
+// search far slower than its size suggests.
 //
 // The other cells are fixed in a planned order: rows away from the home
 // first, the farthest first, each walked from the end where the last one
@@ -41,6 +43,10 @@ constexpr int ZoneCells = 12;
 // The final area is small: tables of four or five pieces are built in
 // milliseconds, and IDA* still proves its plan at once.
 constexpr size_t ZoneTableLimit = 100'000;
+// Each weighted try on the final zone stops after this many states (a few
+// tens of milliseconds), so that a weight that goes astray leaves time for
+// the next.
+constexpr size_t ZoneNodeLimit = 200'000;
 constexpr int NotInOrder = INT_MAX;
 
 int CountCells(const CellSet& cells) { return int(std::count(cells.begin(), cells.end(), 1)); }
@@ -112,17 +118,24 @@ int ThinCells(const Board& board, const CellSet& zone) {
 }
 
 // The zone and the cell in it where the blank ends its search: the goal, or
-// a neighbour of it when the goal lies in a notch between stones that no
-// thick zone holds. Then the piece of that neighbour is placed on the goal
-// as if it belonged there, and the last move takes it home.
+// a cell a few steps from it when the goal lies among stones that no thick
+// zone round it avoids. Then each piece along the way from the goal to that
+// cell is placed one step nearer the goal, as if it belonged there, and the
+// blank's last walk back to the goal takes each one home.
 struct Zone {
     CellSet cells;
-    int home = -1;
+    std::vector<int> path; // from the goal's neighbour to the zone's home; empty when the home is the goal
+    int Home(int goal) const { return path.empty() ? goal : path.back(); }
 };
 
+// Rectangles with thin cells or stones inside (which make pieces queue round
+// a loop) are far harder for the final search than their size suggests.
+constexpr int HardCell = 100;
+
 // The open cells of the rectangle of up to 5 x 4 holding `home` that are
-// biconnected, not a ring, and have the fewest thin cells, then nearest 12;
-// its score (thin cells x 100 + distance from 12), or INT_MAX for none.
+// biconnected, not a ring, and have the fewest thin cells and stones inside,
+// then nearest 12; its score (such cells x HardCell + distance from 12), or
+// INT_MAX for none.
 int BestRectangle(const Board& board, const CellSet& open, int home, CellSet& best) {
     const int homeRow = home / board.width, homeColumn = home % board.width;
     int bestScore = INT_MAX;
@@ -132,27 +145,41 @@ int BestRectangle(const Board& board, const CellSet& open, int home, CellSet& be
                 for (int left = std::max(0, homeColumn - columns + 1);
                      left <= homeColumn && left + columns <= board.width; ++left) {
                     CellSet zone(open.size(), 0);
-                    int count = 0;
+                    int count = 0, holes = 0;
                     for (int r = top; r < top + rows; ++r)
-                        for (int c = left; c < left + columns; ++c)
-                            if (open[size_t(r * board.width + c)]) zone[size_t(r * board.width + c)] = 1, ++count;
-                    const int score = ThinCells(board, zone) * 100 + std::abs(count - ZoneCells);
+                        for (int c = left; c < left + columns; ++c) {
+                            const int cell = r * board.width + c;
+                            if (open[size_t(cell)])
+                                zone[size_t(cell)] = 1, ++count;
+                            else
+                                holes += r > top && r < top + rows - 1 && c > left && c < left + columns - 1;
+                        }
+                    const int score = (ThinCells(board, zone) + holes) * HardCell + std::abs(count - ZoneCells);
                     if (score < bestScore && SolidRegion(board, zone)) best = std::move(zone), bestScore = score;
                 }
     return bestScore;
 }
 
+// How far the zone's home may move from the goal, and what each step costs
+// against the zone's score.
+constexpr int MaxHomeShift = 6;
+constexpr int HomeShiftCost = 10;
+
 Zone ZoneAround(const Board& board, const CellSet& open, int goal, bool mayMoveHome) {
     Zone zone;
     int score = BestRectangle(board, open, goal, zone.cells);
-    zone.home = goal;
-    if (score >= 100 && mayMoveHome)
-        for (int neighbour : OpenNeighbours(board, open, goal)) {
+    if (score >= HardCell && mayMoveHome) {
+        const std::vector<int> fromGoal = Distances(board, open, goal);
+        for (int cell = 0; cell < board.Size(); ++cell) {
+            const int steps = fromGoal[size_t(cell)];
+            if (steps < 1 || steps > MaxHomeShift || steps * HomeShiftCost >= score) continue;
             CellSet cells;
-            const int other = BestRectangle(board, open, neighbour, cells);
-            if (other < std::min(score, 100) && !cells[size_t(goal)])
-                zone = Zone{std::move(cells), neighbour}, score = other;
+            const int other = BestRectangle(board, open, cell, cells);
+            if (other == INT_MAX || other + steps * HomeShiftCost >= score) continue;
+            zone = Zone{std::move(cells), *ShortestPath(board, open, goal, cell)};
+            score = other + steps * HomeShiftCost;
         }
+    }
     if (score == INT_MAX) zone.cells = GrownZone(board, open, goal);
     return zone;
 }
@@ -317,18 +344,28 @@ private:
         open[size_t(block.entry)] = 1;
         for (int cell : block.members) open[size_t(cell)] = 1;
         // Only the blank's own home holds no piece of another block, so only
-        // there may a piece be relabelled.
+        // there may pieces be relabelled.
         const Zone zone = ZoneAround(board, open, block.entry, block.entry == board.goal);
-        if (zone.home == block.entry) {
-            Peel(open, zone);
-            return Finish(open, zone.home);
-        }
-        board.cells[size_t(Find(board, zone.home))] = std::int16_t(block.entry);
-        Peel(open, zone);
-        if (!Finish(open, zone.home)) return false;
-        Walk(board, {block.entry}, moves);
-        board.cells[size_t(zone.home)] = std::int16_t(zone.home);
+        Relabel(block.entry, zone.path);
+        Peel(open, zone.cells, zone.Home(block.entry));
+        if (!Finish(open, zone.Home(block.entry))) return false;
+        WalkBack(block.entry, zone.path);
         return true;
+    }
+
+    // Each piece along the path gets the label of the cell before it.
+    void Relabel(int goal, const std::vector<int>& path) {
+        for (size_t i = 0; i < path.size(); ++i)
+            board.cells[size_t(Find(board, path[i]))] = std::int16_t(i == 0 ? goal : path[i - 1]);
+    }
+
+    // The blank walks from the end of the path back to the goal, taking each
+    // relabelled piece one step on to its own home.
+    void WalkBack(int goal, const std::vector<int>& path) {
+        std::vector<int> back(path.rbegin() + (path.empty() ? 0 : 1), path.rend());
+        if (!path.empty()) back.push_back(goal);
+        Walk(board, back, moves);
+        for (int cell : path) board.cells[size_t(cell)] = std::int16_t(cell);
     }
 
     // Walks the blank round the ring, one way or the other, until every
@@ -355,7 +392,7 @@ private:
         local.goal = goal;
         // A short try for the fewest moves, then a weighted search.
         const Deadline quick{std::min(deadline.at, Clock::now() + std::chrono::milliseconds(100))};
-        const auto plan = SolveArea(local, area, ZoneTableLimit, quick, deadline, ZoneTableLimit);
+        const auto plan = SolveArea(local, area, {ZoneTableLimit, ZoneTableLimit, ZoneNodeLimit}, quick, deadline);
         if (!plan) return false;
         for (BlankMove move : plan->moves) {
             board.Move(move);
@@ -366,8 +403,8 @@ private:
 
     // Fixes the cells outside the zone in the planned order, or as many as
     // can be.
-    void Peel(CellSet& open, const Zone& zone) {
-        const std::vector<int> order = PeelOrder(board, open, zone.cells, zone.home, rowsFirst);
+    void Peel(CellSet& open, const CellSet& zone, int home) {
+        const std::vector<int> order = PeelOrder(board, open, zone, home, rowsFirst);
         std::vector<int> rank(size_t(board.Size()), NotInOrder);
         for (size_t i = 0; i < order.size(); ++i) rank[size_t(order[i])] = int(i);
         for (int left = int(order.size()); left > 0 && !deadline.Passed();) {

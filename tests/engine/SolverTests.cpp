@@ -148,16 +148,20 @@ TEST(Solver, ShuffledBoardsOfEverySizeAndLevelAreSolved) {
 
 // Shuffled boards whose stones once left a region no piece could be fixed
 // in: a corridor between stones, the blank's home in a notch, a loop round a
-// cluster of stones beside the home.
+// cluster of stones beside the home; and boards whose final zone held a loop
+// round stones, which the last search could not finish.
 TEST(Solver, StonesThatNarrowTheBoardStillLetItBeSolved) {
     struct Case {
-        int columns, rows, level;
+        int columns, rows, level, index;
+        milliseconds budget;
     };
-    for (const Case& c : {Case{3, 19, 3}, Case{3, 17, 2}, Case{14, 15, 2}, Case{12, 14, 3}, Case{5, 16, 2},
-                          Case{16, 4, 3}, Case{6, 9, 3}}) {
-        const TPuzzle board = BenchBoard(c.columns, c.rows, c.level, 0);
-        const auto solution = SolveBoard(board, Generous);
-        ASSERT_TRUE(solution) << c.columns << " x " << c.rows << " level " << c.level;
+    for (const Case& c : {Case{3, 19, 3, 0, Generous}, Case{3, 17, 2, 0, Generous}, Case{14, 15, 2, 0, Generous},
+                          Case{12, 14, 3, 0, Generous}, Case{5, 16, 2, 0, Generous}, Case{16, 4, 3, 0, Generous},
+                          Case{6, 9, 3, 0, Generous}, Case{3, 8, 3, 10, Modest}, Case{7, 6, 3, 4, Generous},
+                          Case{13, 13, 3, 4, Generous}}) {
+        const TPuzzle board = BenchBoard(c.columns, c.rows, c.level, c.index);
+        const auto solution = SolveBoard(board, c.budget);
+        ASSERT_TRUE(solution) << c.columns << " x " << c.rows << " level " << c.level << " board " << c.index;
         EXPECT_TRUE(Solves(board, solution->moves)) << c.columns << " x " << c.rows << " level " << c.level;
     }
 }
