@@ -1,6 +1,7 @@
 #include "Placement.h"
 
 #include <algorithm>
+#include <deque>
 #include <queue>
 
 namespace solver {
@@ -24,11 +25,75 @@ std::vector<int> Distances(const Board& board, const CellSet& open, int from, in
 
 namespace {
 
+// ------------------------------------------------------------ prices
+
+// Every move slides one piece a step nearer its home or a step farther, and
+// a plan's length is the pieces' total distance from home plus twice the
+// moves of the second kind. So the blank's ways are priced by what they do
+// to the pieces they move: a step that takes a piece farther from home costs
+// more than one that brings it nearer. Prices are in half moves for the
+// group search, which weighs both kinds more evenly than the single-piece
+// route (found best on shuffled 20 x 20 boards).
+struct Prices {
+    int step, bias; // a step costs step + bias when it takes its piece away from home, step - bias otherwise
+};
+constexpr Prices RoutePrices{1, 1}, GroupPrices{2, 1};
+
+// The price of the blank's step from `from` to `to`: the piece there moves
+// to `from`.
+int StepPrice(const Board& board, int from, int to, Prices prices) {
+    const int piece = board.cells[size_t(to)];
+    if (piece < 0) return prices.step;
+    return prices.step + prices.bias * (Manhattan(board, piece, from) - Manhattan(board, piece, to));
+}
+
+// The cheapest ways of the blank from a cell through open cells, by
+// RoutePrices on the board as it is (0 or 2 a step: breadth-first search
+// with a double-ended queue).
+struct BlankWays {
+    std::vector<int> cost, parent; // cost -1 where the blank cannot go
+
+    BlankWays(const Board& board, const CellSet& open, int from, int avoid)
+        : cost(size_t(board.Size()), -1), parent(size_t(board.Size()), -1) {
+        std::vector<int> best(size_t(board.Size()), 1 << 30);
+        std::deque<int> queue{from};
+        best[size_t(from)] = 0;
+        while (!queue.empty()) {
+            const int cell = queue.front();
+            queue.pop_front();
+            if (cost[size_t(cell)] >= 0) continue;
+            cost[size_t(cell)] = best[size_t(cell)];
+            for (BlankMove move : AllMoves) {
+                const int next = board.Next(cell, move);
+                if (next < 0 || next == avoid || !open[size_t(next)] || cost[size_t(next)] >= 0) continue;
+                const int price = StepPrice(board, cell, next, RoutePrices);
+                if (best[size_t(cell)] + price >= best[size_t(next)]) continue;
+                best[size_t(next)] = best[size_t(cell)] + price;
+                parent[size_t(next)] = cell;
+                if (price == 0)
+                    queue.push_front(next);
+                else
+                    queue.push_back(next);
+            }
+        }
+    }
+
+    // The cells after `from` on the cheapest way to `to`.
+    std::optional<std::vector<int>> To(int from, int to) const {
+        if (cost[size_t(to)] < 0) return std::nullopt;
+        std::vector<int> path;
+        for (int at = to; at != from; at = parent[size_t(at)]) path.push_back(at);
+        std::reverse(path.begin(), path.end());
+        return path;
+    }
+};
+
 // ------------------------------------------------------------ one piece
 
 // A* over the piece's cell and the side of it the blank is on; the blank's
-// detours round the piece are costed by breadth-first search, so the piece
-// takes the fewest moves, its own and the blank's, that bring it home.
+// detours round the piece are priced by BlankWays, so the piece comes home
+// by the moves that leave the other pieces nearest their homes for their
+// length.
 class PieceRoute {
 public:
     PieceRoute(Board& board, const CellSet& open, std::vector<BlankMove>& moves)
@@ -37,17 +102,17 @@ public:
 
     bool Run(int from, int to) {
         if (from == to) return true;
-        const std::vector<int> first = Distances(board, open, board.blank, from);
+        const BlankWays first(board, open, board.blank, from);
         for (int side = 0; side < 4; ++side) {
             const int next = board.Next(from, AllMoves[size_t(side)]);
-            if (next >= 0 && open[size_t(next)] && first[size_t(next)] >= 0)
-                Offer(from * 4 + side, first[size_t(next)], -1, to);
+            if (next >= 0 && open[size_t(next)] && first.cost[size_t(next)] >= 0)
+                Offer(from * 4 + side, first.cost[size_t(next)], -1, to);
         }
         while (!queue.empty()) {
             const auto [f, state] = queue.top();
             queue.pop();
             const int piece = state / 4, g = cost[size_t(state)];
-            if (f != g + Manhattan(board, piece, to)) continue; // a cheaper way was found since
+            if (f != g + Estimate(piece, to)) continue; // a cheaper way was found since
             if (piece == to) return Follow(state, from);
             Expand(state, g, to);
         }
@@ -57,24 +122,28 @@ public:
 private:
     static constexpr int Unreached = 1 << 30;
 
+    // Each step of the piece itself costs the step price; the blank's ways
+    // may cost nothing.
+    int Estimate(int piece, int to) const { return RoutePrices.step * Manhattan(board, piece, to); }
+
     void Offer(int state, int g, int from, int to) {
         if (g >= cost[size_t(state)]) return;
         cost[size_t(state)] = g;
         parent[size_t(state)] = from;
-        queue.emplace(g + Manhattan(board, state / 4, to), state);
+        queue.emplace(g + Estimate(state / 4, to), state);
     }
 
     void Expand(int state, int g, int to) {
         const int piece = state / 4;
         const int blank = board.Next(piece, AllMoves[size_t(state % 4)]);
-        const std::vector<int> around = Distances(board, open, blank, piece);
+        const BlankWays around(board, open, blank, piece);
         for (int side = 0; side < 4; ++side) {
             const int next = board.Next(piece, AllMoves[size_t(side)]);
             if (next < 0 || !open[size_t(next)]) continue;
-            if (next == blank)
-                Offer(blank * 4 + (side ^ 1), g + 1, state, to); // the piece steps in; the blank is behind it
-            else if (around[size_t(next)] >= 0)
-                Offer(piece * 4 + side, g + around[size_t(next)], state, to);
+            if (next == blank) // the piece steps in; the blank is behind it
+                Offer(blank * 4 + (side ^ 1), g + RoutePrices.step, state, to);
+            else if (around.cost[size_t(next)] >= 0)
+                Offer(piece * 4 + side, g + around.cost[size_t(next)], state, to);
         }
     }
 
@@ -84,7 +153,6 @@ private:
         for (int state = goalState; state >= 0; state = parent[size_t(state)]) chain.push_back(state);
         std::reverse(chain.begin(), chain.end());
         int piece = start;
-        CellSet around = open;
         for (int state : chain) {
             const int cell = state / 4;
             if (cell != piece) {
@@ -92,9 +160,8 @@ private:
                 piece = cell;
                 continue;
             }
-            around[size_t(piece)] = 0;
-            const auto path = ShortestPath(board, around, board.blank, board.Next(piece, AllMoves[size_t(state % 4)]));
-            around[size_t(piece)] = 1;
+            const auto path = BlankWays(board, open, board.blank, piece)
+                                  .To(board.blank, board.Next(piece, AllMoves[size_t(state % 4)]));
             if (!path) return false;
             Walk(board, *path, moves);
         }
@@ -112,12 +179,14 @@ private:
 // ------------------------------------------------------------ a few pieces
 
 // A* over the places of the group's pieces and the blank within a window of
-// open cells; the other pieces there are pushed about freely. A state packs
-// the blank's window index and each piece's in a byte each.
+// open cells; the other pieces there are pushed about freely, each move
+// priced by GroupPrices as if the piece it moves were still where it was
+// when the search began. A state packs the blank's window index and each
+// piece's in a byte each.
 class GroupSearch {
 public:
     GroupSearch(const Board& board, const CellSet& window, const std::vector<int>& targets, int weight)
-        : board(board), weight(weight) {
+        : board(board), weight(weight), targets(targets) {
         index.assign(size_t(board.Size()), -1);
         for (int cell = 0; cell < board.Size(); ++cell)
             if (window[size_t(cell)]) {
@@ -161,7 +230,8 @@ private:
     int Piece(std::uint64_t state, size_t i) const { return int(state >> (pieceBits - 8 * (i + 1)) & 0xFF); }
     int BlankOf(std::uint64_t state) const { return int(state >> pieceBits); }
 
-    // The pieces' distances home, and the blank's to the nearest piece not yet home.
+    // The pieces' distances home at the step price, and the blank's to the
+    // nearest piece not yet home at the least price.
     int Estimate(std::uint64_t state) const {
         int h = 0, reach = 1 << 20;
         const int blank = cells[size_t(BlankOf(state))];
@@ -171,7 +241,15 @@ private:
             h += d;
             if (d > 0) reach = std::min(reach, Manhattan(board, blank, cell) - 1);
         }
-        return h > 0 ? h + reach : 0;
+        return h > 0 ? GroupPrices.step * h + (GroupPrices.step - GroupPrices.bias) * reach : 0;
+    }
+
+    // The group's own pieces go home whatever the way: their steps cost the
+    // same everywhere.
+    int Price(int from, int to, bool groupPiece) const {
+        const int piece = board.cells[size_t(to)];
+        if (groupPiece || std::find(targets.begin(), targets.end(), piece) != targets.end()) return GroupPrices.step;
+        return StepPrice(board, from, to, GroupPrices);
     }
 
     void Add(std::uint64_t state, int g, std::uint32_t parent) {
@@ -227,12 +305,15 @@ private:
             const int next = board.Next(cells[size_t(blank)], move);
             if (next < 0 || index[size_t(next)] < 0) continue;
             std::uint64_t child = state & PieceMask();
+            bool groupPiece = false;
             for (size_t i = 0; i < homeDistance.size(); ++i)
                 if (Piece(state, i) == index[size_t(next)]) {
                     const int shift = int(pieceBits - 8 * (i + 1));
                     child = (child & ~(std::uint64_t(0xFF) << shift)) | std::uint64_t(blank) << shift;
+                    groupPiece = true;
                 }
-            Add(child | std::uint64_t(index[size_t(next)]) << pieceBits, g + 1, node);
+            const int price = Price(cells[size_t(blank)], next, groupPiece);
+            Add(child | std::uint64_t(index[size_t(next)]) << pieceBits, g + price, node);
         }
     }
 
@@ -246,6 +327,7 @@ private:
 
     const Board& board;
     const int weight;
+    const std::vector<int> targets;
     std::vector<int> cells, index;
     std::vector<std::vector<int>> homeDistance; // per piece, per board cell
     std::uint64_t start = 0, goal = 0;
@@ -424,7 +506,8 @@ bool RoutePiece(Board& board, const CellSet& open, int from, int to, std::vector
     return PieceRoute(board, open, moves).Run(from, to);
 }
 
-bool PlaceGroup(Board& board, const CellSet& open, const std::vector<int>& cells, std::vector<BlankMove>& moves) {
+bool PlaceGroup(Board& board, const CellSet& open, const std::vector<int>& cells, size_t maxStates,
+                std::vector<BlankMove>& moves) {
     int radius = std::max(2, Spread(board, open, cells)), size = 0;
     Around(board, open, cells, radius, size);
     if (size_t(size) > WindowLimit(cells.size())) {
@@ -439,7 +522,7 @@ bool PlaceGroup(Board& board, const CellSet& open, const std::vector<int>& cells
             continue;
         // Pairs are placed by the fewest moves; three pieces by a weighted
         // search, which is far quicker and rarely much longer.
-        const auto path = GroupSearch(board, window, cells, cells.size() <= 2 ? 1 : 2).Run(300'000);
+        const auto path = GroupSearch(board, window, cells, cells.size() <= 2 ? 1 : 2).Run(maxStates);
         if (path) {
             Walk(board, *path, moves);
             return true;

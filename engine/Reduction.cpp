@@ -48,6 +48,10 @@ constexpr size_t ZoneTableLimit = 100'000;
 // the next.
 constexpr size_t ZoneNodeLimit = 200'000;
 constexpr int NotInOrder = INT_MAX;
+// The searches that place groups give up after this many states: a group that
+// must go together gets time, a run that could go one by one little.
+constexpr size_t GroupStates = 300'000;
+constexpr size_t RunStates = 30'000;
 
 int CountCells(const CellSet& cells) { return int(std::count(cells.begin(), cells.end(), 1)); }
 
@@ -410,40 +414,61 @@ private:
         for (int left = int(order.size()); left > 0 && !deadline.Passed();) {
             int fixed = 0;
             for (size_t i = 0; i < order.size() && !fixed; ++i)
-                if (open[size_t(order[i])]) fixed = Fix(open, order[i], rank);
+                if (open[size_t(order[i])]) fixed = Fix(open, order[i], order, rank);
             if (!fixed) return;
             left -= fixed;
         }
     }
 
-    // Fixes the cell, alone or with others; how many cells were fixed.
-    int Fix(CellSet& open, int cell, const std::vector<int>& rank) {
+    // Fixes the cell, alone or with others; how many cells were fixed. The
+    // next cells of the order go together when they can: a search over
+    // their pieces finds far shorter ways than placing them one by one.
+    int Fix(CellSet& open, int cell, const std::vector<int>& order, const std::vector<int>& rank) {
+        if (board.cells[size_t(cell)] == cell && CanLeave(board, open, {cell})) {
+            open[size_t(cell)] = 0;
+            return 1;
+        }
+        for (size_t length : {3, 2})
+            if (const std::vector<int> run = RunFrom(open, order, size_t(rank[size_t(cell)]), length);
+                run.size() == length)
+                if (const int fixed = Place(open, run, RunStates)) return fixed;
         if (CanLeave(board, open, {cell})) {
             if (!RoutePiece(board, open, Find(board, cell), cell, moves)) return 0;
             open[size_t(cell)] = 0;
             return 1;
         }
+        // Cells that cannot go alone: with a neighbour, with two, or with
+        // the corridor they lie in, which is dear to fill (each piece goes
+        // round the loop through it).
         const auto groups = GroupsWith(board, open, cell, rank);
-        auto place = [&](const std::vector<int>& group) {
-            if (!CanLeave(board, open, group) || !PlaceGroup(board, open, group, moves)) return 0;
-            for (int c : group) open[size_t(c)] = 0;
-            return int(group.size());
-        };
-        for (const std::vector<int>& group : groups)
-            if (group.size() == 2)
-                if (const int fixed = place(group)) return fixed;
-        // A corridor is filled by turning it, which is cheap to plan; three
-        // cells that are not one are placed by a search.
+        for (size_t size : {2, 3})
+            for (const std::vector<int>& group : groups)
+                if (group.size() == size)
+                    if (const int fixed = Place(open, group, GroupStates)) return fixed;
         const Ear ear = EarThrough(board, open, cell, rank);
         if (!ear.cells.empty() && CanLeave(board, open, ear.cells) &&
             FillEar(board, open, ear.cells, ear.entry, ear.exit, moves)) {
             for (int c : ear.cells) open[size_t(c)] = 0;
             return int(ear.cells.size());
         }
-        for (const std::vector<int>& group : groups)
-            if (group.size() == 3)
-                if (const int fixed = place(group)) return fixed;
         return 0;
+    }
+
+    // Up to `length` open cells of the order from `at` on, each beside the one before.
+    std::vector<int> RunFrom(const CellSet& open, const std::vector<int>& order, size_t at, size_t length) const {
+        std::vector<int> run;
+        for (size_t i = at; i < order.size() && run.size() < length; ++i) {
+            if (!open[size_t(order[i])]) continue;
+            if (!run.empty() && Manhattan(board, order[i], run.back()) != 1) break;
+            run.push_back(order[i]);
+        }
+        return run;
+    }
+
+    int Place(CellSet& open, const std::vector<int>& group, size_t maxStates) {
+        if (!CanLeave(board, open, group) || !PlaceGroup(board, open, group, maxStates, moves)) return 0;
+        for (int c : group) open[size_t(c)] = 0;
+        return int(group.size());
     }
 
     Board board;
