@@ -186,7 +186,12 @@ private:
 class GroupSearch {
 public:
     GroupSearch(const Board& board, const CellSet& window, const std::vector<int>& targets, int weight)
-        : board(board), weight(weight), targets(targets) {
+        : board(board), weight(weight), targets(targets), nodes(TheScratch().nodes), table(TheScratch().table),
+          buckets(TheScratch().buckets) {
+        nodes.clear();
+        for (auto& bucket : buckets) bucket.clear();
+        if (table.empty()) table.assign(1024, Slot{});
+        generation = ++TheScratch().generation;
         index.assign(size_t(board.Size()), -1);
         for (int cell = 0; cell < board.Size(); ++cell)
             if (window[size_t(cell)]) {
@@ -225,6 +230,24 @@ private:
         int g;
         size_t f; // the bucket it was last queued in
     };
+    struct Slot {
+        std::uint64_t state = 0;
+        std::uint32_t node = 0;
+        std::uint32_t generation = 0; // the search that filled it; free for the others
+    };
+    // The search's memory, kept from one search to the next on the thread:
+    // a search stores up to a few hundred thousand states, and fresh pages
+    // for each would cost more than the search.
+    struct Scratch {
+        std::vector<Node> nodes;
+        std::vector<Slot> table;                         // open addressing by hash of the state
+        std::vector<std::vector<std::uint32_t>> buckets; // node indices by cost + weighted estimate
+        std::uint32_t generation = 0;
+    };
+    static Scratch& TheScratch() {
+        thread_local Scratch scratch;
+        return scratch;
+    }
 
     std::uint64_t PieceMask() const { return (std::uint64_t(1) << pieceBits) - 1; }
     int Piece(std::uint64_t state, size_t i) const { return int(state >> (pieceBits - 8 * (i + 1)) & 0xFF); }
@@ -253,18 +276,17 @@ private:
     }
 
     void Add(std::uint64_t state, int g, std::uint32_t parent) {
-        std::uint32_t& slot = Slot(state);
-        const bool fresh = slot == NoParent;
-        if (fresh) slot = std::uint32_t(nodes.size());
-        const std::uint32_t index = slot;
-        if (!fresh) {
-            Node& known = nodes[index];
+        Slot& slot = SlotOf(state);
+        if (slot.generation != generation) {
+            slot = {state, std::uint32_t(nodes.size()), generation};
+            nodes.push_back({state, parent, g, 0});
+        } else {
+            Node& known = nodes[slot.node];
             if (known.g <= g) return;
             known.g = g;
             known.parent = parent;
-        } else {
-            nodes.push_back({state, parent, g, 0});
         }
+        const std::uint32_t index = slot.node;
         // With a weight the estimate may fall faster than the cost rises.
         const size_t f = std::max(current, size_t(g + weight * Estimate(state)));
         nodes[index].f = f;
@@ -272,24 +294,23 @@ private:
         buckets[f].push_back(index);
     }
 
-    // The node index kept for the state in an open-addressed table, NoParent
-    // when it is new.
-    std::uint32_t& Slot(std::uint64_t state) {
+    // The state's slot, free when it is new.
+    Slot& SlotOf(std::uint64_t state) {
         if (table.size() < 2 * nodes.size() + 64) Grow();
         const size_t mask = table.size() - 1;
         for (size_t i = Hash(state) & mask;; i = (i + 1) & mask)
-            if (table[i] == NoParent || nodes[table[i]].state == state) return table[i];
+            if (table[i].generation != generation || table[i].state == state) return table[i];
     }
 
     void Grow() {
-        std::vector<std::uint32_t> old(std::max<size_t>(table.size() * 2, 1024), NoParent);
+        std::vector<Slot> old(table.size() * 2);
         old.swap(table);
         const size_t mask = table.size() - 1;
-        for (std::uint32_t index : old) {
-            if (index == NoParent) continue;
-            size_t i = Hash(nodes[index].state) & mask;
-            while (table[i] != NoParent) i = (i + 1) & mask;
-            table[i] = index;
+        for (const Slot& slot : old) {
+            if (slot.generation != generation) continue;
+            size_t i = Hash(slot.state) & mask;
+            while (table[i].generation == generation) i = (i + 1) & mask;
+            table[i] = slot;
         }
     }
 
@@ -332,9 +353,10 @@ private:
     std::vector<std::vector<int>> homeDistance; // per piece, per board cell
     std::uint64_t start = 0, goal = 0;
     size_t pieceBits = 0;
-    std::vector<Node> nodes;
-    std::vector<std::uint32_t> table;                // node indices by hash of the state
-    std::vector<std::vector<std::uint32_t>> buckets; // by cost + weighted estimate
+    std::vector<Node>& nodes;
+    std::vector<Slot>& table;
+    std::vector<std::vector<std::uint32_t>>& buckets;
+    std::uint32_t generation;
     size_t current = 0;
 };
 

@@ -107,7 +107,9 @@ std::optional<Solution> Plan(const Board& board, std::chrono::milliseconds budge
         Solution found{std::move(plan->moves), plan->optimal};
         return Shorter(std::move(banked), std::move(found));
     }
-    return banked ? banked : Reduced(board, end);
+    // Neither search ended in time (building the tables took it, on a slow
+    // machine): a plan late is better than none.
+    return banked ? banked : Reduced(board, Deadline{std::max(end.at, Clock::now() + budget / 2)});
 }
 
 } // namespace
