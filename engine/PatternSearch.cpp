@@ -322,30 +322,31 @@ std::optional<std::vector<BlankMove>> WeightedSolution(const Board& board, const
 
 namespace {
 
-// The largest group whose table stays within `limit` entries.
+// The largest group whose table stays within `limit` entries; on small areas
+// at most half the pieces, which IDA* needs no more than.
 int GroupSize(int cells, size_t limit) {
     int k = 1;
-    while (k + 1 < cells && Placements(cells, k + 1) <= limit) ++k;
+    while (k + 1 < cells && k + 1 <= (cells + 1) / 2 && Placements(cells, k + 1) <= limit) ++k;
     return k;
 }
 
-constexpr size_t WeightedTableLimit = 400'000;
-constexpr size_t WeightedNodeLimit = 1'500'000;
-
 } // namespace
 
-std::optional<AreaPlan> SolveArea(const Board& board, const Area& area, size_t tableLimit, Deadline optimalBy,
+std::optional<AreaPlan> SolveArea(const Board& board, const Area& area, const AreaLimits& limits, Deadline optimalBy,
                                   Deadline deadline) {
     if (area.Count() <= 16) {
-        const auto patterns = PatternsFor(area, board, GroupSize(area.Count(), tableLimit));
+        const auto patterns = PatternsFor(area, board, GroupSize(area.Count(), limits.optimalTable));
         if (auto moves = ShortestSolution(board, area, *patterns, optimalBy)) return AreaPlan{std::move(*moves), true};
     }
-    const auto patterns = PatternsFor(area, board, GroupSize(area.Count(), WeightedTableLimit));
+    const auto patterns = PatternsFor(area, board, GroupSize(area.Count(), limits.weightedTable));
     std::optional<AreaPlan> best;
+    // A high weight usually ends soonest, but on areas with loops it can run
+    // into a region the tables misjudge: then the next weight goes on.
     for (double weight : {5.0, 2.0, 1.5, 1.3, 1.2, 1.1}) {
-        auto moves = WeightedSolution(board, area, *patterns, weight, deadline, WeightedNodeLimit);
-        if (!moves) break;
-        if (!best || moves->size() < best->moves.size()) best = AreaPlan{std::move(*moves), false};
+        if (deadline.Passed()) break;
+        auto moves = WeightedSolution(board, area, *patterns, weight, deadline, limits.weightedNodes);
+        if (!moves && best) break;
+        if (moves && (!best || moves->size() < best->moves.size())) best = AreaPlan{std::move(*moves), false};
     }
     return best;
 }

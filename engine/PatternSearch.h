@@ -17,14 +17,19 @@ std::optional<std::vector<BlankMove>> ShortestSolution(const Board& board, const
 std::optional<std::vector<BlankMove>> WeightedSolution(const Board& board, const Area& area, const PatternSet& patterns,
                                                        double weight, Deadline deadline, size_t maxNodes);
 
-// The fewest moves for an area of at most 16 cells when IDA* (with tables of at
-// most `tableLimit` entries a group) ends before `optimalBy`; otherwise the
-// shortest plan weighted A* finds with falling weights before `deadline`.
+// The fewest moves for an area of at most 16 cells when IDA* ends before
+// `optimalBy`; otherwise the shortest plan weighted A* finds with falling
+// weights before `deadline`.
 struct AreaPlan {
     std::vector<BlankMove> moves;
     bool optimal = false;
 };
-std::optional<AreaPlan> SolveArea(const Board& board, const Area& area, size_t tableLimit, Deadline optimalBy,
+struct AreaLimits {
+    size_t optimalTable;              // entries a pattern table for IDA*
+    size_t weightedTable = 400'000;   // and for weighted A*
+    size_t weightedNodes = 1'500'000; // states each weighted search may store
+};
+std::optional<AreaPlan> SolveArea(const Board& board, const Area& area, const AreaLimits& limits, Deadline optimalBy,
                                   Deadline deadline);
 
 } // namespace solver

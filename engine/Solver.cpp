@@ -4,14 +4,21 @@
 //   built for the board's own goal and stones. The tables fit in a few MB and
 //   take a fraction of a second to build, and the search proves the fewest
 //   moves, typically within milliseconds;
-// - up to 25 cells (5 x 5, 4 x 6, ...): weighted A* with smaller pattern
-//   groups, run again with lower weights while time remains. Optimal search
+// - up to 25 cells (5 x 5, 4 x 6, ...): a reduction plan (below) is banked
+//   first, then weighted A* with smaller pattern groups, run again with lower
+//   weights while time remains, looks for a shorter one. Optimal search
 //   there needs tables far beyond our memory, and a weight of about 1.3 keeps
-//   plans within a few percent of the shortest;
-// - larger boards: reduction. Pieces are placed one (or, at the end of a line,
-//   two) at a time from the side farthest from the blank's home, each routed
-//   by a search over its own cell and the blank's, until a small area around
-//   the blank's home is left for the optimal search. See Reduction.cpp.
+//   plans within a few percent of the shortest; but stones inside the area
+//   can make the tables misjudge it so badly that no weight ends in time;
+// - larger boards: reduction. Pieces are placed a few at a time (the next
+//   three or two cells of a line together by a search over their pieces and
+//   the blank, else one, a whole corridor between stones at once), rows from
+//   the side farthest from the blank's home first, until a thick zone of
+//   about 12 cells around the home is left for the optimal search. The
+//   blank's ways are priced by what they do to the other pieces, so that it
+//   pushes them home where it can. Moves grow with the board's size, but
+//   every step is a small search, so a 20 x 20 board takes a tenth of a
+//   second, and both line orders are tried. See Reduction.cpp.
 // Before any of that, Solvable() decides from the shape of the free cells
 // whether any sequence of moves solves the board, and every plan is replayed
 // on a copy of the board before it is handed out.
@@ -68,23 +75,41 @@ int CountCells(const CellSet& cells) { return int(std::count(cells.begin(), cell
 // fraction of a second and strong enough for IDA* to prove 4 x 4 plans fast.
 constexpr size_t OptimalTableLimit = 700'000;
 
-std::optional<Solution> Plan(const Board& board, std::chrono::milliseconds budget) {
-    const Clock::time_point start = Clock::now();
-    const CellSet region = BlankRegion(board);
-    if (CountCells(region) > 25) {
-        auto moves = SolveByReduction(board, Deadline{start + budget});
-        if (!moves) return std::nullopt;
-        return Solution{std::move(*moves), false};
-    }
-    // A fifth of the budget is kept for a weighted search should IDA* not end.
-    const Area area = MakeArea(board, region, board.goal);
-    auto plan = SolveArea(board, area, OptimalTableLimit, Deadline{start + budget * 4 / 5},
-                          Deadline{std::max(start + budget, Clock::now() + budget / 5)});
-    if (plan) return Solution{std::move(plan->moves), plan->optimal};
-    // Weighted A* ran out of room: reduction always finds a plan soon.
-    auto moves = SolveByReduction(board, Deadline{Clock::now() + budget / 2});
+std::optional<Solution> Reduced(const Board& board, Deadline deadline) {
+    auto moves = SolveByReduction(board, deadline);
     if (!moves) return std::nullopt;
     return Solution{std::move(*moves), false};
+}
+
+// The shorter of two plans.
+std::optional<Solution> Shorter(std::optional<Solution> a, std::optional<Solution> b) {
+    if (!a || (b && b->moves.size() < a->moves.size())) return b;
+    return a;
+}
+
+// A tenth of the budget is kept back for replaying the plan and for the
+// machine being busy.
+std::optional<Solution> Plan(const Board& board, std::chrono::milliseconds budget) {
+    const Clock::time_point start = Clock::now();
+    const Deadline end{start + budget * 9 / 10};
+    const CellSet region = BlankRegion(board);
+    const int cells = CountCells(region);
+    if (cells > 25) return Reduced(board, end);
+    const Area area = MakeArea(board, region, board.goal);
+    // Up to 25 cells a reduction plan is banked first (it takes milliseconds)
+    // and the weighted search only shortens it; up to 16, IDA* usually proves
+    // the fewest moves at once, and the reduction is only needed when
+    // neither search ends in time.
+    std::optional<Solution> banked;
+    if (cells > 16) banked = Reduced(board, Deadline{start + budget / 3});
+    const Deadline optimalBy{start + budget * 6 / 10}, weightedBy{cells > 16 ? end.at : start + budget * 3 / 4};
+    if (auto plan = SolveArea(board, area, {OptimalTableLimit}, optimalBy, weightedBy)) {
+        Solution found{std::move(plan->moves), plan->optimal};
+        return Shorter(std::move(banked), std::move(found));
+    }
+    // Neither search ended in time (building the tables took it, on a slow
+    // machine): a plan late is better than none.
+    return banked ? banked : Reduced(board, Deadline{std::max(end.at, Clock::now() + budget / 2)});
 }
 
 } // namespace

@@ -43,6 +43,26 @@ inline TPuzzle ShuffledBoard(int columns, int rows, int level, unsigned seed) {
     return p;
 }
 
+// The board the benchmark solves as the i-th of its size and level.
+inline TPuzzle BenchBoard(int columns, int rows, int level, int i) {
+    return ShuffledBoard(columns, rows, level, unsigned(1 + i * 7919 + columns * 31 + rows));
+}
+
+// A solved board with stones on the given cells, then shuffled as a game
+// shuffles (when `seed` is not 0).
+inline TPuzzle StoneBoard(int columns, int rows, int missing, const std::vector<int>& stones, unsigned seed) {
+    std::vector<int> numbers(size_t(columns * rows));
+    for (int cell = 0; cell < columns * rows; ++cell) numbers[size_t(cell)] = cell + 1;
+    numbers[size_t(missing)] = 0;
+    for (int stone : stones) numbers[size_t(stone)] = -1;
+    TPuzzle p = MakeBoard(columns, rows, missing, numbers);
+    if (seed != 0) {
+        std::srand(seed);
+        p.Shuffle();
+    }
+    return p;
+}
+
 // Applies the moves; true when every move is accepted and the board ends solved.
 inline bool Solves(TPuzzle board, const std::vector<BlankMove>& moves) {
     for (BlankMove move : moves)

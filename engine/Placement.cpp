@@ -1,0 +1,556 @@
+#include "Placement.h"
+
+#include <algorithm>
+#include <deque>
+#include <queue>
+
+namespace solver {
+
+int Find(const Board& board, int piece) {
+    return int(std::find(board.cells.begin(), board.cells.end(), std::int16_t(piece)) - board.cells.begin());
+}
+
+std::vector<int> Distances(const Board& board, const CellSet& open, int from, int avoid) {
+    std::vector<int> d(size_t(board.Size()), -1), queue{from};
+    d[size_t(from)] = 0;
+    for (size_t head = 0; head < queue.size(); ++head)
+        for (BlankMove move : AllMoves) {
+            const int next = board.Next(queue[head], move);
+            if (next < 0 || next == avoid || !open[size_t(next)] || d[size_t(next)] >= 0) continue;
+            d[size_t(next)] = d[size_t(queue[head])] + 1;
+            queue.push_back(next);
+        }
+    return d;
+}
+
+namespace {
+
+// ------------------------------------------------------------ prices
+
+// Every move slides one piece a step nearer its home or a step farther, and
+// a plan's length is the pieces' total distance from home plus twice the
+// moves of the second kind. So the blank's ways are priced by what they do
+// to the pieces they move: a step that takes a piece farther from home costs
+// more than one that brings it nearer. Prices are in half moves for the
+// group search, which weighs both kinds more evenly than the single-piece
+// route (found best on shuffled 20 x 20 boards).
+struct Prices {
+    int step, bias; // a step costs step + bias when it takes its piece away from home, step - bias otherwise
+};
+constexpr Prices RoutePrices{1, 1}, GroupPrices{2, 1};
+
+// The price of the blank's step from `from` to `to`: the piece there moves
+// to `from`.
+int StepPrice(const Board& board, int from, int to, Prices prices) {
+    const int piece = board.cells[size_t(to)];
+    if (piece < 0) return prices.step;
+    return prices.step + prices.bias * (Manhattan(board, piece, from) - Manhattan(board, piece, to));
+}
+
+// The cheapest ways of the blank from a cell through open cells, by
+// RoutePrices on the board as it is (0 or 2 a step: breadth-first search
+// with a double-ended queue).
+struct BlankWays {
+    std::vector<int> cost, parent; // cost -1 where the blank cannot go
+
+    BlankWays(const Board& board, const CellSet& open, int from, int avoid)
+        : cost(size_t(board.Size()), -1), parent(size_t(board.Size()), -1) {
+        std::vector<int> best(size_t(board.Size()), 1 << 30);
+        std::deque<int> queue{from};
+        best[size_t(from)] = 0;
+        while (!queue.empty()) {
+            const int cell = queue.front();
+            queue.pop_front();
+            if (cost[size_t(cell)] >= 0) continue;
+            cost[size_t(cell)] = best[size_t(cell)];
+            for (BlankMove move : AllMoves) {
+                const int next = board.Next(cell, move);
+                if (next < 0 || next == avoid || !open[size_t(next)] || cost[size_t(next)] >= 0) continue;
+                const int price = StepPrice(board, cell, next, RoutePrices);
+                if (best[size_t(cell)] + price >= best[size_t(next)]) continue;
+                best[size_t(next)] = best[size_t(cell)] + price;
+                parent[size_t(next)] = cell;
+                if (price == 0)
+                    queue.push_front(next);
+                else
+                    queue.push_back(next);
+            }
+        }
+    }
+
+    // The cells after `from` on the cheapest way to `to`.
+    std::optional<std::vector<int>> To(int from, int to) const {
+        if (cost[size_t(to)] < 0) return std::nullopt;
+        std::vector<int> path;
+        for (int at = to; at != from; at = parent[size_t(at)]) path.push_back(at);
+        std::reverse(path.begin(), path.end());
+        return path;
+    }
+};
+
+// ------------------------------------------------------------ one piece
+
+// A* over the piece's cell and the side of it the blank is on; the blank's
+// detours round the piece are priced by BlankWays, so the piece comes home
+// by the moves that leave the other pieces nearest their homes for their
+// length.
+class PieceRoute {
+public:
+    PieceRoute(Board& board, const CellSet& open, std::vector<BlankMove>& moves)
+        : board(board), open(open), moves(moves), cost(size_t(board.Size()) * 4, Unreached),
+          parent(size_t(board.Size()) * 4, -1) {}
+
+    bool Run(int from, int to) {
+        if (from == to) return true;
+        const BlankWays first(board, open, board.blank, from);
+        for (int side = 0; side < 4; ++side) {
+            const int next = board.Next(from, AllMoves[size_t(side)]);
+            if (next >= 0 && open[size_t(next)] && first.cost[size_t(next)] >= 0)
+                Offer(from * 4 + side, first.cost[size_t(next)], -1, to);
+        }
+        while (!queue.empty()) {
+            const auto [f, state] = queue.top();
+            queue.pop();
+            const int piece = state / 4, g = cost[size_t(state)];
+            if (f != g + Estimate(piece, to)) continue; // a cheaper way was found since
+            if (piece == to) return Follow(state, from);
+            Expand(state, g, to);
+        }
+        return false;
+    }
+
+private:
+    static constexpr int Unreached = 1 << 30;
+
+    // Each step of the piece itself costs the step price; the blank's ways
+    // may cost nothing.
+    int Estimate(int piece, int to) const { return RoutePrices.step * Manhattan(board, piece, to); }
+
+    void Offer(int state, int g, int from, int to) {
+        if (g >= cost[size_t(state)]) return;
+        cost[size_t(state)] = g;
+        parent[size_t(state)] = from;
+        queue.emplace(g + Estimate(state / 4, to), state);
+    }
+
+    void Expand(int state, int g, int to) {
+        const int piece = state / 4;
+        const int blank = board.Next(piece, AllMoves[size_t(state % 4)]);
+        const BlankWays around(board, open, blank, piece);
+        for (int side = 0; side < 4; ++side) {
+            const int next = board.Next(piece, AllMoves[size_t(side)]);
+            if (next < 0 || !open[size_t(next)]) continue;
+            if (next == blank) // the piece steps in; the blank is behind it
+                Offer(blank * 4 + (side ^ 1), g + RoutePrices.step, state, to);
+            else if (around.cost[size_t(next)] >= 0)
+                Offer(piece * 4 + side, g + around.cost[size_t(next)], state, to);
+        }
+    }
+
+    // Plays the route, each blank detour planned again on the board as it is.
+    bool Follow(int goalState, int start) {
+        std::vector<int> chain;
+        for (int state = goalState; state >= 0; state = parent[size_t(state)]) chain.push_back(state);
+        std::reverse(chain.begin(), chain.end());
+        int piece = start;
+        for (int state : chain) {
+            const int cell = state / 4;
+            if (cell != piece) {
+                Walk(board, {piece}, moves);
+                piece = cell;
+                continue;
+            }
+            const auto path = BlankWays(board, open, board.blank, piece)
+                                  .To(board.blank, board.Next(piece, AllMoves[size_t(state % 4)]));
+            if (!path) return false;
+            Walk(board, *path, moves);
+        }
+        return true;
+    }
+
+    Board& board;
+    const CellSet& open;
+    std::vector<BlankMove>& moves;
+    std::vector<int> cost, parent;
+    using Item = std::pair<int, int>; // (cost + estimate, state)
+    std::priority_queue<Item, std::vector<Item>, std::greater<>> queue;
+};
+
+// ------------------------------------------------------------ a few pieces
+
+// A* over the places of the group's pieces and the blank within a window of
+// open cells; the other pieces there are pushed about freely, each move
+// priced by GroupPrices as if the piece it moves were still where it was
+// when the search began. A state packs the blank's window index and each
+// piece's in a byte each.
+class GroupSearch {
+public:
+    GroupSearch(const Board& board, const CellSet& window, const std::vector<int>& targets, int weight)
+        : board(board), weight(weight), targets(targets), nodes(TheScratch().nodes), table(TheScratch().table),
+          buckets(TheScratch().buckets) {
+        nodes.clear();
+        for (auto& bucket : buckets) bucket.clear();
+        if (table.empty()) table.assign(1024, Slot{});
+        generation = ++TheScratch().generation;
+        index.assign(size_t(board.Size()), -1);
+        for (int cell = 0; cell < board.Size(); ++cell)
+            if (window[size_t(cell)]) {
+                index[size_t(cell)] = int(cells.size());
+                cells.push_back(cell);
+            }
+        for (int target : targets) homeDistance.push_back(Distances(board, window, target));
+        for (int target : targets) {
+            start = start << 8 | std::uint64_t(index[size_t(Find(board, target))]);
+            goal = goal << 8 | std::uint64_t(index[size_t(target)]);
+        }
+        pieceBits = 8 * targets.size();
+        start = start | std::uint64_t(index[size_t(board.blank)]) << pieceBits;
+    }
+
+    // The blank's cells, in order, or nothing when the search gives up.
+    std::optional<std::vector<int>> Run(size_t maxStates) {
+        Add(start, 0, NoParent);
+        for (current = 0; current < buckets.size(); ++current)
+            for (size_t i = 0; i < buckets[current].size(); ++i) {
+                const std::uint32_t node = buckets[current][i];
+                const std::uint64_t state = nodes[node].state;
+                if (nodes[node].f != current) continue; // queued again since, more cheaply
+                if ((state & PieceMask()) == goal) return Path(node);
+                if (nodes.size() > maxStates) return std::nullopt;
+                Expand(node);
+            }
+        return std::nullopt;
+    }
+
+private:
+    static constexpr std::uint32_t NoParent = ~0u;
+    struct Node {
+        std::uint64_t state;
+        std::uint32_t parent;
+        int g;
+        size_t f; // the bucket it was last queued in
+    };
+    struct Slot {
+        std::uint64_t state = 0;
+        std::uint32_t node = 0;
+        std::uint32_t generation = 0; // the search that filled it; free for the others
+    };
+    // The search's memory, kept from one search to the next on the thread:
+    // a search stores up to a few hundred thousand states, and fresh pages
+    // for each would cost more than the search.
+    struct Scratch {
+        std::vector<Node> nodes;
+        std::vector<Slot> table;                         // open addressing by hash of the state
+        std::vector<std::vector<std::uint32_t>> buckets; // node indices by cost + weighted estimate
+        std::uint32_t generation = 0;
+    };
+    static Scratch& TheScratch() {
+        thread_local Scratch scratch;
+        return scratch;
+    }
+
+    std::uint64_t PieceMask() const { return (std::uint64_t(1) << pieceBits) - 1; }
+    int Piece(std::uint64_t state, size_t i) const { return int(state >> (pieceBits - 8 * (i + 1)) & 0xFF); }
+    int BlankOf(std::uint64_t state) const { return int(state >> pieceBits); }
+
+    // The pieces' distances home at the step price, and the blank's to the
+    // nearest piece not yet home at the least price.
+    int Estimate(std::uint64_t state) const {
+        int h = 0, reach = 1 << 20;
+        const int blank = cells[size_t(BlankOf(state))];
+        for (size_t i = 0; i < homeDistance.size(); ++i) {
+            const int cell = cells[size_t(Piece(state, i))];
+            const int d = homeDistance[i][size_t(cell)];
+            h += d;
+            if (d > 0) reach = std::min(reach, Manhattan(board, blank, cell) - 1);
+        }
+        return h > 0 ? GroupPrices.step * h + (GroupPrices.step - GroupPrices.bias) * reach : 0;
+    }
+
+    // The group's own pieces go home whatever the way: their steps cost the
+    // same everywhere.
+    int Price(int from, int to, bool groupPiece) const {
+        const int piece = board.cells[size_t(to)];
+        if (groupPiece || std::find(targets.begin(), targets.end(), piece) != targets.end()) return GroupPrices.step;
+        return StepPrice(board, from, to, GroupPrices);
+    }
+
+    void Add(std::uint64_t state, int g, std::uint32_t parent) {
+        Slot& slot = SlotOf(state);
+        if (slot.generation != generation) {
+            slot = {state, std::uint32_t(nodes.size()), generation};
+            nodes.push_back({state, parent, g, 0});
+        } else {
+            Node& known = nodes[slot.node];
+            if (known.g <= g) return;
+            known.g = g;
+            known.parent = parent;
+        }
+        const std::uint32_t index = slot.node;
+        // With a weight the estimate may fall faster than the cost rises.
+        const size_t f = std::max(current, size_t(g + weight * Estimate(state)));
+        nodes[index].f = f;
+        if (buckets.size() <= f) buckets.resize(f + 1);
+        buckets[f].push_back(index);
+    }
+
+    // The state's slot, free when it is new.
+    Slot& SlotOf(std::uint64_t state) {
+        if (table.size() < 2 * nodes.size() + 64) Grow();
+        const size_t mask = table.size() - 1;
+        for (size_t i = Hash(state) & mask;; i = (i + 1) & mask)
+            if (table[i].generation != generation || table[i].state == state) return table[i];
+    }
+
+    void Grow() {
+        std::vector<Slot> old(table.size() * 2);
+        old.swap(table);
+        const size_t mask = table.size() - 1;
+        for (const Slot& slot : old) {
+            if (slot.generation != generation) continue;
+            size_t i = Hash(slot.state) & mask;
+            while (table[i].generation == generation) i = (i + 1) & mask;
+            table[i] = slot;
+        }
+    }
+
+    static size_t Hash(std::uint64_t x) {
+        x *= 0x9E3779B97F4A7C15ull;
+        return size_t(x ^ (x >> 29));
+    }
+
+    void Expand(std::uint32_t node) {
+        const std::uint64_t state = nodes[node].state;
+        const int g = nodes[node].g, blank = BlankOf(state);
+        for (BlankMove move : AllMoves) {
+            const int next = board.Next(cells[size_t(blank)], move);
+            if (next < 0 || index[size_t(next)] < 0) continue;
+            std::uint64_t child = state & PieceMask();
+            bool groupPiece = false;
+            for (size_t i = 0; i < homeDistance.size(); ++i)
+                if (Piece(state, i) == index[size_t(next)]) {
+                    const int shift = int(pieceBits - 8 * (i + 1));
+                    child = (child & ~(std::uint64_t(0xFF) << shift)) | std::uint64_t(blank) << shift;
+                    groupPiece = true;
+                }
+            const int price = Price(cells[size_t(blank)], next, groupPiece);
+            Add(child | std::uint64_t(index[size_t(next)]) << pieceBits, g + price, node);
+        }
+    }
+
+    std::vector<int> Path(std::uint32_t node) const {
+        std::vector<int> path;
+        for (std::uint32_t at = node; nodes[at].parent != NoParent; at = nodes[at].parent)
+            path.push_back(cells[size_t(BlankOf(nodes[at].state))]);
+        std::reverse(path.begin(), path.end());
+        return path;
+    }
+
+    const Board& board;
+    const int weight;
+    const std::vector<int> targets;
+    std::vector<int> cells, index;
+    std::vector<std::vector<int>> homeDistance; // per piece, per board cell
+    std::uint64_t start = 0, goal = 0;
+    size_t pieceBits = 0;
+    std::vector<Node>& nodes;
+    std::vector<Slot>& table;
+    std::vector<std::vector<std::uint32_t>>& buckets;
+    std::uint32_t generation;
+    size_t current = 0;
+};
+
+// The open cells within `radius` steps of any of the cells.
+CellSet Around(const Board& board, const CellSet& open, const std::vector<int>& cells, int radius, int& size) {
+    CellSet window(open.size(), 0);
+    size = 0;
+    for (int cell : cells) {
+        const std::vector<int> d = Distances(board, open, cell);
+        for (int c = 0; c < board.Size(); ++c)
+            if (d[size_t(c)] >= 0 && d[size_t(c)] <= radius && !window[size_t(c)]) {
+                window[size_t(c)] = 1;
+                ++size;
+            }
+    }
+    return window;
+}
+
+// How far the pieces and the blank are from the nearest of the cells.
+int Spread(const Board& board, const CellSet& open, const std::vector<int>& cells) {
+    std::vector<int> nearest(size_t(board.Size()), 1 << 20);
+    for (int cell : cells) {
+        const std::vector<int> d = Distances(board, open, cell);
+        for (int c = 0; c < board.Size(); ++c)
+            if (d[size_t(c)] >= 0) nearest[size_t(c)] = std::min(nearest[size_t(c)], d[size_t(c)]);
+    }
+    int spread = nearest[size_t(board.blank)];
+    for (int piece : cells) spread = std::max(spread, nearest[size_t(Find(board, piece))]);
+    return spread;
+}
+
+// Brings each piece of the group within `radius` steps of the group's cells,
+// then the blank.
+bool Gather(Board& board, const CellSet& open, const std::vector<int>& cells, int radius,
+            std::vector<BlankMove>& moves) {
+    int size = 0;
+    const CellSet window = Around(board, open, cells, radius, size);
+    for (int piece : cells) {
+        const int at = Find(board, piece);
+        if (window[size_t(at)]) continue;
+        const std::vector<int> d = Distances(board, open, at);
+        int best = -1;
+        for (int cell = 0; cell < board.Size(); ++cell)
+            if (window[size_t(cell)] && d[size_t(cell)] >= 0 && (best < 0 || d[size_t(cell)] < d[size_t(best)]))
+                best = cell;
+        if (best < 0 || !RoutePiece(board, open, at, best, moves)) return false;
+    }
+    if (window[size_t(board.blank)]) return true;
+    CellSet free = open;
+    for (int piece : cells) free[size_t(Find(board, piece))] = 0;
+    const std::vector<int> d = Distances(board, free, board.blank);
+    int best = -1;
+    for (int cell = 0; cell < board.Size(); ++cell)
+        if (window[size_t(cell)] && d[size_t(cell)] > 0 && (best < 0 || d[size_t(cell)] < d[size_t(best)])) best = cell;
+    if (best < 0) return false;
+    Walk(board, *ShortestPath(board, free, board.blank, best), moves);
+    return true;
+}
+
+// Window sizes whose state spaces stay within a few million.
+size_t WindowLimit(size_t pieces) { return pieces <= 2 ? 90 : 36; }
+
+// ------------------------------------------------------------ a corridor
+
+// The loop: the entry, the corridor, the exit and a shortest way back to the
+// entry. Turning it forward moves every piece on it one step on, the piece at
+// the entry into the corridor. The pieces go in last cell first, so that
+// each one is pushed along to its place by those after it; the ones in place
+// form a run at the front of the corridor.
+class EarFiller {
+public:
+    EarFiller(Board& board, const CellSet& open, const std::vector<int>& ear, int entry, int exit,
+              std::vector<BlankMove>& moves)
+        : board(board), ear(ear), entry(entry), exit(exit), moves(moves), main(open), onLoop(open.size(), 0) {
+        for (int cell : ear) main[size_t(cell)] = 0;
+        loop.push_back(entry);
+        loop.insert(loop.end(), ear.begin(), ear.end());
+        loop.push_back(exit);
+        const auto back = ShortestPath(board, main, exit, entry);
+        if (back) loop.insert(loop.end(), back->begin(), back->end() - 1);
+        closed = back.has_value();
+        for (int cell : loop) onLoop[size_t(cell)] = 1;
+    }
+
+    bool Run() {
+        if (!closed) return false;
+        if (!main[size_t(board.blank)]) { // in the corridor: out by its entry
+            const auto it = std::find(ear.begin(), ear.end(), board.blank);
+            std::vector<int> out(std::make_reverse_iterator(it), ear.rend());
+            out.push_back(entry);
+            Walk(board, out, moves);
+        }
+        for (size_t placed = 0; placed < ear.size(); ++placed) {
+            const int piece = ear[ear.size() - 1 - placed];
+            if (!TakeOut(piece, placed) || !RoutePiece(board, main, Find(board, piece), entry, moves) || !Turn(true))
+                return false;
+        }
+        return true;
+    }
+
+private:
+    // A piece in the corridor behind the run is turned out at the exit, set
+    // aside off the loop, and the loop turned back, which brings the run back
+    // to the front.
+    bool TakeOut(int piece, size_t placed) {
+        for (int tries = 0; tries < 4; ++tries) {
+            const auto at = std::find(ear.begin(), ear.end(), Find(board, piece));
+            if (at == ear.end()) return true;
+            if (size_t(at - ear.begin()) < placed) return false;
+            const long turns = ear.end() - at;
+            for (long i = 0; i < turns; ++i)
+                if (!Turn(true)) return false;
+            if (!MoveOffLoop(Find(board, piece))) return false;
+            for (long i = 0; i < turns; ++i)
+                if (!Turn(false)) return false;
+        }
+        return false;
+    }
+
+    // Routes the piece at `cell` to the nearest open cell off the loop.
+    bool MoveOffLoop(int cell) {
+        const std::vector<int> d = Distances(board, main, cell);
+        int best = -1;
+        for (int c = 0; c < board.Size(); ++c)
+            if (d[size_t(c)] > 0 && !onLoop[size_t(c)] && (best < 0 || d[size_t(c)] < d[size_t(best)])) best = c;
+        return best >= 0 && RoutePiece(board, main, cell, best, moves);
+    }
+
+    // Every piece on the loop one step on (forward: the piece at the entry
+    // into the corridor) or back (the piece at the exit into it): the blank
+    // comes to the cell before the entry (after the exit) without passing
+    // it, then walks the loop the other way round to it.
+    bool Turn(bool forward) {
+        const int held = forward ? entry : exit;
+        CellSet around = main;
+        around[size_t(held)] = 0;
+        std::vector<int> lap;
+        if (forward) {
+            lap.assign(loop.rbegin(), loop.rend());
+        } else {
+            const auto after = loop.begin() + long(ear.size()) + 2;
+            lap.assign(after, loop.end());
+            lap.insert(lap.end(), loop.begin(), after);
+        }
+        const auto path = ShortestPath(board, around, board.blank, lap.front());
+        if (!path) return false;
+        Walk(board, *path, moves);
+        Walk(board, std::vector<int>(lap.begin() + 1, lap.end()), moves);
+        return true;
+    }
+
+    Board& board;
+    const std::vector<int>& ear;
+    const int entry, exit;
+    std::vector<BlankMove>& moves;
+    CellSet main, onLoop;
+    std::vector<int> loop; // entry, the corridor, exit, the way back to the entry
+    bool closed = false;
+};
+
+} // namespace
+
+bool FillEar(Board& board, const CellSet& open, const std::vector<int>& ear, int entry, int exit,
+             std::vector<BlankMove>& moves) {
+    return EarFiller(board, open, ear, entry, exit, moves).Run();
+}
+
+bool RoutePiece(Board& board, const CellSet& open, int from, int to, std::vector<BlankMove>& moves) {
+    return PieceRoute(board, open, moves).Run(from, to);
+}
+
+bool PlaceGroup(Board& board, const CellSet& open, const std::vector<int>& cells, size_t maxStates,
+                std::vector<BlankMove>& moves) {
+    int radius = std::max(2, Spread(board, open, cells)), size = 0;
+    Around(board, open, cells, radius, size);
+    if (size_t(size) > WindowLimit(cells.size())) {
+        if (!Gather(board, open, cells, 2, moves)) return false;
+        radius = std::max(2, Spread(board, open, cells));
+    }
+    for (int extra = 0; extra < 3; ++extra) {
+        const CellSet window = Around(board, open, cells, radius + extra, size);
+        if (size > 255 || (extra > 0 && size_t(size) > WindowLimit(cells.size()))) break;
+        if (!window[size_t(board.blank)] ||
+            !std::all_of(cells.begin(), cells.end(), [&](int piece) { return window[size_t(Find(board, piece))]; }))
+            continue;
+        // Pairs are placed by the fewest moves; three pieces by a weighted
+        // search, which is far quicker and rarely much longer.
+        const auto path = GroupSearch(board, window, cells, cells.size() <= 2 ? 1 : 2).Run(maxStates);
+        if (path) {
+            Walk(board, *path, moves);
+            return true;
+        }
+    }
+    return false;
+}
+
+} // namespace solver

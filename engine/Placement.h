@@ -1,0 +1,36 @@
+// Putting pieces home on a large board, one or a few at a time, through a
+// set of open cells; the cells outside it (stones, placed pieces) are never
+// touched. The moves are made on the board and appended to `moves`.
+#pragma once
+
+#include "SolverBoard.h"
+
+namespace solver {
+
+// Moves the piece at `from` to `to`. The blank must be in `open`, and `open`
+// without the piece's cell must stay connected where the piece passes.
+bool RoutePiece(Board& board, const CellSet& open, int from, int to, std::vector<BlankMove>& moves);
+
+// Puts the pieces of two or three neighbouring cells home together, by the
+// fewest moves of those pieces and the blank near the cells (the other pieces
+// are moved as they come), or gives up after `maxStates` states of the
+// search. The blank must be in `open`.
+bool PlaceGroup(Board& board, const CellSet& open, const std::vector<int>& cells, size_t maxStates,
+                std::vector<BlankMove>& moves);
+
+// Fills a corridor: the cells of `ear` each beside the next, the first beside
+// `entry` and the last beside `exit`, both open cells outside the ear, with
+// the open cells outside the ear biconnected. The pieces go in one by one at
+// the entry and are pushed along by turning the loop of the corridor and a
+// way back from the exit to the entry.
+bool FillEar(Board& board, const CellSet& open, const std::vector<int>& ear, int entry, int exit,
+             std::vector<BlankMove>& moves);
+
+// The cell where the piece is.
+int Find(const Board& board, int piece);
+
+// Breadth-first distances from `from` through open cells, -1 where it cannot
+// reach; `avoid` (or -1) is treated as closed.
+std::vector<int> Distances(const Board& board, const CellSet& open, int from, int avoid = -1);
+
+} // namespace solver
