@@ -1,10 +1,11 @@
 // The FluidSynth player on ALSA's null device (which takes sound faster than
 // it plays, so pieces end in a moment), on a sound server of the test's own
-// that plays in real time, and on no device at all; and the program's five
-// pieces rendered offline.
+// that plays in real time, and on no device at all; the music module as the
+// program loads it; and the program's five pieces rendered offline.
 #include "MidiFiles.h"
 #include "SoundServer.h"
 #include "platform/FluidSynthPlayer.h"
+#include "platform/MusicModule.h"
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -199,6 +200,27 @@ TEST_F(FluidSynth, APieceFollowsTheOneBeforeAtOnceAndWithoutAPause) {
     // Before, the server waited for music a hundred times in these three
     // seconds; a very busy machine may still hold the output up once or twice.
     EXPECT_LE(server.Underruns() - underruns, 2) << "the server waited for music";
+}
+
+// ------------------------------------------------------------ the music module
+
+TEST_F(FluidSynth, AStartWithoutTheMusicModuleFailsWithItsNameAndTheNextLooksAgain) {
+    ModuleMidiPlayer player(folder.path() + QLatin1Char('/'));
+    Listen(player);
+    const QString piece = Write(QStringLiteral("piece.mid"), MidiFile(4, 240));
+    PlayToTheEnd(player, piece);
+    EXPECT_EQ(player.Mode(), MidiMode::NotReady);
+    EXPECT_TRUE(player.ErrorText().startsWith(
+        QStringLiteral("The music module %1slidora-music.so cannot be loaded.").arg(folder.path() + QLatin1Char('/'))))
+        << player.ErrorText().toStdString();
+
+    // The module put in place, the next start finds it: the piece plays, or
+    // fails for the device.
+    ASSERT_TRUE(QFile::copy(QStringLiteral(SLIDORA_PROGRAM_FOLDER "slidora-music.so"),
+                            folder.filePath(QStringLiteral("slidora-music.so"))));
+    PlayToTheEnd(player, piece);
+    EXPECT_FALSE(player.ErrorText().contains(QLatin1String("module"))) << player.ErrorText().toStdString();
+    EXPECT_NE(player.Mode(), MidiMode::Playing);
 }
 
 // ------------------------------------------------------------ the program's pieces
