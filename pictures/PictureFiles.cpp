@@ -42,7 +42,19 @@ struct JpegDecoder {
         QIODevice* device;
         JOCTET buffer[64 * 1024];
     } source;
+    // The whole-picture coefficient arrays of progressive and multi-scan
+    // pictures (see UseOwnCoefficientArrays).
+    struct CoefficientArray {
+        JDIMENSION blocksPerRow, rows;
+        JBLOCKROW* rowStarts; // in libjpeg's pool of the picture
+        void* blocks;
+        size_t size;
+    } arrays[MAX_COMPONENTS];
+    int arrayCount;
+    void (*realizeLibraryArrays)(j_common_ptr);
 };
+
+JpegDecoder& DecoderOf(j_common_ptr info) { return *reinterpret_cast<JpegDecoder*>(info); }
 
 void ErrorExit(j_common_ptr info) {
     auto* error = reinterpret_cast<decltype(JpegDecoder::error)*>(info->err);
@@ -69,7 +81,7 @@ void InitSource(j_decompress_ptr) {}
 void TermSource(j_decompress_ptr) {}
 
 boolean FillInputBuffer(j_decompress_ptr info) {
-    auto& source = reinterpret_cast<JpegDecoder*>(info)->source;
+    auto& source = DecoderOf(reinterpret_cast<j_common_ptr>(info)).source;
     const qint64 read = source.device->read(reinterpret_cast<char*>(source.buffer), sizeof source.buffer);
     if (read > 0) {
         source.manager.next_input_byte = source.buffer;
@@ -137,9 +149,62 @@ unsigned ScaleEighths(const jpeg_decompress_struct& info, QSize least, bool prev
     return 8;
 }
 
+// A progressive picture is decoded into coefficient arrays of the whole
+// picture, as large as the picture itself. libjpeg would take them from
+// memory that the kernel faults in 4 KiB at a time, which costs more than
+// decoding; they are mapped as the pictures are instead, so that the kernel
+// may back them with huge pages.
+jvirt_barray_ptr RequestCoefficients(j_common_ptr info, int, boolean, JDIMENSION blocksPerRow, JDIMENSION rows,
+                                     JDIMENSION) {
+    JpegDecoder& decoder = DecoderOf(info);
+    if (decoder.arrayCount == MAX_COMPONENTS) ERREXIT(info, JERR_NOT_COMPILED);
+    JpegDecoder::CoefficientArray& array = decoder.arrays[decoder.arrayCount++];
+    array = JpegDecoder::CoefficientArray{blocksPerRow, rows, nullptr, nullptr, 0};
+    return reinterpret_cast<jvirt_barray_ptr>(&array);
+}
+
+// The arrays start zero-filled, as libjpeg's "pre-zeroed" arrays do.
+void RealizeArrays(j_common_ptr info) {
+    JpegDecoder& decoder = DecoderOf(info);
+    decoder.realizeLibraryArrays(info);
+    for (int i = 0; i < decoder.arrayCount; ++i) {
+        JpegDecoder::CoefficientArray& array = decoder.arrays[i];
+        if (array.blocks) continue;
+        array.size = size_t(array.blocksPerRow) * array.rows * sizeof(JBLOCK);
+        array.blocks = NewZeroed(array.size);
+        if (!array.blocks) ERREXIT(info, JERR_OUT_OF_MEMORY);
+        array.rowStarts =
+            static_cast<JBLOCKROW*>((*info->mem->alloc_small)(info, JPOOL_IMAGE, array.rows * sizeof(JBLOCKROW)));
+        for (JDIMENSION row = 0; row < array.rows; ++row)
+            array.rowStarts[row] = static_cast<JBLOCKROW>(array.blocks) + size_t(row) * array.blocksPerRow;
+    }
+}
+
+JBLOCKARRAY AccessCoefficients(j_common_ptr info, jvirt_barray_ptr handle, JDIMENSION start, JDIMENSION count,
+                               boolean) {
+    const auto* array = reinterpret_cast<const JpegDecoder::CoefficientArray*>(handle);
+    if (!array->rowStarts || start + count > array->rows) ERREXIT(info, JERR_BAD_VIRTUAL_ACCESS);
+    return array->rowStarts + start;
+}
+
+void UseOwnCoefficientArrays(JpegDecoder& decoder) {
+    jpeg_memory_mgr& memory = *decoder.info.mem;
+    decoder.arrayCount = 0;
+    decoder.realizeLibraryArrays = memory.realize_virt_arrays;
+    memory.request_virt_barray = RequestCoefficients;
+    memory.realize_virt_arrays = RealizeArrays;
+    memory.access_virt_barray = AccessCoefficients;
+}
+
+void FreeCoefficientArrays(JpegDecoder& decoder) {
+    for (int i = 0; i < decoder.arrayCount; ++i) FreeZeroed(decoder.arrays[i].blocks, decoder.arrays[i].size);
+    decoder.arrayCount = 0;
+}
+
 bool ReadHeader(JpegDecoder& decoder, QIODevice& device) {
     if (setjmp(decoder.error.jump)) return false;
     jpeg_create_decompress(&decoder.info);
+    UseOwnCoefficientArrays(decoder);
     SetSource(decoder, device);
     jpeg_read_header(&decoder.info, TRUE);
     return true;
@@ -239,8 +304,10 @@ PictureResult DecodeJpeg(QIODevice& device, const Request& request) {
     decoder.error.manager.error_exit = ErrorExit;
     decoder.error.manager.emit_message = EmitMessage;
     decoder.error.manager.output_message = IgnoreMessage;
+    decoder.arrayCount = 0;
     PictureResult result = DecodeJpegWith(decoder, device, request);
     jpeg_destroy_decompress(&decoder.info);
+    FreeCoefficientArrays(decoder);
     return result;
 }
 

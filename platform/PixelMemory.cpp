@@ -72,6 +72,17 @@ QImage CopyImage(const QImage& image) {
     return copy;
 }
 
+void* NewZeroed(size_t size) {
+    void* address = mmap(nullptr, size, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
+    if (address == MAP_FAILED) return nullptr;
+    if (size >= MappedThreshold) madvise(address, size, MADV_HUGEPAGE);
+    return address;
+}
+
+void FreeZeroed(void* block, size_t size) {
+    if (block) munmap(block, size);
+}
+
 void TrimPixelMemory() {
     for (const Block& block : Spares()) Unmap(block);
     Spares().clear();

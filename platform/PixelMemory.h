@@ -12,6 +12,12 @@ QImage NewImage(int width, int height, QImage::Format format);
 // A deep copy of the image in such memory; null when the memory is not there.
 QImage CopyImage(const QImage& image);
 
+// Zero-filled memory for a large working array, mapped anew so that the
+// kernel may back it with huge pages; null when the memory is not there.
+// FreeZeroed(block, size) gives it back to the system.
+void* NewZeroed(size_t size);
+void FreeZeroed(void* block, size_t size);
+
 // Returns the kept, unused blocks to the system.
 void TrimPixelMemory();
 
