@@ -47,10 +47,10 @@ struct JpegDecoder {
     struct CoefficientArray {
         JDIMENSION blocksPerRow, rows;
         JBLOCKROW* rowStarts; // in libjpeg's pool of the picture
-        void* blocks;
-        size_t size;
     } arrays[MAX_COMPONENTS];
     int arrayCount;
+    void* memory; // of all arrays
+    size_t memorySize;
     void (*realizeLibraryArrays)(j_common_ptr);
 };
 
@@ -159,24 +159,26 @@ jvirt_barray_ptr RequestCoefficients(j_common_ptr info, int, boolean, JDIMENSION
     JpegDecoder& decoder = DecoderOf(info);
     if (decoder.arrayCount == MAX_COMPONENTS) ERREXIT(info, JERR_NOT_COMPILED);
     JpegDecoder::CoefficientArray& array = decoder.arrays[decoder.arrayCount++];
-    array = JpegDecoder::CoefficientArray{blocksPerRow, rows, nullptr, nullptr, 0};
+    array = JpegDecoder::CoefficientArray{blocksPerRow, rows, nullptr};
     return reinterpret_cast<jvirt_barray_ptr>(&array);
 }
 
-// The arrays start zero-filled, as libjpeg's "pre-zeroed" arrays do.
+// The arrays start zero-filled, as libjpeg's "pre-zeroed" arrays do. They
+// share one block, which the picture made next may reuse.
 void RealizeArrays(j_common_ptr info) {
     JpegDecoder& decoder = DecoderOf(info);
     decoder.realizeLibraryArrays(info);
+    if (decoder.memory || decoder.arrayCount == 0) return;
+    for (int i = 0; i < decoder.arrayCount; ++i)
+        decoder.memorySize += size_t(decoder.arrays[i].blocksPerRow) * decoder.arrays[i].rows * sizeof(JBLOCK);
+    decoder.memory = NewZeroed(decoder.memorySize);
+    if (!decoder.memory) ERREXIT(info, JERR_OUT_OF_MEMORY);
+    auto* next = static_cast<JBLOCKROW>(decoder.memory);
     for (int i = 0; i < decoder.arrayCount; ++i) {
         JpegDecoder::CoefficientArray& array = decoder.arrays[i];
-        if (array.blocks) continue;
-        array.size = size_t(array.blocksPerRow) * array.rows * sizeof(JBLOCK);
-        array.blocks = NewZeroed(array.size);
-        if (!array.blocks) ERREXIT(info, JERR_OUT_OF_MEMORY);
         array.rowStarts =
             static_cast<JBLOCKROW*>((*info->mem->alloc_small)(info, JPOOL_IMAGE, array.rows * sizeof(JBLOCKROW)));
-        for (JDIMENSION row = 0; row < array.rows; ++row)
-            array.rowStarts[row] = static_cast<JBLOCKROW>(array.blocks) + size_t(row) * array.blocksPerRow;
+        for (JDIMENSION row = 0; row < array.rows; ++row, next += array.blocksPerRow) array.rowStarts[row] = next;
     }
 }
 
@@ -189,7 +191,6 @@ JBLOCKARRAY AccessCoefficients(j_common_ptr info, jvirt_barray_ptr handle, JDIME
 
 void UseOwnCoefficientArrays(JpegDecoder& decoder) {
     jpeg_memory_mgr& memory = *decoder.info.mem;
-    decoder.arrayCount = 0;
     decoder.realizeLibraryArrays = memory.realize_virt_arrays;
     memory.request_virt_barray = RequestCoefficients;
     memory.realize_virt_arrays = RealizeArrays;
@@ -197,8 +198,8 @@ void UseOwnCoefficientArrays(JpegDecoder& decoder) {
 }
 
 void FreeCoefficientArrays(JpegDecoder& decoder) {
-    for (int i = 0; i < decoder.arrayCount; ++i) FreeZeroed(decoder.arrays[i].blocks, decoder.arrays[i].size);
-    decoder.arrayCount = 0;
+    FreeZeroed(decoder.memory, decoder.memorySize);
+    decoder.memory = nullptr;
 }
 
 bool ReadHeader(JpegDecoder& decoder, QIODevice& device) {
@@ -305,6 +306,8 @@ PictureResult DecodeJpeg(QIODevice& device, const Request& request) {
     decoder.error.manager.emit_message = EmitMessage;
     decoder.error.manager.output_message = IgnoreMessage;
     decoder.arrayCount = 0;
+    decoder.memory = nullptr;
+    decoder.memorySize = 0;
     PictureResult result = DecodeJpegWith(decoder, device, request);
     jpeg_destroy_decompress(&decoder.info);
     FreeCoefficientArrays(decoder);

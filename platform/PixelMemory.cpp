@@ -1,5 +1,6 @@
 #include "PixelMemory.h"
 
+#include <cstdlib>
 #include <cstring>
 #include <sys/mman.h>
 #include <vector>
@@ -27,23 +28,36 @@ void Release(void* info) {
     delete block;
 }
 
+size_t Rounded(size_t size) { return (size + HugePage - 1) / HugePage * HugePage; }
+
+void* MapFresh(size_t size) {
+    void* address = mmap(nullptr, size, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
+    if (address == MAP_FAILED) return nullptr;
+    madvise(address, size, MADV_HUGEPAGE);
+    return address;
+}
+
+// The smallest kept block that holds `size`, its surplus given back; or a
+// new one. Memory already in use is far cheaper than fresh memory, which the
+// kernel must clear first.
 Block* Acquire(size_t size) {
-    size = (size + HugePage - 1) / HugePage * HugePage;
+    size = Rounded(size);
     std::vector<Block>& spares = Spares();
-    for (auto it = spares.begin(); it != spares.end(); ++it) {
-        if (it->size == size) {
-            Block* block = new Block(*it);
-            spares.erase(it);
-            return block;
-        }
+    auto best = spares.end();
+    for (auto it = spares.begin(); it != spares.end(); ++it)
+        if (it->size >= size && (best == spares.end() || it->size < best->size)) best = it;
+    if (best != spares.end()) {
+        Block* block = new Block(*best);
+        spares.erase(best);
+        if (block->size > size) munmap(static_cast<char*>(block->address) + size, block->size - size);
+        block->size = size;
+        return block;
     }
     // No block fits: give the others back before mapping a new one, so that
     // reuse never raises the peak.
     TrimPixelMemory();
-    void* address = mmap(nullptr, size, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
-    if (address == MAP_FAILED) return nullptr;
-    madvise(address, size, MADV_HUGEPAGE);
-    return new Block{address, size};
+    void* address = MapFresh(size);
+    return address ? new Block{address, size} : nullptr;
 }
 
 } // namespace
@@ -73,14 +87,16 @@ QImage CopyImage(const QImage& image) {
 }
 
 void* NewZeroed(size_t size) {
-    void* address = mmap(nullptr, size, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
-    if (address == MAP_FAILED) return nullptr;
-    if (size >= MappedThreshold) madvise(address, size, MADV_HUGEPAGE);
-    return address;
+    if (size < MappedThreshold) return std::calloc(1, size);
+    return MapFresh(Rounded(size));
 }
 
 void FreeZeroed(void* block, size_t size) {
-    if (block) munmap(block, size);
+    if (!block) return;
+    if (size < MappedThreshold)
+        std::free(block);
+    else
+        Spares().push_back(Block{block, Rounded(size)});
 }
 
 void TrimPixelMemory() {

@@ -1,7 +1,7 @@
 // Pixel buffers for large images. Big blocks are mapped so the kernel may
 // back them with huge pages (far fewer page faults when a picture of tens of
 // megabytes is filled), and a block released while a picture is replaced is
-// reused by the next image of exactly the same byte size.
+// reused by the next image that fits in it.
 #pragma once
 
 #include <QImage>
@@ -12,9 +12,10 @@ QImage NewImage(int width, int height, QImage::Format format);
 // A deep copy of the image in such memory; null when the memory is not there.
 QImage CopyImage(const QImage& image);
 
-// Zero-filled memory for a large working array, mapped anew so that the
-// kernel may back it with huge pages; null when the memory is not there.
-// FreeZeroed(block, size) gives it back to the system.
+// Zero-filled memory for a working array, mapped anew when large, so that
+// the kernel may back it with huge pages; null when the memory is not there.
+// FreeZeroed(block, size) keeps a large block for the next image, as a
+// released image's block is kept.
 void* NewZeroed(size_t size);
 void FreeZeroed(void* block, size_t size);
 
