@@ -72,7 +72,7 @@ bool KeptPicture::Holds(const QFileInfo& file) const {
 // since and is shown at the same size.
 PictureProblem TFormMain::ReadOrgPicture(const QString& name) {
     const QFileInfo file(name);
-    const HeldSize shown = [this](QSize own) { return FitView(own).Map(own); };
+    const auto shown = [this](QSize own) { return FitView(own).Map(own); };
     if (Kept.Holds(file) && Kept.image.size() == shown(Kept.own)) {
         OrgPicture = Kept.image;
         ReadSize = Kept.own;
@@ -80,7 +80,15 @@ PictureProblem TFormMain::ReadOrgPicture(const QString& name) {
     }
     Kept = KeptPicture(); // its memory goes before the next picture is decoded
     if (!name.contains(QLatin1Char('.'))) return PictureProblem::NotAPicture;
-    PictureResult read = ReadPictureFile(name, shown);
+    // While the file is decoded, the memory of the two pictures and of new
+    // buffers is made ready.
+    PictureResult read = ReadPictureFile(name, [&](QSize own) {
+        const QSize size = shown(own);
+        std::vector<ImageShape> images(2, {size.width(), size.height(), QImage::Format_RGB888});
+        if (BackBuffer.size() != size) images.insert(images.end(), 2, {size.width(), size.height(), QImage::Format_RGB32});
+        ReservePixelMemory(images);
+        return size;
+    });
     if (read.problem != PictureProblem::None) return read.problem;
     OrgPicture = std::move(read.image);
     ReadSize = read.size;

@@ -5,12 +5,22 @@
 #pragma once
 
 #include <QImage>
+#include <vector>
 
 // A new image, uninitialised, or a null image when the memory is not there.
 QImage NewImage(int width, int height, QImage::Format format);
 
 // A deep copy of the image in such memory; null when the memory is not there.
 QImage CopyImage(const QImage& image);
+
+// Makes blocks for images of these shapes ready on another thread while the
+// caller goes on (decoding, say): the kernel clears fresh memory slowly, and
+// NewImage then finds them ready, or waits for the one being made.
+struct ImageShape {
+    int width, height;
+    QImage::Format format;
+};
+void ReservePixelMemory(const std::vector<ImageShape>& images);
 
 // Zero-filled memory for a working array, mapped anew when large, so that
 // the kernel may back it with huge pages; null when the memory is not there.

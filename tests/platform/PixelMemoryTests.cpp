@@ -26,4 +26,11 @@ TEST(PixelMemory, ReleasedBlocksServeTheNextImageThatFits) {
     EXPECT_EQ(SparePixelMemory(), 6 * MiB + 6 * MiB) << "both kept";
     TrimPixelMemory();
     EXPECT_EQ(SparePixelMemory(), 0u);
+
+    // Blocks made ready on another thread serve the images made meanwhile;
+    // those not taken go on the next trim.
+    ReservePixelMemory({{2048, 1024, QImage::Format_RGB32}, {1024, 2048, QImage::Format_RGB32}});
+    EXPECT_FALSE(NewImage(2048, 1024, QImage::Format_RGB32).isNull());
+    TrimPixelMemory();
+    EXPECT_EQ(SparePixelMemory(), 0u);
 }
