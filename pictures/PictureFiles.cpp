@@ -137,13 +137,14 @@ struct Request {
 // The DCT scale, in eighths, to decode at for a picture of at least `least`
 // (libjpeg rounds a side of side * eighths / 8 pixels up). A preview takes
 // the smallest such scale. A picture held smaller takes the smallest of the
-// scales libjpeg-turbo decodes fastest (1/8, 2/8, 4/8, whole; the others
-// are slower than 4/8, some than the whole) with half as much again to
-// spare, so that averaging it down blurs no more than the whole picture
-// averaged down does.
+// scales libjpeg-turbo decodes fastest (1/8, 2/8, 4/8 and the whole; the
+// others are slower than 4/8, some slower than the whole) that is half as
+// large again as the result: averaged down by less, a detailed photo comes
+// out visibly softer than the whole photo averaged down.
 unsigned ScaleEighths(const jpeg_decompress_struct& info, QSize least, bool preview) {
-    const unsigned spare = preview ? 2 : 3, width = spare * unsigned(least.width()) * 4,
-                   height = spare * unsigned(least.height()) * 4;
+    // In sixteenths of `least`: a preview needs 16/16, a held picture 24/16.
+    const unsigned part = preview ? 16 : 24, width = unsigned(least.width()) * part / 2,
+                   height = unsigned(least.height()) * part / 2;
     for (unsigned eighths = 1; eighths < 8; eighths += preview ? 1 : eighths)
         if (info.image_width * eighths >= width && info.image_height * eighths >= height) return eighths;
     return 8;

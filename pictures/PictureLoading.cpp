@@ -85,7 +85,8 @@ PictureProblem TFormMain::ReadOrgPicture(const QString& name) {
     PictureResult read = ReadPictureFile(name, [&](QSize own) {
         const QSize size = shown(own);
         std::vector<ImageShape> images(2, {size.width(), size.height(), QImage::Format_RGB888});
-        if (BackBuffer.size() != size) images.insert(images.end(), 2, {size.width(), size.height(), QImage::Format_RGB32});
+        if (BackBuffer.size() != size)
+            images.insert(images.end(), 2, {size.width(), size.height(), QImage::Format_RGB32});
         ReservePixelMemory(images);
         return size;
     });

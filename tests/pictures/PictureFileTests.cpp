@@ -168,7 +168,7 @@ TEST_F(PictureFiles, HeldPicturesLookLikeTheWholePictureAreaAveraged) {
     ASSERT_TRUE(WriteJpeg(Path(QStringLiteral("grey.jpg")), photo, {QStringLiteral("-grayscale")}));
     ASSERT_TRUE(photo.save(Path(QStringLiteral("photo.png"))));
     ASSERT_TRUE(photo.save(Path(QStringLiteral("photo.bmp"))));
-    // 5/6 (decoded at 7/8), 1/2 (at 4/8), 1/3 (at 3/8), 1/8 and below, and larger than the photo.
+    // 5/6 and 1/2 (decoded whole), 1/3 (at 4/8), 1/8 (at 2/8), 1/12 (at 1/8), and larger than the photo.
     const QSize sizes[] = {{1002, 664}, {601, 398}, {401, 265}, {150, 99}, {97, 64}, {1300, 900}};
     for (const char* name : {"photo.jpg", "progressive.jpg", "grey.jpg", "photo.png", "photo.bmp"}) {
         const QString path = Path(QLatin1String(name));
