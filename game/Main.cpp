@@ -6,7 +6,6 @@
 
 #include "pictures/PictureFiles.h"
 #include "platform/ElidedLabel.h"
-#include "platform/PixelMemory.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -85,7 +84,6 @@ TFormMain::TFormMain(Platform& platform, std::optional<QString> argument, QWidge
                          false,
                          [](const QString& path, QSize box) {
                              const PictureResult read = ReadPictureFile(path, box);
-                             TrimPixelMemory(); // what the decoder kept for a picture to follow
                              return FilePreview{read.image, read.size};
                          }};
     OpenDialog = {QStringLiteral("Load Game"), GameFilter, QStringLiteral("sdr"), {}, {}, false, false, {}};

@@ -164,8 +164,8 @@ jvirt_barray_ptr RequestCoefficients(j_common_ptr info, int, boolean, JDIMENSION
     return reinterpret_cast<jvirt_barray_ptr>(&array);
 }
 
-// The arrays start zero-filled, as libjpeg's "pre-zeroed" arrays do. They
-// share one block, which the picture made next may reuse.
+// The arrays start zero-filled, as libjpeg's "pre-zeroed" arrays do, and
+// share one block.
 void RealizeArrays(j_common_ptr info) {
     JpegDecoder& decoder = DecoderOf(info);
     decoder.realizeLibraryArrays(info);

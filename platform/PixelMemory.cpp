@@ -169,7 +169,7 @@ void FreeZeroed(void* block, size_t size) {
     if (size < MappedThreshold)
         std::free(block);
     else
-        Keep(Block{block, Rounded(size)});
+        munmap(block, Rounded(size));
 }
 
 void TrimPixelMemory() {

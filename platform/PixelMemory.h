@@ -24,8 +24,7 @@ void ReservePixelMemory(const std::vector<ImageShape>& images);
 
 // Zero-filled memory for a working array, mapped anew when large, so that
 // the kernel may back it with huge pages; null when the memory is not there.
-// FreeZeroed(block, size) keeps a large block for the next image, as a
-// released image's block is kept.
+// FreeZeroed(block, size) gives it back.
 void* NewZeroed(size_t size);
 void FreeZeroed(void* block, size_t size);
 
