@@ -114,7 +114,7 @@ std::optional<TFormMain::Slide> TFormMain::PlanSlide(int column, int row) const 
     const TTombol& first = Puzzle->GetTile(slide.moving.front().y(), slide.moving.front().x());
     slide.first = View.Map(first.GetDestRect());
     slide.target = View.Map(Puzzle->GetTile(row, column).GetDestRect());
-    slide.size = Picture.isNull() ? 0 : slide.dRow != 0 ? Picture.height() / rows : Picture.width() / columns;
+    slide.size = Picture.isNull() ? 0 : slide.dRow != 0 ? PictureHeight / rows : PictureWidth / columns;
     slide.step = std::max(1, slide.size / 15);
     // Shown smaller, a step may cover one pixel more or less.
     slide.shownStep = View.IsIdentity() ? slide.step : View.Map(slide.step) + 1;

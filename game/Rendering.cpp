@@ -35,7 +35,6 @@ void TFormMain::CreateBuffers() {
 
 void TFormMain::RedrawBoard() {
     if (BackBuffer.isNull() || BackgroundBuffer.isNull()) return;
-    if (ShownPictureStale) UpdateShownPicture();
     const QRgb color = ToQRgb(BackgroundColor);
     // The empty board only changes with its colour; keep it when it is current.
     if (BackgroundFilled != color) {
@@ -51,31 +50,12 @@ void TFormMain::RedrawBoard() {
     Puzzle->DrawTiles(canvas, ViewPicture(), View);
 }
 
-// The picture as read is made smaller once, smoothly, and kept for restarts;
-// the stones and edges are drawn into its copy at the shown size, so that
-// they stay as crisp as on a picture shown 1:1.
-void TFormMain::UpdateShownPicture() {
-    ShownPictureStale = false;
-    if (View.IsIdentity() || OrgPicture.isNull()) {
-        ShownPicture = ShownOriginal = QImage();
-        return;
-    }
-    const QSize size = ShownBoardSize();
-    if (ShownOriginal.size() != size || ShownOriginalFrom != OrgPicture.cacheKey()) {
-        ShownOriginal = ScaledSmoothly(OrgPicture, size);
-        ShownOriginalFrom = OrgPicture.cacheKey();
-    }
-    ShownPicture = ShownOriginal.copy();
-    Puzzle->DrawBevels(ShownPicture, View);
-}
+const QImage* TFormMain::ViewPicture() const { return Picture.isNull() ? nullptr : &Picture; }
 
-const QImage* TFormMain::ViewPicture() const {
-    if (Picture.isNull()) return nullptr;
-    return View.IsIdentity() ? &Picture : &ShownPicture;
-}
-
-ViewScale TFormMain::FitView() const {
-    if (!PictureScalable || Picture.isNull()) return ViewScale();
+// The one place that decides the shown scale: the buffers, the held
+// pictures, painting and presses all follow View.
+ViewScale TFormMain::FitView(QSize picture) const {
+    if (!PictureScalable || picture.isEmpty()) return ViewScale();
     // The window's frame is known once it is on the screen; before, allow
     // for a usual one.
     QSize frame = frameGeometry().size() - geometry().size();
@@ -83,12 +63,19 @@ ViewScale TFormMain::FitView() const {
     const QRect work = Services.screen.WorkArea();
     const int width = work.width() - frame.width() - PanelToolbar->width();
     const int height = work.height() - frame.height() - menuBar()->sizeHint().height() - StatusBarHeight;
-    if (Picture.width() <= width && Picture.height() <= height) return ViewScale();
-    const double fit = std::min(double(width) / Picture.width(), double(height) / Picture.height());
+    if (picture.width() <= width && picture.height() <= height) return ViewScale();
+    const double fit = std::min(double(width) / picture.width(), double(height) / picture.height());
     // Never so small that a tile would vanish.
     const double least =
-        std::max(double(Puzzle->GetColumns()) / Picture.width(), double(Puzzle->GetRows()) / Picture.height());
-    return ViewScale::AtMost(std::clamp(fit, least, 1.0));
+        std::max(double(Puzzle->GetColumns()) / picture.width(), double(Puzzle->GetRows()) / picture.height());
+    return ViewScale::AtMost(std::clamp(fit, std::min(least, 1.0), 1.0));
+}
+
+void TFormMain::DrawPictureBevels() {
+    if (View.IsIdentity())
+        Puzzle->DrawBevels(Picture);
+    else
+        Puzzle->DrawBevels(Picture, View);
 }
 
 QRegion TFormMain::TileArea() const {
@@ -106,7 +93,9 @@ QRegion TFormMain::TileArea() const {
     return covered;
 }
 
-QSize TFormMain::ShownBoardSize() const { return View.Map(Picture.size()); }
+QSize TFormMain::ShownBoardSize() const {
+    return Picture.isNull() ? QSize(0, 0) : View.Map(QSize(PictureWidth, PictureHeight));
+}
 
 void TFormMain::SetBackgroundColor(uint32_t color) {
     BackgroundColor = color; // FormPaint fills the window around the board with it

@@ -1,5 +1,6 @@
 #include "Numeric.h"
 
+#include "platform/PixelMemory.h"
 #include "platform/WinColor.h"
 
 #include <QFrame>
@@ -20,7 +21,8 @@ void DrawCellNumber(QPainter& painter, const QRect& cell, const QString& text) {
 
 QImage DrawNumericCells(int columns, int rows, int cellSize, uint32_t color1, uint32_t color2, const TFont& font) {
     const int s = std::max(cellSize, 0);
-    QImage cells(columns * s, rows * s, QImage::Format_RGB32);
+    // Drawn straight in 24 bits: every cell is filled, so nothing is cleared first.
+    QImage cells = NewImage(columns * s, rows * s, QImage::Format_RGB888);
     if (cells.isNull()) return QImage();
     QPainter painter(&cells);
     TFont numbers = font;
@@ -38,7 +40,7 @@ QImage DrawNumericCells(int columns, int rows, int cellSize, uint32_t color1, ui
         }
     }
     painter.end();
-    return cells.convertToFormat(QImage::Format_RGB888);
+    return cells;
 }
 
 // ------------------------------------------------------------ TFormNumeric

@@ -67,20 +67,33 @@ bool KeptPicture::Holds(const QFileInfo& file) const {
     return !image.isNull() && file.absoluteFilePath() == path && file.size() == size && file.lastModified() == modified;
 }
 
-// Reads OrgPicture from the file, or takes it from the copy kept of the
-// last file read when that file has not changed since.
+// Reads OrgPicture from the file at the size it will be shown, or takes it
+// from the copy kept of the last file read when that file has not changed
+// since and is shown at the same size.
 PictureProblem TFormMain::ReadOrgPicture(const QString& name) {
     const QFileInfo file(name);
-    if (Kept.Holds(file)) {
+    const auto shown = [this](QSize own) { return FitView(own).Map(own); };
+    if (Kept.Holds(file) && Kept.image.size() == shown(Kept.own)) {
         OrgPicture = Kept.image;
+        ReadSize = Kept.own;
         return PictureProblem::None;
     }
     Kept = KeptPicture(); // its memory goes before the next picture is decoded
     if (!name.contains(QLatin1Char('.'))) return PictureProblem::NotAPicture;
-    PictureResult read = ReadPictureFile(name);
+    // While the file is decoded, the memory of the two pictures and of new
+    // buffers is made ready.
+    PictureResult read = ReadPictureFile(name, [&](QSize own) {
+        const QSize size = shown(own);
+        std::vector<ImageShape> images(2, {size.width(), size.height(), QImage::Format_RGB888});
+        if (BackBuffer.size() != size)
+            images.insert(images.end(), 2, {size.width(), size.height(), QImage::Format_RGB32});
+        ReservePixelMemory(images);
+        return size;
+    });
     if (read.problem != PictureProblem::None) return read.problem;
     OrgPicture = std::move(read.image);
-    Kept = KeptPicture{file.absoluteFilePath(), file.size(), file.lastModified(), OrgPicture};
+    ReadSize = read.size;
+    Kept = KeptPicture{file.absoluteFilePath(), file.size(), file.lastModified(), OrgPicture, ReadSize};
     return PictureProblem::None;
 }
 
@@ -91,6 +104,7 @@ QString TFormMain::ReadPictureData(const QString& name) {
         Kept = KeptPicture();
         DrawNumericPicture();
         if (Picture.isNull()) return unable;
+        ReadSize = Picture.size();
         OrgPicture = CopyImage(Picture);
     } else {
         const PictureProblem problem = ReadOrgPicture(name);
@@ -99,7 +113,7 @@ QString TFormMain::ReadPictureData(const QString& name) {
     }
     if (Picture.isNull() || OrgPicture.isNull())
         return unable + QLatin1Char('\n') + ProblemText(PictureProblem::TooLarge);
-    if (Picture.width() < Puzzle->GetColumns() || Picture.height() < Puzzle->GetRows())
+    if (ReadSize.width() < Puzzle->GetColumns() || ReadSize.height() < Puzzle->GetRows())
         return QStringLiteral("The picture %1 is too small to be cut into %2 x %3 pieces.")
             .arg(name, QString::number(Puzzle->GetRows()), QString::number(Puzzle->GetColumns()));
     return QString();
@@ -125,10 +139,9 @@ bool TFormMain::ReadPicture(QString name) {
 }
 
 void TFormMain::PreparePicture() {
-    PictureWidth = Picture.width();
-    PictureHeight = Picture.height();
-    View = FitView();
-    ShownPictureStale = true;
+    PictureWidth = ReadSize.width();
+    PictureHeight = ReadSize.height();
+    View = FitView(ReadSize);
     // A small picture still leaves room for the whole tool bar and menu bar;
     // the board keeps its place and the rest shows the background colour.
     const QSize least = LeastClientSize(), shown = ShownBoardSize();
@@ -159,8 +172,6 @@ void TFormMain::ReleasePictures() {
     if (Picture.isNull()) BackBuffer = BackgroundBuffer = QImage();
     Picture = QImage();
     OrgPicture = QImage();
-    ShownPicture = QImage();
-    ShownPictureStale = true;
     // A discarded game keeps the time it had: the time of its pause when it
     // is paused (the question that discards it may have stood open a while).
     if (!GameStopped && !ClockPaused) StopTick = Services.clock.TickCount();
@@ -169,8 +180,14 @@ void TFormMain::ReleasePictures() {
 
 bool TFormMain::BuildBoard() {
     if (Picture.isNull()) return false;
-    Puzzle->CutPicture(Picture, Level);
-    ShownPictureStale = true;
+    if (View.IsIdentity()) {
+        Puzzle->CutPicture(Picture, Level);
+    } else {
+        // The board is cut in picture pixels; its stones and edges are drawn
+        // into the picture held at the shown size.
+        Puzzle->CutGrid(PictureWidth, PictureHeight, Level);
+        DrawPictureBevels();
+    }
     CreateBuffers(); // sized to the new picture before they are drawn
     RedrawBoard();
     ClientArea()->update();

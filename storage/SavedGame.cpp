@@ -46,7 +46,7 @@ std::optional<QString> TFormMain::LoadGame(QIODevice& file, const QString& fileN
         return std::nullopt;
     }
     RestoreTiles(read.game, *Puzzle);
-    Puzzle->DrawBevels(Picture);
+    DrawPictureBevels();
     EnableGameCommands(true);
     return pictureName;
 }

@@ -100,7 +100,7 @@ TEST_F(Play, FollowingFramesEqualFullyDrawnFrames) {
     CheckFollowingFrames();
     ASSERT_TRUE(WriteJpeg(w.Path(QStringLiteral("large.jpg")), PatternImage(1500, 1100)));
     ASSERT_TRUE(f().OpenPicture(w.Path(QStringLiteral("large.jpg"))));
-    ASSERT_NE(f().ShownBoardSize(), f().Picture.size());
+    ASSERT_NE(f().ShownBoardSize(), QSize(f().PictureWidth, f().PictureHeight));
     f().GameStopped = false;
     CheckFollowingFrames();
 }
