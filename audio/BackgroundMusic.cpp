@@ -38,7 +38,9 @@ void TFormMain::MediaPlayerNotify() {
     }
     if (player.Mode() != MidiMode::Stopped || Playlist.Count() == 0 || !MusicOn) return;
     const int current = Playlist.Current();
-    Playlist.SetCurrent(current < 0 || current + 1 >= Playlist.Count() ? 0 : current + 1);
+    const int next = current < 0 || current + 1 >= Playlist.Count() ? 0 : current + 1;
+    Playlist.SetCurrent(next);
+    FormMusic->PlaybackMovedTo(next);
     NameCurrentPiece();
     OpenAndPlayMusic(false);
 }

@@ -118,3 +118,5 @@ void TFormMusic::BitBtn2Click() {
     Playlist.Assign(SavedItems);
     Playlist.SetCurrent(SavedCurrent);
 }
+
+void TFormMusic::PlaybackMovedTo(int i) { SavedCurrent = i; }

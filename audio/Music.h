@@ -24,9 +24,14 @@ public:
     void BitBtnRemoveClick();
     void BitBtnClearClick();
     void BitBtn2Click(); // Cancel: the playlist as it was when the dialog was shown
+    // The music has moved on to entry i, maybe while the dialog is shown:
+    // Cancel puts back the list, not the entry that played before.
+    void PlaybackMovedTo(int i);
 
     TPlaylist Playlist; // the items of ListBoxMusic
-    // The playlist and its current entry when the dialog was last shown.
+    // The playlist when the dialog was last shown, and the entry Cancel
+    // makes current: the one then selected, or the one the music has moved
+    // on to since.
     QStringList SavedItems;
     int SavedCurrent = -1;
 

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Builds the Release benchmarks and prints their figures and ratios, then the
-# program's peak memory with a large picture open.
+# program's peak memory with a large picture open, then the real program's
+# start to its window beside its targets.
 set -uo pipefail
 cd "$(dirname "$0")/.."
 scripts/build.sh >/dev/null
@@ -12,4 +13,5 @@ done
 echo "== memory"
 bench/memory.sh build/bin/slidora || status=1
 bench/memory.sh build/bin/slidora small || true
+bench/window.sh build/bin/slidora || status=1
 exit $status

@@ -102,7 +102,8 @@ BENCHMARK(BM_RowSlideFrame)->UseManualTime()->Unit(benchmark::kMillisecond)->Min
 // besides the 3 ms pause between frames.
 void BM_ScaledSlideFrame(benchmark::State& state) {
     TFormMain& f = *boards->scaled.form;
-    if (f.ShownBoardSize() == f.Picture.size()) return state.SkipWithError("the board is not shown smaller");
+    if (f.ShownBoardSize() == QSize(f.PictureWidth, f.PictureHeight))
+        return state.SkipWithError("the board is not shown smaller");
     TimeSlideFrames(state, f, 2, 3);
 }
 BENCHMARK(BM_ScaledSlideFrame)->UseManualTime()->Unit(benchmark::kMillisecond)->MinTime(1.0);

@@ -4,12 +4,15 @@
 set(SLIDORA_PROGRAM_DIR lib/slidora)
 
 # The Qt libraries come from the system: no search path of our own.
-set_target_properties(slidora PROPERTIES INSTALL_RPATH "")
+set_target_properties(slidora slidora_music PROPERTIES INSTALL_RPATH "")
 install(TARGETS slidora RUNTIME DESTINATION ${SLIDORA_PROGRAM_DIR})
-# Every run-time file the build put beside the program, but not what the
-# program writes there itself when it runs from the build folder.
+# The music module, loaded from beside the program.
+install(TARGETS slidora_music LIBRARY DESTINATION ${SLIDORA_PROGRAM_DIR})
+# Every other run-time file the build put beside the program, but not what
+# the program writes there itself when it runs from the build folder.
 install(DIRECTORY ${CMAKE_BINARY_DIR}/bin/ DESTINATION ${SLIDORA_PROGRAM_DIR}
   PATTERN slidora EXCLUDE
+  PATTERN "slidora-music.so" EXCLUDE
   PATTERN Scores EXCLUDE
   PATTERN "*.sdr" EXCLUDE)
 

@@ -273,9 +273,14 @@ void TPuzzle::PlaceStones(int level) {
 
 void TPuzzle::CutPicture(QImage& picture, int level) {
     if (picture.format() != QImage::Format_RGB888) picture.convertTo(QImage::Format_RGB888);
+    CutGrid(picture.width(), picture.height(), level);
+    DrawBevels(picture);
+}
+
+void TPuzzle::CutGrid(int width, int height, int level) {
     ChooseMissingSlot(level);
-    const int tileWidth = picture.width() / Columns;
-    const int tileHeight = picture.height() / Rows;
+    const int tileWidth = width / Columns;
+    const int tileHeight = height / Rows;
     int k = 1;
     for (int r = 0; r < Rows; ++r) {
         for (int c = 0; c < Columns; ++c) {
@@ -290,7 +295,6 @@ void TPuzzle::CutPicture(QImage& picture, int level) {
     }
     GetTile(MissingRow, MissingColumn).SetNumber(0);
     PlaceStones(level);
-    DrawBevels(picture);
 }
 
 void TPuzzle::DrawBevels(QImage& picture) {

@@ -93,6 +93,9 @@ public:
 
     bool SetSize(int columns, int rows);
     void CutPicture(QImage& picture, int level);
+    // The cut of a picture of the given size without its pixels: the slots,
+    // the blank and the stones, as CutPicture makes them; draws nothing.
+    void CutGrid(int width, int height, int level);
     void DrawBevels(QImage& picture);
     // The stones and edges of every slot in play, drawn into a picture shown
     // at the scale, in the slots' shown places.

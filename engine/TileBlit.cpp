@@ -3,7 +3,6 @@
 #include <QPainter>
 #include <QTransform>
 #include <cmath>
-#include <cstring>
 
 #if defined(__x86_64__) || defined(__i386__)
 #include <immintrin.h>
@@ -60,29 +59,6 @@ QImage* DirectTarget(QPainter& painter, QPoint& offset) {
     if (t.dx() != std::floor(t.dx()) || t.dy() != std::floor(t.dy())) return nullptr;
     offset = QPoint(int(t.dx()), int(t.dy()));
     return image;
-}
-
-// Qt's smooth scaling is fastest on 32-bit pixels. The rows are narrowed in
-// bands first, so that no 32-bit copy of the whole picture is ever made,
-// then the narrow picture is made lower.
-QImage ScaledSmoothly(const QImage& picture, QSize size) {
-    if (picture.format() != QImage::Format_RGB888 || size.width() >= picture.width())
-        return picture.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
-            .convertToFormat(QImage::Format_RGB888);
-    constexpr int BandRows = 64;
-    QImage narrow(size.width(), picture.height(), QImage::Format_RGB32);
-    QImage band(picture.width(), BandRows, QImage::Format_RGB32);
-    if (narrow.isNull() || band.isNull()) return QImage();
-    for (int top = 0; top < picture.height(); top += BandRows) {
-        const int rows = std::min(BandRows, picture.height() - top);
-        for (int y = 0; y < rows; ++y)
-            ConvertRow(picture.constScanLine(top + y), reinterpret_cast<uint32_t*>(band.scanLine(y)), picture.width());
-        const QImage narrowed = band.copy(0, 0, picture.width(), rows)
-                                    .scaled(size.width(), rows, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-        for (int y = 0; y < rows; ++y)
-            std::memcpy(narrow.scanLine(top + y), narrowed.constScanLine(y), size_t(size.width()) * 4);
-    }
-    return narrow.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation).convertToFormat(QImage::Format_RGB888);
 }
 
 void BlitRect(const QImage& picture, QRect source, QImage& target, QPoint at) {

@@ -16,9 +16,6 @@ QImage* DirectTarget(QPainter& painter, QPoint& offset);
 // Converts `count` pixels of one RGB888 row into RGB32 pixels.
 void ConvertRow(const uchar* source, uint32_t* target, int count);
 
-// The 24-bit picture scaled to the size with area averaging, as 24 bits.
-QImage ScaledSmoothly(const QImage& picture, QSize size);
-
 // Copies source (in picture pixels) to `at` in the target, clipped to both images.
 void BlitRect(const QImage& picture, QRect source, QImage& target, QPoint at);
 

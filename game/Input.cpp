@@ -51,7 +51,7 @@ void TFormMain::FormMouseDown(Qt::MouseButton, Qt::KeyboardModifiers, int x, int
             ScrambleMenuClick();
         return;
     }
-    const QPoint at(x - PanelToolbar->width(), y);
+    const QPoint at = (QPointF(x - PanelToolbar->width(), y) * BoardRatio).toPoint();
     for (int r = 0; r < Puzzle->GetRows(); ++r) {
         for (int c = 0; c < Puzzle->GetColumns(); ++c) {
             const TTombol& tile = Puzzle->GetTile(r, c);
@@ -115,7 +115,7 @@ std::optional<TFormMain::Slide> TFormMain::PlanSlide(int column, int row) const 
     const TTombol& first = Puzzle->GetTile(slide.moving.front().y(), slide.moving.front().x());
     slide.first = View.Map(first.GetDestRect());
     slide.target = View.Map(Puzzle->GetTile(row, column).GetDestRect());
-    slide.size = Picture.isNull() ? 0 : slide.dRow != 0 ? Picture.height() / rows : Picture.width() / columns;
+    slide.size = Picture.isNull() ? 0 : slide.dRow != 0 ? PictureHeight / rows : PictureWidth / columns;
     slide.step = std::max(1, slide.size / 15);
     // Shown smaller, a step may cover one pixel more or less.
     slide.shownStep = View.IsIdentity() ? slide.step : View.Map(slide.step) + 1;
@@ -182,7 +182,7 @@ void TFormMain::DrawSlideFrame(const Slide& slide, int offset, bool followsPrevi
 
 void TFormMain::ShowBoardRect(const QRect& rect) {
     const QRect visible = rect & BackBuffer.rect();
-    if (!visible.isEmpty()) ClientArea()->repaint(visible.translated(PanelToolbar->width(), 0));
+    if (!visible.isEmpty()) ClientArea()->repaint(ToLogical(visible).translated(PanelToolbar->width(), 0));
 }
 
 bool TFormMain::CompleteSlide(const Slide& slide) {

@@ -375,8 +375,8 @@ void TFormMain::FormShow() {
     if (!FirstShow) return;
     FirstShow = false;
     ReadSettings();
-    CreateBuffers();
-    RedrawBoard(); // the empty board, in case no picture opens
+    // Opening a picture or a game makes the buffers. Those of the empty board
+    // cover the whole work area: they are made only when nothing opens.
     if (!Argument) {
         OpenPicture(QStringLiteral("Numeric"));
         return;
@@ -385,7 +385,11 @@ void TFormMain::FormShow() {
     // start folder does not count; made absolute only to be opened.
     const QString& argument = *Argument;
     const qsizetype dot = argument.lastIndexOf(QLatin1Char('.'));
-    if (dot < 0) return;
+    if (dot < 0) {
+        CreateBuffers();
+        RedrawBoard();
+        return;
+    }
     const QString path = QDir::cleanPath(QDir(StartFolder).absoluteFilePath(argument));
     if (argument.mid(dot).compare(QLatin1String(".SDR"), Qt::CaseInsensitive) == 0)
         OpenGame(path);

@@ -37,12 +37,14 @@ class TAssists;
 struct TSavedGame;
 enum class PictureProblem;
 
-// The picture last read from a file, as read, with what identified the file.
+// The picture last read from a file, as read (held at its shown size), with
+// what identified the file.
 struct KeptPicture {
     QString path; // absolute
     qint64 size = 0;
     QDateTime modified;
     QImage image;
+    QSize own; // the picture's own size
     bool Holds(const QFileInfo& file) const;
 };
 
@@ -99,9 +101,17 @@ public:
     // The size the board is shown at in the window (the picture's size, or
     // smaller when the picture is larger than the screen allows).
     QSize ShownBoardSize() const;
-    // The largest scale at which the window fits the work area, 1 if it does.
-    ViewScale FitView() const;
-    // The picture the tiles are drawn from: Picture, or its shown copy.
+    // The scale from picture pixels to the screen's device pixels at which
+    // the window fits the work area with a picture of the size.
+    ViewScale FitView(QSize picture) const;
+    // The same in logical pixels: the largest scale up to 1 that fits.
+    double FitLogical(QSize picture) const;
+    // The board's buffers in device pixels.
+    QSize BoardBufferSize() const;
+    // A board rectangle in device pixels, from logical ones, and back.
+    QRect ToDevice(const QRectF& logical) const;
+    QRect ToLogical(const QRect& device) const;
+    // The picture the tiles are drawn from, or null.
     const QImage* ViewPicture() const;
     // The client area: the tool-bar panel and the board, without the status bar.
     QWidget* ClientArea() const;
@@ -256,15 +266,15 @@ public:
     uint32_t NumColor1 = 0xC0C0C0;
     uint32_t NumColor2 = 0x808080;
     TFont NumFont;
+    // Picture and OrgPicture are held at the shown size: smaller than the
+    // picture's own size when View is not 1:1.
     QImage Picture;    // null when absent
     QImage OrgPicture; // null when absent
+    QSize ReadSize;    // the own size of the picture last read
     KeptPicture Kept;  // restarts of an unchanged file cut from this copy
     ViewScale View; // the buffers, painting and presses work at this scale
+    double BoardRatio = 1; // device pixels of the board a logical pixel covers
     bool PictureScalable = false; // photos may be scaled, the numeric picture never
-    QImage ShownPicture;          // Picture at the shown scale, with its stones and edges
-    bool ShownPictureStale = true;
-    QImage ShownOriginal; // OrgPicture at the shown scale, kept for restarts
-    qint64 ShownOriginalFrom = 0; // the cache key of the OrgPicture it was made from
     QImage BackgroundBuffer;
     QImage BackBuffer;
     std::optional<QString> PictureName;
@@ -369,7 +379,8 @@ protected:
 private:
     // The part of the back buffer that the visible tiles cover.
     QRegion TileArea() const;
-    void UpdateShownPicture();
+    // Draws the stones and edges of the board into Picture, at the shown scale.
+    void DrawPictureBevels();
     void ShowError(const QString& text);
     // Fills Picture and OrgPicture; an empty text, or what went wrong.
     QString ReadPictureData(const QString& name);

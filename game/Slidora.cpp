@@ -6,7 +6,7 @@
 #include "platform/CanberraSound.h"
 #include "platform/Clock.h"
 #include "platform/Dialogs.h"
-#include "platform/FluidSynthPlayer.h"
+#include "platform/MusicModule.h"
 #include "platform/Screen.h"
 #include "platform/SettingsStore.h"
 #include "platform/TerminationSignals.h"
@@ -39,7 +39,7 @@ int main(int argc, char** argv) {
         QtScreen screen;
         CanberraSound sound;
         RegFileStore settings(RegFileStore::DefaultPath());
-        FluidSynthPlayer midi;
+        ModuleMidiPlayer midi(ExecutableFolder());
         Platform platform{clock, dialogs, screen, sound, settings, midi, ExecutableFolder()};
 
         TFormMain form(platform, FirstArgument(QApplication::arguments()));

@@ -1,5 +1,6 @@
 #include "PictureFiles.h"
 
+#include "AreaAverage.h"
 #include "platform/PixelMemory.h"
 
 #include <QBuffer>
@@ -36,7 +37,24 @@ struct JpegDecoder {
         jpeg_error_mgr manager;
         jmp_buf jump;
     } error;
+    struct {
+        jpeg_source_mgr manager;
+        QIODevice* device;
+        JOCTET buffer[64 * 1024];
+    } source;
+    // The whole-picture coefficient arrays of progressive and multi-scan
+    // pictures (see UseOwnCoefficientArrays).
+    struct CoefficientArray {
+        JDIMENSION blocksPerRow, rows;
+        JBLOCKROW* rowStarts; // in libjpeg's pool of the picture
+    } arrays[MAX_COMPONENTS];
+    int arrayCount;
+    void* memory; // of all arrays
+    size_t memorySize;
+    void (*realizeLibraryArrays)(j_common_ptr);
 };
+
+JpegDecoder& DecoderOf(j_common_ptr info) { return *reinterpret_cast<JpegDecoder*>(info); }
 
 void ErrorExit(j_common_ptr info) {
     auto* error = reinterpret_cast<decltype(JpegDecoder::error)*>(info->err);
@@ -56,36 +74,157 @@ void EmitMessage(j_common_ptr info, int level) {
 
 void IgnoreMessage(j_common_ptr) {}
 
+// The data is read from a device a piece at a time, so that a large file is
+// never held whole. Its end ends the data with an end marker and libjpeg's
+// warning, as libjpeg's own sources do.
+void InitSource(j_decompress_ptr) {}
+void TermSource(j_decompress_ptr) {}
+
+boolean FillInputBuffer(j_decompress_ptr info) {
+    auto& source = DecoderOf(reinterpret_cast<j_common_ptr>(info)).source;
+    const qint64 read = source.device->read(reinterpret_cast<char*>(source.buffer), sizeof source.buffer);
+    if (read > 0) {
+        source.manager.next_input_byte = source.buffer;
+        source.manager.bytes_in_buffer = size_t(read);
+        return TRUE;
+    }
+    static const JOCTET End[] = {0xFF, JPEG_EOI};
+    source.manager.next_input_byte = End;
+    source.manager.bytes_in_buffer = sizeof End;
+    WARNMS(info, JWRN_JPEG_EOF);
+    return TRUE;
+}
+
+void SkipInputData(j_decompress_ptr info, long count) {
+    jpeg_source_mgr& source = *info->src;
+    for (; count > long(source.bytes_in_buffer); FillInputBuffer(info)) count -= long(source.bytes_in_buffer);
+    if (count <= 0) return;
+    source.next_input_byte += count;
+    source.bytes_in_buffer -= size_t(count);
+}
+
+void SetSource(JpegDecoder& decoder, QIODevice& device) {
+    auto& source = decoder.source;
+    source.device = &device;
+    source.manager.init_source = InitSource;
+    source.manager.fill_input_buffer = FillInputBuffer;
+    source.manager.skip_input_data = SkipInputData;
+    source.manager.resync_to_restart = jpeg_resync_to_restart;
+    source.manager.term_source = TermSource;
+    source.manager.next_input_byte = nullptr;
+    source.manager.bytes_in_buffer = 0;
+    decoder.info.src = &source.manager;
+}
+
 // The size a picture shows at when fitted into the box, its sides kept in proportion.
 QSize Fitted(QSize picture, QSize box) { return picture.scaled(picture.boundedTo(box), Qt::KeepAspectRatio); }
 
-// The smallest DCT scale, in eighths, that gives at least the fitted size.
-unsigned ScaleEighths(const jpeg_decompress_struct& info, QSize previewBox) {
-    if (!previewBox.isValid()) return 8;
-    const QSize fitted = Fitted(QSize(int(info.image_width), int(info.image_height)), previewBox);
-    for (unsigned eighths = 1; eighths < 8; ++eighths)
-        if (info.image_width * eighths / 8 >= unsigned(fitted.width()) &&
-            info.image_height * eighths / 8 >= unsigned(fitted.height()))
-            return eighths;
+// What a decode is asked for: a preview at least as large as the picture
+// fitted into a box, a picture held at a given size, or the whole picture.
+struct Request {
+    QSize previewBox;
+    HeldSize held;
+
+    bool IsPreview() const { return previewBox.isValid(); }
+    // The least size to decode a picture of its own size at.
+    QSize Least(QSize own) const {
+        if (IsPreview()) return Fitted(own, previewBox);
+        const QSize wanted = held ? held(own) : own;
+        return wanted.isValid() ? wanted.boundedTo(own).expandedTo(QSize(1, 1)) : own;
+    }
+};
+
+// The DCT scale, in eighths, to decode at for a picture of at least `least`
+// (libjpeg rounds a side of side * eighths / 8 pixels up). A preview takes
+// the smallest such scale. A picture held smaller takes the smallest of the
+// scales libjpeg-turbo decodes fastest (1/8, 2/8, 4/8 and the whole; the
+// others are slower than 4/8, some slower than the whole) that is half as
+// large again as the result: averaged down by less, a detailed photo comes
+// out visibly softer than the whole photo averaged down.
+unsigned ScaleEighths(const jpeg_decompress_struct& info, QSize least, bool preview) {
+    // In sixteenths of `least`: a preview needs 16/16, a held picture 24/16.
+    const unsigned part = preview ? 16 : 24, width = unsigned(least.width()) * part / 2,
+                   height = unsigned(least.height()) * part / 2;
+    for (unsigned eighths = 1; eighths < 8; eighths += preview ? 1 : eighths)
+        if (info.image_width * eighths >= width && info.image_height * eighths >= height) return eighths;
     return 8;
 }
 
-bool ReadHeader(JpegDecoder& decoder, const QByteArray& bytes, QSize previewBox) {
+// A progressive picture is decoded into coefficient arrays of the whole
+// picture, as large as the picture itself. libjpeg would take them from
+// memory that the kernel faults in 4 KiB at a time, which costs more than
+// decoding; they are mapped as the pictures are instead, so that the kernel
+// may back them with huge pages.
+jvirt_barray_ptr RequestCoefficients(j_common_ptr info, int, boolean, JDIMENSION blocksPerRow, JDIMENSION rows,
+                                     JDIMENSION) {
+    JpegDecoder& decoder = DecoderOf(info);
+    if (decoder.arrayCount == MAX_COMPONENTS) ERREXIT(info, JERR_NOT_COMPILED);
+    JpegDecoder::CoefficientArray& array = decoder.arrays[decoder.arrayCount++];
+    array = JpegDecoder::CoefficientArray{blocksPerRow, rows, nullptr};
+    return reinterpret_cast<jvirt_barray_ptr>(&array);
+}
+
+// The arrays start zero-filled, as libjpeg's "pre-zeroed" arrays do, and
+// share one block.
+void RealizeArrays(j_common_ptr info) {
+    JpegDecoder& decoder = DecoderOf(info);
+    decoder.realizeLibraryArrays(info);
+    if (decoder.memory || decoder.arrayCount == 0) return;
+    for (int i = 0; i < decoder.arrayCount; ++i)
+        decoder.memorySize += size_t(decoder.arrays[i].blocksPerRow) * decoder.arrays[i].rows * sizeof(JBLOCK);
+    decoder.memory = NewZeroed(decoder.memorySize);
+    if (!decoder.memory) ERREXIT(info, JERR_OUT_OF_MEMORY);
+    auto* next = static_cast<JBLOCKROW>(decoder.memory);
+    for (int i = 0; i < decoder.arrayCount; ++i) {
+        JpegDecoder::CoefficientArray& array = decoder.arrays[i];
+        array.rowStarts =
+            static_cast<JBLOCKROW*>((*info->mem->alloc_small)(info, JPOOL_IMAGE, array.rows * sizeof(JBLOCKROW)));
+        for (JDIMENSION row = 0; row < array.rows; ++row, next += array.blocksPerRow) array.rowStarts[row] = next;
+    }
+}
+
+JBLOCKARRAY AccessCoefficients(j_common_ptr info, jvirt_barray_ptr handle, JDIMENSION start, JDIMENSION count,
+                               boolean) {
+    const auto* array = reinterpret_cast<const JpegDecoder::CoefficientArray*>(handle);
+    if (!array->rowStarts || start + count > array->rows) ERREXIT(info, JERR_BAD_VIRTUAL_ACCESS);
+    return array->rowStarts + start;
+}
+
+void UseOwnCoefficientArrays(JpegDecoder& decoder) {
+    jpeg_memory_mgr& memory = *decoder.info.mem;
+    decoder.realizeLibraryArrays = memory.realize_virt_arrays;
+    memory.request_virt_barray = RequestCoefficients;
+    memory.realize_virt_arrays = RealizeArrays;
+    memory.access_virt_barray = AccessCoefficients;
+}
+
+void FreeCoefficientArrays(JpegDecoder& decoder) {
+    FreeZeroed(decoder.memory, decoder.memorySize);
+    decoder.memory = nullptr;
+}
+
+bool ReadHeader(JpegDecoder& decoder, QIODevice& device) {
     if (setjmp(decoder.error.jump)) return false;
     jpeg_create_decompress(&decoder.info);
-    jpeg_mem_src(&decoder.info, reinterpret_cast<const unsigned char*>(bytes.constData()),
-                 static_cast<unsigned long>(bytes.size()));
+    UseOwnCoefficientArrays(decoder);
+    SetSource(decoder, device);
     jpeg_read_header(&decoder.info, TRUE);
+    return true;
+}
+
+// Best quality, at the scale; a preview of a progressive picture shows its
+// first scan alone: the whole picture in coarse detail, without decoding
+// every later scan.
+bool SetOutput(JpegDecoder& decoder, unsigned eighths, bool preview) {
+    if (setjmp(decoder.error.jump)) return false;
     decoder.info.out_color_space = JCS_RGB;
-    decoder.info.scale_num = ScaleEighths(decoder.info, previewBox);
+    decoder.info.scale_num = eighths;
     decoder.info.scale_denom = 8;
     decoder.info.dct_method = JDCT_ISLOW;
     decoder.info.do_fancy_upsampling = TRUE;
     decoder.info.do_block_smoothing = TRUE;
     decoder.info.quantize_colors = FALSE;
-    // A preview of a progressive picture shows its first scan alone: the
-    // whole picture in coarse detail, without decoding every later scan.
-    decoder.info.buffered_image = previewBox.isValid() && jpeg_has_multiple_scans(&decoder.info);
+    decoder.info.buffered_image = preview && jpeg_has_multiple_scans(&decoder.info);
     jpeg_calc_output_dimensions(&decoder.info);
     return true;
 }
@@ -102,11 +241,27 @@ bool StartDecoding(JpegDecoder& decoder) {
     return true;
 }
 
-bool DecodeRows(JpegDecoder& decoder, uchar* bits, qsizetype stride) {
+// Where decoded rows go: straight into the picture, or through a row buffer
+// into an area average.
+struct DirectRows {
+    uchar* bits;
+    qsizetype stride;
+    uchar* Row(JDIMENSION y) const { return bits + qsizetype(y) * stride; }
+    void Arrived(const uchar*) const {}
+};
+struct AveragedRows {
+    AreaAverage& average;
+    uchar* buffer;
+    uchar* Row(JDIMENSION) const { return buffer; }
+    void Arrived(const uchar* row) const { average.AddRow(row); }
+};
+
+template <typename Rows> bool DecodeRows(JpegDecoder& decoder, const Rows& rows) {
     if (setjmp(decoder.error.jump)) return false;
     while (decoder.info.output_scanline < decoder.info.output_height) {
-        JSAMPROW row = bits + qsizetype(decoder.info.output_scanline) * stride;
+        JSAMPROW row = rows.Row(decoder.info.output_scanline);
         jpeg_read_scanlines(&decoder.info, &row, 1);
+        rows.Arrived(row);
     }
     if (decoder.info.buffered_image)
         jpeg_finish_output(&decoder.info);
@@ -115,28 +270,48 @@ bool DecodeRows(JpegDecoder& decoder, uchar* bits, qsizetype stride) {
     return true;
 }
 
-PictureResult DecodeJpegWith(JpegDecoder& decoder, const QByteArray& bytes, QSize previewBox) {
-    if (!ReadHeader(decoder, bytes, previewBox)) return Failed(PictureProblem::NotAPicture);
-    if (!PictureSizeAllowed(decoder.info.image_width, decoder.info.image_height))
-        return Failed(PictureProblem::TooLarge);
-    const J_COLOR_SPACE colors = decoder.info.jpeg_color_space;
-    if (colors == JCS_CMYK || colors == JCS_YCCK) return Failed(PictureProblem::NotAPicture);
-    QImage picture = NewImage(int(decoder.info.output_width), int(decoder.info.output_height), QImage::Format_RGB888);
-    if (picture.isNull()) return Failed(PictureProblem::TooLarge);
-    if (!StartDecoding(decoder) || !DecodeRows(decoder, picture.bits(), picture.bytesPerLine()))
-        return Failed(PictureProblem::Damaged);
-    return PictureResult{picture, PictureProblem::None,
-                         QSize(int(decoder.info.image_width), int(decoder.info.image_height))};
+// Decodes into the picture, area-averaging the decoded rows when the
+// picture is smaller than what libjpeg gives.
+bool DecodeInto(JpegDecoder& decoder, QImage& picture) {
+    if (!StartDecoding(decoder)) return false;
+    const QSize decoded(int(decoder.info.output_width), int(decoder.info.output_height));
+    if (decoded == picture.size()) return DecodeRows(decoder, DirectRows{picture.bits(), picture.bytesPerLine()});
+    const QSize own(int(decoder.info.image_width), int(decoder.info.image_height));
+    AreaAverage average(decoded, picture, own, int(decoder.info.scale_num));
+    std::vector<uchar> buffer(size_t(decoded.width()) * 3);
+    return DecodeRows(decoder, AveragedRows{average, buffer.data()});
 }
 
-PictureResult DecodeJpeg(const QByteArray& bytes, QSize previewBox) {
+PictureResult DecodeJpegWith(JpegDecoder& decoder, QIODevice& device, const Request& request) {
+    if (!ReadHeader(decoder, device)) return Failed(PictureProblem::NotAPicture);
+    const QSize own(int(decoder.info.image_width), int(decoder.info.image_height));
+    if (!PictureSizeAllowed(own.width(), own.height())) return Failed(PictureProblem::TooLarge);
+    const J_COLOR_SPACE colors = decoder.info.jpeg_color_space;
+    if (colors == JCS_CMYK || colors == JCS_YCCK) return Failed(PictureProblem::NotAPicture);
+    const QSize least = request.Least(own);
+    if (!SetOutput(decoder, ScaleEighths(decoder.info, least, request.IsPreview()), request.IsPreview()))
+        return Failed(PictureProblem::NotAPicture);
+    // A preview keeps libjpeg's size; a held picture has exactly its own.
+    const QSize size =
+        request.IsPreview() ? QSize(int(decoder.info.output_width), int(decoder.info.output_height)) : least;
+    QImage picture = NewImage(size.width(), size.height(), QImage::Format_RGB888);
+    if (picture.isNull()) return Failed(PictureProblem::TooLarge);
+    if (!DecodeInto(decoder, picture)) return Failed(PictureProblem::Damaged);
+    return PictureResult{picture, PictureProblem::None, own};
+}
+
+PictureResult DecodeJpeg(QIODevice& device, const Request& request) {
     JpegDecoder decoder;
     decoder.info.err = jpeg_std_error(&decoder.error.manager);
     decoder.error.manager.error_exit = ErrorExit;
     decoder.error.manager.emit_message = EmitMessage;
     decoder.error.manager.output_message = IgnoreMessage;
-    PictureResult result = DecodeJpegWith(decoder, bytes, previewBox);
+    decoder.arrayCount = 0;
+    decoder.memory = nullptr;
+    decoder.memorySize = 0;
+    PictureResult result = DecodeJpegWith(decoder, device, request);
     jpeg_destroy_decompress(&decoder.info);
+    FreeCoefficientArrays(decoder);
     return result;
 }
 
@@ -183,7 +358,7 @@ PictureProblem BitmapDataProblem(const QByteArray& bytes) {
     return dataStart + least <= bytes.size() ? PictureProblem::None : PictureProblem::Damaged;
 }
 
-PictureResult DecodeWithQt(const QByteArray& bytes, const QByteArray& format, QSize previewBox) {
+PictureResult DecodeWithQt(const QByteArray& bytes, const QByteArray& format, const Request& request) {
     if (format == "bmp")
         if (const PictureProblem problem = BitmapDataProblem(bytes); problem != PictureProblem::None)
             return Failed(problem);
@@ -201,11 +376,42 @@ PictureResult DecodeWithQt(const QByteArray& bytes, const QByteArray& format, QS
     size.setHeight(std::abs(size.height()));
     if (size.isValid() && !PictureSizeAllowed(size.width(), size.height())) return Failed(PictureProblem::TooLarge);
     reader.setAllocationLimit(int(MaxPicturePixels * 4 / (1024 * 1024)) + 1);
-    if (previewBox.isValid() && size.isValid()) reader.setScaledSize(Fitted(size, previewBox));
+    if (size.isValid() && request.Least(size) != size) reader.setScaledSize(request.Least(size));
     const QImage image = reader.read();
     if (image.isNull()) return Failed(PictureProblem::Damaged);
     if (!PictureSizeAllowed(image.width(), image.height())) return Failed(PictureProblem::TooLarge);
-    return PictureResult{Opaque(image), PictureProblem::None, size.isValid() ? size : image.size()};
+    const QSize own = size.isValid() ? size : image.size();
+    QImage flat = Opaque(image);
+    // A reader that could not tell the size beforehand read the whole picture.
+    if (!request.IsPreview() && flat.size() != request.Least(own)) flat = AreaAveraged(flat, request.Least(own));
+    return PictureResult{flat, PictureProblem::None, own};
+}
+
+PictureResult Decode(const QByteArray& bytes, const PictureType& type, const Request& request) {
+    try {
+        if (type.reader == PictureType::Jpeg) {
+            QBuffer buffer;
+            buffer.setData(bytes);
+            buffer.open(QIODevice::ReadOnly);
+            return DecodeJpeg(buffer, request);
+        }
+        return DecodeWithQt(bytes, type.reader == PictureType::Bitmap ? QByteArray("bmp") : type.qtFormat, request);
+    } catch (const std::bad_alloc&) { return Failed(PictureProblem::TooLarge); }
+}
+
+// A JPEG is decoded as it is read; other files are read whole first.
+PictureResult ReadAndDecode(const QString& path, const Request& request) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) return Failed(PictureProblem::NotFound);
+    if (file.size() > MaxFileBytes) return Failed(PictureProblem::TooLarge);
+    const PictureType type = TypeOfName(path);
+    QByteArray bytes;
+    try {
+        if (type.reader == PictureType::Jpeg) return DecodeJpeg(file, request);
+        bytes = file.read(MaxFileBytes);
+    } catch (const std::bad_alloc&) { return Failed(PictureProblem::TooLarge); }
+    if (file.error() != QFileDevice::NoError) return Failed(PictureProblem::NotFound);
+    return Decode(bytes, type, request);
 }
 
 } // namespace
@@ -221,22 +427,19 @@ PictureType TypeOfName(const QString& name) {
 }
 
 PictureResult DecodePicture(const QByteArray& bytes, const PictureType& type, QSize previewBox) {
-    try {
-        if (type.reader == PictureType::Jpeg) return DecodeJpeg(bytes, previewBox);
-        return DecodeWithQt(bytes, type.reader == PictureType::Bitmap ? QByteArray("bmp") : type.qtFormat, previewBox);
-    } catch (const std::bad_alloc&) { return Failed(PictureProblem::TooLarge); }
+    return Decode(bytes, type, Request{previewBox, {}});
+}
+
+PictureResult DecodePicture(const QByteArray& bytes, const PictureType& type, const HeldSize& held) {
+    return Decode(bytes, type, Request{{}, held});
 }
 
 PictureResult ReadPictureFile(const QString& path, QSize previewBox) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) return Failed(PictureProblem::NotFound);
-    if (file.size() > MaxFileBytes) return Failed(PictureProblem::TooLarge);
-    QByteArray bytes;
-    try {
-        bytes = file.read(MaxFileBytes);
-    } catch (const std::bad_alloc&) { return Failed(PictureProblem::TooLarge); }
-    if (file.error() != QFileDevice::NoError) return Failed(PictureProblem::NotFound);
-    return DecodePicture(bytes, TypeOfName(path), previewBox);
+    return ReadAndDecode(path, Request{previewBox, {}});
+}
+
+PictureResult ReadPictureFile(const QString& path, const HeldSize& held) {
+    return ReadAndDecode(path, Request{{}, held});
 }
 
 QString ProblemText(PictureProblem problem) {

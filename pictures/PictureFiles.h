@@ -5,6 +5,7 @@
 #include <QByteArray>
 #include <QImage>
 #include <QString>
+#include <functional>
 
 // The largest picture the game opens: a side of at most MaxPictureSide
 // pixels and at most MaxPicturePixels in all. Larger ones are refused
@@ -36,8 +37,20 @@ PictureType TypeOfName(const QString& name);
 // scaling), but at least as large as it shows fitted into the box.
 PictureResult DecodePicture(const QByteArray& bytes, const PictureType& type, QSize previewBox = {});
 
+// The size a picture is to be held at, from its own size: the size it is
+// shown at. A size not smaller than the picture's own holds it whole.
+using HeldSize = std::function<QSize(QSize own)>;
+
+// Decodes at best quality to exactly the held size, never holding the whole
+// picture when that is smaller: JPEGs decode with libjpeg's DCT scaling at
+// the smallest M/8 scale not below it, other formats through their reader's
+// scaled read; what is still larger is area-averaged down as it is decoded.
+// The result's `size` is the picture's own size.
+PictureResult DecodePicture(const QByteArray& bytes, const PictureType& type, const HeldSize& held);
+
 // Reads the file and decodes it as its name says.
 PictureResult ReadPictureFile(const QString& path, QSize previewBox = {});
+PictureResult ReadPictureFile(const QString& path, const HeldSize& held);
 
 // The reason in a few words, for the second line of a message.
 QString ProblemText(PictureProblem problem);

@@ -3,6 +3,7 @@
 #include "game/Main.h"
 
 #include "platform/PixelMemory.h"
+#include "platform/WindowFrame.h"
 
 #include <QApplication>
 #include <QFileInfo>
@@ -37,7 +38,6 @@ bool TFormMain::OpenPicture(std::optional<QString> name) {
         GameStopped = true;
         StartMusic();
         if (!IsNumericName(PictureName)) AddRecentPicture(1, *PictureName);
-        PlaceWindowForBoard();
     } else {
         // The new, empty buffers show the background colour.
         RedrawBoard();
@@ -68,20 +68,39 @@ bool KeptPicture::Holds(const QFileInfo& file) const {
     return !image.isNull() && file.absoluteFilePath() == path && file.size() == size && file.lastModified() == modified;
 }
 
-// Reads OrgPicture from the file, or takes it from the copy kept of the
-// last file read when that file has not changed since.
+// Reads OrgPicture from the file at the size it will be shown, or takes it
+// from the copy kept of the last file read when that file has not changed
+// since and is shown at the same size.
 PictureProblem TFormMain::ReadOrgPicture(const QString& name) {
     const QFileInfo file(name);
-    if (Kept.Holds(file)) {
+    const auto shown = [this](QSize own) { return FitView(own).Map(own); };
+    if (Kept.Holds(file) && Kept.image.size() == shown(Kept.own)) {
         OrgPicture = Kept.image;
+        ReadSize = Kept.own;
         return PictureProblem::None;
     }
     Kept = KeptPicture(); // its memory goes before the next picture is decoded
     if (!name.contains(QLatin1Char('.'))) return PictureProblem::NotAPicture;
-    PictureResult read = ReadPictureFile(name);
+    // While the file is decoded, the memory of the two pictures and of new
+    // buffers is made ready.
+    PictureResult read = ReadPictureFile(name, [&](QSize own) {
+        const QSize size = shown(own);
+        std::vector<ImageShape> images(2, {size.width(), size.height(), QImage::Format_RGB888});
+        if (BackBuffer.size() != size)
+            images.insert(images.end(), 2, {size.width(), size.height(), QImage::Format_RGB32});
+        ReservePixelMemory(images);
+        return size;
+    });
     if (read.problem != PictureProblem::None) return read.problem;
+    // On a screen of more device pixels than the picture has, it is held
+    // larger, smoothly, so that the board is drawn at the screen's pixels.
+    const QSize held = shown(read.size);
+    if (read.image.size() != held)
+        read.image = read.image.scaled(held, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
+                         .convertToFormat(QImage::Format_RGB888);
     OrgPicture = std::move(read.image);
-    Kept = KeptPicture{file.absoluteFilePath(), file.size(), file.lastModified(), OrgPicture};
+    ReadSize = read.size;
+    Kept = KeptPicture{file.absoluteFilePath(), file.size(), file.lastModified(), OrgPicture, ReadSize};
     return PictureProblem::None;
 }
 
@@ -100,7 +119,7 @@ QString TFormMain::ReadPictureData(const QString& name) {
     }
     if (Picture.isNull() || OrgPicture.isNull())
         return unable + QLatin1Char('\n') + ProblemText(PictureProblem::TooLarge);
-    if (Picture.width() < Puzzle->GetColumns() || Picture.height() < Puzzle->GetRows())
+    if (ReadSize.width() < Puzzle->GetColumns() || ReadSize.height() < Puzzle->GetRows())
         return QStringLiteral("The picture %1 is too small to be cut into %2 x %3 pieces.")
             .arg(name, QString::number(Puzzle->GetRows()), QString::number(Puzzle->GetColumns()));
     return QString();
@@ -126,20 +145,26 @@ bool TFormMain::ReadPicture(QString name) {
 }
 
 void TFormMain::PreparePicture() {
-    PictureWidth = Picture.width();
-    PictureHeight = Picture.height();
-    View = FitView();
-    ShownPictureStale = true;
+    PictureWidth = ReadSize.width();
+    PictureHeight = ReadSize.height();
+    BoardRatio = Services.screen.DevicePixelRatio();
+    View = FitView(ReadSize);
     // A small picture still leaves room for the whole tool bar and menu bar;
     // the board keeps its place and the rest shows the background colour.
     const QSize least = LeastClientSize(), shown = ShownBoardSize();
     SetClientSize(std::max(shown.width() + PanelToolbar->width(), least.width()),
                   std::max(shown.height() + StatusBar->height(), least.height()));
+    PlaceWindowForBoard();
 }
 
+// Whatever opened the picture (a picture, a saved game, a restart), the
+// window sized for it is placed by these rules. Its frame counts: until the
+// window manager has framed the window it is unknown, and the window is
+// placed again once it is known.
 void TFormMain::PlaceWindowForBoard() {
     const QSize screen = Services.screen.PrimarySize(), shown = ShownBoardSize();
-    const QSize outer = frameGeometry().size().expandedTo(size());
+    const QSize outer = size() + (frameGeometry().size() - geometry().size());
+    if (!IsFramed(*this)) WhenFramed(*this, [this] { PlaceWindowForBoard(); });
     // A window made to fit the work area goes into it; one shown 1:1 that
     // would reach past the screen is centred on the desktop.
     if (!View.IsIdentity()) {
@@ -160,8 +185,6 @@ void TFormMain::ReleasePictures() {
     if (Picture.isNull()) BackBuffer = BackgroundBuffer = QImage();
     Picture = QImage();
     OrgPicture = QImage();
-    ShownPicture = QImage();
-    ShownPictureStale = true;
     // A discarded game keeps the time it had: the time of its pause when it
     // is paused (the question that discards it may have stood open a while).
     if (!GameStopped && !ClockPaused) StopTick = Services.clock.TickCount();
@@ -170,8 +193,14 @@ void TFormMain::ReleasePictures() {
 
 bool TFormMain::BuildBoard() {
     if (Picture.isNull()) return false;
-    Puzzle->CutPicture(Picture, Level);
-    ShownPictureStale = true;
+    if (View.IsIdentity()) {
+        Puzzle->CutPicture(Picture, Level);
+    } else {
+        // The board is cut in picture pixels; its stones and edges are drawn
+        // into the picture held at the shown size.
+        Puzzle->CutGrid(PictureWidth, PictureHeight, Level);
+        DrawPictureBevels();
+    }
     CreateBuffers(); // sized to the new picture before they are drawn
     RedrawBoard();
     ClientArea()->update();

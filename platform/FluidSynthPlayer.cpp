@@ -3,6 +3,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QStringList>
+#include <algorithm>
 #include <fluidsynth.h>
 #include <sys/resource.h>
 #include <unistd.h>
@@ -11,10 +12,19 @@ namespace {
 
 constexpr int WatchInterval = 100; // milliseconds between looks at a playing piece
 constexpr int BackgroundNice = 10; // priority of the loading of the instruments
+// Frames rendered at a time. Small periods wake the audio thread hundreds of
+// times a second, which costs a quarter of a core and, on a busy machine,
+// leaves the sound server waiting (the music then runs slow). Music under a
+// game needs no short delay: 4096 frames are 93 ms at 44.1 kHz.
+constexpr int PeriodFrames = 4096;
+constexpr int Periods = 2;
+// Milliseconds without rendering after which a playing output counts as lost
+// (a sound server may take a second or more to start a new stream).
+constexpr int LostAfter = 3000;
 
 // FluidSynth reports through one process-wide log. Its errors are kept only
-// while a thread collects them (the worker, while it opens the device); the
-// rest is dropped, as a game has no console to show it on.
+// while a thread collects them (the output thread, while it opens the
+// device); the rest is dropped, as a game has no console to show it on.
 thread_local QStringList* collectedErrors = nullptr;
 
 void Log(int level, const char* message, void*) {
@@ -30,11 +40,9 @@ void RouteLog() {
 }
 
 // Lowers the calling thread's priority (on Linux the nice value belongs to
-// the thread), so that the window, started at the same time, goes first.
-// The audio device's threads are made before this and keep their priority.
-void GiveWayToOtherThreads() {
-    setpriority(PRIO_PROCESS, id_t(gettid()), BackgroundNice);
-}
+// the thread), so that the window goes first. The audio thread is made
+// before this and keeps its priority.
+void GiveWayToOtherThreads() { setpriority(PRIO_PROCESS, id_t(gettid()), BackgroundNice); }
 
 QString FirstExisting(const QStringList& paths) {
     for (const QString& path : paths)
@@ -60,18 +68,16 @@ QString FluidSynthPlayer::DefaultSoundFont() {
         {QStringLiteral("/usr/share/sounds/sf2/TimGM6mb.sf2"), QStringLiteral("/usr/share/sounds/sf2/default-GM.sf2")});
 }
 
-FluidSynthPlayer::FluidSynthPlayer(QString soundFont, std::vector<AudioOutput> outputs) {
+FluidSynthPlayer::FluidSynthPlayer(QString soundFont, std::vector<AudioOutput> outputs)
+    : soundFont(std::move(soundFont)), outputs(std::move(outputs)) {
     RouteLog();
     watch.setInterval(WatchInterval);
     QObject::connect(&watch, &QTimer::timeout, [this] { Watch(); });
-    worker = std::thread(
-        [this, soundFont = std::move(soundFont), outputs = std::move(outputs)] { SetUp(soundFont, outputs); });
 }
 
 FluidSynthPlayer::~FluidSynthPlayer() {
     watch.stop();
-    leaving.store(true);
-    WaitUntilSetUp();
+    if (outputThread.joinable()) outputThread.join();
     // The device first: once it is gone nothing renders, and the rest can go.
     if (driver) delete_fluid_audio_driver(driver);
     if (player) delete_fluid_player(player);
@@ -79,32 +85,28 @@ FluidSynthPlayer::~FluidSynthPlayer() {
     if (settings) delete_fluid_settings(settings);
 }
 
-void FluidSynthPlayer::WaitUntilSetUp() {
-    if (worker.joinable()) worker.join();
+// ------------------------------------------------------------ output thread
+
+void FluidSynthPlayer::SetUpOutput() {
+    outputError.clear();
+    if (!settings) {
+        settings = new_fluid_settings();
+        fluid_settings_setint(settings, "audio.period-size", PeriodFrames);
+        fluid_settings_setint(settings, "audio.periods", Periods);
+    }
+    // Without a device nothing more is made: the synthesizer and its
+    // instruments take the most memory and work of all.
+    if (!OpenDevice()) return;
+    if (!MakeSynthesizer())
+        outputError = QStringLiteral("The music synthesizer cannot be started.");
+    else if (!LoadInstruments())
+        outputError = QStringLiteral("The instruments for the music (%1) cannot be loaded.").arg(soundFont);
+    if (outputError.isEmpty()) return;
+    delete_fluid_audio_driver(driver);
+    driver = nullptr;
 }
 
-// ------------------------------------------------------------ worker thread
-
-void FluidSynthPlayer::SetUp(const QString& soundFont, const std::vector<AudioOutput>& outputs) {
-    settings = new_fluid_settings();
-    synth = settings ? new_fluid_synth(settings) : nullptr;
-    if (!synth)
-        setUpError = QStringLiteral("The music synthesizer cannot be started.");
-    else if (OpenAudioDevice(outputs))
-        LoadInstruments(soundFont);
-    setUp.store(true, std::memory_order_release);
-}
-
-// The instruments take the most work of all; without a device to play them
-// on, they are not loaded at all.
-void FluidSynthPlayer::LoadInstruments(const QString& soundFont) {
-    GiveWayToOtherThreads();
-    if (leaving.load()) return; // the program is ending before its music began
-    if (fluid_synth_sfload(synth, QFile::encodeName(soundFont).constData(), 1) == FLUID_FAILED)
-        setUpError = QStringLiteral("The instruments for the music (%1) cannot be loaded.").arg(soundFont);
-}
-
-bool FluidSynthPlayer::OpenAudioDevice(const std::vector<AudioOutput>& outputs) {
+bool FluidSynthPlayer::OpenDevice() {
     QStringList errors;
     collectedErrors = &errors;
     for (const AudioOutput& output : outputs) {
@@ -118,14 +120,34 @@ bool FluidSynthPlayer::OpenAudioDevice(const std::vector<AudioOutput>& outputs) 
         if (driver) break;
     }
     collectedErrors = nullptr;
-    if (!driver) setUpError = QStringLiteral("No audio device could be opened for the music.\n") + errors.join('\n');
+    if (!driver) outputError = QStringLiteral("No audio device could be opened for the music.\n") + errors.join('\n');
     return driver != nullptr;
 }
+
+bool FluidSynthPlayer::MakeSynthesizer() {
+    if (synth) return true;
+    fluid_synth_t* made = new_fluid_synth(settings);
+    const std::lock_guard<std::mutex> lock(renderLock);
+    synth = made;
+    return synth != nullptr;
+}
+
+bool FluidSynthPlayer::LoadInstruments() {
+    if (instrumentsLoaded) return true;
+    GiveWayToOtherThreads();
+    instrumentsLoaded = fluid_synth_sfload(synth, QFile::encodeName(soundFont).constData(), 1) != FLUID_FAILED;
+    return instrumentsLoaded;
+}
+
+// ------------------------------------------------------------ audio thread
 
 int FluidSynthPlayer::Render(void* data, int length, int effectCount, float* effects[], int outputCount,
                              float* outputs[]) {
     auto* self = static_cast<FluidSynthPlayer*>(data);
+    self->renderCount.fetch_add(1, std::memory_order_relaxed);
+    for (int i = 0; i < outputCount; ++i) std::fill_n(outputs[i], length, 0.0f);
     const std::lock_guard<std::mutex> lock(self->renderLock);
+    if (!self->synth) return FLUID_OK; // silence until the synthesizer is made
     if (effectCount == 0 && outputCount >= 2) {
         // No separate effect buffers: reverb and chorus go into the output.
         float* mixed[] = {outputs[0], outputs[1], outputs[0], outputs[1]};
@@ -134,20 +156,16 @@ int FluidSynthPlayer::Render(void* data, int length, int effectCount, float* eff
     return fluid_synth_process(self->synth, length, effectCount, effects, outputCount, outputs);
 }
 
-bool FluidSynthPlayer::IsSetUp() const { return setUp.load(std::memory_order_acquire); }
-
 // ------------------------------------------------------------ user-interface thread
 
 void FluidSynthPlayer::SetFileName(const QString& name) { fileName = name; }
 
 std::optional<QString> FluidSynthPlayer::Open() {
     ClosePiece();
-    if (IsSetUp() && !setUpError.isEmpty()) return Fail(setUpError);
     if (const std::optional<QString> problem = CheckMidiFile(fileName)) return Fail(*problem);
     openFile = fileName;
     errorText.clear();
     mode = MidiMode::Stopped;
-    if (IsSetUp()) CreatePlayer();
     return std::nullopt;
 }
 
@@ -155,24 +173,22 @@ void FluidSynthPlayer::Play() {
     if (openFile.isEmpty() || mode == MidiMode::NotReady) return;
     mode = MidiMode::Playing;
     watch.start();
-    if (!IsSetUp()) {
-        startPending = true;
-        return;
-    }
-    if (atEnd) CreatePlayer(); // a finished player cannot start again
-    StartPlayer();
+    if (output == Output::Open)
+        StartPiece();
+    else if (output == Output::Closed)
+        OpenOutput(); // the piece starts once the output is open
 }
 
 void FluidSynthPlayer::Stop() {
-    startPending = false;
-    watch.stop();
     if (mode != MidiMode::Playing) return;
     mode = MidiMode::Stopped;
-    if (!player) return;
+    watch.stop();
+    if (output != Output::Open) return; // an output still opening is closed once it is open
     {
         const std::lock_guard<std::mutex> lock(renderLock);
-        fluid_player_stop(player);
+        if (player) fluid_player_stop(player);
     }
+    CloseOutput();
     fluid_synth_all_sounds_off(synth, -1);
 }
 
@@ -181,6 +197,49 @@ MidiMode FluidSynthPlayer::Mode() const { return mode; }
 QString FluidSynthPlayer::ErrorText() const { return errorText; }
 
 void FluidSynthPlayer::SetNotify(std::function<void()> handler) { notify = std::move(handler); }
+
+void FluidSynthPlayer::OpenOutput() {
+    output = Output::Opening;
+    outputThread = std::thread([this] {
+        SetUpOutput();
+        QMetaObject::invokeMethod(
+            &watch, [this] { OutputOpened(); }, Qt::QueuedConnection);
+    });
+}
+
+void FluidSynthPlayer::OutputOpened() {
+    outputThread.join();
+    output = driver ? Output::Open : Output::Closed;
+    renderCountSeen = renderCount.load();
+    sinceRendered.start();
+    if (mode != MidiMode::Playing) {
+        CloseOutput();
+    } else if (!outputError.isEmpty()) {
+        watch.stop();
+        Fail(outputError);
+        Notify();
+    } else {
+        StartPiece();
+    }
+}
+
+void FluidSynthPlayer::CloseOutput() {
+    if (output != Output::Open) return;
+    delete_fluid_audio_driver(driver); // waits for the audio thread to end
+    driver = nullptr;
+    output = Output::Closed;
+}
+
+// The output has taken no sound for a while although it should.
+bool FluidSynthPlayer::OutputLost() {
+    const uint64_t count = renderCount.load(std::memory_order_relaxed);
+    if (count != renderCountSeen) {
+        renderCountSeen = count;
+        sinceRendered.start();
+        return false;
+    }
+    return sinceRendered.hasExpired(LostAfter);
+}
 
 std::optional<QString> FluidSynthPlayer::Fail(const QString& text) {
     openFile.clear();
@@ -200,26 +259,28 @@ void FluidSynthPlayer::ClosePiece() {
     atEnd = false;
 }
 
-void FluidSynthPlayer::CreatePlayer() {
+// Starts the open piece on the open output: from where it stands, or from
+// its start when it has ended (a finished player cannot start again).
+void FluidSynthPlayer::StartPiece() {
     const std::lock_guard<std::mutex> lock(renderLock);
-    if (player) delete_fluid_player(player);
-    player = new_fluid_player(synth);
-    if (player) fluid_player_add(player, QFile::encodeName(openFile).constData());
-    atEnd = false;
-}
-
-void FluidSynthPlayer::StartPlayer() {
-    const std::lock_guard<std::mutex> lock(renderLock);
+    if (!player || atEnd) {
+        if (player) delete_fluid_player(player);
+        player = new_fluid_player(synth);
+        if (player) fluid_player_add(player, QFile::encodeName(openFile).constData());
+        atEnd = false;
+    }
     if (player) fluid_player_play(player);
 }
 
 void FluidSynthPlayer::Watch() {
-    if (startPending) {
-        StartPendingPiece();
+    if (mode != MidiMode::Playing || output != Output::Open) return;
+    if (OutputLost()) {
+        CloseOutput();
+        OpenOutput(); // the piece goes on from where it stood
         return;
     }
     bool loaded = false;
-    if (mode != MidiMode::Playing || !PieceEnded(loaded)) return;
+    if (!PieceEnded(loaded)) return;
     watch.stop();
     atEnd = true;
     if (loaded) {
@@ -228,19 +289,8 @@ void FluidSynthPlayer::Watch() {
         Fail(QStringLiteral("The music file %1 cannot be played.").arg(openFile));
     }
     Notify();
-}
-
-void FluidSynthPlayer::StartPendingPiece() {
-    if (!IsSetUp()) return;
-    startPending = false;
-    if (!setUpError.isEmpty()) {
-        watch.stop();
-        Fail(setUpError);
-        Notify();
-        return;
-    }
-    CreatePlayer();
-    StartPlayer();
+    // The next piece, if the handler started one, plays on the same output.
+    if (mode != MidiMode::Playing) CloseOutput();
 }
 
 // FluidSynth says it is done some seconds after the last event; the ticks

@@ -1,16 +1,23 @@
 // MIDI playback through FluidSynth with a General MIDI SoundFont.
 //
-// The synthesizer, the audio device and the SoundFont are set up on a worker
-// thread started by the constructor, so that nothing waits for them; a piece
-// opened and played before they are ready starts as soon as they are. The
-// end of a piece is found by its ticks and reported on the thread that made
-// the player, which must run a Qt event loop.
+// Nothing of the synthesizer exists until the first piece plays. Each start
+// opens the audio output on a thread of its own (and the first one also makes
+// the synthesizer and loads its instruments), so that nothing waits for the
+// device; the output closes again when the music stops or a piece ends with
+// no other to follow. A player that does not play thus has no audio thread
+// and costs no processor time, and every start tries the device anew. An
+// output that stops taking sound while a piece plays (a sound server that went
+// away) is opened again. The end of a piece is found by its ticks and
+// reported on the thread that made the player, which must run a Qt event
+// loop.
 #pragma once
 
 #include "MidiPlayer.h"
 
+#include <QElapsedTimer>
 #include <QTimer>
 #include <atomic>
+#include <cstdint>
 #include <mutex>
 #include <thread>
 #include <utility>
@@ -47,46 +54,53 @@ public:
     QString ErrorText() const override;
     void SetNotify(std::function<void()> handler) override;
 
-    // Waits until the synthesizer and the audio device are set up or have
-    // failed; for tests and for shutting down.
-    void WaitUntilSetUp();
-
 private:
-    // Worker thread: synthesizer, SoundFont, audio device.
-    void SetUp(const QString& soundFont, const std::vector<AudioOutput>& outputs);
-    bool OpenAudioDevice(const std::vector<AudioOutput>& outputs);
-    void LoadInstruments(const QString& soundFont);
-    bool IsSetUp() const;
+    enum class Output { Closed, Opening, Open };
+
+    // Output thread: the device, then what plays on it.
+    void SetUpOutput();
+    bool OpenDevice();
+    bool MakeSynthesizer();
+    bool LoadInstruments();
     // Audio thread: renders the synthesizer, which also drives the player.
     static int Render(void* data, int length, int effectCount, float* effects[], int outputCount, float* outputs[]);
 
     // User-interface thread.
+    void OpenOutput();
+    void OutputOpened();
+    void CloseOutput();
+    bool OutputLost();
     std::optional<QString> Fail(const QString& text);
     void ClosePiece();
-    void CreatePlayer();
-    void StartPlayer();
+    void StartPiece();
     void Watch();
-    void StartPendingPiece();
     bool PieceEnded(bool& loaded);
     void Notify();
 
-    // Made by the worker; read by the other threads once setUp is true.
+    const QString soundFont;
+    const std::vector<AudioOutput> outputs;
+
+    // Made by the output thread, used by the others once it has ended. The
+    // synthesizer and its instruments stay for the next start; the device
+    // goes when the music stops.
     fluid_settings_t* settings = nullptr;
     fluid_synth_t* synth = nullptr;
+    bool instrumentsLoaded = false;
     fluid_audio_driver_t* driver = nullptr;
-    QString setUpError;
-    std::atomic<bool> setUp{false};
-    std::atomic<bool> leaving{false};
-    std::thread worker;
+    QString outputError;
+    std::thread outputThread;
+    Output output = Output::Closed;
 
     // Held while the synthesizer renders and while a player is made, changed
     // or deleted: the player runs inside the rendering.
     std::mutex renderLock;
+    std::atomic<uint64_t> renderCount{0};
+    uint64_t renderCountSeen = 0;
+    QElapsedTimer sinceRendered;
 
     QString fileName;
     QString openFile; // empty when no piece is open
     fluid_player_t* player = nullptr;
-    bool startPending = false; // to play once the device is ready
     bool atEnd = false;
     MidiMode mode = MidiMode::NotReady;
     QString errorText;

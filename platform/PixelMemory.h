@@ -1,16 +1,32 @@
 // Pixel buffers for large images. Big blocks are mapped so the kernel may
 // back them with huge pages (far fewer page faults when a picture of tens of
 // megabytes is filled), and a block released while a picture is replaced is
-// reused by the next image of exactly the same byte size.
+// reused by the next image that fits in it.
 #pragma once
 
 #include <QImage>
+#include <vector>
 
 // A new image, uninitialised, or a null image when the memory is not there.
 QImage NewImage(int width, int height, QImage::Format format);
 
 // A deep copy of the image in such memory; null when the memory is not there.
 QImage CopyImage(const QImage& image);
+
+// Makes blocks for images of these shapes ready on another thread while the
+// caller goes on (decoding, say): the kernel clears fresh memory slowly, and
+// NewImage then finds them ready, or waits for the one being made.
+struct ImageShape {
+    int width, height;
+    QImage::Format format;
+};
+void ReservePixelMemory(const std::vector<ImageShape>& images);
+
+// Zero-filled memory for a working array, mapped anew when large, so that
+// the kernel may back it with huge pages; null when the memory is not there.
+// FreeZeroed(block, size) gives it back.
+void* NewZeroed(size_t size);
+void FreeZeroed(void* block, size_t size);
 
 // Returns the kept, unused blocks to the system.
 void TrimPixelMemory();

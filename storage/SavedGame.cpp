@@ -46,7 +46,7 @@ std::optional<QString> TFormMain::LoadGame(QIODevice& file, const QString& fileN
         return std::nullopt;
     }
     RestoreTiles(read.game, *Puzzle);
-    Puzzle->DrawBevels(Picture);
+    DrawPictureBevels();
     ResumeAssists(read.game.trailer.moves, read.game.trailer.flags & TGameFileTrailer::HelpUsed);
     EnableGameCommands(true);
     return pictureName;

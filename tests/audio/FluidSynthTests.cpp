@@ -1,8 +1,14 @@
 // The FluidSynth player on ALSA's null device (which takes sound faster than
-// it plays, so pieces end in a moment) and on no device at all; and the
-// program's five pieces rendered offline.
+// it plays, so pieces end in a moment), on a sound server of the test's own
+// that plays in real time, and on no device at all; the music module as the
+// program loads it; and the program's five pieces rendered offline.
+#include "MidiFiles.h"
+#include "SoundServer.h"
 #include "platform/FluidSynthPlayer.h"
+#include "platform/MusicModule.h"
 
+#include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QSet>
 #include <QTemporaryDir>
@@ -12,28 +18,6 @@
 #include <gtest/gtest.h>
 
 namespace {
-
-// A one-track file of `count` notes of `ticks` each, at 120 beats a minute.
-QByteArray MidiFile(int count, uint32_t ticks) {
-    QByteArray track;
-    auto variable = [&track](uint32_t value) {
-        QByteArray bytes(1, char(value & 0x7F));
-        while (value >>= 7) bytes.prepend(char(0x80 | (value & 0x7F)));
-        track += bytes;
-    };
-    track += QByteArray("\x00\xC0\x00", 3);
-    for (int i = 0; i < count; ++i) {
-        track += QByteArray("\x00\x90", 2) + char(60 + i % 12) + char(80);
-        variable(ticks);
-        track += QByteArray("\x80", 1) + char(60 + i % 12) + char(64);
-    }
-    track += QByteArray("\x00\xFF\x2F\x00", 4);
-    QByteArray file("MThd\x00\x00\x00\x06\x00\x00\x00\x01\x01\xE0", 14);
-    const uint32_t size = uint32_t(track.size());
-    file += "MTrk";
-    for (int shift = 24; shift >= 0; shift -= 8) file += char(size >> shift);
-    return file + track;
-}
 
 class FluidSynth : public testing::Test {
 protected:
@@ -50,8 +34,30 @@ protected:
         return {{QStringLiteral("nosuchdriver"), {}},
                 {QStringLiteral("alsa"), {{QStringLiteral("audio.alsa.device"), QStringLiteral("nosuchdevice")}}}};
     }
+    static std::vector<FluidSynthPlayer::AudioOutput> Server(const SoundServer& server) {
+        return {{QStringLiteral("pulseaudio"), {{QStringLiteral("audio.pulseaudio.server"), server.Address()}}}};
+    }
+    // The process's threads, but for the pool Qt keeps for its own work.
+    static int Threads() {
+        int count = 0;
+        for (const QString& task :
+             QDir(QStringLiteral("/proc/self/task")).entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
+            QFile name(QStringLiteral("/proc/self/task/%1/comm").arg(task));
+            if (name.open(QIODevice::ReadOnly) && !name.readAll().startsWith("Thread (pooled)")) ++count;
+        }
+        return count;
+    }
+    // Opens and plays a piece, and waits until the player has told of its end
+    // or failure.
+    void PlayToTheEnd(IMidiPlayer& player, const QString& file, int milliseconds = 20000) {
+        player.SetFileName(file);
+        ASSERT_EQ(player.Open(), std::nullopt);
+        const int before = notified;
+        player.Play();
+        EXPECT_TRUE(QTest::qWaitFor([&] { return notified > before; }, milliseconds));
+    }
     // Counts the player's notifications.
-    void Listen(FluidSynthPlayer& player) {
+    void Listen(IMidiPlayer& player) {
         player.SetNotify([this] { ++notified; });
     }
 
@@ -115,30 +121,106 @@ TEST_F(FluidSynth, FilesThatCannotPlayFailToOpenWithTheirName) {
     EXPECT_TRUE(player.ErrorText().contains(truncated));
 }
 
-TEST_F(FluidSynth, WithoutAnAudioDeviceOpenFailsWithTheDriversText) {
-    const QString piece = Write(QStringLiteral("piece.mid"), MidiFile(4, 240));
-    {
-        // Started at once, before the device is tried: the failure comes later.
-        FluidSynthPlayer player(FluidSynthPlayer::DefaultSoundFont(), NoDevice());
-        Listen(player);
-        player.SetFileName(piece);
-        if (!player.Open()) {
-            player.Play();
-            EXPECT_TRUE(QTest::qWaitFor([&] { return notified == 1; }, 10000));
-            EXPECT_EQ(player.Mode(), MidiMode::NotReady);
-            EXPECT_TRUE(player.ErrorText().startsWith(QLatin1String("No audio device")))
-                << player.ErrorText().toStdString();
-        }
-    }
+TEST_F(FluidSynth, WithoutAnAudioDeviceEachStartFailsWithTheDriversText) {
     FluidSynthPlayer player(FluidSynthPlayer::DefaultSoundFont(), NoDevice());
-    player.WaitUntilSetUp();
+    Listen(player);
+    const QString piece = Write(QStringLiteral("piece.mid"), MidiFile(4, 240));
+    for (int start = 1; start <= 2; ++start) {
+        PlayToTheEnd(player, piece);
+        EXPECT_EQ(notified, start) << "each start tries the device";
+        EXPECT_EQ(player.Mode(), MidiMode::NotReady);
+        const QString error = player.ErrorText();
+        EXPECT_TRUE(error.startsWith(QLatin1String("No audio device could be opened"))) << error.toStdString();
+        EXPECT_TRUE(error.contains(QLatin1String("nosuchdriver"))) << error.toStdString();
+        EXPECT_TRUE(error.contains(QLatin1String("nosuchdevice"))) << error.toStdString();
+    }
+}
+
+TEST_F(FluidSynth, TheOutputIsOpenOnlyWhileAPiecePlays) {
+    const int before = Threads();
+    FluidSynthPlayer player(FluidSynthPlayer::DefaultSoundFont(), NullDevice());
+    Listen(player);
+    player.SetFileName(Write(QStringLiteral("long.mid"), MidiFile(1, 0x0FFFFFFF)));
+    ASSERT_EQ(player.Open(), std::nullopt);
+    EXPECT_EQ(Threads(), before) << "nothing runs before a piece plays";
+    for (int run = 0; run < 2; ++run) { // Stop, then on again
+        player.Play();
+        EXPECT_TRUE(QTest::qWaitFor([&] { return Threads() > before; }, 10000)) << "the output plays";
+        QTest::qWait(200);
+        player.Stop();
+        EXPECT_TRUE(QTest::qWaitFor([&] { return Threads() == before; }, 2000)) << "Stop closes the output";
+    }
+    PlayToTheEnd(player, Write(QStringLiteral("short.mid"), MidiFile(4, 240)));
+    EXPECT_EQ(Threads(), before) << "a piece that ends with none after it closes the output";
+}
+
+TEST_F(FluidSynth, ASoundServerThatComesLateOrGoesAwayIsPlayedOnOnceItIsThere) {
+    if (!SoundServer::Installed()) GTEST_SKIP() << "no pulseaudio";
+    SoundServer server;
+    FluidSynthPlayer player(FluidSynthPlayer::DefaultSoundFont(), Server(server));
+    Listen(player);
+    const QString piece = Write(QStringLiteral("piece.mid"), MidiFile(8, 240)); // 2 s
+    PlayToTheEnd(player, piece);
+    EXPECT_EQ(player.Mode(), MidiMode::NotReady) << "no server yet";
+
+    ASSERT_TRUE(server.Start());
     player.SetFileName(piece);
-    const std::optional<QString> error = player.Open();
-    ASSERT_TRUE(error.has_value());
-    EXPECT_TRUE(error->startsWith(QLatin1String("No audio device could be opened"))) << error->toStdString();
-    EXPECT_TRUE(error->contains(QLatin1String("nosuchdriver"))) << error->toStdString();
-    EXPECT_TRUE(error->contains(QLatin1String("nosuchdevice"))) << error->toStdString();
+    ASSERT_EQ(player.Open(), std::nullopt);
+    player.Play();
+    QTest::qWait(1500);
+    server.Stop(); // the server crashes and its session manager starts it again
+    ASSERT_TRUE(server.Start());
+    EXPECT_TRUE(QTest::qWaitFor([&] { return notified == 2; }, 20000)) << "the piece came to its end";
+    EXPECT_EQ(player.Mode(), MidiMode::Stopped) << player.ErrorText().toStdString();
+}
+
+// A piece that follows another starts as soon as the first has ended, and
+// the music never runs dry: a server left waiting plays silence, and the
+// music falls behind.
+TEST_F(FluidSynth, APieceFollowsTheOneBeforeAtOnceAndWithoutAPause) {
+    if (!SoundServer::Installed()) GTEST_SKIP() << "no pulseaudio";
+    SoundServer server;
+    ASSERT_TRUE(server.Start());
+    FluidSynthPlayer player(FluidSynthPlayer::DefaultSoundFont(), Server(server));
+    const QString piece = Write(QStringLiteral("piece.mid"), MidiFile(12, 240)); // 3 s
+    QElapsedTimer sinceFirstEnded;
+    int underruns = 0;
+    player.SetNotify([&] {
+        if (++notified > 1) return;
+        sinceFirstEnded.start();
+        underruns = server.Underruns(); // a stream may run dry as it starts
+        player.SetFileName(piece);
+        player.Open();
+        player.Play();
+    });
+    PlayToTheEnd(player, Write(QStringLiteral("first.mid"), MidiFile(1, 240)));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return notified == 2; }, 10000));
+    EXPECT_EQ(player.Mode(), MidiMode::Stopped) << player.ErrorText().toStdString();
+    EXPECT_LE(sinceFirstEnded.elapsed(), 3000 + 500);
+    // Before, the server waited for music a hundred times in these three
+    // seconds; a very busy machine may still hold the output up once or twice.
+    EXPECT_LE(server.Underruns() - underruns, 2) << "the server waited for music";
+}
+
+// ------------------------------------------------------------ the music module
+
+TEST_F(FluidSynth, AStartWithoutTheMusicModuleFailsWithItsNameAndTheNextLooksAgain) {
+    ModuleMidiPlayer player(folder.path() + QLatin1Char('/'));
+    Listen(player);
+    const QString piece = Write(QStringLiteral("piece.mid"), MidiFile(4, 240));
+    PlayToTheEnd(player, piece);
     EXPECT_EQ(player.Mode(), MidiMode::NotReady);
+    EXPECT_TRUE(player.ErrorText().startsWith(
+        QStringLiteral("The music module %1slidora-music.so cannot be loaded.").arg(folder.path() + QLatin1Char('/'))))
+        << player.ErrorText().toStdString();
+
+    // The module put in place, the next start finds it: the piece plays, or
+    // fails for the device.
+    ASSERT_TRUE(QFile::copy(QStringLiteral(SLIDORA_PROGRAM_FOLDER "slidora-music.so"),
+                            folder.filePath(QStringLiteral("slidora-music.so"))));
+    PlayToTheEnd(player, piece);
+    EXPECT_FALSE(player.ErrorText().contains(QLatin1String("module"))) << player.ErrorText().toStdString();
+    EXPECT_NE(player.Mode(), MidiMode::Playing);
 }
 
 // ------------------------------------------------------------ the program's pieces

@@ -124,6 +124,23 @@ TEST_F(Music, OkPlaysTheSelectedEntryAtOnceAndTheListGoesOnFromThere) {
     EXPECT_EQ(f().Playlist.Current(), 0) << "and brings the selection back";
 }
 
+TEST_F(Music, CancelAfterAPieceEndedInTheDialogKeepsThePieceThatPlaysNow) {
+    f().StartMusic();
+    const QStringList before = f().Playlist.Items();
+    w.dialogs.answers = {MsgResult::Yes};
+    EditPlaylist(
+        [this](TFormMusic& d) {
+            w.midi.Finish(); // one.mid ends: two.mid plays
+            d.BitBtnClearClick();
+            d.BitBtn2->click();
+        },
+        QDialog::Rejected);
+    EXPECT_EQ(f().Playlist.Items(), before);
+    EXPECT_EQ(f().Playlist.Current(), 1);
+    w.midi.Finish();
+    EXPECT_EQ(w.midi.Opened(), Names({"one.mid", "two.mid", "three.mid"})) << "two.mid is not played again";
+}
+
 TEST_F(Music, OkWithTheMusicOffOnlyMovesTheCurrentEntry) {
     f().MusicOn = false;
     EditPlaylist([](TFormMusic& d) { d.ListBoxMusic->setCurrentRow(1); });

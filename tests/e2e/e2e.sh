@@ -275,6 +275,39 @@ case_music_without_a_device_and_the_playlist_kept() {
   grep -q "^\"Music0\"=\"$WORK/bin/harbour.mid\"$" "$settings" || fail "Music0 is not harbour.mid: $(cat "$settings")"
 }
 
+# synthesizer_loaded: the running program has FluidSynth in its memory.
+synthesizer_loaded() { grep -q libfluidsynth "/proc/$GAME_PID/maps"; }
+
+# With the music off the program holds nothing of the synthesizer; switched
+# on, it loads the music module from beside itself (and, with no audio device,
+# says in a box that the music cannot play). Without the module the music
+# fails with a box too, and the game goes on.
+case_music_loads_its_module_only_when_switched_on() {
+  local settings="$XDG_CONFIG_HOME/Vantrel/Slidora.reg"
+  cp "$settings" "$WORK/settings-before" 2>/dev/null || true
+  rm -f "$settings"
+  start_game # a first run: the music is on
+  keys alt+o s # off
+  exit_game
+  start_game
+  sleep 1
+  ! synthesizer_loaded || fail "the synthesizer was loaded with the music off"
+  keys alt+o s # on
+  answer_question Return
+  synthesizer_loaded || fail "switching the music on did not load the music module"
+  exit_game
+
+  mv "$WORK/bin/slidora-music.so" "$WORK/slidora-music.so"
+  start_game
+  keys alt+o s alt+o s # off and on again
+  answer_question Return
+  kill -0 "$GAME_PID" 2>/dev/null || fail "the game ended without its music module"
+  ! synthesizer_loaded || fail "a synthesizer was loaded without the music module"
+  exit_game
+  mv "$WORK/slidora-music.so" "$WORK/bin/slidora-music.so"
+  if [ -f "$WORK/settings-before" ]; then cp "$WORK/settings-before" "$settings"; else rm -f "$settings"; fi
+}
+
 
 # The end of a session (SIGTERM, SIGHUP) closes the game as Exit does, with
 # no question: the settings stay, and a running game is offered at the next

@@ -27,6 +27,7 @@ case_an_installed_game_keeps_best_times_in_the_players_own_folder() {
   cmake --install "$INSTALL_FROM_BUILD" --prefix "$prefix" >"$WORK/install.log" 2>&1 ||
     fail "cmake --install failed: $(cat "$WORK/install.log")"
   [ -L "$prefix/bin/slidora" ] || fail "no bin/slidora link"
+  [ -f "$prefix/lib/slidora/slidora-music.so" ] || fail "the music module was not installed beside the program"
   desktop-file-validate "$prefix/share/applications/slidora.desktop" || fail "the desktop entry is not valid"
   grep -q 'pattern="\*\.sdr"' "$prefix/share/mime/packages/slidora.xml" || fail "the MIME type does not name *.sdr"
   [ -f "$prefix/share/mime/application/x-slidora-game.xml" ] || fail "the MIME database did not take the saved games"

@@ -8,7 +8,8 @@ start_game() {
   "$SLIDORA" "$@" >"$WORK/program.log" 2>&1 &
   GAME_PID=$!
   WINDOW=""
-  for _ in $(seq 1 100); do
+  # The first start after a build may take a while on a loaded machine.
+  for _ in $(seq 1 250); do
     WINDOW=$(xdotool search --onlyvisible --name '^Slidora$' 2>/dev/null | head -n 1 || true)
     [ -n "$WINDOW" ] && break
     sleep 0.1

@@ -14,12 +14,20 @@ extern "C" int LLVMFuzzerInitialize(int*, char***) {
     return 0;
 }
 
+// A held picture of at most 160 x 120 pixels: decoded small and averaged.
+inline QSize HeldSmall(QSize own) { return own.scaled(own.boundedTo(QSize(160, 120)), Qt::KeepAspectRatio); }
+
+// Odd sizes also try the reduced decode of previews, and sizes of the form
+// 4n + 2 the decode held smaller.
 inline void CheckDecode(const uint8_t* data, size_t size, PictureType::Reader reader) {
-    // Odd sizes also try the reduced decode of previews.
-    const QSize previewBox = size % 2 ? QSize(160, 120) : QSize();
-    const PictureResult result = DecodePicture(InputBytes(data, size), PictureType{reader, {}}, previewBox);
+    const QByteArray bytes = InputBytes(data, size);
+    const bool held = size % 4 == 2;
+    const PictureResult result =
+        held ? DecodePicture(bytes, PictureType{reader, {}}, HeldSmall)
+             : DecodePicture(bytes, PictureType{reader, {}}, size % 2 ? QSize(160, 120) : QSize());
     FUZZ_CHECK(result.image.isNull() == (result.problem != PictureProblem::None));
     if (result.image.isNull()) return;
     FUZZ_CHECK(result.image.format() == QImage::Format_RGB888);
     FUZZ_CHECK(PictureSizeAllowed(result.image.width(), result.image.height()));
+    if (held) FUZZ_CHECK(result.image.size() == HeldSmall(result.size).expandedTo(QSize(1, 1)));
 }

@@ -3,11 +3,6 @@
 #include "FuzzCheck.h"
 #include "platform/SettingsStore.h"
 
-// Where QMap's comparison finds it.
-static bool operator==(const StoredValue& a, const StoredValue& b) {
-    return a.kind == b.kind && a.integer == b.integer && a.text == b.text;
-}
-
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const QMap<QString, StoredValue> values = RegFileStore::Parse(InputBytes(data, size));
     for (const StoredValue& value : values) FUZZ_CHECK(value.kind != StoredValue::Kind::Missing);

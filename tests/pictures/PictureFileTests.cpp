@@ -1,4 +1,5 @@
 #include "PictureMaker.h"
+#include "pictures/AreaAverage.h"
 #include "pictures/PictureFiles.h"
 
 #include <QTemporaryDir>
@@ -22,6 +23,17 @@ bool SamePixels(const QImage& a, const QImage& b) {
     for (int y = 0; y < a.height(); ++y)
         if (memcmp(a.constScanLine(y), b.constScanLine(y), size_t(a.width()) * 3) != 0) return false;
     return true;
+}
+
+// The mean absolute difference of two pictures of one size, in the channel
+// where it is largest.
+double MeanDifference(const QImage& a, const QImage& b) {
+    double sums[3] = {};
+    for (int y = 0; y < a.height(); ++y)
+        for (int x = 0; x < a.width(); ++x)
+            for (int c = 0; c < 3; ++c)
+                sums[c] += std::abs(a.constScanLine(y)[x * 3 + c] - b.constScanLine(y)[x * 3 + c]);
+    return *std::max_element(sums, sums + 3) / (double(a.width()) * a.height());
 }
 
 } // namespace
@@ -144,6 +156,73 @@ TEST_F(PictureFiles, PreviewsDecodeReduced) {
                     24);
     ASSERT_TRUE(PatternImage(800, 600).save(Path(QStringLiteral("big.png"))));
     EXPECT_EQ(ReadPictureFile(Path(QStringLiteral("big.png")), QSize(100, 100)).image.size(), QSize(100, 75));
+}
+
+// A photo held smaller looks as the whole photo made smaller by area
+// averaging does, whichever reader and scale; held at its own size (or
+// larger) it is the whole photo exactly.
+TEST_F(PictureFiles, HeldPicturesLookLikeTheWholePictureAreaAveraged) {
+    const QImage photo = PhotoImage(1203, 797);
+    ASSERT_TRUE(WriteJpeg(Path(QStringLiteral("photo.jpg")), photo));
+    ASSERT_TRUE(WriteJpeg(Path(QStringLiteral("progressive.jpg")), photo, {QStringLiteral("-progressive")}));
+    ASSERT_TRUE(WriteJpeg(Path(QStringLiteral("grey.jpg")), photo, {QStringLiteral("-grayscale")}));
+    ASSERT_TRUE(photo.save(Path(QStringLiteral("photo.png"))));
+    ASSERT_TRUE(photo.save(Path(QStringLiteral("photo.bmp"))));
+    // 5/6 and 1/2 (decoded whole), 1/3 (at 4/8), 1/8 (at 2/8), 1/12 (at 1/8), and larger than the photo.
+    const QSize sizes[] = {{1002, 664}, {601, 398}, {401, 265}, {150, 99}, {97, 64}, {1300, 900}};
+    for (const char* name : {"photo.jpg", "progressive.jpg", "grey.jpg", "photo.png", "photo.bmp"}) {
+        const QString path = Path(QLatin1String(name));
+        const QImage whole = ReadPictureFile(path).image;
+        for (const QSize size : sizes) {
+            QSize asked;
+            const PictureResult held = ReadPictureFile(path, [&](QSize own) { return asked = own, size; });
+            EXPECT_EQ(asked, photo.size()) << name;
+            EXPECT_EQ(held.size, photo.size()) << name;
+            ASSERT_EQ(held.image.size(), size.boundedTo(photo.size())) << name;
+            if (size.width() > photo.width()) {
+                EXPECT_TRUE(SamePixels(held.image, whole)) << name;
+                continue;
+            }
+            EXPECT_LE(MeanDifference(held.image, AreaAveraged(whole, size)), 2.0) << name << " at " << size.width();
+        }
+    }
+}
+
+// Each pixel of the result is the mean of the area of the source it covers;
+// a source decoded at M/8 of a picture covers picture size * M / 8 pixels,
+// its last row and column only in part.
+TEST(AreaAverage, EachPixelIsTheMeanOfTheAreaItCovers) {
+    struct Case {
+        QSize source, target, own;
+        int eighths;
+    };
+    const Case cases[] = {{{7, 5}, {3, 2}, {7, 5}, 8},     {{10, 9}, {10, 4}, {10, 9}, 8}, {{9, 4}, {4, 4}, {9, 4}, 8},
+                          {{5, 5}, {1, 1}, {5, 5}, 8},     {{64, 3}, {27, 2}, {64, 3}, 8}, {{5, 3}, {4, 2}, {13, 7}, 3},
+                          {{25, 13}, {11, 9}, {33, 17}, 6}};
+    for (const Case& c : cases) {
+        QImage source(c.source, QImage::Format_RGB888);
+        for (int y = 0; y < c.source.height(); ++y)
+            for (int x = 0; x < c.source.width() * 3; ++x) source.scanLine(y)[x] = uchar((x * 37 + y * 91) % 256);
+        QImage result(c.target, QImage::Format_RGB888);
+        AreaAverage average(c.source, result, c.own, c.eighths);
+        for (int y = 0; y < c.source.height(); ++y) average.AddRow(source.constScanLine(y));
+        // The source's extent, in its own pixels, and a result pixel's.
+        const double width = c.own.width() * c.eighths / 8.0, height = c.own.height() * c.eighths / 8.0;
+        const double sx = width / c.target.width(), sy = height / c.target.height();
+        auto overlap = [](double from, double to, int pixel) {
+            return std::max(0.0, std::min(to, pixel + 1.0) - std::max(from, double(pixel)));
+        };
+        for (int y = 0; y < c.target.height(); ++y)
+            for (int x = 0; x < c.target.width() * 3; ++x) {
+                double sum = 0;
+                for (int j = 0; j < c.source.height(); ++j)
+                    for (int i = 0; i < c.source.width(); ++i)
+                        sum += overlap(x / 3 * sx, (x / 3 + 1) * sx, i) * overlap(y * sy, (y + 1) * sy, j) *
+                               source.constScanLine(j)[i * 3 + x % 3];
+                ASSERT_NEAR(result.constScanLine(y)[x], sum / (sx * sy), 0.51)
+                    << c.source.width() << " " << x << "," << y;
+            }
+    }
 }
 
 TEST_F(PictureFiles, AbsurdSizesAreRefusedBeforeDecoding) {

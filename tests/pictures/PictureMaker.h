@@ -6,6 +6,8 @@
 #include <QProcess>
 #include <QString>
 #include <QStringList>
+#include <algorithm>
+#include <cmath>
 
 // A smooth colour pattern with some detail, so decoders have work to do.
 inline QImage PatternImage(int width, int height) {
@@ -14,6 +16,29 @@ inline QImage PatternImage(int width, int height) {
         for (int x = 0; x < width; ++x)
             image.setPixel(x, y, qRgb((x * 255) / std::max(1, width - 1), (y * 255) / std::max(1, height - 1),
                                       ((x / 8 + y / 8) % 2) * 200));
+    return image;
+}
+
+// A photograph-like picture: soft light and colour, shapes with sharp
+// edges, fine texture and sensor-like noise.
+inline QImage PhotoImage(int width, int height) {
+    QImage image(width, height, QImage::Format_RGB888);
+    uint32_t noise = 12345;
+    for (int y = 0; y < height; ++y) {
+        uchar* row = image.scanLine(y);
+        for (int x = 0; x < width; ++x) {
+            noise = noise * 1664525u + 1013904223u;
+            const double light = 60 * std::sin(x / 97.0) * std::cos(y / 71.0);
+            const bool shape = (x / 150 + y / 110) % 3 == 0; // blocks with hard edges
+            const int grain = int(noise >> 28) - 8, texture = ((x / 3 + y / 2) % 5) * 4;
+            const int r = 110 + int(light) + (shape ? 70 : 0) + texture + grain;
+            const int g = 90 + (y * 100) / height + grain;
+            const int b = 70 + (x * 120) / width - (shape ? 50 : 0) + texture / 2 + grain;
+            row[x * 3] = uchar(std::clamp(r, 0, 255));
+            row[x * 3 + 1] = uchar(std::clamp(g, 0, 255));
+            row[x * 3 + 2] = uchar(std::clamp(b, 0, 255));
+        }
+    }
     return image;
 }
 

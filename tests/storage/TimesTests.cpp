@@ -174,7 +174,9 @@ TEST_F(Times, OnlyTheNameColumnCanBeEdited) {
             times.ListView->itemDelegate()->createEditor(times.ListView, {}, model->index(0, column)));
         auto* line = qobject_cast<QLineEdit*>(editor.get());
         EXPECT_EQ(line != nullptr, column == 1) << column;
-        if (line) EXPECT_LT(line->maxLength(), MaxEntryLength);
+        if (line) {
+            EXPECT_LT(line->maxLength(), MaxEntryLength);
+        }
     }
 }
 

@@ -1,0 +1,6 @@
+// The entry point of the music module (see MusicModule.h); its name is
+// MakeMidiPlayerName.
+#include "FluidSynthPlayer.h"
+#include "MusicModule.h"
+
+extern "C" Q_DECL_EXPORT IMidiPlayer* SlidoraMakeMidiPlayer() { return new FluidSynthPlayer(); }
