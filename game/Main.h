@@ -197,6 +197,9 @@ public:
     void ShowMusicFailure(const QString& text, bool asked);
 
     // ---- music and sound (audio/)
+    // The first game is about to open: the player may get ready meanwhile
+    // for the piece that starts with it.
+    void PrepareMusic();
     void StartMusic();
     void SetmusicMenuClick();
     void MusiconMenuClick();
@@ -246,7 +249,6 @@ public:
     KeptPicture Kept;  // restarts of an unchanged file cut from this copy
     ViewScale View; // the buffers, painting and presses work at this scale
     bool PictureScalable = false; // photos may be scaled, the numeric picture never
-    QImage BackgroundBuffer;
     QImage BackBuffer;
     std::optional<QString> PictureName;
     std::optional<QString> GameFileName;
@@ -360,5 +362,4 @@ private:
     std::optional<QStringList> StartupErrors; // held back until the window shows
     bool Painted = false;
     bool Closed = false;
-    std::optional<QRgb> BackgroundFilled; // colour BackgroundBuffer holds, if current
 };
