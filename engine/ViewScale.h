@@ -1,6 +1,8 @@
 // How the board's pixels are shown on the screen. The board, its rectangles
 // and its picture stay in picture pixels; a picture larger than the screen
 // allows is only shown smaller, every coordinate x at floor(x * Num / Den).
+// The scale is to device pixels: on a screen at 200 % a picture shown at its
+// own size in logical pixels is at scale 2.
 #pragma once
 
 #include "Puzzle.h"
@@ -13,7 +15,7 @@ struct ViewScale {
     static constexpr int64_t Den = int64_t(1) << 16;
     int64_t Num = Den; // 1:1
 
-    // The largest scale at or below `factor` (which must be in (0, 1]).
+    // The largest scale at or below `factor` (which must be above 0).
     static ViewScale AtMost(double factor) {
         return ViewScale{std::max<int64_t>(1, int64_t(std::floor(factor * Den)))};
     }

@@ -52,7 +52,7 @@ void TFormMain::FormMouseDown(Qt::MouseButton, Qt::KeyboardModifiers, int x, int
             ScrambleMenuClick();
         return;
     }
-    const QPoint at(x - PanelToolbar->width(), y);
+    const QPoint at = (QPointF(x - PanelToolbar->width(), y) * BoardRatio).toPoint();
     for (int r = 0; r < Puzzle->GetRows(); ++r) {
         for (int c = 0; c < Puzzle->GetColumns(); ++c) {
             const TTombol& tile = Puzzle->GetTile(r, c);
@@ -182,7 +182,7 @@ void TFormMain::DrawSlideFrame(const Slide& slide, int offset, bool followsPrevi
 
 void TFormMain::ShowBoardRect(const QRect& rect) {
     const QRect visible = rect & BackBuffer.rect();
-    if (!visible.isEmpty()) ClientArea()->repaint(visible.translated(PanelToolbar->width(), 0));
+    if (!visible.isEmpty()) ClientArea()->repaint(ToLogical(visible).translated(PanelToolbar->width(), 0));
 }
 
 bool TFormMain::CompleteSlide(const Slide& slide) {

@@ -99,9 +99,16 @@ public:
     // The size the board is shown at in the window (the picture's size, or
     // smaller when the picture is larger than the screen allows).
     QSize ShownBoardSize() const;
-    // The largest scale at which the window fits the work area with a
-    // picture of the size, 1 if it does.
+    // The scale from picture pixels to the screen's device pixels at which
+    // the window fits the work area with a picture of the size.
     ViewScale FitView(QSize picture) const;
+    // The same in logical pixels: the largest scale up to 1 that fits.
+    double FitLogical(QSize picture) const;
+    // The board's buffers in device pixels.
+    QSize BoardBufferSize() const;
+    // A board rectangle in device pixels, from logical ones, and back.
+    QRect ToDevice(const QRectF& logical) const;
+    QRect ToLogical(const QRect& device) const;
     // The picture the tiles are drawn from, or null.
     const QImage* ViewPicture() const;
     // The client area: the tool-bar panel and the board, without the status bar.
@@ -248,6 +255,7 @@ public:
     QSize ReadSize;    // the own size of the picture last read
     KeptPicture Kept;  // restarts of an unchanged file cut from this copy
     ViewScale View; // the buffers, painting and presses work at this scale
+    double BoardRatio = 1; // device pixels of the board a logical pixel covers
     bool PictureScalable = false; // photos may be scaled, the numeric picture never
     QImage BackBuffer;
     std::optional<QString> PictureName;

@@ -27,8 +27,9 @@ bool Recreate(QImage& buffer, QSize size) {
 
 void TFormMain::CreateBuffers() {
     const QRect workArea = Services.screen.WorkArea();
-    const QSize size =
-        Picture.isNull() ? QSize(workArea.width() - PanelToolbar->width() + 1, workArea.height()) : ShownBoardSize();
+    const QSize size = Picture.isNull()
+                           ? ToDevice(QRect(0, 0, workArea.width() - PanelToolbar->width() + 1, workArea.height())).size()
+                           : BoardBufferSize();
     Recreate(BackBuffer, size);
 }
 
@@ -47,22 +48,28 @@ void TFormMain::RedrawBoard() {
 const QImage* TFormMain::ViewPicture() const { return Picture.isNull() ? nullptr : &Picture; }
 
 // The one place that decides the shown scale: the buffers, the held
-// pictures, painting and presses all follow View.
+// pictures, painting and presses all follow View. The window is sized in
+// logical pixels; the board is drawn in the screen's device pixels.
 ViewScale TFormMain::FitView(QSize picture) const {
-    if (!PictureScalable || picture.isEmpty()) return ViewScale();
+    return ViewScale::AtMost(FitLogical(picture) * Services.screen.DevicePixelRatio());
+}
+
+double TFormMain::FitLogical(QSize picture) const {
+    if (!PictureScalable || picture.isEmpty()) return 1;
     // The window's frame is known once it is on the screen; before, allow
-    // for a usual one.
+    // for a generous one (a title bar and borders, drawn by the window
+    // manager or, under Wayland, by the program itself).
     QSize frame = frameGeometry().size() - geometry().size();
-    if (frame.width() <= 0 && frame.height() <= 0) frame = QSize(8, 32);
+    if (frame.width() <= 0 && frame.height() <= 0) frame = QSize(12, 48);
     const QRect work = Services.screen.WorkArea();
     const int width = work.width() - frame.width() - PanelToolbar->width();
     const int height = work.height() - frame.height() - menuBar()->sizeHint().height() - StatusBarHeight;
-    if (picture.width() <= width && picture.height() <= height) return ViewScale();
+    if (picture.width() <= width && picture.height() <= height) return 1;
     const double fit = std::min(double(width) / picture.width(), double(height) / picture.height());
     // Never so small that a tile would vanish.
     const double least =
         std::max(double(Puzzle->GetColumns()) / picture.width(), double(Puzzle->GetRows()) / picture.height());
-    return ViewScale::AtMost(std::clamp(fit, std::min(least, 1.0), 1.0));
+    return std::clamp(fit, std::min(least, 1.0), 1.0);
 }
 
 void TFormMain::DrawPictureBevels() {
@@ -87,8 +94,21 @@ QRegion TFormMain::TileArea() const {
     return covered;
 }
 
-QSize TFormMain::ShownBoardSize() const {
+QSize TFormMain::BoardBufferSize() const {
     return Picture.isNull() ? QSize(0, 0) : View.Map(QSize(PictureWidth, PictureHeight));
+}
+
+QSize TFormMain::ShownBoardSize() const { return ToLogical(QRect(QPoint(), BoardBufferSize())).size(); }
+
+// Device and logical pixels of the board: a rectangle of one covers the
+// whole pixels of the other that it touches.
+QRect TFormMain::ToDevice(const QRectF& logical) const {
+    const QRectF device(logical.topLeft() * BoardRatio, logical.size() * BoardRatio);
+    return device.toAlignedRect();
+}
+
+QRect TFormMain::ToLogical(const QRect& device) const {
+    return QRectF(QPointF(device.topLeft()) / BoardRatio, QSizeF(device.size()) / BoardRatio).toAlignedRect();
 }
 
 void TFormMain::SetBackgroundColor(uint32_t color) {
@@ -99,10 +119,12 @@ void TFormMain::SetBackgroundColor(uint32_t color) {
 
 void TFormMain::FormPaint(QPainter& canvas, const QRect& area) {
     const int offset = PanelToolbar->width();
-    const QRect board(offset, 0, BackBuffer.width(), BackBuffer.height());
+    const QRect board = ToLogical(BackBuffer.rect()).translated(offset, 0);
     if (!BackBuffer.isNull()) {
-        const QRect shown = board & area;
-        if (!shown.isEmpty()) canvas.drawImage(shown.topLeft(), BackBuffer, shown.translated(-offset, 0));
+        // Whole device pixels of the buffer, copied 1:1 to the screen's.
+        const QRect device = ToDevice((board & area).translated(-offset, 0)) & BackBuffer.rect();
+        const QRectF target(QPointF(device.topLeft()) / BoardRatio + QPointF(offset, 0), QSizeF(device.size()) / BoardRatio);
+        if (!device.isEmpty()) canvas.drawImage(target, BackBuffer, device);
     }
     // Everything else right of the tool bar shows the background colour.
     const QRegion rest = QRegion(area) - (BackBuffer.isNull() ? QRegion() : QRegion(board));

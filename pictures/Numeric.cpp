@@ -19,21 +19,25 @@ void DrawCellNumber(QPainter& painter, const QRect& cell, const QString& text) {
     painter.drawText(x, y + metrics.ascent(), text);
 }
 
-QImage DrawNumericCells(int columns, int rows, int cellSize, uint32_t color1, uint32_t color2, const TFont& font) {
+QImage DrawNumericCells(int columns, int rows, int cellSize, uint32_t color1, uint32_t color2, const TFont& font,
+                        const ViewScale& view) {
     const int s = std::max(cellSize, 0);
     // Drawn straight in 24 bits: every cell is filled, so nothing is cleared first.
-    QImage cells = NewImage(columns * s, rows * s, QImage::Format_RGB888);
+    QImage cells = NewImage(view.Map(columns * s), view.Map(rows * s), QImage::Format_RGB888);
     if (cells.isNull()) return QImage();
     QPainter painter(&cells);
     TFont numbers = font;
     numbers.Size = s / 3;
     numbers.Underline = numbers.StrikeOut = false;
-    painter.setFont(numbers.ToQFont());
+    QFont shownFont = numbers.ToQFont();
+    if (!view.IsIdentity() && shownFont.pointSizeF() > 0)
+        shownFont.setPointSizeF(shownFont.pointSizeF() * double(view.Num) / double(ViewScale::Den));
+    painter.setFont(shownFont);
     painter.setPen(ToQColor(font.Color));
     int n = 1;
     for (int r = 0; r < rows; ++r) {
         for (int c = 0; c < columns; ++c, ++n) {
-            const QRect cell(c * s, r * s, s, s);
+            const QRect cell = view.Map(TRect{c * s, r * s, (c + 1) * s, (r + 1) * s});
             painter.fillRect(cell, ToQColor((r + c) % 2 == 0 ? color1 : color2));
             // A zero-point font writes nothing.
             if (numbers.Size > 0) DrawCellNumber(painter, cell, QString::number(n));

@@ -1,6 +1,7 @@
 // The generated picture of numbered cells, and its options dialog.
 #pragma once
 
+#include "engine/ViewScale.h"
 #include "platform/Dialogs.h"
 #include "platform/Font.h"
 
@@ -16,7 +17,10 @@ int NumericCellSize(QSize screen, int columns, int rows);
 
 // The checkerboard of numbered cells, 24 bits a pixel. The numbers use the
 // font's face, colour, bold and italic at cellSize / 3 points.
-QImage DrawNumericCells(int columns, int rows, int cellSize, uint32_t color1, uint32_t color2, const TFont& font);
+// With a view other than 1:1 the cells are drawn at its scale (the screen's
+// device pixels), each cell over the pixels its rectangle maps to.
+QImage DrawNumericCells(int columns, int rows, int cellSize, uint32_t color1, uint32_t color2, const TFont& font,
+                        const ViewScale& view = ViewScale());
 
 // Writes `text` centred in the cell as the numbered pictures do.
 void DrawCellNumber(class QPainter& painter, const QRect& cell, const QString& text);

@@ -5,7 +5,9 @@
 void TFormMain::DrawNumericPicture() {
     const int columns = Puzzle->GetColumns(), rows = Puzzle->GetRows();
     const int cell = NumericCellSize(Services.screen.PrimarySize(), columns, rows);
-    Picture = DrawNumericCells(columns, rows, cell, NumColor1, NumColor2, NumFont);
+    // Drawn at the screen's device pixels; the board stays in the cells' own.
+    ReadSize = QSize(columns * cell, rows * cell);
+    Picture = DrawNumericCells(columns, rows, cell, NumColor1, NumColor2, NumFont, FitView(ReadSize));
 }
 
 void TFormMain::NoimageMenuClick() {

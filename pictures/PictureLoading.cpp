@@ -3,6 +3,7 @@
 #include "game/Main.h"
 
 #include "platform/PixelMemory.h"
+#include "platform/WindowFrame.h"
 
 #include <QApplication>
 #include <QFileInfo>
@@ -37,7 +38,6 @@ bool TFormMain::OpenPicture(std::optional<QString> name) {
         GameStopped = true;
         StartMusic();
         if (!IsNumericName(PictureName)) AddRecentPicture(1, *PictureName);
-        PlaceWindowForBoard();
     } else {
         // The new, empty buffers show the background colour.
         RedrawBoard();
@@ -91,6 +91,12 @@ PictureProblem TFormMain::ReadOrgPicture(const QString& name) {
         return size;
     });
     if (read.problem != PictureProblem::None) return read.problem;
+    // On a screen of more device pixels than the picture has, it is held
+    // larger, smoothly, so that the board is drawn at the screen's pixels.
+    const QSize held = shown(read.size);
+    if (read.image.size() != held)
+        read.image = read.image.scaled(held, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
+                         .convertToFormat(QImage::Format_RGB888);
     OrgPicture = std::move(read.image);
     ReadSize = read.size;
     Kept = KeptPicture{file.absoluteFilePath(), file.size(), file.lastModified(), OrgPicture, ReadSize};
@@ -104,7 +110,6 @@ QString TFormMain::ReadPictureData(const QString& name) {
         Kept = KeptPicture();
         DrawNumericPicture();
         if (Picture.isNull()) return unable;
-        ReadSize = Picture.size();
         OrgPicture = CopyImage(Picture);
     } else {
         const PictureProblem problem = ReadOrgPicture(name);
@@ -141,17 +146,24 @@ bool TFormMain::ReadPicture(QString name) {
 void TFormMain::PreparePicture() {
     PictureWidth = ReadSize.width();
     PictureHeight = ReadSize.height();
+    BoardRatio = Services.screen.DevicePixelRatio();
     View = FitView(ReadSize);
     // A small picture still leaves room for the whole tool bar and menu bar;
     // the board keeps its place and the rest shows the background colour.
     const QSize least = LeastClientSize(), shown = ShownBoardSize();
     SetClientSize(std::max(shown.width() + PanelToolbar->width(), least.width()),
                   std::max(shown.height() + StatusBar->height(), least.height()));
+    PlaceWindowForBoard();
 }
 
+// Whatever opened the picture (a picture, a saved game, a restart), the
+// window sized for it is placed by these rules. Its frame counts: until the
+// window manager has framed the window it is unknown, and the window is
+// placed again once it is known.
 void TFormMain::PlaceWindowForBoard() {
     const QSize screen = Services.screen.PrimarySize(), shown = ShownBoardSize();
-    const QSize outer = frameGeometry().size().expandedTo(size());
+    const QSize outer = size() + (frameGeometry().size() - geometry().size());
+    if (!IsFramed(*this)) WhenFramed(*this, [this] { PlaceWindowForBoard(); });
     // A window made to fit the work area goes into it; one shown 1:1 that
     // would reach past the screen is centred on the desktop.
     if (!View.IsIdentity()) {

@@ -21,6 +21,8 @@ QRect QtScreen::WorkArea() {
     return UsableArea(Primary()->geometry(), Primary()->availableGeometry(), QGuiApplication::platformName());
 }
 
+qreal QtScreen::DevicePixelRatio() { return Primary() ? Primary()->devicePixelRatio() : 1; }
+
 QRect QtScreen::VirtualDesktop() {
     return Primary() ? Primary()->virtualGeometry() : QRect(0, 0, 1024, 768);
 }

@@ -11,6 +11,8 @@ public:
     virtual QSize PrimarySize() = 0;     // the primary screen in pixels
     virtual QRect WorkArea() = 0;        // the primary screen without task bars
     virtual QRect VirtualDesktop() = 0;  // all screens together
+    // Device pixels a logical pixel of the primary screen covers (1.5 at 150 %).
+    virtual qreal DevicePixelRatio() = 0;
 };
 
 // A Wayland compositor tells no program where its panels are: the work area
@@ -24,4 +26,5 @@ public:
     QSize PrimarySize() override;
     QRect WorkArea() override;
     QRect VirtualDesktop() override;
+    qreal DevicePixelRatio() override;
 };

@@ -1,4 +1,5 @@
-// Writes the 20 x 20 tool-bar glyphs (glyph0.png ... glyph9.png).
+// Writes the 20 x 20 tool-bar glyphs (glyph0.png ... glyph9.png), and the
+// same drawings at 40 x 40 for screens at 200 % (glyph0@2x.png ...).
 // Everything is drawn from shapes, never text, so no application object or font is needed.
 // Deterministic: the same bytes on every build.
 #include <QImage>
@@ -284,11 +285,12 @@ void DrawSetBackgroundColor(QPainter& p) {
     }
 }
 
-bool WriteImage(int size, void (*draw)(QPainter&), const QString& path) {
-    QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
+bool WriteImage(int size, int scale, void (*draw)(QPainter&), const QString& path) {
+    QImage image(size * scale, size * scale, QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::transparent);
     {
         QPainter painter(&image);
+        painter.scale(scale, scale);
         draw(painter);
     }
     return image.convertToFormat(QImage::Format_ARGB32).save(path, "PNG");
@@ -308,15 +310,18 @@ int main(int argc, char** argv) {
     const QString outDir = QString::fromLocal8Bit(argv[1]);
     struct Output {
         QString name;
-        int size;
+        int scale;
         Painter draw;
     };
     QList<Output> outputs;
-    for (int i = 0; i < 10; ++i) outputs.append({QString("glyph%1.png").arg(i), GlyphSize, glyphs[i]});
+    for (int i = 0; i < 10; ++i) {
+        outputs.append({QString("glyph%1.png").arg(i), 1, glyphs[i]});
+        outputs.append({QString("glyph%1@2x.png").arg(i), 2, glyphs[i]});
+    }
 
     for (const Output& output : outputs) {
         const QString path = outDir + QLatin1Char('/') + output.name;
-        if (!WriteImage(output.size, output.draw, path)) {
+        if (!WriteImage(GlyphSize, output.scale, output.draw, path)) {
             std::fprintf(stderr, "make_glyphs: cannot write %s\n", qPrintable(path));
             return 1;
         }

@@ -8,8 +8,10 @@ public:
     QSize PrimarySize() override { return primary; }
     QRect WorkArea() override { return workArea; }
     QRect VirtualDesktop() override { return desktop; }
+    qreal DevicePixelRatio() override { return ratio; }
 
     QSize primary{1024, 768};
     QRect workArea{0, 0, 1024, 740};
     QRect desktop{0, 0, 1024, 768};
+    qreal ratio = 1;
 };

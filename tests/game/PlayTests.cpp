@@ -361,3 +361,39 @@ TEST_F(Play, ScrambleShufflesAndStartsTheClock) {
         EXPECT_TRUE(Shows(0, 0, first.GetNumber()));
     }
 }
+
+// ------------------------------------------------------------ device pixels
+
+// On a screen at 200 % the board is drawn at the screen's own pixels: the
+// window keeps its size in logical pixels, the numbers and the edges are
+// drawn at device pixels (not doubled), and presses land on their tiles.
+TEST(DevicePixels, TheBoardIsDrawnAtTheScreensPixelsAndPressesStillLand) {
+    TestWindow w;
+    w.screen.ratio = 2;
+    TFormMain& f = w.Show();
+    f.SetLevel(1);
+    f.Puzzle->SetSize(4, 4);
+    ASSERT_TRUE(f.OpenPicture(QStringLiteral("Numeric")));
+    const QSize logical = f.ShownBoardSize();
+    EXPECT_EQ(logical, QSize(f.PictureWidth, f.PictureHeight)) << "the numeric picture is never scaled";
+    EXPECT_EQ(f.BackBuffer.size(), logical * 2);
+    EXPECT_EQ(f.ClientArea()->width(), logical.width() + 33);
+
+    // Across the first cell's number, through its middle: the ink's edges
+    // fall on single device pixels, not on pairs of them.
+    const int cell = f.PictureWidth / 4, row = cell; // device row through the middle of cell (0, 0)
+    int splitPairs = 0;
+    for (int x = 0; x + 1 < 2 * cell; x += 2)
+        splitPairs += f.BackBuffer.pixel(x, row) != f.BackBuffer.pixel(x + 1, row);
+    EXPECT_GT(splitPairs, 0);
+    // The raised edge is one device pixel wide: the pixel inside it is the cell's own colour.
+    const QRgb inside = f.BackBuffer.pixel(4, 4);
+    EXPECT_NE(f.BackBuffer.pixel(0, 4), inside);
+    EXPECT_EQ(f.BackBuffer.pixel(1, 4), inside);
+
+    // A press in the middle of the tile left of the blank (logical pixels) slides it.
+    f.GameStopped = false;
+    const TRect left = f.Puzzle->GetTile(3, 2).GetDestRect();
+    f.FormMouseDown(Qt::LeftButton, {}, 33 + (left.Left + left.Right) / 2, (left.Top + left.Bottom) / 2);
+    EXPECT_EQ(f.Puzzle->GetBlankColumn(), 2);
+}
