@@ -22,6 +22,10 @@ void TFormMain::CreateFormMusic() {
     });
 }
 
+void TFormMain::PrepareMusic() {
+    if (MusicOn && Playlist.Count() > 0) Services.midi.Prepare();
+}
+
 void TFormMain::StartMusic() {
     if (!MusicOn || Playlist.Count() == 0 || Services.midi.Mode() == MidiMode::Playing) return;
     Playlist.SetCurrent(0);

@@ -3,10 +3,12 @@
 #include "Main.h"
 
 #include "BoardArea.h"
+#include "platform/WinColor.h"
 
 #include <QFrame>
 #include <QPainter>
 #include <QTimer>
+#include <algorithm>
 
 namespace {
 
@@ -14,12 +16,11 @@ int Sign(int v) { return (v > 0) - (v < 0); }
 
 QRect FromEdges(int left, int top, int right, int bottom) { return QRect(left, top, right - left, bottom - top); }
 
-// Copies a rectangle between two 32-bit images of the same size.
-void CopyRect(const QImage& from, QImage& to, QRect rect) {
-    rect &= from.rect() & to.rect();
+// Fills a rectangle of a 32-bit image with one colour, clipped to the image.
+void FillRect(QImage& image, QRect rect, QRgb color) {
+    rect &= image.rect();
     for (int y = rect.top(); y <= rect.bottom(); ++y)
-        std::memcpy(to.scanLine(y) + rect.left() * 4, from.constScanLine(y) + rect.left() * 4,
-                    size_t(rect.width()) * 4);
+        std::fill_n(reinterpret_cast<QRgb*>(image.scanLine(y)) + rect.left(), rect.width(), color);
 }
 
 // Moves the pixels of a rectangle of a 32-bit image by `delta`, clipped to the image.
@@ -177,7 +178,7 @@ void TFormMain::DrawSlideFrame(const Slide& slide, int offset, bool followsPrevi
     }
     ShowBoardRect(FrameStrip(slide, shown));
     // Clear what the tiles leave behind before the next frame.
-    CopyRect(BackgroundBuffer, BackBuffer, slide.target);
+    FillRect(BackBuffer, slide.target, ToQRgb(BackgroundColor));
 }
 
 void TFormMain::ShowBoardRect(const QRect& rect) {

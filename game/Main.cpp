@@ -375,9 +375,10 @@ void TFormMain::FormShow() {
     if (!FirstShow) return;
     FirstShow = false;
     ReadSettings();
-    // Opening a picture or a game makes the buffers. Those of the empty board
-    // cover the whole work area: they are made only when nothing opens.
+    // Opening a picture or a game makes the back buffer. That of the empty
+    // board covers the whole work area: it is made only when nothing opens.
     if (!Argument) {
+        PrepareMusic();
         OpenPicture(QStringLiteral("Numeric"));
         return;
     }
@@ -391,6 +392,7 @@ void TFormMain::FormShow() {
         return;
     }
     const QString path = QDir::cleanPath(QDir(StartFolder).absoluteFilePath(argument));
+    PrepareMusic();
     if (argument.mid(dot).compare(QLatin1String(".SDR"), Qt::CaseInsensitive) == 0)
         OpenGame(path);
     else

@@ -208,6 +208,9 @@ public:
     void ShowMusicFailure(const QString& text, bool asked);
 
     // ---- music and sound (audio/)
+    // The first game is about to open: the player may get ready meanwhile
+    // for the piece that starts with it.
+    void PrepareMusic();
     void StartMusic();
     void SetmusicMenuClick();
     void MusiconMenuClick();
@@ -275,7 +278,6 @@ public:
     ViewScale View; // the buffers, painting and presses work at this scale
     double BoardRatio = 1; // device pixels of the board a logical pixel covers
     bool PictureScalable = false; // photos may be scaled, the numeric picture never
-    QImage BackgroundBuffer;
     QImage BackBuffer;
     std::optional<QString> PictureName;
     std::optional<QString> GameFileName;
@@ -397,5 +399,4 @@ private:
     std::optional<QStringList> StartupErrors; // held back until the window shows
     bool Painted = false;
     bool Closed = false;
-    std::optional<QRgb> BackgroundFilled; // colour BackgroundBuffer holds, if current
 };

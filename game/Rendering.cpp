@@ -1,4 +1,4 @@
-// Drawing the board through the two off-screen buffers.
+// Drawing the board through the off-screen back buffer.
 #include "Main.h"
 
 #include "BoardArea.h"
@@ -30,18 +30,12 @@ void TFormMain::CreateBuffers() {
     const QSize size = Picture.isNull()
                            ? ToDevice(QRect(0, 0, workArea.width() - PanelToolbar->width() + 1, workArea.height())).size()
                            : BoardBufferSize();
-    if (Recreate(BackgroundBuffer, size)) BackgroundFilled.reset();
     Recreate(BackBuffer, size);
 }
 
 void TFormMain::RedrawBoard() {
-    if (BackBuffer.isNull() || BackgroundBuffer.isNull()) return;
+    if (BackBuffer.isNull()) return;
     const QRgb color = ToQRgb(BackgroundColor);
-    // The empty board only changes with its colour; keep it when it is current.
-    if (BackgroundFilled != color) {
-        BackgroundBuffer.fill(color);
-        BackgroundFilled = color;
-    }
     // Only what no tile covers needs the colour; the tiles are drawn over the rest.
     QPainter canvas(&BackBuffer);
     canvas.setCompositionMode(QPainter::CompositionMode_Source);

@@ -81,13 +81,13 @@ PictureProblem TFormMain::ReadOrgPicture(const QString& name) {
     }
     Kept = KeptPicture(); // its memory goes before the next picture is decoded
     if (!name.contains(QLatin1Char('.'))) return PictureProblem::NotAPicture;
-    // While the file is decoded, the memory of the two pictures and of new
-    // buffers is made ready.
+    // While the file is decoded, the memory of the two pictures and of a new
+    // back buffer is made ready.
     PictureResult read = ReadPictureFile(name, [&](QSize own) {
         const QSize size = shown(own);
         std::vector<ImageShape> images(2, {size.width(), size.height(), QImage::Format_RGB888});
         if (BackBuffer.size() != size)
-            images.insert(images.end(), 2, {size.width(), size.height(), QImage::Format_RGB32});
+            images.push_back({size.width(), size.height(), QImage::Format_RGB32});
         ReservePixelMemory(images);
         return size;
     });
@@ -179,10 +179,10 @@ void TFormMain::PlaceWindowForBoard() {
 }
 
 void TFormMain::ReleasePictures() {
-    // Buffers of the empty board cover the whole work area: they go before
-    // the next picture is decoded. A picture's buffers are kept, as the next
+    // The back buffer of the empty board covers the whole work area: it goes
+    // before the next picture is decoded. A picture's is kept, as the next
     // picture often has the same size.
-    if (Picture.isNull()) BackBuffer = BackgroundBuffer = QImage();
+    if (Picture.isNull()) BackBuffer = QImage();
     Picture = QImage();
     OrgPicture = QImage();
     // A discarded game keeps the time it had: the time of its pause when it

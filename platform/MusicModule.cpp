@@ -25,6 +25,16 @@ void ModuleMidiPlayer::Play() {
     if (player) return player->Play();
     if (mode == MidiMode::NotReady) return;
     mode = MidiMode::Playing;
+    Load();
+}
+
+void ModuleMidiPlayer::Prepare() {
+    if (!player) Load();
+}
+
+// Until the module is there, what is asked for is kept in `mode`; a module
+// loaded before anything was asked for waits with its player unopened.
+void ModuleMidiPlayer::Load() {
     if (loader.joinable()) return; // already on its way
     loader = std::thread([this] {
         // A new QLibrary each time: one that has failed does not try again.

@@ -27,6 +27,8 @@ public:
     ModuleMidiPlayer(const ModuleMidiPlayer&) = delete;
     ModuleMidiPlayer& operator=(const ModuleMidiPlayer&) = delete;
 
+    // Starts loading the module, unless it is there or on its way.
+    void Prepare() override;
     void SetFileName(const QString& fileName) override;
     std::optional<QString> Open() override;
     void Play() override;
@@ -36,6 +38,7 @@ public:
     void SetNotify(std::function<void()> handler) override;
 
 private:
+    void Load();
     void Loaded(MakeMidiPlayerFunction make, const QString& error);
     void StartPlayer();
     void Notify();

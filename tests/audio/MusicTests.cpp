@@ -55,6 +55,22 @@ TEST_F(Music, AFirstPictureStartsTheDefaultListFromTheTop) {
     EXPECT_EQ(fresh.form->Playlist.Current(), 0);
 }
 
+TEST_F(Music, TheFirstStartReadiesThePlayerBeforeItsPieceOpensUnlessTheMusicIsOff) {
+    TestWindow fresh;
+    fresh.screen.primary = QSize(280, 210);
+    fresh.Show();
+    EXPECT_EQ(fresh.midi.preparedAt, QList<qsizetype>({0}));
+
+    fresh.form->MusicOn = false;
+    fresh.form->WriteSettings();
+    fresh.midi = FakeMidiPlayer();
+    fresh.Create(); // the next run
+    fresh.Show();
+    EXPECT_FALSE(fresh.form->MusicOn);
+    EXPECT_TRUE(fresh.midi.preparedAt.isEmpty());
+    EXPECT_TRUE(fresh.midi.log.isEmpty());
+}
+
 TEST_F(Music, TheListPlaysInOrderAndWrapsToTheTop) {
     f().StartMusic();
     for (int i = 0; i < 4; ++i) w.midi.Finish();

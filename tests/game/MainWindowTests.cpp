@@ -191,9 +191,8 @@ TEST(Startup, ArgumentWithoutDotOpensNothing) {
     EXPECT_FALSE(f.PictureName);
     EXPECT_TRUE(f.Picture.isNull());
     EXPECT_TRUE(w.dialogs.messages.empty()) << "nothing is opened, so nothing fails";
-    // The buffers cover the work area right of the tool bar.
+    // The back buffer covers the work area right of the tool bar.
     EXPECT_EQ(f.BackBuffer.size(), QSize(992, 740));
-    EXPECT_EQ(f.BackgroundBuffer.size(), QSize(992, 740));
 }
 
 TEST(Startup, DotOnlyInAFolderNameIsTakenAsAPicture) {

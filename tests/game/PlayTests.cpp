@@ -71,6 +71,32 @@ TEST_F(Play, APressThreeSlotsAwaySlidesThreeTilesWithOneClick) {
     EXPECT_FALSE(f().GameStopped);
 }
 
+// Halfway, a tile sliding toward the blank covers the near half of the
+// blank's cell; its own cell is left in the background colour (the current
+// one, after a change), ready for the next frame.
+TEST_F(Play, WhatASlidingTileLeavesShowsTheBackground) {
+    f().SetBackgroundColor(0x00FF00);
+    const QRgb green = qRgb(0, 255, 0);
+    for (const QPoint target : {QPoint(3, 2), QPoint(2, 3)}) { // (column, row): above and left of the blank
+        const std::optional<TFormMain::Slide> slide = f().PlanSlide(target.x(), target.y());
+        ASSERT_TRUE(slide);
+        f().DrawSlideFrame(*slide, slide->size / 2, false);
+        const QRect cell = slide->target;
+        for (int y = cell.top(); y <= cell.bottom(); ++y)
+            for (int x = cell.left(); x <= cell.right(); ++x)
+                ASSERT_EQ(f().BackBuffer.pixel(x, y), green) << x << "," << y;
+        const QPoint toBlank(-slide->dColumn * cell.width(), -slide->dRow * cell.height());
+        const QRect blank = cell.translated(toBlank);
+        const QPoint nearEdge = slide->dColumn ? QPoint(blank.left() + 5, blank.center().y())
+                                               : QPoint(blank.center().x(), blank.top() + 5);
+        const QPoint farEdge = slide->dColumn ? QPoint(blank.right() - 5, blank.center().y())
+                                              : QPoint(blank.center().x(), blank.bottom() - 5);
+        EXPECT_NE(f().BackBuffer.pixel(nearEdge), green) << target.x() << "," << target.y();
+        EXPECT_EQ(f().BackBuffer.pixel(farEdge), green) << target.x() << "," << target.y();
+        f().RedrawBoard();
+    }
+}
+
 // Counts the paint events a widget receives and the areas they cover.
 struct PaintCounter : QObject {
     bool eventFilter(QObject*, QEvent* event) override {
