@@ -30,6 +30,7 @@
 #include "Solvability.h"
 
 #include <algorithm>
+#include <unordered_map>
 
 namespace solver {
 namespace {
@@ -115,17 +116,55 @@ std::optional<Solution> Plan(const Board& board, std::chrono::milliseconds budge
 } // namespace
 } // namespace solver
 
+namespace {
+
+bool Solves(const TPuzzle& puzzle, const std::vector<BlankMove>& moves) {
+    TPuzzle replay = puzzle;
+    for (BlankMove move : moves)
+        if (!ApplyMove(replay, move)) return false;
+    return replay.IsSolved();
+}
+
+// The plan without the stretches that bring the board back to where it was
+// before (a piece placed one way and moved on another): from each board the
+// plan goes on from the last time it passes that board.
+std::vector<BlankMove> WithoutLoops(const TPuzzle& puzzle, const std::vector<BlankMove>& moves) {
+    std::vector<std::uint64_t> boards{BoardFingerprint(puzzle)};
+    TPuzzle walk = puzzle;
+    for (BlankMove move : moves) {
+        ApplyMove(walk, move);
+        boards.push_back(BoardFingerprint(walk));
+    }
+    std::unordered_map<std::uint64_t, size_t> last;
+    for (size_t i = 0; i < boards.size(); ++i) last[boards[i]] = i;
+    std::vector<BlankMove> kept;
+    for (size_t i = last[boards[0]]; i < moves.size(); i = last[boards[i + 1]]) kept.push_back(moves[i]);
+    return kept;
+}
+
+} // namespace
+
 std::optional<Solution> SolveBoard(const TPuzzle& puzzle, std::chrono::milliseconds budget) {
     if (puzzle.IsSolved()) return Solution{{}, true};
     const auto board = solver::ReadBoard(puzzle);
     if (!board || !solver::Solvable(*board)) return std::nullopt;
     auto solution = solver::Plan(*board, budget);
-    if (!solution) return std::nullopt;
-    TPuzzle replay = puzzle;
-    for (BlankMove move : solution->moves)
-        if (!ApplyMove(replay, move)) return std::nullopt;
-    if (!replay.IsSolved()) return std::nullopt;
+    if (!solution || !Solves(puzzle, solution->moves)) return std::nullopt;
+    // Fingerprints that agree for different boards would spoil the shorter
+    // plan: it is kept only when it solves the board too.
+    std::vector<BlankMove> shorter = WithoutLoops(puzzle, solution->moves);
+    if (shorter.size() < solution->moves.size() && Solves(puzzle, shorter)) solution->moves = std::move(shorter);
     return solution;
+}
+
+std::uint64_t BoardFingerprint(const TPuzzle& board) {
+    std::uint64_t hash = 14695981039346656037ull; // FNV-1a
+    for (int r = 0; r < board.GetRows(); ++r)
+        for (int c = 0; c < board.GetColumns(); ++c) {
+            hash ^= std::uint64_t(std::uint32_t(board.GetTile(r, c).GetNumber()));
+            hash *= 1099511628211ull;
+        }
+    return hash;
 }
 
 bool ApplyMove(TPuzzle& board, BlankMove move) {

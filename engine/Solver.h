@@ -24,6 +24,9 @@ struct Solution {
 // budget too).
 std::optional<Solution> SolveBoard(const TPuzzle& board, std::chrono::milliseconds budget);
 
+// The board's pieces as one number: equal boards give equal numbers.
+std::uint64_t BoardFingerprint(const TPuzzle& board);
+
 // Makes one move on the board; false (and nothing changes) when the move is
 // refused at the border or by a stone.
 bool ApplyMove(TPuzzle& board, BlankMove move);

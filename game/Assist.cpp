@@ -14,11 +14,11 @@
 namespace {
 
 // The first 200 moves of Solve are slides as the player sees them; after
-// them the tiles jump, several a tick, so that the largest board is done
-// within a minute.
+// them the tiles jump, a batch a tick, paced by the clock so that the rest
+// of the largest board's plan takes half a minute.
 constexpr int AnimatedSolveMoves = 200;
-constexpr int SolveTicksLeft = 3000;
-constexpr int SolveTick = 10; // milliseconds
+constexpr uint32_t JumpingFor = 30000; // milliseconds
+constexpr int SolveTick = 10;          // milliseconds
 
 constexpr int HintShownFor = 6000; // milliseconds in the status bar
 
@@ -44,16 +44,6 @@ QPoint TileOf(const TPuzzle& board, BlankMove move) {
 }
 
 } // namespace
-
-uint64_t BoardFingerprint(const TPuzzle& board) {
-    uint64_t hash = 14695981039346656037ull; // FNV-1a
-    for (int r = 0; r < board.GetRows(); ++r)
-        for (int c = 0; c < board.GetColumns(); ++c) {
-            hash ^= uint64_t(uint32_t(board.GetTile(r, c).GetNumber()));
-            hash *= 1099511628211ull;
-        }
-    return hash;
-}
 
 std::optional<size_t> TAssists::Plan::IndexOf(const TPuzzle& board) const {
     const uint64_t now = BoardFingerprint(board);
@@ -227,17 +217,24 @@ void TFormMain::SolveMenuClick() {
     Assists->solveTimer.start();
 }
 
-// One tick of Solve: a slide, or after the first ones several jumps.
+// One tick of Solve: a slide, or after the first ones the jumps due by now.
 void TFormMain::SolveStep() {
     TAssists& a = *Assists;
-    const int remaining = int(a.plan.moves.size());
-    const int moves = a.solveMoves < AnimatedSolveMoves ? 1 : std::max(1, remaining / SolveTicksLeft);
-    for (int i = 0; i < moves && !GameStopped; ++i) {
-        AnimateSlides = a.solveMoves < AnimatedSolveMoves;
-        const bool moved = PlayPlanMove(*this);
-        AnimateSlides = true;
+    const std::optional<size_t> at = a.plan.IndexOf(*Puzzle);
+    if (!at || GameStopped) return StopAssisting();
+    if (a.solveMoves < AnimatedSolveMoves) {
         ++a.solveMoves;
-        if (!moved) break;
+        PlayPlanMove(*this);
+    } else {
+        const uint32_t now = Services.clock.TickCount();
+        if (a.solveMoves == AnimatedSolveMoves) a.jumpStart = {now, a.plan.moves.size() - *at};
+        const auto [start, jumps] = a.jumpStart;
+        const size_t made = size_t(a.solveMoves - AnimatedSolveMoves);
+        const uint64_t due = std::max<uint64_t>(made + 1, uint64_t(jumps) * (now - start + SolveTick) / JumpingFor);
+        AnimateSlides = false;
+        for (size_t i = made; i < due && !GameStopped && PlayPlanMove(*this); ++i) ++a.solveMoves;
+        AnimateSlides = true;
+        if (!GameStopped) ShowWholeBoard();
     }
     if (GameStopped || !a.plan.IndexOf(*Puzzle)) StopAssisting();
 }

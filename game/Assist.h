@@ -45,6 +45,10 @@ public:
     bool solveWhenPlanned = false; // Solve asked for the plan being worked out
     QTimer solveTimer;
     int solveMoves = 0; // moves Solve has made in this run
+    struct {
+        uint32_t at = 0;   // the tick count when the jumps began
+        size_t moves = 0;  // moves left then
+    } jumpStart;
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -53,6 +57,3 @@ private:
     TFormMain& form;
     bool watching = false;
 };
-
-// The board's pieces as one number: equal boards give equal numbers.
-uint64_t BoardFingerprint(const TPuzzle& board);

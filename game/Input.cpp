@@ -181,6 +181,11 @@ void TFormMain::DrawSlideFrame(const Slide& slide, int offset, bool followsPrevi
     FillRect(BackBuffer, slide.target, ToQRgb(BackgroundColor));
 }
 
+void TFormMain::ShowWholeBoard() {
+    RedrawBoard();
+    ShowBoardRect(BackBuffer.rect());
+}
+
 void TFormMain::ShowBoardRect(const QRect& rect) {
     const QRect visible = rect & BackBuffer.rect();
     if (!visible.isEmpty()) ClientArea()->repaint(ToLogical(visible).translated(PanelToolbar->width(), 0));
@@ -194,8 +199,10 @@ bool TFormMain::CompleteSlide(const Slide& slide) {
         if (slide.dColumn > 0) moved = Puzzle->BlankRight();
         if (slide.dColumn < 0) moved = Puzzle->BlankLeft();
     }
+    if (!AnimateSlides) return moved;
     // The old blank, the moved tiles and the new blank, each with the step
     // before it (above for a column, left for a row).
+    FillRect(BackBuffer, slide.target, ToQRgb(BackgroundColor)); // the new blank
     QRect changed;
     {
         QPainter canvas(&BackBuffer);
@@ -244,8 +251,9 @@ void TFormMain::SlideTiles(int column, int row) {
     if (!CompleteSlide(*slide)) return;
     NoteSlide(blank, slide->moving.back(), int(slide->moving.size()));
     GameStopped = Puzzle->IsSolved();
-    if (!GameStopped && SoundOn) Services.sound.Play(QStringLiteral("click.wav"));
+    if (!GameStopped && SoundOn && AnimateSlides) Services.sound.Play(QStringLiteral("click.wav"));
     if (GameStopped) {
+        if (!AnimateSlides) ShowWholeBoard();
         StopAssisting();
         UpdateAssistCommands();
         ShowMissingPiece();

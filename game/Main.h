@@ -146,6 +146,8 @@ public:
     bool CompleteSlide(const Slide& slide);
     // Copies a rectangle of the back buffer to the window at once.
     void ShowBoardRect(const QRect& rect);
+    // Draws the whole board anew and shows it at once.
+    void ShowWholeBoard();
     void ShowMissingPiece();
 
     // ---- pictures (pictures/PictureLoading.cpp, pictures/NumericPicture.cpp)
@@ -303,6 +305,8 @@ public:
     bool ClosingBySignal = false;
     uint32_t MoveCount = 0; // single-tile moves since the board was scrambled
     bool HelpUsed = false;  // a hint or Solve helped in this game
+    // Slides are animated, drawn and heard; false: the tiles jump, and the
+    // board is drawn once by whoever moved them (Solve, a batch a tick).
     bool AnimateSlides = true;
     std::unique_ptr<TAssists> Assists; // history, plan and the solver's thread
 

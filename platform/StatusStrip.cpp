@@ -17,14 +17,17 @@ void StatusStrip::resizeEvent(QResizeEvent* event) {
     Arrange();
 }
 
-// A narrow strip cuts the last panels off rather than squeezing them.
+// On a narrow strip the stretching panel gives up its width to the panels
+// after it, down to nothing; without any after it, it keeps at least its
+// least width. Fixed panels are cut off rather than squeezed.
 void StatusStrip::Arrange() {
     const int taken = std::accumulate(panels.begin(), panels.end(), 0,
                                       [this](int sum, const Panel& p) { return sum + p.width + gap; }) - gap;
     const int free = width() - taken;
     int x = 0;
     for (const Panel& panel : panels) {
-        const int shown = panel.width != Stretch ? panel.width : std::max(panel.least, free);
+        const bool last = &panel == &panels.back();
+        const int shown = panel.width != Stretch ? panel.width : std::max(last ? panel.least : 0, free);
         panel.label->setGeometry(x, 0, shown, height());
         x += shown + gap;
     }

@@ -14,8 +14,9 @@ public:
 
     explicit StatusStrip(QWidget* parent, int gap = 2);
 
-    // A panel `width` pixels wide, or of the width left free (at least
-    // `least` pixels) for Stretch; panels follow each other `gap` apart.
+    // A panel `width` pixels wide, or of the width left free for Stretch
+    // (at least `least` pixels when no panel follows it); panels follow
+    // each other `gap` apart.
     ElidedLabel* AddPanel(int width, int least = 0);
 
 protected:

@@ -4,6 +4,8 @@
 #include "BoardState.h"
 #include "engine/Solver.h"
 
+#include <algorithm>
+#include <cstdint>
 #include <vector>
 
 // A board of the given size whose blank belongs on `missing` (a row-major
@@ -68,6 +70,17 @@ inline bool Solves(TPuzzle board, const std::vector<BlankMove>& moves) {
     for (BlankMove move : moves)
         if (!ApplyMove(board, move)) return false;
     return board.IsSolved();
+}
+
+// Whether the moves come back to a board they passed (a detour a plan need not make).
+inline bool PassesABoardTwice(TPuzzle board, const std::vector<BlankMove>& moves) {
+    std::vector<std::uint64_t> seen{BoardFingerprint(board)};
+    for (BlankMove move : moves) {
+        ApplyMove(board, move);
+        seen.push_back(BoardFingerprint(board));
+    }
+    std::sort(seen.begin(), seen.end());
+    return std::adjacent_find(seen.begin(), seen.end()) != seen.end();
 }
 
 // The sum over pieces of the grid distance to their homes.

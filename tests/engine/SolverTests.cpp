@@ -145,6 +145,7 @@ TEST(Solver, ShuffledBoardsOfEveryMethodAndLevelAreSolved) {
         const auto solution = SolveBoard(board, c.budget);
         ASSERT_TRUE(solution) << c.columns << " x " << c.rows << " level " << c.level;
         EXPECT_TRUE(Solves(board, solution->moves)) << c.columns << " x " << c.rows << " level " << c.level;
+        EXPECT_FALSE(PassesABoardTwice(board, solution->moves)) << c.columns << " x " << c.rows << " level " << c.level;
     }
 }
 

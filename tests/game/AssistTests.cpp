@@ -56,17 +56,17 @@ TEST_F(Assist, UndoAndRedoStepByActionsAndKeepTheCount) {
     f().ScrambleMenuClick();
     const std::vector<int> scrambled = Pieces();
     EXPECT_FALSE(f().UndoMenu->isEnabled());
-    SlideFromBlank(3); // three tiles, one action
-    const std::vector<int> afterThree = Pieces();
+    SlideFromBlank(2); // two tiles, one action (every slot of a 4 x 4 board has room for it)
+    const std::vector<int> afterTwo = Pieces();
     SlideFromBlank(1);
-    EXPECT_EQ(Moves(), "Moves: 4");
+    EXPECT_EQ(Moves(), "Moves: 3");
     f().UndoMenu->trigger();
-    EXPECT_EQ(Pieces(), afterThree);
+    EXPECT_EQ(Pieces(), afterTwo);
     f().UndoMenu->trigger();
     EXPECT_TRUE(Pieces() == scrambled && Moves() == "Moves: 0");
     EXPECT_FALSE(f().UndoMenu->isEnabled());
     f().RedoMenu->trigger();
-    EXPECT_TRUE(Pieces() == afterThree && Moves() == "Moves: 3");
+    EXPECT_TRUE(Pieces() == afterTwo && Moves() == "Moves: 2");
     SlideFromBlank(1); // a new slide drops what could be redone
     EXPECT_FALSE(f().RedoMenu->isEnabled());
     f().ScrambleMenuClick();
@@ -80,7 +80,9 @@ TEST_F(Assist, HintsSolveTheBoardAndAHelpedGameKeepsNoBestTime) {
     for (int hints = 0; !f().GameStopped; ++hints) {
         ASSERT_LT(hints, 40) << "an optimal 3 x 3 plan is at most 31 moves";
         ASSERT_TRUE(HintMade(f().MoveCount));
-        if (hints == 0) EXPECT_TRUE(f().StatusBar->currentMessage().startsWith("Fewest moves left: "));
+        if (hints == 0) {
+            EXPECT_TRUE(f().StatusBar->currentMessage().startsWith("Fewest moves left: "));
+        }
     }
     EXPECT_TRUE(f().Puzzle->IsSolved() && f().HelpUsed);
     EXPECT_TRUE(w.dialogs.inputs.empty());
@@ -105,6 +107,25 @@ TEST_F(Assist, SolveFinishesTheBoardAndAKeyStopsIt) {
         f().SolveMenu->trigger();
     }
     ASSERT_TRUE(QTest::qWaitFor([&] { return f().GameStopped; }, 20000));
+    EXPECT_TRUE(f().Puzzle->IsSolved());
+}
+
+// After its first slides Solve jumps, a batch a tick; the board shown is the
+// board as it stands, its blank in the background colour.
+TEST_F(Assist, SolveJumpsAfterItsFirstSlidesAndShowsEachBatch) {
+    Start(1, 8, 8);
+    f().SolveMenu->trigger();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return f().MoveCount > 250 || f().GameStopped; }, 60000));
+    ASSERT_FALSE(f().GameStopped) << "a plan of more than 250 moves";
+    QTest::keyClick(&f(), Qt::Key_Escape);
+    const QImage shown = f().BackBuffer.copy();
+    f().RedrawBoard();
+    EXPECT_TRUE(shown == f().BackBuffer);
+    f().SolveMenu->trigger();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return f().Assists->solveMoves > 200 || f().GameStopped; }, 60000)); // jumping
+    w.clock.Advance(30000);
+    // The jumps are paced by the clock: half a minute of it ends them.
+    ASSERT_TRUE(QTest::qWaitFor([&] { return f().GameStopped; }, 100));
     EXPECT_TRUE(f().Puzzle->IsSolved());
 }
 

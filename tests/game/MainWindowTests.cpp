@@ -292,17 +292,20 @@ TEST(MainWindow, LeftoverTemporaryFilesGoAtStartUp) {
     for (const Planted& p : planted) EXPECT_EQ(QFile::exists(scores + QLatin1String(p.name)), !p.removed) << p.name;
 }
 
-// The picture's name takes the room the bar has; a long one shows whole.
+// The picture's name takes the room the bar has; a long one shows whole. On
+// a narrow window it gives way to the move count.
 TEST(MainWindow, ThePictureNameTakesTheFreeWidthOfTheStatusBar) {
     TestWindow w;
     TFormMain& f = w.Show();
     const QString name = QStringLiteral("/home/ann/Pictures/holidays/2026/a-rather-long-name-of-a-photo.jpg");
     f.StatusPanels[2]->setText(name);
-    for (const int width : {1000, 500}) {
+    for (const int width : {1000, 560, 450}) {
         f.SetClientSize(width, 300);
         QApplication::processEvents();
-        const int free = f.StatusPanels[2]->parentWidget()->width() - 400 - 102; // beside the move count
-        EXPECT_EQ(f.StatusPanels[2]->width(), std::max(free, 198)) << width;
+        const QWidget* bar = f.StatusPanels[2]->parentWidget();
+        const int free = bar->width() - 400 - 102; // beside the move count
+        EXPECT_EQ(f.StatusPanels[2]->width(), std::max(free, 0)) << width;
         EXPECT_EQ(static_cast<ElidedLabel*>(f.StatusPanels[2])->ShownText() == name, width == 1000) << width;
+        EXPECT_EQ(f.StatusPanels[3]->geometry().right() <= bar->width(), width >= 560) << width;
     }
 }
