@@ -3,7 +3,9 @@
 #include "help/HelpWindow.h"
 #include "help/WebAddresses.h"
 
+#include <QAction>
 #include <QDesktopServices>
+#include <QMenu>
 #include <QUrl>
 
 #include <QFile>
@@ -156,3 +158,19 @@ TEST(WebLinks, EveryAddressTheProgramOpensIsRealOrTheAboutPageShows) {
 }
 
 #include "HelpTests.moc"
+
+// Every command of the Game menu is described, under its own name and with
+// its shortcut key.
+TEST(Help, TheHelpFileDescribesEveryGameCommandAndItsKey) {
+    QFile file(QStringLiteral(SLIDORA_HELP_FILE));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QString help = QString::fromUtf8(file.readAll());
+    TestWindow w;
+    for (const QAction* action : w.form->Game1->actions()) {
+        if (action->isSeparator() || action->menu()) continue;
+        const QString name = action->text().remove(QLatin1Char('&'));
+        EXPECT_TRUE(help.contains(QStringLiteral("<b>%1</b>").arg(name))) << name.toStdString();
+        const QString key = action->shortcut().toString(QKeySequence::NativeText);
+        if (!key.isEmpty()) EXPECT_TRUE(help.contains(QStringLiteral("(%1)").arg(key))) << key.toStdString();
+    }
+}
