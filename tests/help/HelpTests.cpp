@@ -171,6 +171,8 @@ TEST(Help, TheHelpFileDescribesEveryGameCommandAndItsKey) {
         const QString name = action->text().remove(QLatin1Char('&'));
         EXPECT_TRUE(help.contains(QStringLiteral("<b>%1</b>").arg(name))) << name.toStdString();
         const QString key = action->shortcut().toString(QKeySequence::NativeText);
-        if (!key.isEmpty()) EXPECT_TRUE(help.contains(QStringLiteral("(%1)").arg(key))) << key.toStdString();
+        if (!key.isEmpty()) {
+            EXPECT_TRUE(help.contains(QStringLiteral("(%1)").arg(key))) << key.toStdString();
+        }
     }
 }
