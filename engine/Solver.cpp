@@ -127,14 +127,16 @@ bool Solves(const TPuzzle& puzzle, const std::vector<BlankMove>& moves) {
 
 // The plan without the stretches that bring the board back to where it was
 // before (a piece placed one way and moved on another): from each board the
-// plan goes on from the last time it passes that board.
-std::vector<BlankMove> WithoutLoops(const TPuzzle& puzzle, const std::vector<BlankMove>& moves) {
+// plan goes on from the last time it passes that board. Nothing when the
+// plan does not solve the board.
+std::optional<std::vector<BlankMove>> WithoutLoops(const TPuzzle& puzzle, const std::vector<BlankMove>& moves) {
     std::vector<std::uint64_t> boards{BoardFingerprint(puzzle)};
     TPuzzle walk = puzzle;
     for (BlankMove move : moves) {
-        ApplyMove(walk, move);
+        if (!ApplyMove(walk, move)) return std::nullopt;
         boards.push_back(BoardFingerprint(walk));
     }
+    if (!walk.IsSolved()) return std::nullopt;
     std::unordered_map<std::uint64_t, size_t> last;
     for (size_t i = 0; i < boards.size(); ++i) last[boards[i]] = i;
     std::vector<BlankMove> kept;
@@ -149,11 +151,12 @@ std::optional<Solution> SolveBoard(const TPuzzle& puzzle, std::chrono::milliseco
     const auto board = solver::ReadBoard(puzzle);
     if (!board || !solver::Solvable(*board)) return std::nullopt;
     auto solution = solver::Plan(*board, budget);
-    if (!solution || !Solves(puzzle, solution->moves)) return std::nullopt;
+    if (!solution) return std::nullopt;
+    const auto shorter = WithoutLoops(puzzle, solution->moves);
+    if (!shorter) return std::nullopt;
     // Fingerprints that agree for different boards would spoil the shorter
     // plan: it is kept only when it solves the board too.
-    std::vector<BlankMove> shorter = WithoutLoops(puzzle, solution->moves);
-    if (shorter.size() < solution->moves.size() && Solves(puzzle, shorter)) solution->moves = std::move(shorter);
+    if (shorter->size() < solution->moves.size() && Solves(puzzle, *shorter)) solution->moves = *shorter;
     return solution;
 }
 

@@ -236,5 +236,4 @@ void TFormMain::SolveStep() {
         AnimateSlides = true;
         if (!GameStopped) ShowWholeBoard();
     }
-    if (GameStopped || !a.plan.IndexOf(*Puzzle)) StopAssisting();
 }
