@@ -1,6 +1,7 @@
 #include "PatternSearch.h"
 
 #include <algorithm>
+#include <bit>
 #include <queue>
 
 namespace solver {
@@ -152,7 +153,15 @@ public:
     WeightedAStar(const Board& board, const Area& area, const PatternSet& patterns, double weight, Deadline deadline,
                   size_t maxNodes)
         : area(area), patterns(patterns), weight(weight), deadline(deadline), maxNodes(maxNodes), n(area.Count()),
-          start(board, area) {}
+          start(board, area) {
+        // Room for every state the search may store, taken at once: growing
+        // on the way costs tens of milliseconds at a time, past the deadline.
+        nodes.reserve(maxNodes + 4); // an expansion adds at most four
+        table.assign(std::bit_ceil(2 * (maxNodes + 4) + 16), Empty);
+        std::vector<Entry> entries;
+        entries.reserve(2 * maxNodes); // pages are touched only as the queue grows
+        open = std::priority_queue<Entry>(std::less<Entry>(), std::move(entries));
+    }
 
     std::optional<std::vector<BlankMove>> Run() {
         Add(start, 0, -1);
