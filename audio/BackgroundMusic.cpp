@@ -22,12 +22,12 @@ void TFormMain::CreateFormMusic() {
     });
 }
 
-void TFormMain::PrepareMusic() {
-    if (MusicOn && Playlist.Count() > 0) Services.midi.Prepare();
-}
-
 void TFormMain::StartMusic() {
     if (!MusicOn || Playlist.Count() == 0 || Services.midi.Mode() == MidiMode::Playing) return;
+    if (AwaitingFirstFrame) {
+        MusicStartHeld = true;
+        return;
+    }
     Playlist.SetCurrent(0);
     NameCurrentPiece();
     OpenAndPlayMusic(false);

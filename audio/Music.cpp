@@ -5,6 +5,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QStyle>
+#include <utility>
 
 namespace {
 
@@ -31,9 +32,10 @@ TFormMusic::TFormMusic(IDialogs& dialogs, const QString& programFolder, QWidget*
     Playlist = TPlaylist(ListBoxMusic);
 
     auto button = [this](const QString& caption, QStyle::StandardPixmap glyph, int x, int y, int width) {
-        auto* b = new QPushButton(style()->standardIcon(glyph), caption, this);
+        auto* b = new QPushButton(caption, this);
         b->setGeometry(x, y, width, 25);
         b->setAutoDefault(false);
+        PendingGlyphs.emplace_back(b, glyph);
         return b;
     };
     BitBtnBrowse = button(QStringLiteral("Browse..."), QStyle::SP_DirOpenIcon, 304, 24, 97);
@@ -64,8 +66,15 @@ TFormMusic::TFormMusic(IDialogs& dialogs, const QString& programFolder, QWidget*
 void TFormMusic::FormCreate(const QString& programFolder) { OpenDialog.initialFolder = programFolder; }
 
 void TFormMusic::showEvent(QShowEvent* event) {
+    SetGlyphs();
     QDialog::showEvent(event);
     FormShow();
+}
+
+// The dialog is made at the game's start, which does without the style's
+// glyphs: reading them has Qt load every image plugin it has.
+void TFormMusic::SetGlyphs() {
+    for (const auto& [button, glyph] : std::exchange(PendingGlyphs, {})) button->setIcon(style()->standardIcon(glyph));
 }
 
 void TFormMusic::FormShow() {

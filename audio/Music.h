@@ -6,6 +6,8 @@
 #include "platform/Dialogs.h"
 
 #include <QDialog>
+#include <QStyle>
+#include <vector>
 
 class QLabel;
 class QListWidget;
@@ -51,5 +53,8 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
+    void SetGlyphs();
+
     IDialogs& Dialogs;
+    std::vector<std::pair<QPushButton*, QStyle::StandardPixmap>> PendingGlyphs;
 };

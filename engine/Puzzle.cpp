@@ -1,5 +1,6 @@
 #include "Puzzle.h"
 
+#include "ResourceImage.h"
 #include "TileBlit.h"
 #include "ViewScale.h"
 
@@ -86,7 +87,7 @@ int StoneCount(int columns, int rows, int level) {
 
 const QImage& StoneTexture() {
     static const QImage stone = [] {
-        QImage image(QStringLiteral(":/stone.bmp"));
+        QImage image = ReadResourceImage(QStringLiteral(":/stone.bmp"), "bmp");
         if (image.format() != QImage::Format_Indexed8) {
             // Without the resource a plain dark stone still marks the cell.
             image = QImage(64, 64, QImage::Format_Indexed8);

@@ -228,7 +228,8 @@ QToolButton* TFormMain::AddToolButton(const char* name, const QString& hint, int
     auto* button = new QToolButton(ToolBar1);
     button->setObjectName(QLatin1String(name));
     button->setToolTip(hint);
-    button->setIcon(QIcon(QStringLiteral(":/glyph%1.png").arg(glyph)));
+    button->setIcon(IconFromPngFiles(
+        {QStringLiteral(":/glyph%1.png").arg(glyph), QStringLiteral(":/glyph%1@2x.png").arg(glyph)}));
     button->setIconSize(QSize(20, 20));
     button->setFixedSize(31, 30);
     button->setAutoRaise(true);
@@ -378,7 +379,6 @@ void TFormMain::FormShow() {
     // Opening a picture or a game makes the back buffer. That of the empty
     // board covers the whole work area: it is made only when nothing opens.
     if (!Argument) {
-        PrepareMusic();
         OpenPicture(QStringLiteral("Numeric"));
         return;
     }
@@ -392,7 +392,6 @@ void TFormMain::FormShow() {
         return;
     }
     const QString path = QDir::cleanPath(QDir(StartFolder).absoluteFilePath(argument));
-    PrepareMusic();
     if (argument.mid(dot).compare(QLatin1String(".SDR"), Qt::CaseInsensitive) == 0)
         OpenGame(path);
     else
@@ -442,17 +441,23 @@ void TFormMain::showEvent(QShowEvent* event) {
     // What fails while the first picture opens is told once the window is
     // on the screen, so the message stands over it rather than alone.
     StartupErrors.emplace();
+    AwaitingFirstFrame = true;
     FormShow();
     if (StartupErrors->isEmpty()) StartupErrors.reset();
-    ShowStartupErrors(50); // then the game kept from the last session is offered
+    AfterFirstFrame(50);
 }
 
 void TFormMain::WindowPainted() { Painted = true; }
 
-// Waits for the first paint, 20 ms at a time, at most `attempts` times.
-void TFormMain::ShowStartupErrors(int attempts) {
+// Waits for the first paint, 20 ms at a time, at most `attempts` times. The
+// music module then loads without slowing the window's start; the errors of
+// the start stand over the window; then the game kept from the last session
+// is offered.
+void TFormMain::AfterFirstFrame(int attempts) {
     QTimer::singleShot(Painted ? 0 : 20, this, [this, attempts] {
-        if (!Painted && attempts > 1) return ShowStartupErrors(attempts - 1);
+        if (!Painted && attempts > 1) return AfterFirstFrame(attempts - 1);
+        AwaitingFirstFrame = false;
+        if (std::exchange(MusicStartHeld, false)) StartMusic();
         const QStringList errors = std::exchange(StartupErrors, std::nullopt).value_or(QStringList());
         for (const QString& error : errors) ShowError(error);
         OfferAutosave();

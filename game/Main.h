@@ -73,7 +73,9 @@ public:
     int ShowCentred(QDialog& form); // modal, centred on the screen
     // The client area has been painted: errors of the start-up may follow.
     void WindowPainted();
-    bool StartupErrorsPending() const { return StartupErrors.has_value(); }
+    // The music, errors of the start-up and the kept game wait for the
+    // window's first frame.
+    bool StartupPending() const { return AwaitingFirstFrame; }
 
     // ---- game flow (game/GameFlow.cpp)
     static QString FormatElapsed(int32_t seconds);
@@ -210,9 +212,6 @@ public:
     void ShowMusicFailure(const QString& text, bool asked);
 
     // ---- music and sound (audio/)
-    // The first game is about to open: the player may get ready meanwhile
-    // for the piece that starts with it.
-    void PrepareMusic();
     void StartMusic();
     void SetmusicMenuClick();
     void MusiconMenuClick();
@@ -398,9 +397,11 @@ private:
     void AddToolSeparator();
 
     BoardArea* Client = nullptr;
-    void ShowStartupErrors(int attempts);
+    void AfterFirstFrame(int attempts);
     void RemoveOurTemporaryFiles() const;
     std::optional<QStringList> StartupErrors; // held back until the window shows
     bool Painted = false;
+    bool AwaitingFirstFrame = false;
+    bool MusicStartHeld = false; // asked for before the first frame
     bool Closed = false;
 };

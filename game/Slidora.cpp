@@ -6,6 +6,7 @@
 #include "platform/CanberraSound.h"
 #include "platform/Clock.h"
 #include "platform/Dialogs.h"
+#include "platform/GameStyle.h"
 #include "platform/MusicModule.h"
 #include "platform/Screen.h"
 #include "platform/SettingsStore.h"
@@ -31,6 +32,7 @@ void ShowFailure(const QString& text) {
 
 int main(int argc, char** argv) {
     QApplication application(argc, argv);
+    QApplication::setStyle(new GameStyle);
     QApplication::setApplicationName(QStringLiteral("Slidora"));
     application.setProperty("helpFile", HelpFileName);
     try {

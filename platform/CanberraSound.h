@@ -1,10 +1,12 @@
 // Sounds through libcanberra: sound events of the desktop's theme and wave
 // files, played without waiting and without a word when they cannot be.
+// The library is loaded with the first sound: the game's start does without
+// it and the libraries it brings.
 #pragma once
 
 #include "Sound.h"
 
-struct ca_context;
+#include <memory>
 
 class CanberraSound final : public ISound {
 public:
@@ -18,5 +20,9 @@ public:
     void Play(const QString& name) override;
 
 private:
-    ca_context* context = nullptr;
+    struct Context;
+    bool Ready();
+
+    std::unique_ptr<Context> context; // once loaded and made
+    bool tried = false;
 };

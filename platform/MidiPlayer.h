@@ -12,9 +12,6 @@ class IMidiPlayer {
 public:
     virtual ~IMidiPlayer() = default;
 
-    // A piece is about to play: a player that has much to load before its
-    // first piece may start on it now, without waiting.
-    virtual void Prepare() {}
     // Names the file the next Open uses.
     virtual void SetFileName(const QString& fileName) = 0;
     // Closes the open piece, if any, and opens the named file. Nothing on

@@ -28,12 +28,7 @@ void ModuleMidiPlayer::Play() {
     Load();
 }
 
-void ModuleMidiPlayer::Prepare() {
-    if (!player) Load();
-}
-
-// Until the module is there, what is asked for is kept in `mode`; a module
-// loaded before anything was asked for waits with its player unopened.
+// Until the module is there, what is asked for is kept in `mode`.
 void ModuleMidiPlayer::Load() {
     if (loader.joinable()) return; // already on its way
     loader = std::thread([this] {

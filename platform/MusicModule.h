@@ -27,8 +27,6 @@ public:
     ModuleMidiPlayer(const ModuleMidiPlayer&) = delete;
     ModuleMidiPlayer& operator=(const ModuleMidiPlayer&) = delete;
 
-    // Starts loading the module, unless it is there or on its way.
-    void Prepare() override;
     void SetFileName(const QString& fileName) override;
     std::optional<QString> Open() override;
     void Play() override;

@@ -223,30 +223,6 @@ TEST_F(FluidSynth, AStartWithoutTheMusicModuleFailsWithItsNameAndTheNextLooksAga
     EXPECT_NE(player.Mode(), MidiMode::Playing);
 }
 
-TEST_F(FluidSynth, AModuleReadiedAheadTellsNothingUntilAPieceIsAskedFor) {
-    const QString piece = Write(QStringLiteral("piece.mid"), MidiFile(4, 240));
-    ModuleMidiPlayer missing(folder.path() + QLatin1Char('/'));
-    Listen(missing);
-    missing.Prepare();
-    missing.Prepare(); // already on its way
-    ASSERT_TRUE(QTest::qWaitFor([&] { return !missing.ErrorText().isEmpty(); }, 10000));
-    EXPECT_EQ(notified, 0);
-    // The start of a piece looks again, and tells the failure.
-    PlayToTheEnd(missing, piece);
-    EXPECT_EQ(notified, 1);
-    EXPECT_TRUE(missing.ErrorText().contains(QLatin1String("cannot be loaded"))) << missing.ErrorText().toStdString();
-
-    // In place, the module readied ahead takes the piece asked for while it loads.
-    ASSERT_TRUE(QFile::copy(QStringLiteral(SLIDORA_PROGRAM_FOLDER "slidora-music.so"),
-                            folder.filePath(QStringLiteral("slidora-music.so"))));
-    ModuleMidiPlayer player(folder.path() + QLatin1Char('/'));
-    Listen(player);
-    player.Prepare();
-    PlayToTheEnd(player, piece);
-    EXPECT_FALSE(player.ErrorText().contains(QLatin1String("module"))) << player.ErrorText().toStdString();
-    EXPECT_NE(player.Mode(), MidiMode::Playing);
-}
-
 // ------------------------------------------------------------ the program's pieces
 
 namespace {

@@ -278,8 +278,9 @@ case_music_without_a_device_and_the_playlist_kept() {
 # synthesizer_loaded: the running program has FluidSynth in its memory.
 synthesizer_loaded() { grep -q libfluidsynth "/proc/$GAME_PID/maps"; }
 
-# With the music off the program holds nothing of the synthesizer; switched
-# on, it loads the music module from beside itself (and, with no audio device,
+# With the music off the program holds nothing of the synthesizer, nor of
+# Qt's image plugins or the sound library, which only pictures and sounds
+# need; switched on, it loads the music module from beside itself (and, with no audio device,
 # says in a box that the music cannot play). Without the module the music
 # fails with a box too, and the game goes on.
 case_music_loads_its_module_only_when_switched_on() {
@@ -292,6 +293,7 @@ case_music_loads_its_module_only_when_switched_on() {
   start_game
   sleep 1
   ! synthesizer_loaded || fail "the synthesizer was loaded with the music off"
+  ! grep -E "imageformats|libcanberra" "/proc/$GAME_PID/maps" || fail "the numeric start loaded the libraries above"
   keys alt+o s # on
   answer_question Return
   synthesizer_loaded || fail "switching the music on did not load the music module"

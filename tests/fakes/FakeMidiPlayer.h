@@ -9,7 +9,6 @@
 
 class FakeMidiPlayer final : public IMidiPlayer {
 public:
-    void Prepare() override { preparedAt << log.size(); }
     void SetFileName(const QString& name) override { fileName = name; }
     std::optional<QString> Open() override {
         log << QStringLiteral("open ") + fileName;
@@ -55,7 +54,6 @@ public:
     QString fileName;
     QMap<QString, QString> failures; // file name -> error text of its Open
     QStringList log;                 // "open FILE", "play", "stop"
-    QList<qsizetype> preparedAt;     // the log's length at each Prepare
     MidiMode mode = MidiMode::NotReady;
     QString errorText;
     bool open = false;

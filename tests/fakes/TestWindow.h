@@ -31,7 +31,7 @@ struct TestWindow {
         form->show();
         if (!QTest::qWaitForWindowExposed(form.get()))
             qWarning("the window was never exposed");
-        for (int i = 0; i < 100 && form->StartupErrorsPending(); ++i) QTest::qWait(10);
+        for (int i = 0; i < 100 && form->StartupPending(); ++i) QTest::qWait(10);
         return *form;
     }
     QString Path(const QString& name) const { return folder.filePath(name); }

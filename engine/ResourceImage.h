@@ -1,0 +1,13 @@
+// Reads a picture of the program's own resources in the format it is known
+// to have. Naming the format and not guessing it keeps Qt from loading every
+// image plugin it has to ask each of them about the file.
+#pragma once
+
+#include <QImage>
+#include <QImageReader>
+
+inline QImage ReadResourceImage(const QString& path, const char* format) {
+    QImageReader reader(path, format);
+    reader.setAutoDetectImageFormat(false);
+    return reader.read(); // "@2x" files come at twice the density
+}
