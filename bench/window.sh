@@ -59,12 +59,15 @@ fi
 
 # ---------------------------------------------------------------- one run
 
-# run NAME COMMAND...: one timed start, appended to the case's samples.
+# run NAME COMMAND...: one timed start, appended to the case's samples. The
+# game draws its window before it decodes a photo named at start-up: the
+# window must stay still longer than the slowest decode (about 1.3 s) before
+# the timing ends.
 run() {
   local name=$1 home
   shift
   home=$(mktemp -d)
-  HOME="$home" XDG_CONFIG_HOME="$home/.config" "$timer" "$@" >>"$samples/$name" || echo "- -" >>"$samples/$name"
+  HOME="$home" XDG_CONFIG_HOME="$home/.config" "$timer" --quiet 2000 "$@" >>"$samples/$name" || echo "- -" >>"$samples/$name"
   rm -rf "$home"
 }
 

@@ -392,10 +392,22 @@ void TFormMain::FormShow() {
         return;
     }
     const QString path = QDir::cleanPath(QDir(StartFolder).absoluteFilePath(argument));
-    if (argument.mid(dot).compare(QLatin1String(".SDR"), Qt::CaseInsensitive) == 0)
+    if (argument.mid(dot).compare(QLatin1String(".SDR"), Qt::CaseInsensitive) == 0) {
         OpenGame(path);
-    else
-        OpenPicture(path);
+        return;
+    }
+    // A picture whose size its file tells is decoded once the window, sized
+    // for it, has drawn its first frame: the window system makes a large
+    // window meanwhile, instead of after the picture.
+    if (const std::optional<QSize> picture = ReadPictureFileSize(path)) {
+        PictureScalable = true;
+        SizeWindowFor(*picture);
+        UpdateStatusBar();
+        PictureAfterFirstFrame = {path, *picture};
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+        return;
+    }
+    OpenPicture(path);
 }
 
 // A session that ends cannot wait for an answer: the game is kept instead.
@@ -450,12 +462,19 @@ void TFormMain::showEvent(QShowEvent* event) {
 void TFormMain::WindowPainted() { Painted = true; }
 
 // Waits for the first paint, 20 ms at a time, at most `attempts` times. The
-// music module then loads without slowing the window's start; the errors of
-// the start stand over the window; then the game kept from the last session
-// is offered.
+// picture named at start-up then opens; the music module loads without
+// slowing the window's start; the errors of the start stand over the window;
+// then the game kept from the last session is offered.
 void TFormMain::AfterFirstFrame(int attempts) {
     QTimer::singleShot(Painted ? 0 : 20, this, [this, attempts] {
         if (!Painted && attempts > 1) return AfterFirstFrame(attempts - 1);
+        if (const auto picture = std::exchange(PictureAfterFirstFrame, std::nullopt)) {
+            QApplication::restoreOverrideCursor();
+            // Sized again for the window's frame, now known, before the
+            // picture is decoded to its size.
+            SizeWindowFor(picture->second);
+            OpenPicture(picture->first);
+        }
         AwaitingFirstFrame = false;
         if (std::exchange(MusicStartHeld, false)) StartMusic();
         const QStringList errors = std::exchange(StartupErrors, std::nullopt).value_or(QStringList());

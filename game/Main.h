@@ -157,7 +157,9 @@ public:
     bool LoadPicture(std::optional<QString> name, bool newGame);
     bool ReadPicture(QString name);
     void PreparePicture();
-    void PlaceWindowForBoard();
+    // Sizes the window for the board of a picture of this size, and places it.
+    void SizeWindowFor(QSize picture);
+    void PlaceWindowForBoard(QSize shown);
     void ReleasePictures();
     bool BuildBoard();
     void OpenimageMenuClick();
@@ -403,5 +405,7 @@ private:
     bool Painted = false;
     bool AwaitingFirstFrame = false;
     bool MusicStartHeld = false; // asked for before the first frame
+    // The picture named at start-up and its size, opened after the first frame.
+    std::optional<std::pair<QString, QSize>> PictureAfterFirstFrame;
     bool Closed = false;
 };

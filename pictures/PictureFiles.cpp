@@ -300,8 +300,8 @@ PictureResult DecodeJpegWith(JpegDecoder& decoder, QIODevice& device, const Requ
     return PictureResult{picture, PictureProblem::None, own};
 }
 
-PictureResult DecodeJpeg(QIODevice& device, const Request& request) {
-    JpegDecoder decoder;
+// The caller destroys the decoder with jpeg_destroy_decompress.
+void PrepareDecoder(JpegDecoder& decoder) {
     decoder.info.err = jpeg_std_error(&decoder.error.manager);
     decoder.error.manager.error_exit = ErrorExit;
     decoder.error.manager.emit_message = EmitMessage;
@@ -309,10 +309,24 @@ PictureResult DecodeJpeg(QIODevice& device, const Request& request) {
     decoder.arrayCount = 0;
     decoder.memory = nullptr;
     decoder.memorySize = 0;
+}
+
+PictureResult DecodeJpeg(QIODevice& device, const Request& request) {
+    JpegDecoder decoder;
+    PrepareDecoder(decoder);
     PictureResult result = DecodeJpegWith(decoder, device, request);
     jpeg_destroy_decompress(&decoder.info);
     FreeCoefficientArrays(decoder);
     return result;
+}
+
+std::optional<QSize> JpegSize(QIODevice& device) {
+    JpegDecoder decoder;
+    PrepareDecoder(decoder);
+    std::optional<QSize> size;
+    if (ReadHeader(decoder, device)) size = QSize(int(decoder.info.image_width), int(decoder.info.image_height));
+    jpeg_destroy_decompress(&decoder.info);
+    return size;
 }
 
 // ---------------------------------------------------------------- Qt's readers
@@ -358,6 +372,19 @@ PictureProblem BitmapDataProblem(const QByteArray& bytes) {
     return dataStart + least <= bytes.size() ? PictureProblem::None : PictureProblem::Damaged;
 }
 
+// The name's type only: Qt would otherwise hand a file its reader refuses
+// to whichever reader its contents suit.
+void ReadNamedTypeOnly(QImageReader& reader) {
+    reader.setDecideFormatFromContent(false);
+    reader.setAutoDetectImageFormat(false);
+}
+
+// A bitmap stored top-down reports a negative height.
+QSize SizeOf(const QImageReader& reader) {
+    const QSize size = reader.size();
+    return QSize(size.width(), std::abs(size.height()));
+}
+
 PictureResult DecodeWithQt(const QByteArray& bytes, const QByteArray& format, const Request& request) {
     if (format == "bmp")
         if (const PictureProblem problem = BitmapDataProblem(bytes); problem != PictureProblem::None)
@@ -366,14 +393,9 @@ PictureResult DecodeWithQt(const QByteArray& bytes, const QByteArray& format, co
     buffer.setData(bytes);
     buffer.open(QIODevice::ReadOnly);
     QImageReader reader(&buffer, format);
-    // The name's type only: Qt would otherwise hand a file its reader refuses
-    // to whichever reader its contents suit.
-    reader.setDecideFormatFromContent(false);
-    reader.setAutoDetectImageFormat(false);
+    ReadNamedTypeOnly(reader);
     if (!reader.canRead()) return Failed(PictureProblem::NotAPicture);
-    // A bitmap stored top-down reports a negative height.
-    QSize size = reader.size();
-    size.setHeight(std::abs(size.height()));
+    const QSize size = SizeOf(reader);
     if (size.isValid() && !PictureSizeAllowed(size.width(), size.height())) return Failed(PictureProblem::TooLarge);
     reader.setAllocationLimit(int(MaxPicturePixels * 4 / (1024 * 1024)) + 1);
     if (size.isValid() && request.Least(size) != size) reader.setScaledSize(request.Least(size));
@@ -440,6 +462,22 @@ PictureResult ReadPictureFile(const QString& path, QSize previewBox) {
 
 PictureResult ReadPictureFile(const QString& path, const HeldSize& held) {
     return ReadAndDecode(path, Request{{}, held});
+}
+
+std::optional<QSize> ReadPictureFileSize(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) return std::nullopt;
+    const PictureType type = TypeOfName(path);
+    std::optional<QSize> size;
+    if (type.reader == PictureType::Jpeg) {
+        size = JpegSize(file);
+    } else {
+        QImageReader reader(&file, type.reader == PictureType::Bitmap ? QByteArray("bmp") : type.qtFormat);
+        ReadNamedTypeOnly(reader);
+        size = SizeOf(reader);
+    }
+    if (!size || size->isEmpty() || !PictureSizeAllowed(size->width(), size->height())) return std::nullopt;
+    return size;
 }
 
 QString ProblemText(PictureProblem problem) {

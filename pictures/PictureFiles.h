@@ -6,6 +6,7 @@
 #include <QImage>
 #include <QString>
 #include <functional>
+#include <optional>
 
 // The largest picture the game opens: a side of at most MaxPictureSide
 // pixels and at most MaxPicturePixels in all. Larger ones are refused
@@ -51,6 +52,10 @@ PictureResult DecodePicture(const QByteArray& bytes, const PictureType& type, co
 // Reads the file and decodes it as its name says.
 PictureResult ReadPictureFile(const QString& path, QSize previewBox = {});
 PictureResult ReadPictureFile(const QString& path, const HeldSize& held);
+
+// The size a picture file gives its picture, read from its header alone;
+// nothing when the file cannot be read or gives no size a picture may have.
+std::optional<QSize> ReadPictureFileSize(const QString& path);
 
 // The reason in a few words, for the second line of a message.
 QString ProblemText(PictureProblem problem);

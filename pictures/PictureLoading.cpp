@@ -147,24 +147,28 @@ bool TFormMain::ReadPicture(QString name) {
 void TFormMain::PreparePicture() {
     PictureWidth = ReadSize.width();
     PictureHeight = ReadSize.height();
+    SizeWindowFor(ReadSize);
+}
+
+void TFormMain::SizeWindowFor(QSize picture) {
     BoardRatio = Services.screen.DevicePixelRatio();
-    View = FitView(ReadSize);
+    View = FitView(picture);
     // A small picture still leaves room for the whole tool bar and menu bar;
     // the board keeps its place and the rest shows the background colour.
-    const QSize least = LeastClientSize(), shown = ShownBoardSize();
+    const QSize least = LeastClientSize(), shown = ToLogical(QRect(QPoint(), View.Map(picture))).size();
     SetClientSize(std::max(shown.width() + PanelToolbar->width(), least.width()),
                   std::max(shown.height() + StatusBar->height(), least.height()));
-    PlaceWindowForBoard();
+    PlaceWindowForBoard(shown);
 }
 
 // Whatever opened the picture (a picture, a saved game, a restart), the
 // window sized for it is placed by these rules. Its frame counts: until the
 // window manager has framed the window it is unknown, and the window is
 // placed again once it is known.
-void TFormMain::PlaceWindowForBoard() {
-    const QSize screen = Services.screen.PrimarySize(), shown = ShownBoardSize();
+void TFormMain::PlaceWindowForBoard(QSize shown) {
+    const QSize screen = Services.screen.PrimarySize();
     const QSize outer = size() + (frameGeometry().size() - geometry().size());
-    if (!IsFramed(*this)) WhenFramed(*this, [this] { PlaceWindowForBoard(); });
+    if (!IsFramed(*this)) WhenFramed(*this, [this] { PlaceWindowForBoard(ShownBoardSize()); });
     // A window made to fit the work area goes into it; one shown 1:1 that
     // would reach past the screen is centred on the desktop.
     if (!View.IsIdentity()) {

@@ -231,6 +231,27 @@ TEST(Startup, TheMessageOfAFailedStartComesOverTheShownWindow) {
     EXPECT_FALSE(f.PictureName);
 }
 
+// A picture named at start-up: the window takes the place and size of its
+// board at once, under the wait cursor, and the picture is decoded once the
+// window has drawn its first frame.
+TEST(Startup, TheWindowIsSizedForThePictureBeforeItIsDecoded) {
+    TestWindow opened;
+    const QString path = opened.Path(QStringLiteral("large.jpg"));
+    ASSERT_TRUE(WriteJpeg(path, PatternImage(1500, 900)));
+    opened.Show().OpenPicture(path);
+
+    TestWindow w(path);
+    w.form->show();
+    EXPECT_TRUE(w.form->Picture.isNull());
+    EXPECT_EQ(w.form->geometry(), opened.form->geometry());
+    EXPECT_NE(QApplication::overrideCursor(), nullptr);
+    TFormMain& f = w.Show();
+    EXPECT_EQ(f.PictureName, path);
+    EXPECT_EQ(f.OrgPicture, opened.form->OrgPicture);
+    EXPECT_EQ(f.geometry(), opened.form->geometry());
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+}
+
 TEST(Startup, SecondShowDoesNotRepeatTheFirstShowWork) {
     TestWindow w;
     TFormMain& f = w.Show();

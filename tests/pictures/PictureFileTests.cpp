@@ -240,6 +240,28 @@ TEST_F(PictureFiles, AbsurdSizesAreRefusedBeforeDecoding) {
     EXPECT_FALSE(PictureSizeAllowed(0, 10));
 }
 
+// The header alone tells the size; what gives none, or an absurd one, tells nothing.
+TEST_F(PictureFiles, TheSizeComesFromTheHeader) {
+    const QImage source = PatternImage(41, 23);
+    ASSERT_TRUE(WriteJpeg(Path(QStringLiteral("a.jpg")), source, {QStringLiteral("-progressive")}));
+    ASSERT_TRUE(source.save(Path(QStringLiteral("a.png"))));
+    ASSERT_TRUE(source.mirrored().save(Path(QStringLiteral("a.bmp"))));
+    QByteArray topDown = ReadBytes(Path(QStringLiteral("a.bmp")));
+    qToLittleEndian<int32_t>(-23, topDown.data() + 22);
+    WriteBytes(Path(QStringLiteral("top-down.bmp")), topDown);
+    const QByteArray jpeg = ReadBytes(Path(QStringLiteral("a.jpg")));
+    WriteBytes(Path(QStringLiteral("cut-short.jpg")), jpeg.left(jpeg.indexOf("\xFF\xDA") + 30));
+    WriteBytes(Path(QStringLiteral("huge.jpg")), WithClaimedSize(jpeg, 60000, 60000));
+    WriteBytes(Path(QStringLiteral("text.jpg")), "just some text, not a picture\n");
+    const std::pair<const char*, std::optional<QSize>> cases[] = {
+        {"a.jpg", QSize(41, 23)},        {"a.png", QSize(41, 23)},    {"a.bmp", QSize(41, 23)},
+        {"top-down.bmp", QSize(41, 23)}, {"cut-short.jpg", QSize(41, 23)}, {"huge.jpg", std::nullopt},
+        {"text.jpg", std::nullopt},      {"a.png.jpg", std::nullopt}, {"missing.bmp", std::nullopt},
+    };
+    ASSERT_TRUE(QFile::copy(Path(QStringLiteral("a.png")), Path(QStringLiteral("a.png.jpg"))));
+    for (const auto& [name, size] : cases) EXPECT_EQ(ReadPictureFileSize(Path(QLatin1String(name))), size) << name;
+}
+
 TEST_F(PictureFiles, BitmapsReadAsTwentyFourBits) {
     const QImage source = PatternImage(37, 21);
     ASSERT_TRUE(source.save(Path(QStringLiteral("a.bmp")), "BMP"));
