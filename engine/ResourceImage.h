@@ -1,6 +1,6 @@
 // Reads a picture of the program's own resources in the format it is known
-// to have. Naming the format and not guessing it keeps Qt from loading every
-// image plugin it has to ask each of them about the file.
+// to have. Named, the format is not guessed: Qt guesses by loading every
+// image plugin it has and asking each of them about the file.
 #pragma once
 
 #include <QImage>
