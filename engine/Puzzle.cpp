@@ -101,52 +101,59 @@ const QImage& StoneTexture() {
 
 namespace {
 
-// Paints the stone texture stretched over rectangles of a picture. The
-// stretched rows are built once per rectangle width and reused for every
-// stone of that width, so painting a stone is one copy per picture row.
+// Paints the stone texture stretched smoothly (bilinear) over rectangles of a
+// picture, so that it stays a stone on large tiles too. Only the part inside
+// the picture is computed; the columns' taps are made once per rectangle
+// width and reused for every stone of that width.
 class StoneBrush {
 public:
     void Paint(QImage& picture, const TRect& rect) {
         const int left = std::max(rect.Left, 0), top = std::max(rect.Top, 0);
         const int right = std::min(rect.Right, picture.width()), bottom = std::min(rect.Bottom, picture.height());
         if (left >= right || top >= bottom) return;
-        Prepare(rect.Width(), left - rect.Left, right - left);
-
-        const QImage& stone = StoneTexture();
-        const qsizetype stride = picture.bytesPerLine();
-        const size_t rowBytes = size_t(right - left) * 3;
-        uchar* bits = picture.bits();
+        const QImage& texture = TextureRgb();
+        Prepare(rect.Width(), left - rect.Left, right - left, texture.width());
         for (int y = top; y < bottom; ++y) {
-            uchar* out = bits + y * stride + left * 3;
-            if (y + PrefetchRows < bottom)
-                for (size_t b = 0; b < rowBytes; b += 64) __builtin_prefetch(out + PrefetchRows * stride + b, 1);
-            const int sy = static_cast<int>(int64_t(y - rect.Top) * stone.height() / rect.Height());
-            std::memcpy(out, rows.data() + size_t(sy) * rowBytes, rowBytes);
+            const Tap row = TapFor(y - rect.Top, rect.Height(), texture.height());
+            const uchar* upper = texture.constScanLine(row.first);
+            const uchar* lower = texture.constScanLine(row.second);
+            uchar* out = picture.scanLine(y) + left * 3;
+            for (const Tap& column : columns)
+                for (int channel = 0; channel < 3; ++channel, ++out) {
+                    const int a = column.first * 3 + channel, b = column.second * 3 + channel;
+                    const int above = upper[a] * (256 - column.weight) + upper[b] * column.weight;
+                    const int below = lower[a] * (256 - column.weight) + lower[b] * column.weight;
+                    *out = static_cast<uchar>((above * (256 - row.weight) + below * row.weight + 32768) >> 16);
+                }
         }
     }
 
 private:
-    void Prepare(int width, int offset, int count) {
+    // The two texture pixels a picture pixel lies between, and the weight of the second (of 256).
+    struct Tap {
+        int first, second, weight;
+    };
+    static Tap TapFor(int64_t at, int64_t size, int textureSize) {
+        const double position = std::clamp((double(at) + 0.5) * textureSize / double(size) - 0.5, 0.0,
+                                           double(textureSize - 1));
+        const int first = int(position);
+        return {first, std::min(first + 1, textureSize - 1), int((position - first) * 256)};
+    }
+
+    static const QImage& TextureRgb() {
+        static const QImage rgb = StoneTexture().convertToFormat(QImage::Format_RGB888);
+        return rgb;
+    }
+
+    void Prepare(int width, int offset, int count, int textureWidth) {
         if (width == builtWidth && offset == builtOffset && count == builtCount) return;
         builtWidth = width, builtOffset = offset, builtCount = count;
-        const QImage& stone = StoneTexture();
-        const QList<QRgb> palette = stone.colorTable();
-        rows.assign(size_t(stone.height()) * size_t(count) * 3, 0);
-        uchar* out = rows.data();
-        for (int sy = 0; sy < stone.height(); ++sy) {
-            const uchar* source = stone.constScanLine(sy);
-            for (int i = 0; i < count; ++i, out += 3) {
-                const int index = source[int64_t(offset + i) * stone.width() / width];
-                const QRgb c = index < palette.size() ? palette[index] : 0;
-                out[0] = static_cast<uchar>(qRed(c));
-                out[1] = static_cast<uchar>(qGreen(c));
-                out[2] = static_cast<uchar>(qBlue(c));
-            }
-        }
+        columns.clear();
+        for (int i = 0; i < count; ++i) columns.push_back(TapFor(offset + i, width, textureWidth));
     }
 
     int builtWidth = -1, builtOffset = -1, builtCount = -1;
-    std::vector<uchar> rows;
+    std::vector<Tap> columns;
 };
 
 } // namespace
