@@ -285,6 +285,25 @@ void DrawSetBackgroundColor(QPainter& p) {
     }
 }
 
+// A light rim `width` pixels wide around the drawing, beneath it: unseen on
+// a light tool bar, it keeps dark strokes readable on a dark one.
+QImage WithHalo(const QImage& drawing, int width) {
+    QImage halo(drawing.size(), QImage::Format_ARGB32_Premultiplied);
+    halo.fill(Qt::transparent);
+    const QColor rim(Paper.red(), Paper.green(), Paper.blue(), 190);
+    for (int y = 0; y < drawing.height(); ++y)
+        for (int x = 0; x < drawing.width(); ++x) {
+            bool near = false;
+            for (int dy = -width; dy <= width && !near; ++dy)
+                for (int dx = -width; dx <= width && !near; ++dx)
+                    near = drawing.rect().contains(x + dx, y + dy) && qAlpha(drawing.pixel(x + dx, y + dy)) >= 128;
+            if (near) halo.setPixelColor(x, y, rim);
+        }
+    QPainter painter(&halo);
+    painter.drawImage(0, 0, drawing);
+    return halo;
+}
+
 bool WriteImage(int size, int scale, void (*draw)(QPainter&), const QString& path) {
     QImage image(size * scale, size * scale, QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::transparent);
@@ -293,7 +312,7 @@ bool WriteImage(int size, int scale, void (*draw)(QPainter&), const QString& pat
         painter.scale(scale, scale);
         draw(painter);
     }
-    return image.convertToFormat(QImage::Format_ARGB32).save(path, "PNG");
+    return WithHalo(image, scale).convertToFormat(QImage::Format_ARGB32).save(path, "PNG");
 }
 
 } // namespace
