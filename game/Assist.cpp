@@ -7,8 +7,6 @@
 #include <QApplication>
 #include <QKeyEvent>
 #include <QLabel>
-#include <QMenu>
-#include <QMenuBar>
 #include <QStatusBar>
 
 namespace {
@@ -20,7 +18,7 @@ constexpr int AnimatedSolveMoves = 200;
 constexpr uint32_t JumpingFor = 30000; // milliseconds
 constexpr int SolveTick = 10;          // milliseconds
 
-constexpr int HintShownFor = 6000; // milliseconds in the status bar
+constexpr int FailureShownFor = 6000; // milliseconds in the status bar
 
 // Boards of up to 16 slots get a plan proven shortest; that may take longer.
 std::chrono::milliseconds BudgetFor(const TPuzzle& board) {
@@ -43,6 +41,17 @@ QPoint TileOf(const TPuzzle& board, BlankMove move) {
     return blank + QPoint(0, 1);
 }
 
+// The plan from the board as it stands, with the board before each move.
+TAssists::Plan PlanOf(const TPuzzle& board, const Solution& solution) {
+    TAssists::Plan plan{solution.moves, {}, solution.optimal};
+    TPuzzle walk = board;
+    for (BlankMove move : plan.moves) {
+        plan.boards.push_back(BoardFingerprint(walk));
+        ApplyMove(walk, move);
+    }
+    return plan;
+}
+
 } // namespace
 
 std::optional<size_t> TAssists::Plan::IndexOf(const TPuzzle& board) const {
@@ -52,14 +61,18 @@ std::optional<size_t> TAssists::Plan::IndexOf(const TPuzzle& board) const {
     return std::nullopt;
 }
 
-TAssists::TAssists(TFormMain& form) : form(form) {
-    solveTimer.setInterval(SolveTick);
-}
+TAssists::TAssists(TFormMain& form) : form(form) { solveTimer.setInterval(SolveTick); }
 
 void TAssists::WatchInput(bool on) {
     if (on == watching) return;
     watching = on;
     on ? qApp->installEventFilter(this) : qApp->removeEventFilter(this);
+}
+
+void TAssists::ShowWaiting(bool on) {
+    if (on == waiting) return;
+    waiting = on;
+    on ? QApplication::setOverrideCursor(Qt::WaitCursor) : QApplication::restoreOverrideCursor();
 }
 
 // A key, or a press on the board, only stops; a press elsewhere (a menu, a
@@ -78,45 +91,41 @@ void TFormMain::ResetAssists() { ResumeAssists(0, false); }
 
 void TFormMain::ResumeAssists(uint32_t moves, bool helped) {
     StopAssisting();
-    MoveCount = moves;
-    HelpUsed = helped;
-    Assists->undo.clear();
-    Assists->redo.clear();
+    Assists->history.Reset(moves, helped);
     Assists->plan = {};
-    StatusPanels[3]->setText(QStringLiteral("Moves: %1").arg(MoveCount));
+    Assists->fewestShownAt.reset();
+    ShowMoves();
     UpdateAssistCommands();
 }
 
-void TFormMain::NoteSlide(QPoint from, QPoint to, int tiles) {
+// The fewest moves left stay in view while the board follows the plan move by move.
+void TFormMain::NoteSlide(TMoveHistory::Origin origin, const TMoveHistory::Step& step) {
     TAssists& a = *Assists;
-    switch (a.origin) {
-    case TAssists::Origin::Undo:
-        MoveCount -= std::min<uint32_t>(MoveCount, uint32_t(tiles));
-        a.redo.push_back(a.undo.back());
-        a.undo.pop_back();
-        break;
-    case TAssists::Origin::Redo:
-        MoveCount += uint32_t(tiles);
-        a.undo.push_back(a.redo.back());
-        a.redo.pop_back();
-        break;
-    case TAssists::Origin::Help:
-        HelpUsed = true;
-        [[fallthrough]];
-    case TAssists::Origin::Player:
-        MoveCount += uint32_t(tiles);
-        a.undo.push_back({from, to, tiles});
-        a.redo.clear();
-        break;
+    a.history.Record(origin, step);
+    if (a.fewestShownAt) {
+        const std::optional<size_t> at = a.plan.IndexOf(*Puzzle);
+        a.fewestShownAt = at && *at == *a.fewestShownAt + 1 ? at : std::nullopt;
     }
-    StatusPanels[3]->setText(QStringLiteral("Moves: %1").arg(MoveCount));
+    ShowMoves();
     UpdateAssistCommands();
 }
+
+void TFormMain::ShowMoves() {
+    const TAssists& a = *Assists;
+    QString text = QStringLiteral("Moves: %1").arg(a.history.Moves());
+    if (a.fewestShownAt && !GameStopped)
+        text += QStringLiteral(" \u00b7 fewest left %1").arg(a.plan.moves.size() - *a.fewestShownAt);
+    StatusPanels[3]->setText(text);
+}
+
+uint32_t TFormMain::MoveCount() const { return Assists->history.Moves(); }
+
+bool TFormMain::HelpUsed() const { return Assists->history.Helped(); }
 
 void TFormMain::UpdateAssistCommands() {
     const bool running = !GameStopped && !Picture.isNull();
-    UndoMenu->setEnabled(running && !Assists->undo.empty());
-    RedoMenu->setEnabled(running && !Assists->redo.empty());
+    UndoMenu->setEnabled(running && Assists->history.ToUndo());
+    RedoMenu->setEnabled(running && Assists->history.ToRedo());
     HintMenu->setEnabled(running);
     SolveMenu->setEnabled(running);
 }
@@ -126,87 +135,58 @@ void TFormMain::StopAssisting() {
     Assists->solveWhenPlanned = false;
     Assists->solveTimer.stop();
     Assists->WatchInput(false);
-    while (QApplication::overrideCursor()) QApplication::restoreOverrideCursor();
+    Assists->ShowWaiting(false);
 }
-
-namespace {
-
-// Slides as the given kind of action, so that the history knows it.
-void SlideAs(TFormMain& form, TAssists::Origin origin, QPoint slot) {
-    form.Assists->origin = origin;
-    form.SlideTiles(slot.x(), slot.y());
-    form.Assists->origin = TAssists::Origin::Player;
-}
-
-} // namespace
 
 void TFormMain::UndoMenuClick() {
     StopAssisting();
-    if (GameStopped || Assists->undo.empty()) return;
-    SlideAs(*this, TAssists::Origin::Undo, Assists->undo.back().from);
+    if (const auto step = Assists->history.ToUndo(); step && !GameStopped)
+        MoveTiles(step->from, TMoveHistory::Origin::Undo, true);
 }
 
 void TFormMain::RedoMenuClick() {
     StopAssisting();
-    if (GameStopped || Assists->redo.empty()) return;
-    SlideAs(*this, TAssists::Origin::Redo, Assists->redo.back().to);
+    if (const auto step = Assists->history.ToRedo(); step && !GameStopped)
+        MoveTiles(step->to, TMoveHistory::Origin::Redo, true);
 }
 
-namespace {
-
-// The plan's next move, made as a slide of the player's; false when the
-// board is not on the plan.
-bool PlayPlanMove(TFormMain& form) {
-    const std::optional<size_t> at = form.Assists->plan.IndexOf(*form.Puzzle);
-    if (!at) return false;
-    SlideAs(form, TAssists::Origin::Help, TileOf(*form.Puzzle, form.Assists->plan.moves[*at]));
-    return true;
+// The plan's next move, made as a slide of the helper's; false when the
+// board is not on the plan or refuses the move.
+bool TFormMain::PlayPlanMove(bool animate) {
+    const std::optional<size_t> at = Assists->plan.IndexOf(*Puzzle);
+    return at && MoveTiles(TileOf(*Puzzle, Assists->plan.moves[*at]), TMoveHistory::Origin::Help, animate);
 }
 
-void ShowMovesLeft(TFormMain& form) {
-    const TAssists::Plan& plan = form.Assists->plan;
-    const std::optional<size_t> at = plan.IndexOf(*form.Puzzle);
-    if (!plan.optimal || form.GameStopped) return;
-    const size_t left = at ? plan.moves.size() - *at : 0;
-    form.StatusBar->showMessage(QStringLiteral("Fewest moves left: %1").arg(left), HintShownFor);
-}
-
-// The plan from the board as it stands, with the board before each move.
-TAssists::Plan PlanOf(const TPuzzle& board, const Solution& solution) {
-    TAssists::Plan plan{solution.moves, {}, solution.optimal};
-    TPuzzle walk = board;
-    for (BlankMove move : plan.moves) {
-        plan.boards.push_back(BoardFingerprint(walk));
-        ApplyMove(walk, move);
-    }
-    return plan;
-}
-
-} // namespace
+// A hint or Solve on a running game whose board is not solved yet.
+bool TFormMain::CanAssist() const { return !GameStopped && !Puzzle->IsSolved(); }
 
 void TFormMain::HintMenuClick() {
     StopAssisting();
-    if (GameStopped) return;
-    if (PlayPlanMove(*this)) return ShowMovesLeft(*this);
-    QApplication::setOverrideCursor(Qt::WaitCursor);
+    if (!CanAssist()) return;
+    if (const std::optional<size_t> at = Assists->plan.IndexOf(*Puzzle)) {
+        if (Assists->plan.optimal) Assists->fewestShownAt = at;
+        PlayPlanMove(true);
+        return;
+    }
+    Assists->ShowWaiting(true);
     Assists->WatchInput(true);
-    Assists->solver.Start(*Puzzle, BudgetFor(*Puzzle), [this](const std::optional<Solution>& solution) {
+    const uint64_t asked = BoardFingerprint(*Puzzle);
+    Assists->solver.Start(*Puzzle, BudgetFor(*Puzzle), [this, asked](const std::optional<Solution>& solution) {
         const bool solve = Assists->solveWhenPlanned;
         StopAssisting();
+        if (BoardFingerprint(*Puzzle) != asked || !CanAssist()) return; // the plan is of another board
         if (!solution) {
-            StatusBar->showMessage(QStringLiteral("No way to solve the puzzle was found."), HintShownFor);
+            StatusBar->showMessage(QStringLiteral("No way to solve the puzzle was found."), FailureShownFor);
             return;
         }
         Assists->plan = PlanOf(*Puzzle, *solution);
-        if (solve) return SolveMenuClick();
-        PlayPlanMove(*this);
-        ShowMovesLeft(*this);
+        solve ? SolveMenuClick() : HintMenuClick();
     });
 }
 
 void TFormMain::SolveMenuClick() {
     StopAssisting();
-    if (GameStopped) return;
+    if (!CanAssist()) return;
     if (!Assists->plan.IndexOf(*Puzzle)) {
         HintMenuClick(); // works the plan out first
         Assists->solveWhenPlanned = Assists->solver.Running();
@@ -218,22 +198,22 @@ void TFormMain::SolveMenuClick() {
 }
 
 // One tick of Solve: a slide, or after the first ones the jumps due by now.
+// A board off the plan, or a move it refuses, ends Solve.
 void TFormMain::SolveStep() {
     TAssists& a = *Assists;
     const std::optional<size_t> at = a.plan.IndexOf(*Puzzle);
     if (!at || GameStopped) return StopAssisting();
     if (a.solveMoves < AnimatedSolveMoves) {
         ++a.solveMoves;
-        PlayPlanMove(*this);
-    } else {
-        const uint32_t now = Services.clock.TickCount();
-        if (a.solveMoves == AnimatedSolveMoves) a.jumpStart = {now, a.plan.moves.size() - *at};
-        const auto [start, jumps] = a.jumpStart;
-        const size_t made = size_t(a.solveMoves - AnimatedSolveMoves);
-        const uint64_t due = std::max<uint64_t>(made + 1, uint64_t(jumps) * (now - start + SolveTick) / JumpingFor);
-        AnimateSlides = false;
-        for (size_t i = made; i < due && !GameStopped && PlayPlanMove(*this); ++i) ++a.solveMoves;
-        AnimateSlides = true;
-        if (!GameStopped) ShowWholeBoard();
+        if (!PlayPlanMove(true)) StopAssisting();
+        return;
     }
+    const uint32_t now = Services.clock.TickCount();
+    if (a.solveMoves == AnimatedSolveMoves) a.jumpStart = {now, a.plan.moves.size() - *at};
+    const auto [start, jumps] = a.jumpStart;
+    const size_t made = size_t(a.solveMoves - AnimatedSolveMoves);
+    const uint64_t due = std::max<uint64_t>(made + 1, uint64_t(jumps) * (now - start + SolveTick) / JumpingFor);
+    for (size_t i = made; i < due && !GameStopped; ++i, ++a.solveMoves)
+        if (!PlayPlanMove(false)) return StopAssisting();
+    if (!GameStopped) ShowWholeBoard();
 }

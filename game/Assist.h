@@ -1,11 +1,11 @@
-// What the game's assists keep: the undo and redo history, the solver's plan
-// and the state of a hint being worked out or of Solve playing the plan.
+// What the game's assists keep: the moves' history, the solver's plan and
+// the state of a hint being worked out or of Solve playing the plan.
 #pragma once
 
 #include "BackgroundSolve.h"
+#include "MoveHistory.h"
 
 #include <QObject>
-#include <QPoint>
 #include <QTimer>
 #include <cstdint>
 #include <optional>
@@ -16,14 +16,6 @@ class TPuzzle;
 
 class TAssists : public QObject {
 public:
-    // One action of the player's: a slide of `tiles` tiles that moved the
-    // blank from `from` to `to`.
-    struct Step {
-        QPoint from, to;
-        int tiles = 0;
-    };
-    enum class Origin { Player, Undo, Redo, Help };
-
     // A plan of the solver's, with the board before each of its moves.
     struct Plan {
         std::vector<BlankMove> moves;
@@ -37,10 +29,14 @@ public:
 
     // While a hint is awaited or Solve plays, the player's key or press stops it.
     void WatchInput(bool on);
+    // The wait cursor while a hint is worked out; only this one is taken back.
+    void ShowWaiting(bool on);
 
-    std::vector<Step> undo, redo;
-    Origin origin = Origin::Player;
+    TMoveHistory history;
     Plan plan;
+    // Where in the plan the board stood when the fewest moves left were
+    // shown; they stay beside the count while the plan is followed.
+    std::optional<size_t> fewestShownAt;
     TBackgroundSolve solver;
     bool solveWhenPlanned = false; // Solve asked for the plan being worked out
     QTimer solveTimer;
@@ -56,4 +52,5 @@ protected:
 private:
     TFormMain& form;
     bool watching = false;
+    bool waiting = false;
 };

@@ -5,12 +5,9 @@
 #include "engine/Solver.h"
 
 #include <QObject>
-#include <atomic>
 #include <functional>
-#include <memory>
 #include <optional>
 #include <thread>
-#include <vector>
 
 class TPuzzle;
 
@@ -19,27 +16,21 @@ public:
     using Done = std::function<void(const std::optional<Solution>&)>;
 
     TBackgroundSolve() = default;
-    // Waits for the threads still solving (each within its budget).
+    // Stops the search and waits for its thread.
     ~TBackgroundSolve() override;
 
     // Solves a copy of the board; `done` runs on this object's thread with
-    // the result, unless the solve is cancelled or another one starts first.
+    // the result, unless the solve is cancelled first. One search at a time:
+    // one still running is stopped and waited for (a few milliseconds).
     void Start(const TPuzzle& board, std::chrono::milliseconds budget, Done done);
-    // The running solve's result is dropped; its thread ends by itself.
+    // Stops the running search; its result is dropped.
     void Cancel();
-    bool Running() const { return running; }
+    bool Running() const { return bool(done); }
 
 private:
-    void Finish(unsigned generation, const std::optional<Solution>& result);
+    void Finish(unsigned ticket, const std::optional<Solution>& result);
 
-    struct Worker {
-        std::thread thread;
-        std::shared_ptr<std::atomic<bool>> finished;
-    };
-    void JoinFinished();
-
-    std::vector<Worker> workers;
+    std::jthread worker;
     unsigned generation = 0;
-    bool running = false;
     Done done;
 };

@@ -19,7 +19,7 @@ void TFormMain::UpdateStatusBar() {
     const int32_t elapsed =
         GameStopped ? int32_t(StopTick - StartTick) / 1000 : int32_t((Services.clock.TickCount() - StartTick) / 1000);
     StatusPanels[0]->setText(QStringLiteral("Elapsed time: ") + FormatElapsed(elapsed));
-    StatusPanels[3]->setText(QStringLiteral("Moves: %1").arg(MoveCount));
+    ShowMoves();
 }
 
 bool TFormMain::QuerySave() {
@@ -94,13 +94,15 @@ void TFormMain::N3x3MenuClick(QObject* sender) {
 
 void TFormMain::FinishGame() {
     Timer->stop();
-    StopTick = Services.clock.TickCount();
+    // A game finished while the window had no focus (by Solve, behind a
+    // dialog) ends at the time its clock stands at.
+    if (!std::exchange(ClockPaused, false)) StopTick = Services.clock.TickCount();
     UpdateStatusBar();
     TFormTimes times(this);
     times.SelectList(DataFolder, PictureName, Level);
     const int seconds = int32_t(StopTick - StartTick) / 1000;
     const int columns = Puzzle->GetColumns(), rows = Puzzle->GetRows();
-    if (HelpUsed) {
+    if (HelpUsed()) {
         Services.dialogs.MessageBox(
             this, QStringLiteral("Congratulations. You solved the puzzle.\nSolved with help: no best time is kept."),
             MsgIcon::Information, MsgButtons::Ok);

@@ -191,7 +191,7 @@ void TFormMain::ShowBoardRect(const QRect& rect) {
     if (!visible.isEmpty()) ClientArea()->repaint(ToLogical(visible).translated(PanelToolbar->width(), 0));
 }
 
-bool TFormMain::CompleteSlide(const Slide& slide) {
+bool TFormMain::CompleteSlide(const Slide& slide, bool animate) {
     bool moved = false;
     for (size_t i = 0; i < slide.moving.size(); ++i) {
         if (slide.dRow > 0) moved = Puzzle->BlankDown();
@@ -199,7 +199,7 @@ bool TFormMain::CompleteSlide(const Slide& slide) {
         if (slide.dColumn > 0) moved = Puzzle->BlankRight();
         if (slide.dColumn < 0) moved = Puzzle->BlankLeft();
     }
-    if (!AnimateSlides) return moved;
+    if (!animate) return moved;
     // The old blank, the moved tiles and the new blank, each with the step
     // before it (above for a column, left for a row).
     FillRect(BackBuffer, slide.target, ToQRgb(BackgroundColor)); // the new blank
@@ -235,29 +235,32 @@ void TFormMain::ShowMissingPiece() {
     ShowBoardRect(cell);
 }
 
-void TFormMain::SlideTiles(int column, int row) {
-    const std::optional<Slide> slide = PlanSlide(column, row);
-    if (!slide) return;
+void TFormMain::SlideTiles(int column, int row) { MoveTiles(QPoint(column, row), TMoveHistory::Origin::Player, true); }
+
+bool TFormMain::MoveTiles(QPoint slot, TMoveHistory::Origin origin, bool animate) {
+    const std::optional<Slide> slide = PlanSlide(slot.x(), slot.y());
+    if (!slide) return false;
     // Frames 3 ms apart: each sleep lasts until the next frame is due, so the
     // drawing does not slow the animation down. A tile of size 0 has no frames.
     uint32_t due = Services.clock.TickCount();
-    for (int offset = 0; AnimateSlides && offset < slide->size; offset += slide->step) {
+    for (int offset = 0; animate && offset < slide->size; offset += slide->step) {
         DrawSlideFrame(*slide, offset, offset > 0);
         due += 3;
         const int32_t wait = int32_t(due - Services.clock.TickCount());
         if (wait > 0) Services.clock.Sleep(wait);
     }
     const QPoint blank = slide->moving.front() - QPoint(slide->dColumn, slide->dRow);
-    if (!CompleteSlide(*slide)) return;
-    NoteSlide(blank, slide->moving.back(), int(slide->moving.size()));
+    if (!CompleteSlide(*slide, animate)) return false;
+    NoteSlide(origin, {blank, slide->moving.back(), int(slide->moving.size())});
     GameStopped = Puzzle->IsSolved();
-    if (!GameStopped && SoundOn && AnimateSlides) Services.sound.Play(QStringLiteral("click.wav"));
+    if (!GameStopped && SoundOn && animate) Services.sound.Play(QStringLiteral("click.wav"));
     if (GameStopped) {
-        if (!AnimateSlides) ShowWholeBoard();
+        if (!animate) ShowWholeBoard();
         StopAssisting();
         UpdateAssistCommands();
         ShowMissingPiece();
         if (SoundOn) Services.sound.Play(QStringLiteral("SystemStart"));
         FinishGame();
     }
+    return true;
 }

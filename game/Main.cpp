@@ -5,6 +5,7 @@
 #include "help/ProgramIcon.h"
 #include "platform/DataFolders.h"
 #include "platform/TemporaryFiles.h"
+#include "platform/WindowPlacement.h"
 
 #include "pictures/PictureFiles.h"
 #include "platform/ElidedLabel.h"
@@ -58,7 +59,10 @@ const GridEntry GridMenu[] = {
 } // namespace
 
 TFormMain::TFormMain(Platform& platform, std::optional<QString> argument, QWidget* owner)
-    : QMainWindow(owner), Services(platform), Argument(std::move(argument)), StartFolder(QDir::currentPath()),
+    : QMainWindow(owner), Dialogs(platform.dialogs, [this] { StopAssisting(); }),
+      Services{platform.clock,    Dialogs,        platform.screen,       platform.sound,
+               platform.settings, platform.midi, platform.programFolder},
+      Argument(std::move(argument)), StartFolder(QDir::currentPath()),
       Puzzle(std::make_unique<TPuzzle>(0, 0)), StartTick(platform.clock.TickCount()), StopTick(StartTick) {
     setObjectName(QStringLiteral("FormMain"));
     setWindowTitle(QStringLiteral("Slidora"));
@@ -66,6 +70,7 @@ TFormMain::TFormMain(Platform& platform, std::optional<QString> argument, QWidge
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
 
+    Assists = std::make_unique<TAssists>(*this);
     Client = new BoardArea(*this, this);
     Client->setObjectName(QStringLiteral("ClientArea"));
     setCentralWidget(Client);
@@ -74,7 +79,6 @@ TFormMain::TFormMain(Platform& platform, std::optional<QString> argument, QWidge
     BuildStatusBar();
     BuildMenus();
     layout()->setSizeConstraint(QLayout::SetFixedSize);
-    Assists = std::make_unique<TAssists>(*this);
     connect(&Assists->solveTimer, &QTimer::timeout, this, &TFormMain::SolveStep);
     ResetAssists();
 
@@ -123,6 +127,8 @@ void TFormMain::BuildMenus() {
         a->setObjectName(QLatin1String(name));
         a->setShortcut(key);
         a->setShortcutContext(Qt::WindowShortcut);
+        // Solve and a hint being worked out stop before any command does anything.
+        connect(a, &QAction::triggered, this, &TFormMain::StopAssisting);
         connect(a, &QAction::triggered, this, handler);
         return a;
     };
@@ -144,6 +150,7 @@ void TFormMain::BuildMenus() {
         Game1, "UndoMenu", QStringLiteral("Un&do"), [this] { UndoMenuClick(); }, QKeySequence(Qt::CTRL | Qt::Key_Z));
     RedoMenu = item(
         Game1, "RedoMenu", QStringLiteral("R&edo"), [this] { RedoMenuClick(); }, QKeySequence(Qt::CTRL | Qt::Key_Y));
+    RedoMenu->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
     HintMenu = item(
         Game1, "HintMenu", QStringLiteral("&Hint"), [this] { HintMenuClick(); }, QKeySequence(Qt::CTRL | Qt::Key_H));
     SolveMenu = item(
@@ -171,7 +178,8 @@ void TFormMain::BuildMenus() {
     separator(Game1, "N15");
     BesttimesMenu = item(Game1, "BesttimesMenu", QStringLiteral("&Best times..."), [this] { BesttimesMenuClick(); });
     separator(Game1, "N3");
-    Exit1 = item(Game1, "Exit1", QStringLiteral("E&xit"), [this] { Exit1Click(); });
+    Exit1 = item(
+        Game1, "Exit1", QStringLiteral("E&xit"), [this] { Exit1Click(); }, QKeySequence(Qt::CTRL | Qt::Key_Q));
 
     Level1 = menu("Level1", QStringLiteral("&Level"));
     const auto level = [this] { BeginnerMenuClick(sender()); };
@@ -234,6 +242,7 @@ QToolButton* TFormMain::AddToolButton(const char* name, const QString& hint, int
     button->setFixedSize(31, 30);
     button->setAutoRaise(true);
     button->setFocusPolicy(Qt::NoFocus);
+    connect(button, &QToolButton::clicked, this, &TFormMain::StopAssisting);
     connect(button, &QToolButton::clicked, this, handler);
     ToolBar1->layout()->addWidget(button);
     return button;
@@ -349,9 +358,11 @@ void TFormMain::FormCreate() {
     for (int i = 0; i < 4; ++i) {
         RecentPictureItems[size_t(i)] = new QAction(this);
         RecentPictureItems[size_t(i)]->setData(i);
+        connect(RecentPictureItems[size_t(i)], &QAction::triggered, this, &TFormMain::StopAssisting);
         connect(RecentPictureItems[size_t(i)], &QAction::triggered, this, [this] { ReopenPictureClick(sender()); });
         RecentGameItems[size_t(i)] = new QAction(this);
         RecentGameItems[size_t(i)]->setData(i);
+        connect(RecentGameItems[size_t(i)], &QAction::triggered, this, &TFormMain::StopAssisting);
         connect(RecentGameItems[size_t(i)], &QAction::triggered, this, [this] { ReopenGameClick(sender()); });
     }
     std::srand(static_cast<unsigned>(std::time(nullptr)));
@@ -442,8 +453,12 @@ void TFormMain::CloseBySignal() {
 }
 
 int TFormMain::ShowCentred(QDialog& form) {
-    const QSize screen = Services.screen.PrimarySize();
-    form.move((screen.width() - form.width()) / 2, (screen.height() - form.height()) / 2);
+    PlaceWindow(form, QRect(QPoint(), Services.screen.PrimarySize()), Services.screen.WorkArea(), this);
+    return Services.dialogs.ShowModal(form);
+}
+
+int TFormMain::ShowOverGame(QDialog& form) {
+    PlaceWindow(form, frameGeometry(), Services.screen.WorkArea(), this);
     return Services.dialogs.ShowModal(form);
 }
 
@@ -484,6 +499,7 @@ void TFormMain::AfterFirstFrame(int attempts) {
 }
 
 void TFormMain::closeEvent(QCloseEvent* event) {
+    StopAssisting();
     if (Closed || !FormCloseQuery()) {
         event->setAccepted(Closed);
         return;

@@ -5,6 +5,7 @@
 #include "audio/Playlist.h"
 #include "engine/Puzzle.h"
 #include "engine/ViewScale.h"
+#include "game/MoveHistory.h"
 #include "platform/Dialogs.h"
 #include "platform/Font.h"
 #include "platform/Platform.h"
@@ -70,7 +71,9 @@ public:
     void CloseBySignal();
     // Offers the game kept when the last run was ended, once.
     void OfferAutosave();
-    int ShowCentred(QDialog& form); // modal, centred on the screen
+    // Modal, centred on the screen or over the game's window, inside the work area.
+    int ShowCentred(QDialog& form);
+    int ShowOverGame(QDialog& form);
     // The client area has been painted: errors of the start-up may follow.
     void WindowPainted();
     // The music, errors of the start-up and the kept game wait for the
@@ -125,6 +128,10 @@ public:
     void FormKeyDown(int key, Qt::KeyboardModifiers shift);
     void ScrambleMenuClick();
     void SlideTiles(int column, int row);
+    // Slides the tiles between the blank and the slot, as made by `origin`;
+    // animated, drawn and heard, or (animate false) only moved, the board
+    // drawn by the caller. False when nothing moved.
+    bool MoveTiles(QPoint slot, TMoveHistory::Origin origin, bool animate);
 
     // One slide of tiles toward the blank, as the animation needs it.
     struct Slide {
@@ -143,9 +150,9 @@ public:
     // shows the strip. followsPrevious: the last frame drawn was this slide's
     // frame one step before, so its pixels can be moved on instead of drawn again.
     void DrawSlideFrame(const Slide& slide, int offset, bool followsPrevious);
-    // Moves the tiles in the board and shows them in their new places;
-    // returns the result of the last elementary move.
-    bool CompleteSlide(const Slide& slide);
+    // Moves the tiles in the board and, when animated, shows them in their
+    // new places; returns the result of the last elementary move.
+    bool CompleteSlide(const Slide& slide, bool animate);
     // Copies a rectangle of the back buffer to the window at once.
     void ShowBoardRect(const QRect& rect);
     // Draws the whole board anew and shows it at once.
@@ -237,13 +244,19 @@ public:
     void ResetAssists();
     // A saved game's board: its count and help, no history.
     void ResumeAssists(uint32_t moves, bool helped);
-    // A slide has moved `tiles` tiles; the blank was at `from` before it.
-    void NoteSlide(QPoint from, QPoint to, int tiles);
+    // A slide of the origin has been made.
+    void NoteSlide(TMoveHistory::Origin origin, const TMoveHistory::Step& step);
+    // Writes the move count into its panel.
+    void ShowMoves();
     // Undo, Redo, Hint and Solve follow the state of the game.
     void UpdateAssistCommands();
-    // Stops Solve, or the wait for a hint, at the player's key or press.
+    // Stops Solve, or the wait for a hint: at the player's key or press, and
+    // before any command or dialog.
     void StopAssisting();
     void SolveStep();
+    // Single-tile moves in the game on the board; whether help was used.
+    uint32_t MoveCount() const;
+    bool HelpUsed() const;
 
     // ---- help and web pages (help/)
     void HelpcontentsMenuClick();
@@ -251,9 +264,14 @@ public:
     void SlidorahomepageMenuClick();
     void FreepicturesMenuClick();
     void AboutMenuClick();
+    // Opens the page in the browser; says so when none could be started.
+    void OpenWebAddress(const QString& address);
 
     // ---- state
-    Platform& Services;
+    // The platform's services, its dialogs guarded: Solve and a hint stop
+    // before any dialog opens.
+    GuardedDialogs Dialogs;
+    Platform Services;
     const std::optional<QString> Argument;
     const QString StartFolder; // the current folder before the window moves to its own
     QString ProgramFolder;
@@ -304,11 +322,6 @@ public:
     bool SettingsFailureShown = false;
     bool RestoringRecentLists = false; // the stored lists are being rebuilt, not changed
     bool ClosingBySignal = false;
-    uint32_t MoveCount = 0; // single-tile moves since the board was scrambled
-    bool HelpUsed = false;  // a hint or Solve helped in this game
-    // Slides are animated, drawn and heard; false: the tiles jump, and the
-    // board is drawn once by whoever moved them (Solve, a batch a tick).
-    bool AnimateSlides = true;
     std::unique_ptr<TAssists> Assists; // history, plan and the solver's thread
 
     // ---- components
@@ -386,6 +399,8 @@ protected:
 private:
     // The part of the back buffer that the visible tiles cover.
     QRegion TileArea() const;
+    bool PlayPlanMove(bool animate);
+    bool CanAssist() const;
     // Draws the stones and edges of the board into Picture, at the shown scale.
     void DrawPictureBevels();
     void ShowError(const QString& text);

@@ -16,8 +16,9 @@ TLinkLabel::TLinkLabel(const QString& text, std::function<void()> onClick, QWidg
     : QLabel(text, parent), OnClick(std::move(onClick)) {
     setWordWrap(true); // a long address wraps instead of being cut off
     if (!OnClick) return;
+    // The desktop's own link colour, readable on its light or dark palette.
     QPalette colours = palette();
-    colours.setColor(QPalette::WindowText, Qt::blue);
+    colours.setColor(QPalette::WindowText, colours.color(QPalette::Link));
     setPalette(colours);
     QFont underlined = font();
     underlined.setUnderline(true);
@@ -103,11 +104,11 @@ void TFormAbout::BuildCreditsGroup() {
     column->addWidget(Label11);
 }
 
-void TFormAbout::Label4Click() { OpenWebPage(WebAddresses::MakerHomePage()); }
+void TFormAbout::Label4Click() { OpenPage(WebAddresses::MakerHomePage()); }
 
-void TFormAbout::Label7Click() { OpenWebPage(WebAddresses::MakerHomePage()); }
+void TFormAbout::Label7Click() { OpenPage(WebAddresses::MakerHomePage()); }
 
-void TFormAbout::Label11Click() { OpenWebPage(WebAddresses::MakerHomePage()); }
+void TFormAbout::Label11Click() { OpenPage(WebAddresses::MakerHomePage()); }
 
 void TFormAbout::keyPressEvent(QKeyEvent* event) {
     if (event->key() == Qt::Key_Escape) return;

@@ -4,12 +4,14 @@
 
 #include <QDialog>
 #include <QLabel>
+#include "platform/Shell.h"
+
 #include <functional>
 
 class QGroupBox;
 class QPushButton;
 
-// A label that looks and acts like a web link: blue, underlined, a hand
+// A label that looks and acts like a web link: in the link colour, underlined, a hand
 // cursor, and a click runs its handler. Without a handler it is plain text.
 class TLinkLabel : public QLabel {
 public:
@@ -48,6 +50,8 @@ public:
     QLabel* LabelMusicCredit;
     TLinkLabel* Label11;
     QPushButton* BitBtn1;
+    // Opens a web page (the owner reports a failure).
+    std::function<void(const QString&)> OpenPage = [](const QString& address) { OpenWebPage(address); };
 
 protected:
     // The box has no Cancel: Esc leaves it open.

@@ -12,7 +12,7 @@ void OpenHomePage(TFormMain& form, const QString& address) {
     if (address.isEmpty())
         HelpWindowOf(&form).ShowContents(form.ProgramFolder + HelpFileName, QLatin1String(WebAddresses::AboutTopic));
     else
-        OpenWebPage(address);
+        form.OpenWebAddress(address);
 }
 
 } // namespace
@@ -23,9 +23,15 @@ void TFormMain::VantrelhomepageMenuClick() { OpenHomePage(*this, WebAddresses::M
 
 void TFormMain::SlidorahomepageMenuClick() { OpenHomePage(*this, WebAddresses::GameHomePage()); }
 
-void TFormMain::FreepicturesMenuClick() { OpenWebPage(QLatin1String(WebAddresses::FreePicturesPage)); }
+void TFormMain::FreepicturesMenuClick() { OpenWebAddress(QLatin1String(WebAddresses::FreePicturesPage)); }
 
 void TFormMain::AboutMenuClick() {
     TFormAbout about(this);
+    about.OpenPage = [this](const QString& address) { OpenWebAddress(address); };
     ShowCentred(about);
+}
+
+void TFormMain::OpenWebAddress(const QString& address) {
+    if (!OpenWebPage(address))
+        ShowError(QStringLiteral("Unable to open %1: no web browser could be started.").arg(address));
 }

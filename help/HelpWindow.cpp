@@ -1,6 +1,7 @@
 #include "HelpWindow.h"
 
 #include "ProgramIcon.h"
+#include "platform/WindowPlacement.h"
 
 #include <QFileInfo>
 #include <QHBoxLayout>
@@ -62,6 +63,9 @@ void THelpWindow::ShowMissingPage(const QString& helpFile) {
 }
 
 THelpWindow& HelpWindowOf(QWidget* owner) {
-    auto* window = owner->findChild<THelpWindow*>(QString(), Qt::FindDirectChildrenOnly);
-    return window ? *window : *new THelpWindow(owner);
+    if (auto* window = owner->findChild<THelpWindow*>(QString(), Qt::FindDirectChildrenOnly)) return *window;
+    // First shown over the game's window; where the player moves it, it stays.
+    auto* window = new THelpWindow(owner);
+    PlaceWindow(*window, owner->window()->frameGeometry(), UsableAreaOf(owner), owner->window());
+    return *window;
 }

@@ -34,7 +34,7 @@ void TFormMain::CustomMenuClick() {
     TFormPieces form(this);
     form.SetGrid(IsNumericName(PictureName) || OrgPicture.isNull() ? nullptr : &OrgPicture, Puzzle->GetColumns(),
                  Puzzle->GetRows());
-    if (ShowCentred(form) != QDialog::Accepted) return;
+    if (ShowOverGame(form) != QDialog::Accepted) return;
     CheckGridMenu(0);
     Puzzle->SetSize(form.EditCol->value(), form.EditRow->value());
     OpenPicture(PictureName);

@@ -2,6 +2,7 @@
 
 #include "FontDialog.h"
 #include "WinColor.h"
+#include "WindowPlacement.h"
 
 #include <QColorDialog>
 #include <QDialog>
@@ -66,6 +67,13 @@ MsgResult QtDialogs::MessageBox(QWidget* owner, const QString& text, MsgIcon ico
 
 namespace {
 
+// Over the owner's window, inside the usable area of its screen.
+void PlaceOverOwner(QWidget& dialog, QWidget* owner) {
+    const QWidget* window = owner ? owner->window() : nullptr;
+    const QRect area = UsableAreaOf(window);
+    PlaceWindow(dialog, window ? window->frameGeometry() : area, area, window);
+}
+
 void Configure(QFileDialog& dialog, const FileDialogOptions& options) {
     dialog.setWindowTitle(options.title);
     dialog.setNameFilters(ToNameFilters(options.filter));
@@ -103,6 +111,7 @@ std::optional<QStringList> QtDialogs::OpenFiles(QWidget* owner, const FileDialog
     dialog.setFileMode(options.multiSelect ? QFileDialog::ExistingFiles
                        : options.mustExist ? QFileDialog::ExistingFile
                                            : QFileDialog::AnyFile);
+    PlaceOverOwner(dialog, owner);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
     return dialog.selectedFiles();
 }
@@ -113,18 +122,21 @@ std::optional<QString> QtDialogs::SaveFile(QWidget* owner, const FileDialogOptio
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setOption(QFileDialog::DontConfirmOverwrite, true);
+    PlaceOverOwner(dialog, owner);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
     return dialog.selectedFiles().first();
 }
 
 std::optional<uint32_t> QtDialogs::ChooseColor(QWidget* owner, uint32_t initial) {
-    const QColor color = QColorDialog::getColor(ToQColor(initial), owner);
-    if (!color.isValid()) return std::nullopt;
-    return FromQColor(color);
+    QColorDialog dialog(ToQColor(initial), owner);
+    PlaceOverOwner(dialog, owner);
+    if (dialog.exec() != QDialog::Accepted || !dialog.selectedColor().isValid()) return std::nullopt;
+    return FromQColor(dialog.selectedColor());
 }
 
 std::optional<TFont> QtDialogs::ChooseFont(QWidget* owner, const TFont& initial) {
     FontDialog dialog(owner, initial);
+    PlaceOverOwner(dialog, owner);
     if (dialog.exec() != QDialog::Accepted) return std::nullopt;
     return dialog.SelectedFont();
 }
@@ -141,10 +153,47 @@ std::optional<QString> QtDialogs::InputText(QWidget* owner, const QString& capti
     }
     // Centred on the screen rather than over its owner.
     dialog.adjustSize();
-    if (const QScreen* screen = QGuiApplication::primaryScreen())
-        dialog.move(screen->geometry().center() - dialog.rect().center());
+    const QRect area = UsableAreaOf(owner ? owner->window() : nullptr);
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    PlaceWindow(dialog, screen ? screen->geometry() : area, area, owner ? owner->window() : nullptr);
     if (dialog.exec() != QDialog::Accepted) return std::nullopt;
     return dialog.textValue();
 }
 
 int QtDialogs::ShowModal(QDialog& form) { return form.exec(); }
+
+MsgResult GuardedDialogs::MessageBox(QWidget* owner, const QString& text, MsgIcon icon, MsgButtons buttons) {
+    before();
+    return dialogs.MessageBox(owner, text, icon, buttons);
+}
+
+std::optional<QStringList> GuardedDialogs::OpenFiles(QWidget* owner, const FileDialogOptions& options) {
+    before();
+    return dialogs.OpenFiles(owner, options);
+}
+
+std::optional<QString> GuardedDialogs::SaveFile(QWidget* owner, const FileDialogOptions& options) {
+    before();
+    return dialogs.SaveFile(owner, options);
+}
+
+std::optional<uint32_t> GuardedDialogs::ChooseColor(QWidget* owner, uint32_t initial) {
+    before();
+    return dialogs.ChooseColor(owner, initial);
+}
+
+std::optional<TFont> GuardedDialogs::ChooseFont(QWidget* owner, const TFont& initial) {
+    before();
+    return dialogs.ChooseFont(owner, initial);
+}
+
+std::optional<QString> GuardedDialogs::InputText(QWidget* owner, const QString& caption, const QString& prompt,
+                                                 const QString& initial, int maxLength) {
+    before();
+    return dialogs.InputText(owner, caption, prompt, initial, maxLength);
+}
+
+int GuardedDialogs::ShowModal(QDialog& form) {
+    before();
+    return dialogs.ShowModal(form);
+}

@@ -8,6 +8,7 @@
 #include <QString>
 #include <QStringList>
 #include <cstdint>
+#include <functional>
 #include <optional>
 
 class QDialog;
@@ -61,6 +62,25 @@ public:
     std::optional<QString> InputText(QWidget* owner, const QString& caption, const QString& prompt,
                                      const QString& initial, int maxLength) override;
     int ShowModal(QDialog& form) override;
+};
+
+// The dialogs of another interface, each after `before` has run (to stop
+// what must not go on behind a dialog).
+class GuardedDialogs final : public IDialogs {
+public:
+    GuardedDialogs(IDialogs& dialogs, std::function<void()> before) : dialogs(dialogs), before(std::move(before)) {}
+    MsgResult MessageBox(QWidget* owner, const QString& text, MsgIcon icon, MsgButtons buttons) override;
+    std::optional<QStringList> OpenFiles(QWidget* owner, const FileDialogOptions& options) override;
+    std::optional<QString> SaveFile(QWidget* owner, const FileDialogOptions& options) override;
+    std::optional<uint32_t> ChooseColor(QWidget* owner, uint32_t initial) override;
+    std::optional<TFont> ChooseFont(QWidget* owner, const TFont& initial) override;
+    std::optional<QString> InputText(QWidget* owner, const QString& caption, const QString& prompt,
+                                     const QString& initial, int maxLength) override;
+    int ShowModal(QDialog& form) override;
+
+private:
+    IDialogs& dialogs;
+    std::function<void()> before;
 };
 
 // Adds the preview panel beside the file list of the dialog.

@@ -4,6 +4,7 @@
 #include <condition_variable>
 #include <cstdlib>
 #include <cstring>
+#include <malloc.h>
 #include <mutex>
 #include <sys/mman.h>
 #include <thread>
@@ -187,3 +188,5 @@ size_t SparePixelMemory() {
     for (const Block& block : pool.spares) total += block.size;
     return total;
 }
+
+void ReleaseFreeHeap() { malloc_trim(0); }

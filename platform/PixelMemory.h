@@ -33,3 +33,7 @@ void TrimPixelMemory();
 
 // Bytes currently kept for reuse (for tests).
 size_t SparePixelMemory();
+
+// Gives the heap's free memory back to the system, that of every thread
+// (after a search that took tens of megabytes).
+void ReleaseFreeHeap();

@@ -3,4 +3,4 @@
 #include <QDesktopServices>
 #include <QUrl>
 
-void OpenWebPage(const QString& address) { QDesktopServices::openUrl(QUrl(address)); }
+bool OpenWebPage(const QString& address) { return QDesktopServices::openUrl(QUrl(address)); }

@@ -4,6 +4,6 @@
 
 #include <QString>
 
-// The result is not checked: a missing browser or an unreachable page is
-// the desktop's business.
-void OpenWebPage(const QString& address);
+// False when no browser could be started for it; an unreachable page is the
+// browser's business.
+bool OpenWebPage(const QString& address);

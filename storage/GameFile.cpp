@@ -61,7 +61,7 @@ QByteArray TGameFileTrailer::Encode() const {
 
 bool TGameFileTrailer::Decode(const QByteArray& bytes) {
     if (bytes.size() < Size || std::memcmp(bytes.constData(), TrailerMagic, sizeof TrailerMagic) != 0 ||
-        Get32(bytes, 4) != Version)
+        Get32(bytes, 4) != Version || Get32(bytes, 8) > MaxMoves)
         return false;
     moves = Get32(bytes, 8);
     flags = Get32(bytes, 12);

@@ -48,12 +48,13 @@ struct TGameFileTrailer {
     static constexpr int Size = 16;
     static constexpr uint32_t Version = 1;
     static constexpr uint32_t HelpUsed = 1; // a flag: a hint or Solve was used
+    static constexpr uint32_t MaxMoves = 100'000'000; // more than any game makes
 
     uint32_t moves = 0;
     uint32_t flags = 0;
 
     QByteArray Encode() const;
-    // False when the bytes are not a trailer of this version.
+    // False when the bytes are not a trailer of this version, or hold more moves than a game makes.
     bool Decode(const QByteArray& bytes);
 };
 

@@ -89,8 +89,8 @@ std::optional<QString> WriteGameFile(const QString& fileName, const TSavedGame& 
 
 TSavedGame TFormMain::GameToSave(const QString& pictureName, uint32_t elapsedSeconds) const {
     TSavedGame game = SavedGameOf(*Puzzle, pictureName.toUtf8(), elapsedSeconds, Level);
-    game.trailer.moves = MoveCount;
-    game.trailer.flags = HelpUsed ? TGameFileTrailer::HelpUsed : 0;
+    game.trailer.moves = MoveCount();
+    game.trailer.flags = HelpUsed() ? TGameFileTrailer::HelpUsed : 0;
     return game;
 }
 

@@ -3,6 +3,7 @@
 #include "storage/GameFile.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QBuffer>
 #include <QFile>
 #include <QLabel>
@@ -43,7 +44,7 @@ protected:
     // Waits until the solver's plan has come and its move is made.
     bool HintMade(uint32_t movesBefore) {
         f().HintMenuClick();
-        return QTest::qWaitFor([&] { return f().MoveCount > movesBefore || f().GameStopped; }, 10000);
+        return QTest::qWaitFor([&] { return f().MoveCount() > movesBefore || f().GameStopped; }, 10000);
     }
 
     TestWindow w;
@@ -70,7 +71,7 @@ TEST_F(Assist, UndoAndRedoStepByActionsAndKeepTheCount) {
     SlideFromBlank(1); // a new slide drops what could be redone
     EXPECT_FALSE(f().RedoMenu->isEnabled());
     f().ScrambleMenuClick();
-    EXPECT_TRUE(Moves() == "Moves: 0" && !f().UndoMenu->isEnabled() && !f().HelpUsed);
+    EXPECT_TRUE(Moves() == "Moves: 0" && !f().UndoMenu->isEnabled() && !f().HelpUsed());
 }
 
 // Hints follow one plan to the end; the game then counts as helped: no name
@@ -79,12 +80,12 @@ TEST_F(Assist, HintsSolveTheBoardAndAHelpedGameKeepsNoBestTime) {
     Start(1, 3, 3);
     for (int hints = 0; !f().GameStopped; ++hints) {
         ASSERT_LT(hints, 40) << "an optimal 3 x 3 plan is at most 31 moves";
-        ASSERT_TRUE(HintMade(f().MoveCount));
+        ASSERT_TRUE(HintMade(f().MoveCount()));
         if (hints == 0) {
-            EXPECT_TRUE(f().StatusBar->currentMessage().startsWith("Fewest moves left: "));
+            EXPECT_TRUE(Moves().startsWith("Moves: 1 \u00b7 fewest left ")) << Moves().toStdString();
         }
     }
-    EXPECT_TRUE(f().Puzzle->IsSolved() && f().HelpUsed);
+    EXPECT_TRUE(f().Puzzle->IsSolved() && f().HelpUsed());
     EXPECT_TRUE(w.dialogs.inputs.empty());
     ASSERT_FALSE(w.dialogs.messages.empty());
     EXPECT_EQ(w.dialogs.messages.back().text,
@@ -98,12 +99,12 @@ TEST_F(Assist, SolveFinishesTheBoardAndAKeyStopsIt) {
     Start(3, 4, 4);
     ASSERT_EQ(StoneCount(4, 4, 3), 1);
     f().SolveMenu->trigger();
-    ASSERT_TRUE(QTest::qWaitFor([&] { return f().MoveCount > 0; }, 10000));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return f().MoveCount() > 0; }, 10000));
     if (!f().GameStopped) {
         QTest::keyClick(&f(), Qt::Key_Escape);
-        const uint32_t stoppedAt = f().MoveCount;
+        const uint32_t stoppedAt = f().MoveCount();
         QTest::qWait(100);
-        EXPECT_EQ(f().MoveCount, stoppedAt) << "a key stops Solve";
+        EXPECT_EQ(f().MoveCount(), stoppedAt) << "a key stops Solve";
         f().SolveMenu->trigger();
     }
     ASSERT_TRUE(QTest::qWaitFor([&] { return f().GameStopped; }, 20000));
@@ -115,7 +116,7 @@ TEST_F(Assist, SolveFinishesTheBoardAndAKeyStopsIt) {
 TEST_F(Assist, SolveJumpsAfterItsFirstSlidesAndShowsEachBatch) {
     Start(1, 8, 8);
     f().SolveMenu->trigger();
-    ASSERT_TRUE(QTest::qWaitFor([&] { return f().MoveCount > 250 || f().GameStopped; }, 60000));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return f().MoveCount() > 250 || f().GameStopped; }, 60000));
     ASSERT_FALSE(f().GameStopped) << "a plan of more than 250 moves";
     QTest::keyClick(&f(), Qt::Key_Escape);
     const QImage shown = f().BackBuffer.copy();
@@ -133,14 +134,14 @@ TEST_F(Assist, SolveJumpsAfterItsFirstSlidesAndShowsEachBatch) {
 TEST_F(Assist, ASavedGameResumesWithItsCountAndHelp) {
     Start(1, 4, 4);
     SlideFromBlank(2);
-    ASSERT_TRUE(HintMade(f().MoveCount));
-    const uint32_t moves = f().MoveCount;
+    ASSERT_TRUE(HintMade(f().MoveCount()));
+    const uint32_t moves = f().MoveCount();
     const QString path = w.Path("helped.sdr");
     ASSERT_TRUE(f().SaveGameFile(path, *f().PictureName, 10));
     f().ScrambleMenuClick();
     ASSERT_TRUE(f().OpenGame(path));
-    EXPECT_EQ(f().MoveCount, moves);
-    EXPECT_TRUE(f().HelpUsed && !f().UndoMenu->isEnabled());
+    EXPECT_EQ(f().MoveCount(), moves);
+    EXPECT_TRUE(f().HelpUsed() && !f().UndoMenu->isEnabled());
     EXPECT_EQ(Moves(), QStringLiteral("Moves: %1").arg(moves));
 }
 
@@ -154,6 +155,9 @@ TEST(GameFileTrailer, OnlyAWholeTrailerOfThisVersionCounts) {
     const QByteArray whole = game.header.Encode() + game.EncodeTiles() + game.trailer.Encode();
     QByteArray otherVersion = whole;
     otherVersion[288 + 16 * 32 + 4] = 2; // the version, after the header, the records and "SDRX"
+    TSavedGame absurd = game;
+    absurd.trailer.moves = 100'000'001; // more than a game can make
+    const QByteArray tooMany = whole.chopped(16) + absurd.trailer.Encode();
     struct Case {
         const char* what;
         QByteArray bytes;
@@ -163,6 +167,7 @@ TEST(GameFileTrailer, OnlyAWholeTrailerOfThisVersionCounts) {
                           {"none", whole.chopped(16), 0, 0},
                           {"short", whole.chopped(1), 0, 0},
                           {"other version", otherVersion, 0, 0},
+                          {"too many moves", tooMany, 0, 0},
                           {"followed by more", whole + "more", 42, 1}};
     for (const Case& c : cases) {
         QBuffer device;
@@ -173,4 +178,99 @@ TEST(GameFileTrailer, OnlyAWholeTrailerOfThisVersionCounts) {
         EXPECT_EQ(read.game.trailer.moves, c.moves) << c.what;
         EXPECT_EQ(read.game.trailer.flags, c.flags) << c.what;
     }
+}
+
+// A board already solved (a saved game of one) needs no plan: Hint and Solve
+// do nothing there, and no search is left running.
+TEST_F(Assist, HintAndSolveDoNothingOnASolvedBoard) {
+    Start(1, 4, 4);
+    const QString path = w.Path("solved.sdr");
+    f().OpenPicture(QStringLiteral("Numeric"));
+    f().GameStopped = false; // a running game whose tiles are all home, as such a file holds
+    ASSERT_TRUE(f().SaveGameFile(path, QStringLiteral("Numeric"), 10));
+    ASSERT_TRUE(f().OpenGame(path));
+    ASSERT_TRUE(f().Puzzle->IsSolved() && !f().GameStopped);
+    for (QAction* command : {f().HintMenu, f().SolveMenu}) {
+        command->trigger();
+        EXPECT_FALSE(f().Assists->solver.Running() || f().Assists->solveTimer.isActive());
+        QTest::qWait(50);
+        EXPECT_EQ(f().MoveCount(), 0u);
+    }
+    EXPECT_FALSE(QApplication::overrideCursor());
+}
+
+// Whatever comes while Solve plays stops it before it does anything: a
+// command such as Help (F1), a dialog, the close question. No tile moves
+// while the dialog is open, and its first key is its own.
+TEST_F(Assist, CommandsDialogsAndClosingStopSolveFirst) {
+    const std::function<void(TFormMain&)> interruptions[] = {
+        [](TFormMain& form) { form.HelpcontentsMenu->trigger(); },
+        [](TFormMain& form) { form.SetbackgroundcolorMenu->trigger(); },
+        [](TFormMain& form) { form.close(); },
+    };
+    Start(1, 8, 8);
+    for (const auto& interrupt : interruptions) {
+        f().SolveMenu->trigger();
+        ASSERT_TRUE(QTest::qWaitFor([&] { return f().MoveCount() > 0 && f().Assists->solveTimer.isActive(); }, 20000));
+        bool movedBehindDialog = false;
+        w.dialogs.whileOpen = [&] {
+            const uint32_t moves = f().MoveCount();
+            QTest::qWait(60);
+            movedBehindDialog |= f().Assists->solveTimer.isActive() || f().MoveCount() != moves;
+        };
+        interrupt(f());
+        const uint32_t moves = f().MoveCount();
+        QTest::qWait(60);
+        EXPECT_FALSE(movedBehindDialog);
+        EXPECT_FALSE(f().Assists->solveTimer.isActive() || f().MoveCount() != moves);
+        w.dialogs.whileOpen = nullptr;
+    }
+    EXPECT_TRUE(f().isVisible()) << "Cancel in the save question keeps the game";
+    EXPECT_FALSE(f().GameStopped);
+}
+
+// A plan that comes for a board that has changed meanwhile is not played.
+TEST_F(Assist, APlanForAnotherBoardIsDropped) {
+    Start(1, 5, 5);
+    f().HintMenuClick();
+    ASSERT_TRUE(f().Assists->solver.Running());
+    f().Puzzle->BlankUp() || f().Puzzle->BlankDown(); // moved behind the hint's back
+    QTest::qWait(1500);
+    EXPECT_EQ(f().MoveCount(), 0u);
+    EXPECT_FALSE(f().Assists->solver.Running());
+}
+
+// A game that help finishes while the window has no focus ends at the time
+// its clock stands at; the fewest moves left stand beside the count only
+// while the plan is followed.
+TEST_F(Assist, HelpEndsAPausedGameAtItsClocksTimeAndTheFewestMovesFollowThePlan) {
+    Start(1, 3, 3);
+    ASSERT_TRUE(HintMade(0));
+    ASSERT_FALSE(f().GameStopped);
+    EXPECT_TRUE(Moves().contains(QStringLiteral("fewest left")));
+    SlideFromBlank(1);
+    if (!Moves().contains(QStringLiteral("fewest left"))) {
+        EXPECT_EQ(Moves(), QStringLiteral("Moves: %1").arg(f().MoveCount())) << "off the plan";
+    }
+    w.clock.Advance(40000);
+    f().WMKillFocus();
+    w.clock.Advance(15000);
+    for (int hints = 0; !f().GameStopped; ++hints) {
+        ASSERT_LT(hints, 40);
+        ASSERT_TRUE(HintMade(f().MoveCount()));
+    }
+    EXPECT_EQ(f().StatusPanels[0]->text(), QStringLiteral("Elapsed time: 00:00:40"));
+    EXPECT_EQ(Moves(), QStringLiteral("Moves: %1").arg(f().MoveCount())) << "nothing beside the count after the game";
+}
+
+// Stopping the assists takes back their own wait cursor only.
+TEST_F(Assist, StoppingKeepsAWaitCursorThatIsNotItsOwn) {
+    Start(1, 5, 5);
+    QApplication::setOverrideCursor(Qt::BusyCursor); // a game being loaded, say
+    f().HintMenuClick();
+    f().StopAssisting();
+    ASSERT_TRUE(QApplication::overrideCursor());
+    EXPECT_EQ(QApplication::overrideCursor()->shape(), Qt::BusyCursor);
+    QApplication::restoreOverrideCursor();
+    EXPECT_FALSE(QApplication::overrideCursor());
 }

@@ -46,7 +46,7 @@ const std::pair<const char*, std::vector<MenuRow>> Menus[] = {
       {"N15", "-", "", -1},
       {"BesttimesMenu", "&Best times...", "", -1},
       {"N3", "-", "", -1},
-      {"Exit1", "E&xit", "", -1}}},
+      {"Exit1", "E&xit", "Ctrl+Q", -1}}},
     {"&Level",
      {{"BeginnerMenu", "&Beginner", "", 1},
       {"IntermediateMenu", "&Intermediate", "", 2},

@@ -176,3 +176,14 @@ TEST(Help, TheHelpFileDescribesEveryGameCommandAndItsKey) {
         }
     }
 }
+
+// Without a browser to open a page (none under the offscreen platform), the
+// player is told so, with the address.
+TEST(WebLinks, APageNoBrowserCanOpenIsReported) {
+    TestWindow w;
+    TFormMain& form = w.Show();
+    form.FreepicturesMenu->trigger();
+    ASSERT_EQ(w.dialogs.messages.size(), 1u);
+    EXPECT_EQ(w.dialogs.messages[0].icon, MsgIcon::Stop);
+    EXPECT_TRUE(w.dialogs.messages[0].text.contains(QLatin1String(WebAddresses::FreePicturesPage)));
+}

@@ -1,4 +1,5 @@
 #include "platform/Screen.h"
+#include "platform/WindowPlacement.h"
 
 #include <gtest/gtest.h>
 
@@ -18,4 +19,22 @@ TEST(Screen, AWaylandWorkAreaThatIsTheWholeScreenLeavesRoomForPanels) {
     };
     for (const Case& c : cases)
         EXPECT_EQ(UsableArea(screen, c.available, QLatin1String(c.platform)), c.usable) << c.platform;
+}
+
+// A window goes centred over what it belongs to, moved and cut to the area.
+TEST(WindowPlacement, CentredOverItsOwnerInsideTheArea) {
+    const QRect area(0, 28, 800, 572);
+    struct Case {
+        const char* what;
+        QSize outer;
+        QRect over, placed;
+    };
+    const Case cases[] = {
+        {"over the game", {200, 100}, {100, 100, 400, 300}, {200, 200, 200, 100}},
+        {"game at the right edge", {300, 100}, {600, 100, 400, 300}, {500, 200, 300, 100}},
+        {"game above the area", {200, 100}, {0, -200, 200, 200}, {0, 28, 200, 100}},
+        {"wider than the screen", {848, 500}, {0, 0, 800, 600}, {0, 50, 800, 500}},
+        {"larger both ways", {900, 700}, {100, 100, 10, 10}, {0, 28, 800, 572}},
+    };
+    for (const Case& c : cases) EXPECT_EQ(CentredInside(c.outer, c.over, area), c.placed) << c.what;
 }
