@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # End-to-end cases: the real program in a real X server, driven like a player.
-# Usage: e2e.sh PROGRAM   (run by ctest; starts its own Xvfb through xvfb-run)
+# Usage: e2e.sh PROGRAM [CASE...]   (run by ctest; starts its own Xvfb through
+# xvfb-run; without CASE, every case runs)
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 
@@ -10,7 +11,7 @@ if [ -z "${SLIDORA_IN_XVFB:-}" ]; then
 fi
 
 WORK=$(mktemp -d)
-trap 'kill "${GAME_PID:-0}" 2>/dev/null || true; rm -rf "$WORK"' EXIT
+trap 'if [ -n "${GAME_PID:-}" ]; then kill "$GAME_PID" 2>/dev/null || true; fi; rm -rf "$WORK"' EXIT
 export HOME="$WORK/home" XDG_CONFIG_HOME="$WORK/home/.config" XDG_RUNTIME_DIR="$WORK/runtime"
 mkdir -p "$HOME" "$XDG_RUNTIME_DIR"
 chmod 700 "$XDG_RUNTIME_DIR"
@@ -341,8 +342,10 @@ case_a_signal_keeps_the_settings_and_the_running_game() {
 }
 
 . "$here/installed.sh"
-for case in $(declare -F | awk '{print $3}' | grep '^case_'); do
+cases=("${@:2}")
+[ ${#cases[@]} -gt 0 ] || mapfile -t cases < <(declare -F | awk '{print $3}' | grep '^case_')
+for case in "${cases[@]}"; do
   echo "== $case"
   "$case"
 done
-echo "all end-to-end cases passed"
+echo "all ${#cases[@]} end-to-end cases passed"
