@@ -3,6 +3,11 @@
 # saved games and pictures with it.
 set(SLIDORA_PROGRAM_DIR lib/slidora)
 
+# Before anything is written: where this install goes, for the uninstall.
+set(SLIDORA_INSTALL_RECORD ${CMAKE_BINARY_DIR}/install/last-install.cmake)
+install(CODE "set(SLIDORA_INSTALL_RECORD \"${SLIDORA_INSTALL_RECORD}\")")
+install(SCRIPT ${CMAKE_SOURCE_DIR}/desktop/RecordInstall.cmake)
+
 # The Qt libraries come from the system: no search path of our own.
 set_target_properties(slidora slidora_music PROPERTIES INSTALL_RPATH "")
 install(TARGETS slidora RUNTIME DESTINATION ${SLIDORA_PROGRAM_DIR})
@@ -40,5 +45,6 @@ install(SCRIPT ${CMAKE_SOURCE_DIR}/desktop/RefreshCaches.cmake)
 # cmake --build build --target uninstall: takes back what cmake --install wrote.
 add_custom_target(uninstall
   COMMAND ${CMAKE_COMMAND} -DSLIDORA_MANIFEST=${CMAKE_BINARY_DIR}/install_manifest.txt
+          -DSLIDORA_INSTALL_RECORD=${SLIDORA_INSTALL_RECORD}
           -P ${CMAKE_SOURCE_DIR}/desktop/Uninstall.cmake
   COMMENT "Removing the installed files")
