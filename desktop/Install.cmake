@@ -37,7 +37,9 @@ foreach(size ${SLIDORA_ICON_SIZES})
 endforeach()
 install(FILES ${CMAKE_SOURCE_DIR}/resources/slidora.svg DESTINATION share/icons/hicolor/scalable/apps)
 
-install(FILES ${CMAKE_SOURCE_DIR}/desktop/com.vantrel.slidora.metainfo.xml DESTINATION share/metainfo)
+configure_file(${CMAKE_SOURCE_DIR}/desktop/com.vantrel.slidora.metainfo.xml.in
+  ${SLIDORA_GENERATED}/com.vantrel.slidora.metainfo.xml @ONLY)
+install(FILES ${SLIDORA_GENERATED}/com.vantrel.slidora.metainfo.xml DESTINATION share/metainfo)
 
 # Into a live system, make the new type, the entry and the icon known at once.
 install(SCRIPT ${CMAKE_SOURCE_DIR}/desktop/RefreshCaches.cmake)

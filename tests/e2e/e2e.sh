@@ -341,6 +341,9 @@ case_a_signal_keeps_the_settings_and_the_running_game() {
   exit_game
 }
 
+# project_version: the version CMakeLists.txt gives the project.
+project_version() { sed -n 's/^project(Slidora VERSION \([0-9.]*\) .*/\1/p' "$here/../../CMakeLists.txt"; }
+
 . "$here/installed.sh"
 cases=("${@:2}")
 [ ${#cases[@]} -gt 0 ] || mapfile -t cases < <(declare -F | awk '{print $3}' | grep '^case_')

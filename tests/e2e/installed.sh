@@ -35,6 +35,8 @@ case_an_installed_game_keeps_best_times_in_the_players_own_folder() {
     appstreamcli validate --no-net "$prefix/share/metainfo/com.vantrel.slidora.metainfo.xml" >"$WORK/appstream.log" 2>&1 ||
       fail "the metainfo file is not valid: $(cat "$WORK/appstream.log")"
   fi
+  grep -q "<release version=\"$(project_version)\"" "$prefix/share/metainfo/com.vantrel.slidora.metainfo.xml" ||
+    fail "the metainfo does not name the project's version"
   chmod -R a-w "$prefix/lib/slidora"
   mkdir -p "$player/runtime"
   chmod 700 "$player/runtime"
