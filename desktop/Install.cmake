@@ -3,6 +3,11 @@
 # saved games and pictures with it.
 set(SLIDORA_PROGRAM_DIR lib/slidora)
 
+# Before anything is written: where this install goes, for the uninstall.
+set(SLIDORA_INSTALL_RECORD ${CMAKE_BINARY_DIR}/install/last-install.cmake)
+install(CODE "set(SLIDORA_INSTALL_RECORD \"${SLIDORA_INSTALL_RECORD}\")")
+install(SCRIPT ${CMAKE_SOURCE_DIR}/desktop/RecordInstall.cmake)
+
 # The Qt libraries come from the system: no search path of our own.
 set_target_properties(slidora slidora_music PROPERTIES INSTALL_RPATH "")
 install(TARGETS slidora RUNTIME DESTINATION ${SLIDORA_PROGRAM_DIR})
@@ -32,7 +37,9 @@ foreach(size ${SLIDORA_ICON_SIZES})
 endforeach()
 install(FILES ${CMAKE_SOURCE_DIR}/resources/slidora.svg DESTINATION share/icons/hicolor/scalable/apps)
 
-install(FILES ${CMAKE_SOURCE_DIR}/desktop/com.vantrel.slidora.metainfo.xml DESTINATION share/metainfo)
+configure_file(${CMAKE_SOURCE_DIR}/desktop/com.vantrel.slidora.metainfo.xml.in
+  ${SLIDORA_GENERATED}/com.vantrel.slidora.metainfo.xml @ONLY)
+install(FILES ${SLIDORA_GENERATED}/com.vantrel.slidora.metainfo.xml DESTINATION share/metainfo)
 
 # Into a live system, make the new type, the entry and the icon known at once.
 install(SCRIPT ${CMAKE_SOURCE_DIR}/desktop/RefreshCaches.cmake)
@@ -40,5 +47,6 @@ install(SCRIPT ${CMAKE_SOURCE_DIR}/desktop/RefreshCaches.cmake)
 # cmake --build build --target uninstall: takes back what cmake --install wrote.
 add_custom_target(uninstall
   COMMAND ${CMAKE_COMMAND} -DSLIDORA_MANIFEST=${CMAKE_BINARY_DIR}/install_manifest.txt
+          -DSLIDORA_INSTALL_RECORD=${SLIDORA_INSTALL_RECORD}
           -P ${CMAKE_SOURCE_DIR}/desktop/Uninstall.cmake
   COMMENT "Removing the installed files")

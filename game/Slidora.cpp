@@ -1,5 +1,6 @@
 // The program's entry: the application, the real platform services and
 // the main window.
+#include "CommandLine.h"
 #include "Main.h"
 
 #include "help/HelpWindow.h"
@@ -14,14 +15,41 @@
 
 #include <QApplication>
 #include <QMessageBox>
+#include <cstdio>
 #include <exception>
 
 namespace {
 
-// Only the first argument counts, as it was typed.
-std::optional<QString> FirstArgument(const QStringList& arguments) {
-    if (arguments.size() < 2) return std::nullopt;
-    return arguments[1];
+QStringList ArgumentsOf(int argc, char** argv) {
+    QStringList arguments;
+    for (int i = 1; i < argc; ++i) arguments << QString::fromLocal8Bit(argv[i]);
+    return arguments;
+}
+
+bool Print(std::FILE* stream, const QString& text) {
+    return std::fputs(text.toLocal8Bit().constData(), stream) >= 0 && std::fflush(stream) == 0;
+}
+
+// Exit status 0 once the text is written, 1 (with a word why) when it cannot be.
+int Answer(const QString& text) {
+    if (Print(stdout, text)) return 0;
+    Print(stderr, QStringLiteral("slidora: the standard output could not be written\n"));
+    return 1;
+}
+
+// --help, --version and a wrong command line are answered on the terminal,
+// before the application opens the display: the exit status, or nothing when
+// the game is to start.
+std::optional<int> AnswerOnTheTerminal(const CommandLine& line) {
+    switch (line.action) {
+    case CommandLine::Action::Play: return std::nullopt;
+    case CommandLine::Action::ShowUsage: return Answer(UsageText());
+    case CommandLine::Action::ShowVersion: return Answer(VersionText() + QLatin1Char('\n'));
+    case CommandLine::Action::Refuse:
+        Print(stderr, QStringLiteral("slidora: %1\n%2").arg(line.problem, UsageText()));
+        return 2;
+    }
+    return 2;
 }
 
 void ShowFailure(const QString& text) {
@@ -31,7 +59,12 @@ void ShowFailure(const QString& text) {
 } // namespace
 
 int main(int argc, char** argv) {
-    QApplication application(argc, argv);
+    const CommandLine line = ParseCommandLine(ArgumentsOf(argc, argv));
+    if (const std::optional<int> status = AnswerOnTheTerminal(line)) return *status;
+    // Qt reads none of the arguments: a file named like one of its options
+    // (after "--") is still the file to open.
+    int qtArgumentCount = 1;
+    QApplication application(qtArgumentCount, argv);
     QApplication::setStyle(new GameStyle);
     QApplication::setApplicationName(QStringLiteral("Slidora"));
     application.setProperty("helpFile", HelpFileName);
@@ -44,7 +77,7 @@ int main(int argc, char** argv) {
         ModuleMidiPlayer midi(ExecutableFolder());
         Platform platform{clock, dialogs, screen, sound, settings, midi, ExecutableFolder()};
 
-        TFormMain form(platform, FirstArgument(QApplication::arguments()));
+        TFormMain form(platform, line.file);
         const TerminationSignals endOfSession([&form] { form.CloseBySignal(); });
         form.show();
         QApplication::exec();

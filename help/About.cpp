@@ -1,6 +1,7 @@
 #include "About.h"
 
 #include "ProgramIcon.h"
+#include "Version.h"
 #include "WebAddresses.h"
 #include "platform/Shell.h"
 
@@ -70,7 +71,7 @@ void TFormAbout::BuildProgramGroup() {
     QFont bold = LabelName->font();
     bold.setBold(true);
     LabelName->setFont(bold);
-    LabelVersion = new QLabel(QStringLiteral("Version 5.1"), GroupBox1);
+    LabelVersion = new QLabel(QStringLiteral("Version " SLIDORA_VERSION), GroupBox1);
     Label4 = MakerLink(QStringLiteral("Vantrel"), [this] { Label4Click(); }, GroupBox1);
 
     auto* grid = new QGridLayout(GroupBox1);

@@ -10,12 +10,8 @@ set(SLIDORA_GAME_HOME_PAGE "" CACHE STRING "The game's home page (an https addre
 configure_file(help/WebAddressConfig.h.in ${SLIDORA_GENERATED}/WebAddressConfig.h @ONLY)
 target_include_directories(slidora_app PRIVATE ${SLIDORA_GENERATED})
 
-add_custom_command(OUTPUT ${CMAKE_BINARY_DIR}/bin/slidora.html
-  COMMAND ${CMAKE_COMMAND} -E copy ${CMAKE_SOURCE_DIR}/help/slidora.html ${CMAKE_BINARY_DIR}/bin/slidora.html
-  DEPENDS ${CMAKE_SOURCE_DIR}/help/slidora.html
-  COMMENT "Copying the help file beside the program")
-add_custom_target(help_file ALL DEPENDS ${CMAKE_BINARY_DIR}/bin/slidora.html)
-add_dependencies(slidora help_file)
+# The help file beside the program, with the project's version.
+configure_file(help/slidora.html.in ${CMAKE_BINARY_DIR}/bin/slidora.html @ONLY)
 
 # The program icon: drawn once as SVG, rendered at the sizes desktops ask for.
 find_package(Qt6 REQUIRED COMPONENTS Svg)

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # End-to-end cases: the real program in a real X server, driven like a player.
-# Usage: e2e.sh PROGRAM   (run by ctest; starts its own Xvfb through xvfb-run)
+# Usage: e2e.sh PROGRAM [CASE...]   (run by ctest; starts its own Xvfb through
+# xvfb-run; without CASE, every case runs)
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 
@@ -10,7 +11,7 @@ if [ -z "${SLIDORA_IN_XVFB:-}" ]; then
 fi
 
 WORK=$(mktemp -d)
-trap 'kill "${GAME_PID:-0}" 2>/dev/null || true; rm -rf "$WORK"' EXIT
+trap 'if [ -n "${GAME_PID:-}" ]; then kill "$GAME_PID" 2>/dev/null || true; fi; rm -rf "$WORK"' EXIT
 export HOME="$WORK/home" XDG_CONFIG_HOME="$WORK/home/.config" XDG_RUNTIME_DIR="$WORK/runtime"
 mkdir -p "$HOME" "$XDG_RUNTIME_DIR"
 chmod 700 "$XDG_RUNTIME_DIR"
@@ -340,9 +341,28 @@ case_a_signal_keeps_the_settings_and_the_running_game() {
   exit_game
 }
 
+# project_version: the version CMakeLists.txt gives the project.
+project_version() { sed -n 's/^project(Slidora VERSION \([0-9.]*\) .*/\1/p' "$here/../../CMakeLists.txt"; }
+
+# The version is answered without a display, and with the project's version,
+# as in the help; an unknown option is refused with the usage.
+case_the_command_line_is_answered_without_a_display() {
+  local version out status=0
+  version=$(project_version)
+  out=$(env -u DISPLAY -u WAYLAND_DISPLAY "$SLIDORA" --version) || fail "--version failed without a display"
+  [ "$out" = "Slidora $version" ] || fail "--version printed \"$out\", not Slidora $version"
+  grep -q "version $version," "$WORK/bin/slidora.html" || fail "the help does not name version $version"
+  env -u DISPLAY -u WAYLAND_DISPLAY "$SLIDORA" --no-such-option >"$WORK/out.log" 2>"$WORK/err.log" || status=$?
+  [ "$status" -eq 2 ] || fail "an unknown option ended with status $status, not 2"
+  grep -q '^Usage: slidora \[PICTURE | GAME.sdr\]$' "$WORK/err.log" || fail "no usage for an unknown option: $(cat "$WORK/err.log")"
+  [ ! -s "$WORK/out.log" ] || fail "an unknown option printed on the standard output"
+}
+
 . "$here/installed.sh"
-for case in $(declare -F | awk '{print $3}' | grep '^case_'); do
+cases=("${@:2}")
+[ ${#cases[@]} -gt 0 ] || mapfile -t cases < <(declare -F | awk '{print $3}' | grep '^case_')
+for case in "${cases[@]}"; do
   echo "== $case"
   "$case"
 done
-echo "all end-to-end cases passed"
+echo "all ${#cases[@]} end-to-end cases passed"

@@ -24,8 +24,7 @@ SCRIPT
 
 case_an_installed_game_keeps_best_times_in_the_players_own_folder() {
   local prefix="$WORK/prefix" player="$WORK/player"
-  cmake --install "$INSTALL_FROM_BUILD" --prefix "$prefix" >"$WORK/install.log" 2>&1 ||
-    fail "cmake --install failed: $(cat "$WORK/install.log")"
+  install_to "$prefix"
   [ -L "$prefix/bin/slidora" ] || fail "no bin/slidora link"
   [ -f "$prefix/lib/slidora/slidora-music.so" ] || fail "the music module was not installed beside the program"
   desktop-file-validate "$prefix/share/applications/slidora.desktop" || fail "the desktop entry is not valid"
@@ -36,6 +35,8 @@ case_an_installed_game_keeps_best_times_in_the_players_own_folder() {
     appstreamcli validate --no-net "$prefix/share/metainfo/com.vantrel.slidora.metainfo.xml" >"$WORK/appstream.log" 2>&1 ||
       fail "the metainfo file is not valid: $(cat "$WORK/appstream.log")"
   fi
+  grep -q "<release version=\"$(project_version)\"" "$prefix/share/metainfo/com.vantrel.slidora.metainfo.xml" ||
+    fail "the metainfo does not name the project's version"
   chmod -R a-w "$prefix/lib/slidora"
   mkdir -p "$player/runtime"
   chmod 700 "$player/runtime"
@@ -60,23 +61,68 @@ case_an_installed_game_keeps_best_times_in_the_players_own_folder() {
   [ ! -e "$prefix/lib/slidora/Scores" ] || fail "the installed program wrote into its own folder"
 }
 
-case_uninstall_takes_back_every_installed_file() {
-  local prefix="$WORK/uninstalled"
-  mkdir -p "$prefix/share/icons/hicolor"
-  gtk-update-icon-cache -q -t -f "$prefix/share/icons/hicolor" 2>/dev/null || true
-  cmake --install "$INSTALL_FROM_BUILD" --prefix "$prefix" >"$WORK/install.log" 2>&1 || fail "cmake --install failed"
-  if [ -f "$prefix/share/icons/hicolor/icon-theme.cache" ]; then
-    grep -q slidora "$prefix/share/icons/hicolor/icon-theme.cache" || fail "the icon cache does not hold the icon"
-  fi
+# install_to PREFIX: cmake --install of the build into PREFIX (under DESTDIR
+# when it is set).
+install_to() {
+  cmake --install "$INSTALL_FROM_BUILD" --prefix "$1" >"$WORK/install.log" 2>&1 ||
+    fail "cmake --install failed: $(cat "$WORK/install.log")"
+}
+
+uninstall() {
   cmake --build "$INSTALL_FROM_BUILD" --target uninstall >"$WORK/uninstall.log" 2>&1 ||
     fail "uninstall failed: $(cat "$WORK/uninstall.log")"
+}
+
+# Every installed file goes; a cache that was there before the install is
+# renewed, not removed.
+case_uninstall_takes_back_every_installed_file() {
+  local prefix="$WORK/uninstalled" icons="$WORK/uninstalled/share/icons/hicolor/icon-theme.cache"
+  mkdir -p "$prefix/share/icons/hicolor"
+  gtk-update-icon-cache -q -t -f "$prefix/share/icons/hicolor" 2>/dev/null || true
+  local had_icon_cache=no
+  [ -f "$icons" ] && had_icon_cache=yes
+  install_to "$prefix"
+  if [ $had_icon_cache = yes ]; then
+    grep -q slidora "$icons" || fail "the icon cache does not hold the icon"
+  fi
+  uninstall
   local left
   left=$(while read -r file; do if [ -e "$file" ] || [ -L "$file" ]; then echo "$file"; fi; done \
     <"$INSTALL_FROM_BUILD/install_manifest.txt")
   [ -z "$left" ] || fail "uninstall left: $left"
   [ ! -e "$prefix/lib/slidora" ] || fail "uninstall left the program folder"
   [ ! -e "$prefix/share/mime/application/x-slidora-game.xml" ] || fail "the MIME database still knows the saved games"
-  if [ -f "$prefix/share/icons/hicolor/icon-theme.cache" ]; then
-    ! grep -q slidora "$prefix/share/icons/hicolor/icon-theme.cache" || fail "the icon cache still holds the icon"
+  if [ $had_icon_cache = yes ]; then
+    [ -f "$icons" ] || fail "the icon cache that was there before the install was removed"
+    ! grep -q slidora "$icons" || fail "the icon cache still holds the icon"
   fi
+}
+
+# The caches and folders an install made are taken back with its files.
+case_uninstall_from_a_new_prefix_leaves_no_folder() {
+  local prefix="$WORK/new/prefix"
+  install_to "$prefix"
+  [ -f "$prefix/share/mime/mime.cache" ] || fail "the install made no MIME database"
+  install_to "$prefix" # the uninstall still knows what the first install made
+  uninstall
+  [ ! -e "$WORK/new" ] || fail "uninstall left: $(find "$WORK/new")"
+}
+
+# A staged install is taken back from its stage only, whatever DESTDIR the
+# uninstall is given: the same files outside the stage stay.
+case_uninstall_of_a_staged_install_stays_in_its_stage() {
+  local prefix="$WORK/system" stage="$WORK/stage" other="$WORK/other"
+  local decoys=("$prefix/bin/slidora" "$other$prefix/bin/slidora" "$prefix/share/applications/slidora.desktop")
+  for decoy in "${decoys[@]}"; do
+    mkdir -p "$(dirname "$decoy")"
+    echo decoy >"$decoy"
+  done
+  mkdir "$stage"
+  DESTDIR="$stage" install_to "$prefix"
+  [ -L "$stage$prefix/bin/slidora" ] || fail "the staged install wrote no bin/slidora link"
+  DESTDIR="$other" uninstall
+  for decoy in "${decoys[@]}"; do
+    [ "$(cat "$decoy")" = decoy ] || fail "uninstall touched $decoy"
+  done
+  [ -z "$(ls -A "$stage")" ] || fail "uninstall left in the stage: $(find "$stage" -mindepth 1)"
 }

@@ -1,0 +1,22 @@
+// What the command line asks of the program, decided before any window is
+// made: `slidora [PICTURE | GAME.sdr]`, --help or --version.
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <optional>
+
+struct CommandLine {
+    enum class Action { Play, ShowUsage, ShowVersion, Refuse };
+    Action action = Action::Play;
+    std::optional<QString> file; // Play: the picture or saved game to open
+    QString problem;             // Refuse: what is wrong with the command line
+};
+
+// arguments: as typed, without the program's name. An argument starting with
+// "-" (but "-" alone) is an option, up to a "--" after which every argument
+// is a file name.
+CommandLine ParseCommandLine(const QStringList& arguments);
+
+QString UsageText();
+QString VersionText(); // the name and the version, as "Slidora 1.2"
