@@ -10,12 +10,13 @@ struct CommandLine {
     enum class Action { Play, ShowUsage, ShowVersion, Refuse };
     Action action = Action::Play;
     std::optional<QString> file; // Play: the picture or saved game to open
+    QStringList toolkit;         // Play: Qt's own options (-style, -platform, -session...) with their values
     QString problem;             // Refuse: what is wrong with the command line
 };
 
 // arguments: as typed, without the program's name. An argument starting with
 // "-" (but "-" alone) is an option, up to a "--" after which every argument
-// is a file name.
+// is a file name. Only the first file counts.
 CommandLine ParseCommandLine(const QStringList& arguments);
 
 QString UsageText();

@@ -17,6 +17,7 @@
 #include <QMessageBox>
 #include <cstdio>
 #include <exception>
+#include <vector>
 
 namespace {
 
@@ -61,10 +62,15 @@ void ShowFailure(const QString& text) {
 int main(int argc, char** argv) {
     const CommandLine line = ParseCommandLine(ArgumentsOf(argc, argv));
     if (const std::optional<int> status = AnswerOnTheTerminal(line)) return *status;
-    // Qt reads none of the arguments: a file named like one of its options
-    // (after "--") is still the file to open.
-    int qtArgumentCount = 1;
-    QApplication application(qtArgumentCount, argv);
+    // Qt reads its own options only: a file named like one of them (after
+    // "--") is still the file to open.
+    std::vector<QByteArray> toolkit{QByteArray(argv[0])};
+    for (const QString& argument : line.toolkit) toolkit.push_back(argument.toLocal8Bit());
+    std::vector<char*> qtArguments;
+    for (QByteArray& argument : toolkit) qtArguments.push_back(argument.data());
+    qtArguments.push_back(nullptr);
+    int qtArgumentCount = int(toolkit.size());
+    QApplication application(qtArgumentCount, qtArguments.data());
     QApplication::setStyle(new GameStyle);
     QApplication::setApplicationName(QStringLiteral("Slidora"));
     application.setProperty("helpFile", HelpFileName);

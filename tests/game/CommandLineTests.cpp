@@ -13,6 +13,7 @@ TEST(CommandLine, EachCommandLineGivesItsDecision) {
         QStringList arguments;
         Action action;
         std::optional<QString> file;
+        QStringList toolkit = {};
     };
     const Case cases[] = {
         {{}, Action::Play, std::nullopt},
@@ -25,15 +26,18 @@ TEST(CommandLine, EachCommandLineGivesItsDecision) {
         {{"photo.jpg", "--version"}, Action::ShowVersion, std::nullopt},
         {{"--verbose"}, Action::Refuse, std::nullopt},
         {{"-x"}, Action::Refuse, std::nullopt},
-        {{"-platform", "offscreen"}, Action::Refuse, std::nullopt},
         {{"--bogus", "--version"}, Action::Refuse, std::nullopt},
-        {{"one.jpg", "two.jpg"}, Action::Refuse, std::nullopt},
+        {{"one.jpg", "two.jpg"}, Action::Play, "one.jpg"},
+        {{"-style", "fusion", "photo.jpg", "-reverse"}, Action::Play, "photo.jpg", {"-style", "fusion", "-reverse"}},
+        {{"-session=1234", "-platform", "offscreen"}, Action::Play, std::nullopt, {"-session=1234", "-platform", "offscreen"}},
+        {{"-style"}, Action::Refuse, std::nullopt},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.arguments.join(QLatin1Char(' ')).toStdString());
         const CommandLine line = ParseCommandLine(c.arguments);
         EXPECT_EQ(line.action, c.action);
         EXPECT_EQ(line.file, c.file);
+        EXPECT_EQ(line.toolkit, c.toolkit);
         EXPECT_EQ(line.problem.isEmpty(), c.action != Action::Refuse);
     }
 }
