@@ -3,12 +3,14 @@
 #include "Assist.h"
 #include "BoardArea.h"
 #include "help/ProgramIcon.h"
+#include "pictures/Orgwnd.h"
 #include "platform/DataFolders.h"
 #include "platform/TemporaryFiles.h"
 #include "platform/WindowPlacement.h"
 
 #include "pictures/PictureFiles.h"
 #include "platform/ElidedLabel.h"
+#include "platform/Screen.h"
 #include "platform/StatusStrip.h"
 
 #include <QAction>
@@ -78,7 +80,12 @@ TFormMain::TFormMain(Platform& platform, std::optional<QString> argument, QWidge
     BuildToolBar();
     BuildStatusBar();
     BuildMenus();
-    layout()->setSizeConstraint(QLayout::SetFixedSize);
+    // Sized by the game, not by the player. A Wayland compositor may maximise
+    // any window all the same (the title bar the program draws there always
+    // offers it), and a window that then keeps its size ends the connection:
+    // there the window may grow, the board keeping its size and place.
+    GrowsWhenMaximised = IsWaylandPlatform();
+    layout()->setSizeConstraint(GrowsWhenMaximised ? QLayout::SetMinimumSize : QLayout::SetFixedSize);
     connect(&Assists->solveTimer, &QTimer::timeout, this, &TFormMain::SolveStep);
     ResetAssists();
 
@@ -112,7 +119,10 @@ TFormMain::TFormMain(Platform& platform, std::optional<QString> argument, QWidge
     FormCreate();
 }
 
-TFormMain::~TFormMain() = default;
+// A thumbnail without an owner (under Wayland) goes with the game.
+TFormMain::~TFormMain() {
+    if (OrgWindow && !OrgWindow->parent()) delete OrgWindow;
+}
 
 void TFormMain::BuildMenus() {
     QMenuBar* bar = menuBar();
@@ -327,9 +337,12 @@ void TFormMain::EnableGameCommands(bool enabled) {
 }
 
 void TFormMain::SetClientSize(int width, int height) {
-    Client->setFixedSize(std::max(width, 1), std::max(height - StatusBarHeight, 1));
-    PanelToolbar->setFixedHeight(Client->height());
+    const QSize client(std::max(width, 1), std::max(height - StatusBarHeight, 1));
+    Client->setMinimumSize(client);
+    Client->setMaximumSize(GrowsWhenMaximised ? QSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX) : client);
+    PanelToolbar->setFixedHeight(client.height());
     layout()->activate();
+    if (GrowsWhenMaximised && !(windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen))) resize(sizeHint());
 }
 
 QSize TFormMain::LeastClientSize() const {
@@ -340,6 +353,13 @@ QWidget* TFormMain::ClientArea() const { return Client; }
 
 QSize TFormMain::ClientSize() const {
     return QSize(Client->minimumWidth(), Client->minimumHeight() + StatusBar->minimumHeight());
+}
+
+void TFormMain::changeEvent(QEvent* event) {
+    QMainWindow::changeEvent(event);
+    // Back from maximised: the size the board was given.
+    if (event->type() == QEvent::WindowStateChange && GrowsWhenMaximised && windowState() == Qt::WindowNoState)
+        resize(sizeHint());
 }
 
 // ------------------------------------------------------------ lifecycle
@@ -505,6 +525,7 @@ void TFormMain::closeEvent(QCloseEvent* event) {
         return;
     }
     FormClose();
+    if (OrgWindow) OrgWindow->hide();
     Closed = true;
     event->accept();
 }

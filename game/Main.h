@@ -322,6 +322,7 @@ public:
     bool SettingsFailureShown = false;
     bool RestoringRecentLists = false; // the stored lists are being rebuilt, not changed
     bool ClosingBySignal = false;
+    bool GrowsWhenMaximised = false; // under Wayland: see the constructor
     std::unique_ptr<TAssists> Assists; // history, plan and the solver's thread
 
     // ---- components
@@ -394,6 +395,7 @@ protected:
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     bool event(QEvent* event) override;
+    void changeEvent(QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
 
 private:

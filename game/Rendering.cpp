@@ -132,6 +132,7 @@ void TFormMain::FormPaint(QPainter& canvas, const QRect& area) {
 }
 
 void TFormMain::FormResize() {
+    PanelToolbar->setFixedHeight(Client->height()); // the tool bar's panel reaches down to the status bar
     if (isVisible() && Puzzle->GetColumns() != 0 && Puzzle->GetRows() != 0) Client->update();
 }
 

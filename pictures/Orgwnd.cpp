@@ -26,6 +26,8 @@ TOrgWindow::TOrgWindow(IScreen& screen, QWidget* owner)
     setAttribute(Qt::WA_OpaquePaintEvent);
     // The keyboard stays with the game.
     setAttribute(Qt::WA_ShowWithoutActivating);
+    // Without an owner (under Wayland) it must not keep the program running.
+    setAttribute(Qt::WA_QuitOnClose, false);
 }
 
 void TOrgWindow::SetPicture(const QImage* picture, QSize boardSize) {

@@ -166,6 +166,7 @@ void TFormMain::SizeWindowFor(QSize picture) {
 // window manager has framed the window it is unknown, and the window is
 // placed again once it is known.
 void TFormMain::PlaceWindowForBoard(QSize shown) {
+    if (windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen)) return;
     const QSize screen = Services.screen.PrimarySize();
     const QSize outer = size() + (frameGeometry().size() - geometry().size());
     if (!IsFramed(*this)) WhenFramed(*this, [this] { PlaceWindowForBoard(ShownBoardSize()); });

@@ -2,6 +2,7 @@
 #include "Orgwnd.h"
 #include "Pieces.h"
 #include "game/Main.h"
+#include "platform/Screen.h"
 
 #include <QAction>
 #include <QToolButton>
@@ -18,7 +19,10 @@ void TFormMain::ShowthumbnailMenuClick() {
         window->hide();
         window->deleteLater();
     } else {
-        OrgWindow = new TOrgWindow(Services.screen, this);
+        // A Wayland compositor hands the keyboard from a window to its last
+        // child window: there the thumbnail is a window of its own, so that a
+        // click on the game gives the keyboard back to the game.
+        OrgWindow = new TOrgWindow(Services.screen, IsWaylandPlatform() ? nullptr : this);
         connect(OrgWindow, &TOrgWindow::Closing, this, &TFormMain::ShowthumbnailMenuClick);
         SetThumbnailPicture();
         OrgWindow->show();

@@ -12,6 +12,8 @@ QRect UsableArea(const QRect& screen, const QRect& available, const QString& pla
     return screen.adjusted(0, WaylandPanelMargin, 0, -WaylandPanelMargin);
 }
 
+bool IsWaylandPlatform() { return QGuiApplication::platformName().startsWith(QLatin1String("wayland")); }
+
 QSize QtScreen::PrimarySize() {
     return Primary() ? Primary()->geometry().size() : QSize(1024, 768);
 }

@@ -21,6 +21,10 @@ public:
 constexpr int WaylandPanelMargin = 64;
 QRect UsableArea(const QRect& screen, const QRect& available, const QString& platform);
 
+// Whether the program runs as a Wayland client (where the compositor, not
+// the program, decides whether a window may be maximised).
+bool IsWaylandPlatform();
+
 class QtScreen final : public IScreen {
 public:
     QSize PrimarySize() override;

@@ -1,3 +1,4 @@
+#include "Contrast.h"
 #include "fakes/TestWindow.h"
 #include "pictures/PictureMaker.h"
 #include "platform/ElidedLabel.h"
@@ -11,6 +12,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPainter>
 #include <QStatusBar>
 #include <QTimer>
 #include <QToolButton>
@@ -144,6 +146,56 @@ TEST(MainWindow, ToolBarHasTenGlyphButtonsWithHints) {
             EXPECT_NE(button->icon().pixmap(20, 20).toImage(), first) << hint;
         }
     }
+}
+
+// On a light tool bar and on a dark one, every glyph's outline stands out
+// from the bar: near each pixel of its edge, within three pixels, the drawing
+// (a light rim, then a dark outline) contrasts with the bar.
+TEST(MainWindow, EveryGlyphStandsOutOnLightAndDarkToolBars) {
+    for (const QColor bar : {QColor(239, 239, 239), QColor(53, 53, 53)}) {
+        for (int glyph = 0; glyph < 10; ++glyph) {
+            QImage drawing(QStringLiteral(":/glyph%1@2x.png").arg(glyph));
+            ASSERT_FALSE(drawing.isNull());
+            drawing = drawing.convertToFormat(QImage::Format_ARGB32);
+            drawing.setDevicePixelRatio(1); // pixel for pixel
+            QImage shown(drawing.size(), QImage::Format_RGB32);
+            shown.fill(bar);
+            QPainter(&shown).drawImage(0, 0, drawing);
+            // Beyond the image counts as bare.
+            auto bare = [&](int x, int y) { return !drawing.rect().contains(x, y) || qAlpha(drawing.pixel(x, y)) == 0; };
+            int edges = 0, standingOut = 0;
+            for (int y = 0; y < drawing.height(); ++y)
+                for (int x = 0; x < drawing.width(); ++x) {
+                    if (bare(x, y) || !(bare(x - 1, y) || bare(x + 1, y) || bare(x, y - 1) || bare(x, y + 1))) continue;
+                    ++edges;
+                    bool seen = false;
+                    for (int dy = -3; dy <= 3; ++dy)
+                        for (int dx = -3; dx <= 3; ++dx)
+                            seen |= !bare(x + dx, y + dy) && ContrastRatio(shown.pixelColor(x + dx, y + dy), bar) >= 3;
+                    standingOut += seen;
+                }
+            EXPECT_GE(standingOut, edges * 9 / 10) << "glyph " << glyph << " on " << bar.name().toStdString();
+        }
+    }
+}
+
+// The desktop's keys: Ctrl+Q closes through the save question, Ctrl+Shift+Z redoes.
+TEST(MainWindow, CtrlQClosesThroughTheQuestionAndCtrlShiftZRedoes) {
+    TestWindow w;
+    TFormMain& f = w.Show();
+    f.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&f));
+    f.ScrambleMenuClick();
+    const int blankColumn = f.Puzzle->GetBlankColumn();
+    f.SlideTiles(blankColumn == 0 ? 1 : blankColumn - 1, f.Puzzle->GetBlankRow());
+    f.UndoMenuClick();
+    QTest::keyClick(&f, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_EQ(f.MoveCount(), 1u) << "redone";
+    w.dialogs.answers = {MsgResult::Cancel};
+    QTest::keyClick(&f, Qt::Key_Q, Qt::ControlModifier);
+    ASSERT_EQ(w.dialogs.messages.size(), 1u);
+    EXPECT_EQ(w.dialogs.messages[0].text, QStringLiteral("Do you want to save the game?"));
+    EXPECT_TRUE(f.isVisible());
 }
 
 TEST(MainWindow, StatusBarHasThreePanelsAndTheTimerTicks) {
