@@ -112,11 +112,12 @@ void TFormMain::FinishGame() {
         const std::optional<QString> name = Services.dialogs.InputText(
             this, QStringLiteral("Slidora"), QStringLiteral("You have the best time. Please enter your name:"),
             LastWinnerName, 255);
-        if (!name) return;
-        LastWinnerName = *name;
+        // The end of the session closed the box: the time is kept all the same.
+        if (!name && !ClosingBySignal) return;
+        LastWinnerName = name.value_or(LastWinnerName);
         if (!times.StoreTime(columns, rows, LastWinnerName, seconds))
             return ShowError(QStringLiteral("Unable to save the best time to %1.").arg(times.ListFileName));
-        ShowCentred(times);
+        if (!ClosingBySignal) ShowCentred(times);
         return;
     }
     Services.dialogs.MessageBox(this, QStringLiteral("Congratulations. You solved the puzzle."), MsgIcon::Information,

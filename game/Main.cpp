@@ -21,6 +21,7 @@
 #include <QFileInfo>
 #include <QFrame>
 #include <QHBoxLayout>
+#include <QInputDialog>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLayout>
@@ -462,7 +463,10 @@ void TFormMain::Exit1Click() { close(); }
 void TFormMain::CloseBySignal() {
     ClosingBySignal = true;
     if (QWidget* modal = QApplication::activeModalWidget()) {
-        if (auto* dialog = qobject_cast<QDialog*>(modal))
+        // The name of a best time is taken as it stands; every other question is left unanswered.
+        if (auto* input = qobject_cast<QInputDialog*>(modal))
+            input->accept();
+        else if (auto* dialog = qobject_cast<QDialog*>(modal))
             dialog->reject();
         else
             modal->close();

@@ -54,6 +54,8 @@ class TFormMain : public QMainWindow {
 public:
     static constexpr int ToolbarWidth = 33;
     static constexpr int StatusBarHeight = 19;
+    // The longest time the game's clock holds: 2^31 milliseconds, in whole seconds.
+    static constexpr uint32_t MaxElapsedSeconds = 2'147'483;
 
     // argument: the first command-line argument as typed, if any; a relative
     // path is taken from the folder current when the window is made.

@@ -85,6 +85,8 @@ int main(int argc, char** argv) {
 
         TFormMain form(platform, line.file);
         const TerminationSignals endOfSession([&form] { form.CloseBySignal(); });
+        // The display gone (the X server ended): the running game is kept as at the end of a session.
+        const AbruptExitKeeper lostDisplay([&form] { form.KeepRunningGame(); });
         form.show();
         QApplication::exec();
     } catch (const std::exception& error) {

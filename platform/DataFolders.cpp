@@ -1,5 +1,7 @@
 #include "DataFolders.h"
 
+#include <QCoreApplication>
+#include <QDateTime>
 #include <QDir>
 #include <QFileInfo>
 #include <QStandardPaths>
@@ -33,7 +35,19 @@ DataFolders ChooseDataFolders(const QString& programFolder, bool besideProgram) 
             ExistingUserFolder(QStandardPaths::DocumentsLocation)};
 }
 
-QString AutosavePath() { return UserDataFolder() + QStringLiteral("autosave.sdr"); }
+QString NewAutosavePath() {
+    return UserDataFolder() + QStringLiteral("autosave-%1-%2.sdr")
+                                  .arg(QDateTime::currentDateTimeUtc().toString(QStringLiteral("yyyyMMddhhmmsszzz")))
+                                  .arg(QCoreApplication::applicationPid());
+}
+
+QStringList KeptGames() {
+    const QDir folder(UserDataFolder());
+    QStringList games;
+    for (const QFileInfo& file : folder.entryInfoList({QStringLiteral("autosave*.sdr")}, QDir::Files, QDir::Time))
+        games << file.filePath();
+    return games;
+}
 
 bool KeepsDataBesideProgram(const QString& programFolder) {
     // Decided by how the copy came to be, not by who runs it: root may write

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 struct DataFolders {
     QString scores;   // the folder that holds "Scores", with a trailing '/'
@@ -22,7 +23,9 @@ bool KeepsDataBesideProgram(const QString& programFolder);
 
 inline const QString InstalledMarker = QStringLiteral("slidora.installed");
 
-// Where a game running when the session ended is kept for the next run:
-// "$XDG_DATA_HOME/Vantrel/Slidora/autosave.sdr".
-QString AutosavePath();
+// Games running when a session ended are kept for the next run, a file for
+// each copy of the game: "$XDG_DATA_HOME/Vantrel/Slidora/autosave-<time>-<pid>.sdr".
+QString NewAutosavePath();
+// The kept games ("autosave.sdr" of earlier versions too), newest first.
+QStringList KeptGames();
 

@@ -21,5 +21,5 @@ public:
 
 private:
     QLockFile lock;
-    bool held;
+    bool held = false;
 };

@@ -2,6 +2,8 @@
 
 #include <QSocketNotifier>
 #include <cerrno>
+#include <cstdlib>
+#include <utility>
 #include <csignal>
 #include <fcntl.h>
 #include <sys/socket.h>
@@ -10,7 +12,7 @@
 namespace {
 
 int Pipe[2] = {-1, -1}; // the handler writes into [0], the loop reads [1]
-constexpr int Watched[] = {SIGTERM, SIGHUP};
+constexpr int Watched[] = {SIGTERM, SIGHUP, SIGINT};
 
 void WriteByte(int) {
     const int saved = errno;
@@ -51,3 +53,21 @@ void TerminationSignals::Arrived() {
     }
     handler();
 }
+
+namespace {
+
+std::function<void()>& AtExit() {
+    static std::function<void()> keep;
+    return keep;
+}
+
+} // namespace
+
+AbruptExitKeeper::AbruptExitKeeper(std::function<void()> keep) {
+    static const bool registered = std::atexit([] {
+        if (const std::function<void()> keep = std::exchange(AtExit(), nullptr)) keep();
+    }) == 0;
+    if (registered) AtExit() = std::move(keep);
+}
+
+AbruptExitKeeper::~AbruptExitKeeper() { AtExit() = nullptr; }

@@ -1,7 +1,7 @@
 // SIGTERM and SIGHUP, sent when the session ends or the system shuts down,
-// become a call on the user-interface thread instead of ending the program
-// where it stands: the signal handler only writes a byte into a pipe that
-// the event loop watches.
+// and SIGINT (Ctrl+C in a terminal), become a call on the user-interface
+// thread instead of ending the program where it stands: the signal handler
+// only writes a byte into a pipe that the event loop watches.
 #pragma once
 
 #include <QObject>
@@ -20,4 +20,15 @@ private:
 
     std::function<void()> handler;
     QSocketNotifier* notifier = nullptr;
+};
+
+// Runs `keep` if the program is ended by exit() from within the event loop
+// (the toolkit does so when the connection to the display is lost) while
+// this object lives; never after it has gone.
+class AbruptExitKeeper {
+public:
+    explicit AbruptExitKeeper(std::function<void()> keep);
+    ~AbruptExitKeeper();
+    AbruptExitKeeper(const AbruptExitKeeper&) = delete;
+    AbruptExitKeeper& operator=(const AbruptExitKeeper&) = delete;
 };

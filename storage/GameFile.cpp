@@ -11,6 +11,7 @@ namespace {
 
 constexpr char Magic[6] = {'S', 'D', 'R', '5', '0', '\0'};
 constexpr char TrailerMagic[4] = {'S', 'D', 'R', 'X'};
+constexpr char LongNameMagic[4] = {'S', 'D', 'R', 'N'};
 
 void Put16(QByteArray& bytes, int at, int16_t value) { qToLittleEndian<int16_t>(value, bytes.data() + at); }
 void Put32(QByteArray& bytes, int at, uint32_t value) { qToLittleEndian<uint32_t>(value, bytes.data() + at); }
@@ -97,6 +98,16 @@ QByteArray ReadBlock(QIODevice& device, qsizetype size) {
     return bytes;
 }
 
+// The long picture name after the trailer, or nothing.
+QByteArray ReadLongName(QIODevice& device) {
+    const QByteArray head = ReadBlock(device, 8);
+    if (head.size() < 8 || std::memcmp(head.constData(), LongNameMagic, sizeof LongNameMagic) != 0) return {};
+    const uint32_t size = Get32(head, 4);
+    if (size == 0 || size > uint32_t(TSavedGame::LongNameLimit)) return {};
+    const QByteArray name = ReadBlock(device, qsizetype(size));
+    return name.size() == qsizetype(size) ? name : QByteArray();
+}
+
 int GridSide(int16_t stored) {
     return stored >= TPuzzle::MinSize && stored <= TPuzzle::MaxSize ? stored : TPuzzle::MinSize;
 }
@@ -158,6 +169,14 @@ int TSavedGame::Columns() const { return GridSide(header.columns); }
 
 int TSavedGame::Rows() const { return GridSide(header.rows); }
 
+QByteArray TSavedGame::EncodeLongName() const {
+    if (longPictureName.isEmpty()) return {};
+    QByteArray bytes(8, '\0');
+    std::memcpy(bytes.data(), LongNameMagic, sizeof LongNameMagic);
+    Put32(bytes, 4, uint32_t(longPictureName.size()));
+    return bytes + longPictureName;
+}
+
 QByteArray TSavedGame::EncodeTiles() const {
     QByteArray bytes;
     bytes.reserve(qsizetype(tiles.size()) * TGameFileTile::Size);
@@ -182,6 +201,8 @@ GameFileContents ReadGameFile(QIODevice& device) {
             read.problem = GameFileProblem::Corrupted;
         else if (!read.game.trailer.Decode(ReadBlock(device, TGameFileTrailer::Size)))
             read.game.trailer = TGameFileTrailer();
+        else
+            read.game.longPictureName = ReadLongName(device);
     }
     return read;
 }

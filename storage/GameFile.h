@@ -63,6 +63,13 @@ struct TSavedGame {
     TGameFileHeader header;
     std::vector<TGameFileTile> tiles;
     TGameFileTrailer trailer;
+    // A picture name too long for the header, kept after the trailer ("SDRN",
+    // its length, its bytes), with the header's name empty. Only the games
+    // kept at the end of a session use it; the player's own saves keep to
+    // the header's limit.
+    QByteArray longPictureName;
+    static constexpr int LongNameLimit = 65536;
+    QByteArray EncodeLongName() const;
 
     // The grid as the board takes it: a side outside 3..20 becomes 3.
     int Columns() const;

@@ -4,6 +4,7 @@
 
 #include "platform/AtomicSave.h"
 #include "platform/DataFolders.h"
+#include "platform/FileLock.h"
 #include "platform/PixelMemory.h"
 #include "platform/Utf8.h"
 
@@ -12,9 +13,16 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QTimer>
+#include <cstdio>
 
+// A session that ends cannot wait for a click: what fails then goes to the
+// standard error output.
 void TFormMain::ShowError(const QString& text) {
     if (StartupErrors) return StartupErrors->append(text);
+    if (ClosingBySignal) {
+        std::fprintf(stderr, "slidora: %s\n", text.toLocal8Bit().constData());
+        return;
+    }
     Services.dialogs.MessageBox(this, text, MsgIcon::Stop, MsgButtons::Ok);
 }
 
@@ -31,10 +39,13 @@ std::optional<QString> TFormMain::LoadGame(QIODevice& file, const QString& fileN
     }
     const TGameFileHeader& header = read.game.header;
     SetLevel(header.level);
-    elapsedSeconds = header.elapsedSeconds;
+    // The clock counts milliseconds in 32 bits, signed when shown: a longer
+    // time would wrap to a negative one.
+    elapsedSeconds = std::min(header.elapsedSeconds, MaxElapsedSeconds);
     Puzzle->SetFlag(header.flag);
     Puzzle->SetSize(header.columns, header.rows);
-    const QString pictureName = DecodeUtf8(header.pictureName);
+    const QString pictureName = DecodeUtf8(read.game.longPictureName.isEmpty() ? header.pictureName
+                                                                              : read.game.longPictureName);
     LoadPicture(pictureName, false);
     if (Picture.isNull()) return std::nullopt;
     // A board that cannot be played is refused like a cut-off file.
@@ -76,7 +87,7 @@ std::optional<QString> WriteGameFile(const QString& fileName, const TSavedGame& 
         problem = "Unable to save to %1.";
     else if (!file.Write(game.header.Encode()))
         problem = "Unable to write to %1.";
-    else if (!file.Write(game.EncodeTiles()) || !file.Write(game.trailer.Encode()))
+    else if (!file.Write(game.EncodeTiles()) || !file.Write(game.trailer.Encode()) || !file.Write(game.EncodeLongName()))
         problem = "Unable to write to the file.";
     else if (!file.Commit())
         problem = "Unable to write to %1.";
@@ -100,23 +111,36 @@ bool TFormMain::SaveGameFile(const QString& fileName, const QString& pictureName
     return !problem;
 }
 
-// No message can be shown while the session ends: a game that cannot be kept is lost quietly.
+// A file of its own for each copy of the game; a picture name too long for
+// the header is kept after the trailer. What fails is told on the standard
+// error output: no message can be shown while the session ends.
 void TFormMain::KeepRunningGame() {
     if (GameStopped || !PictureName) return;
-    const QString path = AutosavePath();
+    const QString path = NewAutosavePath();
     QDir().mkpath(QFileInfo(path).absolutePath());
-    WriteGameFile(path, GameToSave(*PictureName, PlayedSeconds()));
+    TSavedGame game = GameToSave(*PictureName, PlayedSeconds());
+    if (game.header.pictureName.size() >= TGameFileHeader::NameField)
+        game.longPictureName = std::exchange(game.header.pictureName, QByteArray());
+    if (const std::optional<QString> problem = WriteGameFile(path, game))
+        std::fprintf(stderr, "slidora: the running game could not be kept: %s\n", problem->toLocal8Bit().constData());
 }
 
-// Either answer uses up the kept game.
+// The games kept when earlier sessions ended, newest first, one question
+// each. A kept game goes once it is on the board or the player has said No;
+// a question left unanswered (the session ends again) or a game that does
+// not open keeps it. Another copy of the game offering it meanwhile holds
+// its lock, and the game is left to that copy.
 void TFormMain::OfferAutosave() {
-    const QString path = AutosavePath();
-    if (!QFileInfo(path).isFile()) return;
-    const MsgResult answer =
-        Services.dialogs.MessageBox(this, QStringLiteral("Continue the game that was running when Slidora was closed?"),
-                                    MsgIcon::Question, MsgButtons::YesNo);
-    if (answer == MsgResult::Yes && QuerySave()) OpenGame(path, false);
-    QFile::remove(path);
+    for (const QString& path : KeptGames()) {
+        const FileLock offered(path, std::chrono::milliseconds(0));
+        if (!offered.Held() || !QFileInfo(path).isFile()) continue;
+        const MsgResult answer = Services.dialogs.MessageBox(
+            this, QStringLiteral("Continue the game that was running when Slidora was closed?"), MsgIcon::Question,
+            MsgButtons::YesNo);
+        if (ClosingBySignal) return;
+        if (answer == MsgResult::No || (QuerySave() && OpenGame(path, false))) QFile::remove(path);
+        if (ClosingBySignal) return;
+    }
 }
 
 uint32_t TFormMain::PlayedSeconds() const {

@@ -61,16 +61,19 @@ private:
 
 } // namespace
 
+// The store is opened once for all the settings and the recent lists.
 void TFormMain::ReadSettings() {
     ISettingsStore& store = Services.settings;
     const bool opened = store.Open();
-    if (opened && !ApplyStoredSettings(store)) ApplyDefaultSettings();
-    if (opened) {
-        for (const auto& [name, value] : SettingsOf(*this)) StoredSettings.insert(name, store.Read(name));
-        store.Close();
-    } else if (store.Unreadable()) {
+    if (!opened || !ApplyStoredSettings(store)) ApplyDefaultSettings();
+    // What this run takes as read: the file's values, and for those it lacks
+    // the defaults, so that a first save writes only what this run changed.
+    for (const auto& [name, value] : SettingsOf(*this)) {
+        const StoredValue read = opened ? store.Read(name) : StoredValue();
+        StoredSettings.insert(name, read.kind == StoredValue::Kind::Missing ? value : read);
+    }
+    if (!opened) {
         // The player's file is kept as it is; this run plays with the defaults.
-        ApplyDefaultSettings();
         StatusBar->showMessage(QStringLiteral("Unable to read the settings from %1.").arg(store.Location()),
                                FailureShownFor);
     }
@@ -85,6 +88,7 @@ void TFormMain::ReadSettings() {
         AddRecentGame(k + 1, RecentGameNames[size_t(k)]);
     }
     RestoringRecentLists = false;
+    if (opened) store.Close();
 }
 
 bool TFormMain::ApplyStoredSettings(const ISettingsStore& store) {
@@ -132,20 +136,46 @@ void TFormMain::ApplyDefaultSettings() {
     for (const char* piece : DefaultPieces) Playlist.Append(ProgramFolder + QLatin1String(piece));
 }
 
-// Only the values that differ from what this run read or wrote: another
-// copy of the game may have stored its own changes in the meantime.
+namespace {
+
+// Values that belong together: a change to one writes them all, so that two
+// copies of the game never leave a mixture that neither chose.
+bool InOneGroup(const QString& a, const QString& b) {
+    auto group = [](const QString& name) {
+        if (name == QLatin1String("NumX") || name == QLatin1String("NumY")) return 1;
+        if (name.startsWith(QLatin1String("Font"))) return 2;
+        if (name == QLatin1String("NumOfMusic") || name.startsWith(QLatin1String("Music"))) return 3;
+        return 0;
+    };
+    return group(a) != 0 && group(a) == group(b);
+}
+
+} // namespace
+
+// Only the values that differ from what this run read or wrote, with the
+// others of their group: another copy of the game may have stored its own
+// changes in the meantime. Values the file lacks are added, so that it stays
+// whole, but never over what another copy wrote.
 bool TFormMain::SaveChangedSettings() {
-    std::vector<std::pair<QString, StoredValue>> changed;
-    for (auto& [name, value] : SettingsOf(*this))
-        if (!StoredSettings.contains(name) || StoredSettings.value(name) != value) changed.emplace_back(name, value);
-    if (changed.empty()) return true;
+    const std::vector<std::pair<QString, StoredValue>> values = SettingsOf(*this);
+    QStringList changed;
+    for (const auto& [name, value] : values)
+        if (StoredSettings.value(name) != value) changed << name;
+    if (changed.isEmpty()) return true;
     ISettingsStore& store = Services.settings;
-    if (!store.Open()) return true; // nothing is kept, as the key cannot be opened: not a failed save
-    for (const auto& [name, value] : changed)
+    // A store that cannot be opened was reported when the settings were read.
+    if (!store.Open()) return true;
+    std::vector<std::pair<QString, StoredValue>> written;
+    for (const auto& [name, value] : values) {
+        const bool ours = std::any_of(changed.begin(), changed.end(),
+                                      [&](const QString& other) { return other == name || InOneGroup(other, name); });
+        if (ours || store.Read(name).kind == StoredValue::Kind::Missing) written.emplace_back(name, value);
+    }
+    for (const auto& [name, value] : written)
         value.kind == StoredValue::Kind::Integer ? store.WriteInteger(name, value.integer)
                                                  : store.WriteText(name, value.text);
     if (!store.Close()) return false;
-    for (const auto& [name, value] : changed) StoredSettings.insert(name, value);
+    for (const auto& [name, value] : written) StoredSettings.insert(name, value);
     return true;
 }
 

@@ -312,33 +312,92 @@ case_music_loads_its_module_only_when_switched_on() {
 }
 
 
-# The end of a session (SIGTERM, SIGHUP) closes the game as Exit does, with
-# no question: the settings stay, and a running game is offered at the next
-# start, once, even when the signal came while a question was open.
+# kept_games: the games kept at the end of sessions, one a line.
+kept_games() { ls "$HOME"/.local/share/Vantrel/Slidora/autosave*.sdr 2>/dev/null || true; }
+
+# The end of a session (SIGTERM, SIGHUP, SIGINT) closes the game as Exit does,
+# with no question: the settings stay, and a running game is offered at the
+# next start, even when the signal came while a question was open; an
+# unanswered offer keeps it, and only No lets it go.
 case_a_signal_keeps_the_settings_and_the_running_game() {
-  local autosave="$HOME/.local/share/Vantrel/Slidora/autosave.sdr"
   start_game
   keys alt+l b F2
   sleep 1.2
   kill -TERM "$GAME_PID"
   wait_exit 10 || fail "the program ended with an error after SIGTERM"
   grep -q '^"Level"=dword:00000001$' "$XDG_CONFIG_HOME/Vantrel/Slidora.reg" || fail "the level was not kept"
-  [ -s "$autosave" ] || fail "the running game was not kept"
-  [ "$(saved_seconds "$autosave")" -ge 1 ] || fail "the kept game lost its time"
+  local kept
+  kept=$(kept_games)
+  [ "$(echo "$kept" | grep -c .)" -eq 1 ] || fail "not one kept game: $kept"
+  [ "$(saved_seconds "$kept")" -ge 1 ] || fail "the kept game lost its time"
+
+  start_game
+  wait_dialog '^Slidora$' >/dev/null # the offer
+  kill -INT "$GAME_PID" # the session ends again while the question is open
+  wait_exit 10 || fail "the program ended with an error after SIGINT"
+  [ -s "$kept" ] || fail "a question left unanswered removed the kept game"
 
   start_game
   answer_question alt+y
-  [ ! -e "$autosave" ] || fail "the kept game was offered but not removed"
+  [ -z "$(kept_games)" ] || fail "the kept game was offered but not removed"
   keys alt+g x # the game runs again: the save question is open now
   dialog_window '^Slidora$' | grep -q . || fail "the kept game was not resumed"
   kill -HUP "$GAME_PID"
   wait_exit 10 || fail "the program ended with an error after SIGHUP"
-  [ -s "$autosave" ] || fail "the game was not kept when the signal came during a question"
+  [ -n "$(kept_games)" ] || fail "the game was not kept when the signal came during a question"
 
   start_game
   answer_question alt+n
-  [ ! -e "$autosave" ] || fail "No did not remove the kept game"
+  [ -z "$(kept_games)" ] || fail "No did not remove the kept game"
   exit_game
+}
+
+# Two copies at the end of a session each keep their game, and the next
+# start offers both; with settings that cannot be written, the end comes at
+# once all the same (nobody is there to answer a message).
+case_two_copies_at_the_end_of_a_session_keep_both_games() {
+  start_game
+  local first=$GAME_PID
+  keys F2
+  start_game
+  for _ in $(seq 1 50); do # the second copy's own window
+    WINDOW=$(xdotool search --all --onlyvisible --pid "$GAME_PID" --name '^Slidora$' 2>/dev/null | head -n 1 || true)
+    [ -n "$WINDOW" ] && break
+    sleep 0.1
+  done
+  keys F2
+  sleep 1.2
+  chmod a-w "$XDG_CONFIG_HOME/Vantrel"
+  kill -TERM "$first" "$GAME_PID"
+  GAME_PID=$first wait_exit 2 || fail "the first copy did not end at once"
+  wait_exit 2 || fail "the second copy did not end at once"
+  chmod u+w "$XDG_CONFIG_HOME/Vantrel"
+  [ "$(kept_games | grep -c .)" -eq 2 ] || fail "not both games were kept: $(kept_games)"
+  start_game
+  answer_question alt+n
+  answer_question alt+n
+  [ -z "$(kept_games)" ] || fail "the two kept games were not both offered"
+  exit_game
+}
+
+# The X server goes away under a running game: the game is kept as at the
+# end of a session.
+case_a_lost_display_keeps_the_running_game() {
+  local display=:$((RANDOM % 200 + 300))
+  Xvfb "$display" -screen 0 1024x768x24 >/dev/null 2>&1 &
+  local server=$!
+  sleep 1
+  DISPLAY=$display "$SLIDORA" >"$WORK/lost.log" 2>&1 &
+  GAME_PID=$!
+  sleep 2
+  local window
+  window=$(DISPLAY=$display xdotool search --onlyvisible --name '^Slidora$' | head -n 1)
+  DISPLAY=$display xdotool windowfocus "$window" key F2
+  sleep 1
+  kill "$server"
+  wait "$GAME_PID" || true
+  [ -n "$(kept_games)" ] || fail "the game was lost with the display: $(cat "$WORK/lost.log")"
+  for game in $(kept_games); do rm -f "$game"; done
 }
 
 # project_version: the version CMakeLists.txt gives the project.

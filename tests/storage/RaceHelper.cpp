@@ -2,10 +2,34 @@
 // does, so that a test can run two at once on the same file:
 //   storage_race times FOLDER ROWS COUNT    best times of ROWS x 3 .. ROWS x (COUNT + 2), numeric, Beginner
 //   storage_race settings FILE PREFIX COUNT values PREFIX0 .. PREFIX(COUNT - 1), one save each
+//   storage_race window FILE ITEM WAIT     a game on the settings file FILE: its first show, WAIT ms, the
+//                                          menu item named ITEM, and its close
+#include "fakes/TestWindow.h"
 #include "platform/SettingsStore.h"
 #include "storage/Times.h"
 
+#include <QAction>
 #include <QApplication>
+#include <QThread>
+
+namespace {
+
+// A copy of the game that changes one setting and closes, as a player does.
+bool PlayOnce(const QString& settingsFile, const QString& item, int wait) {
+    TestWindow w(QStringLiteral("none"));
+    RegFileStore store(settingsFile);
+    Platform platform{w.clock, w.dialogs, w.screen, w.sound, store, w.midi, w.platform.programFolder};
+    TFormMain form(platform, QStringLiteral("none"));
+    form.show();
+    QThread::msleep(uint32_t(wait));
+    auto* action = form.findChild<QAction*>(item);
+    if (!action) return false;
+    action->trigger();
+    form.close();
+    return true;
+}
+
+} // namespace
 
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -27,6 +51,8 @@ int main(int argc, char** argv) {
             store.WriteInteger(arguments[3] + QString::number(i), uint32_t(i));
             stored &= store.Close();
         }
+    } else if (mode == QLatin1String("window")) {
+        stored = PlayOnce(arguments[2], arguments[3], count);
     } else {
         return 2;
     }

@@ -1,10 +1,14 @@
 #include "../engine/BoardState.h"
 #include "fakes/FileSizeLimit.h"
 #include "fakes/TestWindow.h"
+#include "pictures/PictureMaker.h"
+#include "platform/DataFolders.h"
 #include "storage/GameFile.h"
 
 #include <QAction>
 #include <QBuffer>
+#include <QDateTime>
+#include <QDir>
 #include <QLabel>
 #include <QTimer>
 #include <QtEndian>
@@ -468,4 +472,93 @@ TEST(SavedGameFromAnotherScreen, OpensAndPlays) {
     const int blank = g.Puzzle->GetBlankColumn();
     g.FormKeyDown(blank == 2 ? Qt::Key_Right : Qt::Key_Left, Qt::NoModifier);
     EXPECT_NE(g.Puzzle->GetBlankColumn(), blank) << "the tiles slide";
+}
+
+// ------------------------------------------------------------ kept games
+
+namespace {
+
+// Games kept at the end of a session, and the questions that offer them.
+class KeptGames : public SavedGame {
+protected:
+    void TearDown() override {
+        for (const QString& path : ::KeptGames()) QFile::remove(path);
+    }
+    // Keeps the running game as the end of a session does; its file.
+    QString Keep() {
+        const QStringList before = ::KeptGames();
+        f().KeepRunningGame();
+        const QStringList after = ::KeptGames();
+        EXPECT_EQ(after.size(), before.size() + 1);
+        return after.isEmpty() ? QString() : after.first();
+    }
+    static constexpr const char* Question = "Continue the game that was running when Slidora was closed?";
+};
+
+} // namespace
+
+// Each copy of the game keeps its own game; the next start offers them,
+// newest first, and an answered No lets each go.
+TEST_F(KeptGames, EveryCopysGameIsKeptAndOfferedNewestFirst) {
+    const QString older = Keep();
+    QFile(older).setFileTime(QDateTime::currentDateTime().addSecs(-60), QFileDevice::FileModificationTime);
+    f().ScrambleMenuClick();
+    const QString newer = Keep();
+    ASSERT_NE(older, newer);
+    std::vector<QStringList> offered;
+    w.dialogs.whileOpen = [&] { offered.push_back(::KeptGames()); };
+    w.dialogs.answers = {MsgResult::No, MsgResult::No};
+    f().OfferAutosave();
+    ASSERT_EQ(offered.size(), 2u);
+    EXPECT_EQ(offered[0], (QStringList{newer, older}));
+    EXPECT_EQ(offered[1], QStringList{older}) << "the newest was offered first, and went with No";
+    EXPECT_TRUE(::KeptGames().isEmpty());
+}
+
+// A kept game goes only once it is on the board or the player said No: not
+// when the session ends during the question, nor when the save question
+// before it is cancelled.
+TEST_F(KeptGames, AKeptGameStaysUntilItIsOnTheBoardOrRefused) {
+    QString kept = Keep();
+    f().ScrambleMenuClick(); // another game runs when it is offered
+    w.dialogs.answers = {MsgResult::Yes, MsgResult::Yes}; // continue; and save the game on the board
+    w.dialogs.files = {std::nullopt};                      // ... but the save is cancelled
+    f().OfferAutosave();
+    EXPECT_TRUE(QFile::exists(kept)) << "the save before it was cancelled";
+    w.dialogs.answers = {MsgResult::Yes, MsgResult::No};
+    f().OfferAutosave();
+    EXPECT_FALSE(QFile::exists(kept)) << "on the board";
+    EXPECT_FALSE(f().GameStopped);
+    kept = Keep();
+    w.dialogs.whileOpen = [&] { f().CloseBySignal(); };
+    f().OfferAutosave();
+    EXPECT_TRUE(QFile::exists(kept)) << "the session ended during the question";
+}
+
+// A game on a picture whose path is too long for the file's header is kept
+// all the same, and resumes on that picture.
+TEST_F(KeptGames, AGameOnAPictureWithALongPathIsKept) {
+    QString folder = w.Path(QString(120, QLatin1Char('f')));
+    folder += QLatin1Char('/') + QString(120, QLatin1Char('g'));
+    ASSERT_TRUE(QDir().mkpath(folder));
+    const QString picture = folder + QStringLiteral("/photo.bmp");
+    ASSERT_TRUE(PatternImage(120, 90).save(picture, "BMP"));
+    ASSERT_GE(picture.toUtf8().size(), TGameFileHeader::NameField);
+    ASSERT_TRUE(f().OpenPicture(picture));
+    f().ScrambleMenuClick();
+    const QString kept = Keep();
+    ASSERT_TRUE(f().OpenGame(kept, false));
+    EXPECT_EQ(f().PictureName, picture);
+    EXPECT_FALSE(f().GameStopped);
+}
+
+// A time longer than the clock holds would wrap to a negative one: it is
+// taken as the longest the clock holds.
+TEST_F(SavedGame, ATimeLongerThanTheClockHoldsStaysPositive) {
+    QByteArray bytes = Bytes(Saved(QStringLiteral("long.sdr")));
+    qToLittleEndian<uint32_t>(3'000'000, bytes.data() + 264);
+    Write(w.Path(QStringLiteral("long.sdr")), bytes);
+    ASSERT_TRUE(f().OpenGame(w.Path(QStringLiteral("long.sdr"))));
+    f().UpdateStatusBar();
+    EXPECT_EQ(f().StatusPanels[0]->text(), QStringLiteral("Elapsed time: 596:31:23"));
 }

@@ -3,6 +3,7 @@
 #include "platform/SettingsStore.h"
 
 #include <QAction>
+#include <QDateTime>
 #include <QFile>
 #include <QStatusBar>
 #include <gtest/gtest.h>
@@ -193,20 +194,18 @@ TEST_F(Settings, AnEmptyFontNameKeepsTheFaceTheWindowHad) {
     EXPECT_NE(f.NumFont.Name, QStringLiteral("Arial"));
 }
 
-TEST_F(Settings, AKeyThatCannotBeOpenedKeepsTheConstructionValues) {
+// A key that cannot be opened (the settings file is a folder, or its folder
+// cannot be made): the defaults, said once, and nothing written.
+TEST_F(Settings, AKeyThatCannotBeOpenedGivesTheDefaultsAndSaysSo) {
     w.settings.openable = false;
     TFormMain& f = Start();
-    EXPECT_EQ(f.Level, 3);
-    EXPECT_TRUE(f.AdvancedMenu->isChecked());
-    EXPECT_EQ(f.BackgroundColor, 0x000080u);
-    EXPECT_EQ(f.NumColor1, 0xC0C0C0u);
-    EXPECT_EQ(f.Puzzle->GetColumns(), 3);
-    EXPECT_TRUE(f.GridItem(33)->isChecked());
-    EXPECT_EQ(f.Playlist.Count(), 0);
-    EXPECT_TRUE(f.MusiconMenu->isChecked() && f.SoundonMenu->isChecked());
+    ExpectDefaults(w);
+    EXPECT_EQ(f.StatusBar->currentMessage(), QStringLiteral("Unable to read the settings from /settings/Slidora.reg."));
     EXPECT_EQ(w.settings.closed, 0);
+    f.SoundonMenu->trigger();
     f.close();
     EXPECT_TRUE(w.settings.written.isEmpty()) << "nothing is written either";
+    EXPECT_TRUE(w.dialogs.messages.empty()) << "said once, in the status bar";
 }
 
 TEST_F(Settings, ClosingWritesTheOptionsInOrder) {
@@ -263,6 +262,7 @@ TEST_F(Settings, ASaveThatFailsAtExitIsReportedAndKeepsTheOldFile) {
     {
         TFormMain first(platform, std::nullopt);
         first.show();
+        first.SoundonMenu->trigger(); // the first save writes the whole set
         first.close();
     }
     QFile file(path);
@@ -283,6 +283,17 @@ TEST_F(Settings, ASaveThatFailsAtExitIsReportedAndKeepsTheOldFile) {
     EXPECT_EQ(w.dialogs.messages[0].icon, MsgIcon::Stop);
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     EXPECT_EQ(file.readAll(), old);
+}
+
+// At the end of a session nobody can answer a box: a save that fails then
+// is told on the standard error output, and the window closes at once.
+TEST_F(Settings, ASaveThatFailsAtTheEndOfASessionShowsNoBox) {
+    TFormMain& f = Start();
+    f.SetLevel(1);
+    w.settings.saves = false;
+    f.CloseBySignal();
+    EXPECT_FALSE(f.isVisible());
+    EXPECT_TRUE(w.dialogs.messages.empty());
 }
 
 // Each command stores what it changed at once, and only that.
@@ -312,22 +323,23 @@ TEST_F(Settings, UnreadableSettingsGiveTheDefaultsAndAreNeverWritten) {
     EXPECT_TRUE(w.dialogs.messages.empty());
 }
 
-// Two copies on one settings file: each keeps the other's changes, the
-// Reopen lists included.
+// Two copies on one settings file, from their first run on: each keeps the
+// other's changes, the Reopen lists included, and a grid is written whole,
+// never the columns of one and the rows of the other.
 TEST_F(Settings, TwoCopiesKeepEachOthersChanges) {
     const QString path = w.Path(QStringLiteral("config/Vantrel/Slidora.reg"));
     RegFileStore storeA(path), storeB(path);
     TestWindow b;
     Platform platformA{w.clock, w.dialogs, w.screen, w.sound, storeA, w.midi, w.platform.programFolder};
     Platform platformB{b.clock, b.dialogs, b.screen, b.sound, storeB, b.midi, b.platform.programFolder};
-    TFormMain first(platformA, std::nullopt);
-    first.show(); // the first run stores the defaults
-    first.close();
     TFormMain copyA(platformA, std::nullopt), copyB(platformB, std::nullopt);
     copyA.show();
     copyB.show();
+    ASSERT_FALSE(QFile::exists(path)) << "a first run";
     copyA.BeginnerMenu->trigger();
     copyB.SoundonMenu->trigger();
+    copyA.GridItem(33)->trigger();
+    copyB.GridItem(54)->trigger(); // 5 rows of 4 columns: the columns are those it already had
     copyA.AddRecentPicture(1, QStringLiteral("/pictures/a.jpg"));
     copyB.AddRecentPicture(1, QStringLiteral("/pictures/b.jpg"));
     copyB.close();
@@ -336,6 +348,23 @@ TEST_F(Settings, TwoCopiesKeepEachOthersChanges) {
     next.show();
     EXPECT_EQ(next.Level, 1);
     EXPECT_FALSE(next.SoundOn);
+    EXPECT_EQ(next.Puzzle->GetColumns(), 4);
+    EXPECT_EQ(next.Puzzle->GetRows(), 5);
     EXPECT_EQ(next.RecentPictureNames[0], QStringLiteral("/pictures/b.jpg"));
     EXPECT_EQ(next.RecentPictureNames[1], QStringLiteral("/pictures/a.jpg"));
+    EXPECT_EQ(next.Playlist.Count(), 5) << "the file is whole: no value missing";
+}
+
+// An empty lock file that a copy left behind (killed while it made it, or on
+// a full disk) is taken over at once once it is a few seconds old.
+TEST_F(Settings, AStaleEmptyLockIsTakenOver) {
+    const QString path = w.Path(QStringLiteral("Slidora.reg"));
+    QFile lock(path + QStringLiteral(".lock"));
+    ASSERT_TRUE(lock.open(QIODevice::WriteOnly));
+    lock.setFileTime(QDateTime::currentDateTime().addSecs(-10), QFileDevice::FileModificationTime);
+    lock.close();
+    RegFileStore store(path);
+    ASSERT_TRUE(store.Open());
+    store.WriteInteger(QStringLiteral("Level"), 1);
+    EXPECT_TRUE(store.Close()) << "saved under the lock";
 }

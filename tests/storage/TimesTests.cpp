@@ -335,6 +335,20 @@ TEST_F(BestTime, CancelStoresAndShowsNothing) {
     EXPECT_TRUE(w.dialogs.messages.empty());
 }
 
+// The session ends while the name box is open: the time is stored with
+// the name the box held (here none came back: the name offered), and no
+// list is shown.
+TEST_F(BestTime, ASignalDuringTheNameBoxStoresTheTime) {
+    w.dialogs.texts.push_back(QStringLiteral("Ann"));
+    SolveIn(30);
+    PlayAgain();
+    w.dialogs.texts.push_back(std::nullopt);
+    w.dialogs.whileOpen = [&] { f().CloseBySignal(); };
+    SolveIn(20);
+    EXPECT_EQ(Stored(QStringLiteral("0")), QStringLiteral(" 4~ 4 (16 pieces)~Ann~20"));
+    EXPECT_EQ(w.dialogs.modalForms, 1) << "only the first time showed the list";
+}
+
 TEST_F(BestTime, TheMenuShowsTheListOfThePictureAndLevel) {
     ASSERT_TRUE(WriteProfileString(w.Path(QStringLiteral("Scores/Scores1.ini")), QStringLiteral("Numeric"),
                                    QStringLiteral("0"), QStringLiteral(" 3~ 3~Ann~20")));
@@ -393,6 +407,28 @@ TEST_F(BestTime, ALongPictureNameIsShortenedInTheMiddle) {
 }
 
 // ------------------------------------------------------------ two copies
+
+// Two copies of the game started on a first run (no settings file yet), one
+// choosing Beginner, the other turning the sound off: both choices stay.
+TEST(TwoCopies, FirstRunsKeepBothChoices) {
+    QTemporaryDir folder;
+    const QString settings = folder.filePath(QStringLiteral("Slidora.reg"));
+    std::vector<std::unique_ptr<QProcess>> copies;
+    for (const char* item : {"BeginnerMenu", "SoundonMenu"}) {
+        copies.push_back(std::make_unique<QProcess>());
+        copies.back()->start(QStringLiteral(SLIDORA_RACE_HELPER), {"window", settings, item, "300"});
+    }
+    for (auto& copy : copies) {
+        ASSERT_TRUE(copy->waitForFinished(60000));
+        EXPECT_EQ(copy->exitCode(), 0) << copy->readAllStandardError().toStdString();
+    }
+    RegFileStore store(settings);
+    ASSERT_TRUE(store.Open());
+    EXPECT_EQ(store.Read(QStringLiteral("Level")).integer, 1u);
+    EXPECT_EQ(store.Read(QStringLiteral("IsSoundOn")).integer, 0u);
+    EXPECT_EQ(store.Read(QStringLiteral("NumX")).integer, 4u) << "the rest of the set, as a first run has it";
+    store.Close();
+}
 
 // Two processes store at the same moment into one best-times file and one
 // settings file: every entry of both is there afterwards.

@@ -1,0 +1,68 @@
+// Memory of quick hints: twenty Ctrl+H on a fresh 5 x 5 Advanced game, each
+// cancelling the one before, as a player who keeps asking does. Prints how
+// far the peak rises and what is kept once the last search has ended.
+#include "engine/PatternDatabase.h"
+#include "fakes/TestWindow.h"
+#include "game/Assist.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QTest>
+#include <cstdio>
+
+namespace {
+
+// A line of /proc/self/status in megabytes ("VmHWM", "VmRSS").
+double StatusMegabytes(const char* field) {
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly)) return 0;
+    for (const QByteArray& line : status.readAll().split('\n'))
+        if (line.startsWith(field)) return line.mid(qsizetype(std::strlen(field)) + 1).trimmed().split(' ')[0].toDouble() / 1024;
+    return 0;
+}
+
+// The peak is measured from here on.
+void ResetPeak() {
+    QFile refs(QStringLiteral("/proc/self/clear_refs"));
+    if (refs.open(QIODevice::WriteOnly)) refs.write("5");
+}
+
+bool Report(const char* label, double value, double limit) {
+    const bool met = value <= limit;
+    std::printf("%-58s %8.1f MB   must <= %6.1f  %s\n", label, value, limit, met ? "met" : "MISSED");
+    return met;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication application(argc, argv);
+    bool met = true;
+    {
+        TestWindow w;
+        TFormMain& form = w.Show();
+        form.SetLevel(3);
+        form.Puzzle->SetSize(5, 5);
+        form.OpenPicture(QStringLiteral("Numeric"));
+        form.ScrambleMenuClick();
+        QTest::qWait(200);
+        const double before = StatusMegabytes("VmRSS:");
+        ResetPeak();
+        for (int press = 0; press < 20; ++press) {
+            form.HintMenuClick();
+            QTest::qWait(30); // a quick player's pace
+        }
+        form.StopAssisting();
+        // The last search ends within milliseconds of being stopped, and its
+        // memory goes back when it does; a search not stopped ends with its budget.
+        QTest::qWait(1500);
+        const double peak = StatusMegabytes("VmHWM:"), kept = StatusMegabytes("VmRSS:");
+        const double tables = double(solver::CachedPatternBytes()) / (1 << 20);
+        std::printf("== Twenty quick hints on a fresh 5 x 5 Advanced game (before: %.1f MB)\n", before);
+        met &= Report("peak rise", peak - before, 150);
+        met &= Report("kept afterwards, beyond the pattern tables' cache", kept - before - tables, 16);
+        std::printf("%-58s %8.1f MB\n", "pattern tables cached", tables);
+    }
+    return met ? 0 : 1;
+}
