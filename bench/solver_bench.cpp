@@ -2,7 +2,7 @@
 // first call with its tables), Korf and Felner's 50 24-puzzles (length against
 // the published optimum), and shuffled boards of every size and level (each
 // within a second, 20 x 20 against the Manhattan distance).
-// Usage: solver_bench [--boards-per-size=N] [--only=korf|24|shuffled]
+// Usage: solver_bench [--boards-per-size=N] [--only=korf|24|shuffled] [--help]
 // (default 11 boards per size and level: 10,692 boards). Times are wall
 // clock; the CPU time of the slowest solves is printed beside them, which is
 // what counts when the machine is shared.
@@ -149,16 +149,46 @@ void Shuffled(int perSize) {
     Report("20 x 20: mean moves / Manhattan distance", ratioCount ? ratioSum / ratioCount : 99, "", 3.5);
 }
 
+constexpr const char* Usage = "Usage: solver_bench [--boards-per-size=N] [--only=korf|24|shuffled]\n"
+                              "  --boards-per-size=N  shuffled boards per size and level, 1 to 1000 (default 11)\n"
+                              "  --only=PART          run one part: korf, 24 or shuffled\n"
+                              "  --help               print this and stop\n"
+                              "Options starting with --benchmark_ are accepted and ignored.\n";
+
+const char* After(const char* option, const char* prefix) {
+    const size_t length = std::strlen(prefix);
+    return std::strncmp(option, prefix, length) == 0 ? option + length : nullptr;
+}
+
+bool IsPart(const std::string& part) { return part == "korf" || part == "24" || part == "shuffled"; }
+
+// A positive count, else 0.
+int Count(const char* text) {
+    char* end = nullptr;
+    const long value = std::strtol(text, &end, 10);
+    return *text && !*end && value > 0 && value <= 1000 ? int(value) : 0;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
     int perSize = 11;
     std::string only;
-    for (int i = 1; i < argc; ++i)
-        if (std::strncmp(argv[i], "--boards-per-size=", 18) == 0)
-            perSize = std::atoi(argv[i] + 18);
-        else if (std::strncmp(argv[i], "--only=", 7) == 0)
-            only = argv[i] + 7;
+    for (int i = 1; i < argc; ++i) {
+        const char* option = argv[i];
+        if (std::strcmp(option, "--help") == 0 || std::strcmp(option, "-h") == 0) {
+            std::fputs(Usage, stdout);
+            return 0;
+        }
+        if (const char* count = After(option, "--boards-per-size="); count && Count(count) > 0) {
+            perSize = Count(count);
+        } else if (const char* part = After(option, "--only="); part && IsPart(part)) {
+            only = part;
+        } else if (!After(option, "--benchmark_")) { // bench.sh passes these to every benchmark
+            std::fprintf(stderr, "solver_bench: unknown or malformed option %s\n%s", option, Usage);
+            return 2;
+        }
+    }
     if (only.empty() || only == "korf") Korf();
     if (only.empty() || only == "24") TwentyFour();
     if (only.empty() || only == "shuffled") Shuffled(perSize);

@@ -88,13 +88,17 @@ std::uint32_t Flood(const Area& area, int from, std::uint32_t open) {
 // Breadth-first search over placements of the group and the blank's free
 // region, counting only the group's moves: the blank roams its region at no
 // cost. A state is queued once per region, with the region kept beside it.
-PatternTable Build(const Area& area, const std::vector<std::uint8_t>& pieces) {
+// Nothing when a stop is requested first.
+std::optional<PatternTable> Build(const Area& area, const std::vector<std::uint8_t>& pieces,
+                                  const std::stop_token& stop) {
     const int n = area.Count(), k = int(pieces.size());
     const std::uint32_t all = n == 32 ? ~0u : (1u << n) - 1;
     PatternTable table;
     table.pieces = pieces;
-    table.moves.assign(Placements(n, k), 0xFF);
-    std::vector<std::uint32_t> seen(table.moves.size(), 0);
+    std::vector<std::uint32_t> seen;
+    if (!FillUnlessStopped(table.moves, Placements(n, k), std::uint8_t(0xFF), stop) ||
+        !FillUnlessStopped(seen, table.moves.size(), 0u, stop))
+        return std::nullopt;
 
     // A queued state: the pieces' cells above the region's bits.
     const int bits = n <= 16 ? 4 : 5;
@@ -112,10 +116,12 @@ PatternTable Build(const Area& area, const std::vector<std::uint8_t>& pieces) {
     std::uint32_t home = 0;
     for (std::uint8_t piece : pieces) home |= 1u << piece;
     reach(pieces.data(), home, area.goal, 0);
+    std::uint32_t expanded = 0;
     for (std::uint8_t depth = 1; !next.empty(); ++depth) {
         level.swap(next);
         next.clear();
         for (std::uint64_t state : level) {
+            if ((++expanded & 0x3FF) == 0 && stop.stop_requested()) return std::nullopt;
             const std::uint32_t region = std::uint32_t(state) & all;
             std::uint8_t cells[8];
             std::uint32_t occupied = 0;
@@ -156,7 +162,8 @@ Cache& TheCache() {
 
 } // namespace
 
-std::shared_ptr<const PatternSet> PatternsFor(const Area& area, const Board& shape, int groupSize) {
+std::shared_ptr<const PatternSet> PatternsFor(const Area& area, const Board& shape, int groupSize,
+                                              const std::stop_token& stop) {
     const std::vector<int> key = KeyOf(area, groupSize);
     Cache& cache = TheCache();
     {
@@ -175,7 +182,9 @@ std::shared_ptr<const PatternSet> PatternsFor(const Area& area, const Board& sha
             set->groupOf[group[i]] = std::int8_t(set->tables.size());
             set->slotOf[group[i]] = std::int8_t(i);
         }
-        set->tables.push_back(Build(area, group));
+        auto table = Build(area, group, stop);
+        if (!table) return nullptr;
+        set->tables.push_back(std::move(*table));
     }
     std::lock_guard lock(cache.mutex);
     for (const auto& entry : cache.entries)

@@ -39,8 +39,10 @@ struct PatternSet {
 
 // The tables for the area (of a board of the shape given) with groups of at
 // most `groupSize` pieces, from the cache or built now. Every cached table
-// together stays under 64 MB.
-std::shared_ptr<const PatternSet> PatternsFor(const Area& area, const Board& shape, int groupSize);
+// together stays under 64 MB. Null when a stop is requested while they are
+// built; what was built then is dropped, never cached.
+std::shared_ptr<const PatternSet> PatternsFor(const Area& area, const Board& shape, int groupSize,
+                                              const std::stop_token& stop);
 
 // The bytes of every table in the cache.
 size_t CachedPatternBytes();

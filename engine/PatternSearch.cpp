@@ -90,7 +90,7 @@ private:
     int Search(int g, int bound, int previous) {
         if (g + h > bound) return g + h;
         if (h == 0) return Found;
-        if ((++nodes & 0xFFFF) == 0 && deadline.Passed()) return Aborted;
+        if ((++nodes & 0xFFF) == 0 && deadline.Passed()) return Aborted;
         int least = Unreachable;
         const int blank = state.blank;
         for (int to : area.next[size_t(blank)]) {
@@ -156,14 +156,16 @@ public:
           start(board, area) {
         // Room for every state the search may store, taken at once: growing
         // on the way costs tens of milliseconds at a time, past the deadline.
+        // The table is filled by Run.
         nodes.reserve(maxNodes + 4); // an expansion adds at most four
-        table.assign(std::bit_ceil(2 * (maxNodes + 4) + 16), Empty);
         std::vector<Entry> entries;
         entries.reserve(2 * maxNodes); // pages are touched only as the queue grows
         open = std::priority_queue<Entry>(std::less<Entry>(), std::move(entries));
     }
 
     std::optional<std::vector<BlankMove>> Run() {
+        if (!FillUnlessStopped(table, std::bit_ceil(2 * (maxNodes + 4) + 16), Empty, deadline.stop))
+            return std::nullopt;
         Add(start, 0, -1);
         while (!open.empty()) {
             const Entry entry = open.top();
@@ -171,7 +173,7 @@ public:
             Node node = nodes[entry.node];
             if (entry.g != node.g) continue; // reached again more cheaply since
             if (node.h == 0) return Path(entry.node);
-            if ((++expanded & 0x3FF) == 0 && deadline.Passed()) return std::nullopt;
+            if ((++expanded & 0xFF) == 0 && deadline.Passed()) return std::nullopt;
             if (nodes.size() >= maxNodes) return std::nullopt;
             Expand(entry.node);
         }
@@ -344,10 +346,12 @@ int GroupSize(int cells, size_t limit) {
 std::optional<AreaPlan> SolveArea(const Board& board, const Area& area, const AreaLimits& limits, Deadline optimalBy,
                                   Deadline deadline) {
     if (area.Count() <= 16) {
-        const auto patterns = PatternsFor(area, board, GroupSize(area.Count(), limits.optimalTable));
+        const auto patterns = PatternsFor(area, board, GroupSize(area.Count(), limits.optimalTable), optimalBy.stop);
+        if (!patterns) return std::nullopt;
         if (auto moves = ShortestSolution(board, area, *patterns, optimalBy)) return AreaPlan{std::move(*moves), true};
     }
-    const auto patterns = PatternsFor(area, board, GroupSize(area.Count(), limits.weightedTable));
+    const auto patterns = PatternsFor(area, board, GroupSize(area.Count(), limits.weightedTable), deadline.stop);
+    if (!patterns) return std::nullopt;
     std::optional<AreaPlan> best;
     // A high weight usually ends soonest, but on areas with loops it can run
     // into a region the tables misjudge: then the next weight goes on.

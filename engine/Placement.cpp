@@ -96,8 +96,8 @@ struct BlankWays {
 // length.
 class PieceRoute {
 public:
-    PieceRoute(Board& board, const CellSet& open, std::vector<BlankMove>& moves)
-        : board(board), open(open), moves(moves), cost(size_t(board.Size()) * 4, Unreached),
+    PieceRoute(Board& board, const CellSet& open, const std::stop_token& stop, std::vector<BlankMove>& moves)
+        : board(board), open(open), stop(stop), moves(moves), cost(size_t(board.Size()) * 4, Unreached),
           parent(size_t(board.Size()) * 4, -1) {}
 
     bool Run(int from, int to) {
@@ -108,7 +108,7 @@ public:
             if (next >= 0 && open[size_t(next)] && first.cost[size_t(next)] >= 0)
                 Offer(from * 4 + side, first.cost[size_t(next)], -1, to);
         }
-        while (!queue.empty()) {
+        while (!queue.empty() && !stop.stop_requested()) {
             const auto [f, state] = queue.top();
             queue.pop();
             const int piece = state / 4, g = cost[size_t(state)];
@@ -170,6 +170,7 @@ private:
 
     Board& board;
     const CellSet& open;
+    const std::stop_token& stop;
     std::vector<BlankMove>& moves;
     std::vector<int> cost, parent;
     using Item = std::pair<int, int>; // (cost + estimate, state)
@@ -208,7 +209,9 @@ public:
     }
 
     // The blank's cells, in order, or nothing when the search gives up.
-    std::optional<std::vector<int>> Run(size_t maxStates) {
+    std::optional<std::vector<int>> Run(size_t maxStates, const std::stop_token& stop) {
+        this->stop = &stop;
+        nodes.reserve(maxStates + 4); // the pages are touched as the search grows, not copied on the way
         Add(start, 0, NoParent);
         for (current = 0; current < buckets.size(); ++current)
             for (size_t i = 0; i < buckets[current].size(); ++i) {
@@ -216,7 +219,7 @@ public:
                 const std::uint64_t state = nodes[node].state;
                 if (nodes[node].f != current) continue; // queued again since, more cheaply
                 if ((state & PieceMask()) == goal) return Path(node);
-                if (nodes.size() > maxStates) return std::nullopt;
+                if (nodes.size() > maxStates || stop.stop_requested()) return std::nullopt;
                 Expand(node);
             }
         return std::nullopt;
@@ -294,16 +297,19 @@ private:
         buckets[f].push_back(index);
     }
 
-    // The state's slot, free when it is new.
+    // The state's slot, free when it is new. Once a stop is requested the
+    // table no longer grows: it has room for the expansion under way, after
+    // which Run ends.
     Slot& SlotOf(std::uint64_t state) {
-        if (table.size() < 2 * nodes.size() + 64) Grow();
+        if (table.size() < 2 * nodes.size() + 64 && !stop->stop_requested()) Grow();
         const size_t mask = table.size() - 1;
         for (size_t i = Hash(state) & mask;; i = (i + 1) & mask)
             if (table[i].generation != generation || table[i].state == state) return table[i];
     }
 
     void Grow() {
-        std::vector<Slot> old(table.size() * 2);
+        std::vector<Slot> old;
+        if (!FillUnlessStopped(old, table.size() * 2, Slot{}, *stop)) return;
         old.swap(table);
         const size_t mask = table.size() - 1;
         for (const Slot& slot : old) {
@@ -358,6 +364,7 @@ private:
     std::vector<std::vector<std::uint32_t>>& buckets;
     std::uint32_t generation;
     size_t current = 0;
+    const std::stop_token* stop = nullptr;
 };
 
 // The open cells within `radius` steps of any of the cells.
@@ -390,7 +397,7 @@ int Spread(const Board& board, const CellSet& open, const std::vector<int>& cell
 
 // Brings each piece of the group within `radius` steps of the group's cells,
 // then the blank.
-bool Gather(Board& board, const CellSet& open, const std::vector<int>& cells, int radius,
+bool Gather(Board& board, const CellSet& open, const std::vector<int>& cells, int radius, const std::stop_token& stop,
             std::vector<BlankMove>& moves) {
     int size = 0;
     const CellSet window = Around(board, open, cells, radius, size);
@@ -402,7 +409,7 @@ bool Gather(Board& board, const CellSet& open, const std::vector<int>& cells, in
         for (int cell = 0; cell < board.Size(); ++cell)
             if (window[size_t(cell)] && d[size_t(cell)] >= 0 && (best < 0 || d[size_t(cell)] < d[size_t(best)]))
                 best = cell;
-        if (best < 0 || !RoutePiece(board, open, at, best, moves)) return false;
+        if (best < 0 || !RoutePiece(board, open, at, best, stop, moves)) return false;
     }
     if (window[size_t(board.blank)]) return true;
     CellSet free = open;
@@ -429,8 +436,9 @@ size_t WindowLimit(size_t pieces) { return pieces <= 2 ? 90 : 36; }
 class EarFiller {
 public:
     EarFiller(Board& board, const CellSet& open, const std::vector<int>& ear, int entry, int exit,
-              std::vector<BlankMove>& moves)
-        : board(board), ear(ear), entry(entry), exit(exit), moves(moves), main(open), onLoop(open.size(), 0) {
+              const std::stop_token& stop, std::vector<BlankMove>& moves)
+        : board(board), ear(ear), entry(entry), exit(exit), stop(stop), moves(moves), main(open),
+          onLoop(open.size(), 0) {
         for (int cell : ear) main[size_t(cell)] = 0;
         loop.push_back(entry);
         loop.insert(loop.end(), ear.begin(), ear.end());
@@ -451,7 +459,8 @@ public:
         }
         for (size_t placed = 0; placed < ear.size(); ++placed) {
             const int piece = ear[ear.size() - 1 - placed];
-            if (!TakeOut(piece, placed) || !RoutePiece(board, main, Find(board, piece), entry, moves) || !Turn(true))
+            if (!TakeOut(piece, placed) || !RoutePiece(board, main, Find(board, piece), entry, stop, moves) ||
+                !Turn(true))
                 return false;
         }
         return true;
@@ -482,7 +491,7 @@ private:
         int best = -1;
         for (int c = 0; c < board.Size(); ++c)
             if (d[size_t(c)] > 0 && !onLoop[size_t(c)] && (best < 0 || d[size_t(c)] < d[size_t(best)])) best = c;
-        return best >= 0 && RoutePiece(board, main, cell, best, moves);
+        return best >= 0 && RoutePiece(board, main, cell, best, stop, moves);
     }
 
     // Every piece on the loop one step on (forward: the piece at the entry
@@ -511,6 +520,7 @@ private:
     Board& board;
     const std::vector<int>& ear;
     const int entry, exit;
+    const std::stop_token& stop;
     std::vector<BlankMove>& moves;
     CellSet main, onLoop;
     std::vector<int> loop; // entry, the corridor, exit, the way back to the entry
@@ -520,20 +530,21 @@ private:
 } // namespace
 
 bool FillEar(Board& board, const CellSet& open, const std::vector<int>& ear, int entry, int exit,
-             std::vector<BlankMove>& moves) {
-    return EarFiller(board, open, ear, entry, exit, moves).Run();
+             const std::stop_token& stop, std::vector<BlankMove>& moves) {
+    return EarFiller(board, open, ear, entry, exit, stop, moves).Run();
 }
 
-bool RoutePiece(Board& board, const CellSet& open, int from, int to, std::vector<BlankMove>& moves) {
-    return PieceRoute(board, open, moves).Run(from, to);
+bool RoutePiece(Board& board, const CellSet& open, int from, int to, const std::stop_token& stop,
+                std::vector<BlankMove>& moves) {
+    return PieceRoute(board, open, stop, moves).Run(from, to);
 }
 
 bool PlaceGroup(Board& board, const CellSet& open, const std::vector<int>& cells, size_t maxStates,
-                std::vector<BlankMove>& moves) {
+                const std::stop_token& stop, std::vector<BlankMove>& moves) {
     int radius = std::max(2, Spread(board, open, cells)), size = 0;
     Around(board, open, cells, radius, size);
     if (size_t(size) > WindowLimit(cells.size())) {
-        if (!Gather(board, open, cells, 2, moves)) return false;
+        if (!Gather(board, open, cells, 2, stop, moves)) return false;
         radius = std::max(2, Spread(board, open, cells));
     }
     for (int extra = 0; extra < 3; ++extra) {
@@ -544,7 +555,7 @@ bool PlaceGroup(Board& board, const CellSet& open, const std::vector<int>& cells
             continue;
         // Pairs are placed by the fewest moves; three pieces by a weighted
         // search, which is far quicker and rarely much longer.
-        const auto path = GroupSearch(board, window, cells, cells.size() <= 2 ? 1 : 2).Run(maxStates);
+        const auto path = GroupSearch(board, window, cells, cells.size() <= 2 ? 1 : 2).Run(maxStates, stop);
         if (path) {
             Walk(board, *path, moves);
             return true;

@@ -1,6 +1,7 @@
 // Putting pieces home on a large board, one or a few at a time, through a
 // set of open cells; the cells outside it (stones, placed pieces) are never
-// touched. The moves are made on the board and appended to `moves`.
+// touched. The moves are made on the board and appended to `moves`. Each
+// gives up (false) once a stop is requested through `stop`.
 #pragma once
 
 #include "SolverBoard.h"
@@ -9,14 +10,15 @@ namespace solver {
 
 // Moves the piece at `from` to `to`. The blank must be in `open`, and `open`
 // without the piece's cell must stay connected where the piece passes.
-bool RoutePiece(Board& board, const CellSet& open, int from, int to, std::vector<BlankMove>& moves);
+bool RoutePiece(Board& board, const CellSet& open, int from, int to, const std::stop_token& stop,
+                std::vector<BlankMove>& moves);
 
 // Puts the pieces of two or three neighbouring cells home together, by the
 // fewest moves of those pieces and the blank near the cells (the other pieces
 // are moved as they come), or gives up after `maxStates` states of the
 // search. The blank must be in `open`.
 bool PlaceGroup(Board& board, const CellSet& open, const std::vector<int>& cells, size_t maxStates,
-                std::vector<BlankMove>& moves);
+                const std::stop_token& stop, std::vector<BlankMove>& moves);
 
 // Fills a corridor: the cells of `ear` each beside the next, the first beside
 // `entry` and the last beside `exit`, both open cells outside the ear, with
@@ -24,7 +26,7 @@ bool PlaceGroup(Board& board, const CellSet& open, const std::vector<int>& cells
 // the entry and are pushed along by turning the loop of the corridor and a
 // way back from the exit to the entry.
 bool FillEar(Board& board, const CellSet& open, const std::vector<int>& ear, int entry, int exit,
-             std::vector<BlankMove>& moves);
+             const std::stop_token& stop, std::vector<BlankMove>& moves);
 
 // The cell where the piece is.
 int Find(const Board& board, int piece);

@@ -395,7 +395,7 @@ private:
         Board local = board;
         local.goal = goal;
         // A short try for the fewest moves, then a weighted search.
-        const Deadline quick{std::min(deadline.at, Clock::now() + std::chrono::milliseconds(100))};
+        const Deadline quick = deadline.At(std::min(deadline.at, Clock::now() + std::chrono::milliseconds(100)));
         const auto plan = SolveArea(local, area, {ZoneTableLimit, ZoneTableLimit, ZoneNodeLimit}, quick, deadline);
         if (!plan) return false;
         for (BlankMove move : plan->moves) {
@@ -413,7 +413,7 @@ private:
         for (size_t i = 0; i < order.size(); ++i) rank[size_t(order[i])] = int(i);
         for (int left = int(order.size()); left > 0 && !deadline.Passed();) {
             int fixed = 0;
-            for (size_t i = 0; i < order.size() && !fixed; ++i)
+            for (size_t i = 0; i < order.size() && !fixed && !deadline.Stopped(); ++i)
                 if (open[size_t(order[i])]) fixed = Fix(open, order[i], order, rank);
             if (!fixed) return;
             left -= fixed;
@@ -433,7 +433,7 @@ private:
                 run.size() == length)
                 if (const int fixed = Place(open, run, RunStates)) return fixed;
         if (CanLeave(board, open, {cell})) {
-            if (!RoutePiece(board, open, Find(board, cell), cell, moves)) return 0;
+            if (!RoutePiece(board, open, Find(board, cell), cell, deadline.stop, moves)) return 0;
             open[size_t(cell)] = 0;
             return 1;
         }
@@ -447,7 +447,7 @@ private:
                     if (const int fixed = Place(open, group, GroupStates)) return fixed;
         const Ear ear = EarThrough(board, open, cell, rank);
         if (!ear.cells.empty() && CanLeave(board, open, ear.cells) &&
-            FillEar(board, open, ear.cells, ear.entry, ear.exit, moves)) {
+            FillEar(board, open, ear.cells, ear.entry, ear.exit, deadline.stop, moves)) {
             for (int c : ear.cells) open[size_t(c)] = 0;
             return int(ear.cells.size());
         }
@@ -466,7 +466,7 @@ private:
     }
 
     int Place(CellSet& open, const std::vector<int>& group, size_t maxStates) {
-        if (!CanLeave(board, open, group) || !PlaceGroup(board, open, group, maxStates, moves)) return 0;
+        if (!CanLeave(board, open, group) || !PlaceGroup(board, open, group, maxStates, deadline.stop, moves)) return 0;
         for (int c : group) open[size_t(c)] = 0;
         return int(group.size());
     }
@@ -487,7 +487,8 @@ private:
 std::optional<std::vector<BlankMove>> SolveByReduction(const Board& board, Deadline deadline) {
     std::optional<std::vector<BlankMove>> best;
     for (bool rowsFirst : {true, false}) {
-        const Deadline part{rowsFirst ? Clock::now() + (deadline.at - Clock::now()) / 2 : deadline.at};
+        if (deadline.Stopped()) return std::nullopt;
+        const Deadline part = deadline.At(rowsFirst ? Clock::now() + (deadline.at - Clock::now()) / 2 : deadline.at);
         auto moves = Reducer(board, part, rowsFirst).Run();
         if (moves && (!best || moves->size() < best->size())) best = std::move(moves);
     }

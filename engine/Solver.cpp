@@ -90,9 +90,9 @@ std::optional<Solution> Shorter(std::optional<Solution> a, std::optional<Solutio
 
 // A tenth of the budget is kept back for replaying the plan and for the
 // machine being busy.
-std::optional<Solution> Plan(const Board& board, std::chrono::milliseconds budget) {
+std::optional<Solution> Plan(const Board& board, std::chrono::milliseconds budget, std::stop_token stop) {
     const Clock::time_point start = Clock::now();
-    const Deadline end{start + budget * 9 / 10};
+    const Deadline end{start + budget * 9 / 10, std::move(stop)};
     const CellSet region = BlankRegion(board);
     const int cells = CountCells(region);
     if (cells > 25) return Reduced(board, end);
@@ -102,15 +102,17 @@ std::optional<Solution> Plan(const Board& board, std::chrono::milliseconds budge
     // the fewest moves at once, and the reduction is only needed when
     // neither search ends in time.
     std::optional<Solution> banked;
-    if (cells > 16) banked = Reduced(board, Deadline{start + budget / 3});
-    const Deadline optimalBy{start + budget * 6 / 10}, weightedBy{cells > 16 ? end.at : start + budget * 3 / 4};
+    if (cells > 16) banked = Reduced(board, end.At(start + budget / 3));
+    const Deadline optimalBy = end.At(start + budget * 6 / 10),
+                   weightedBy = end.At(cells > 16 ? end.at : start + budget * 3 / 4);
     if (auto plan = SolveArea(board, area, {OptimalTableLimit}, optimalBy, weightedBy)) {
         Solution found{std::move(plan->moves), plan->optimal};
         return Shorter(std::move(banked), std::move(found));
     }
     // Neither search ended in time (building the tables took it, on a slow
     // machine): a plan late is better than none.
-    return banked ? banked : Reduced(board, Deadline{std::max(end.at, Clock::now() + budget / 2)});
+    if (end.Stopped()) return std::nullopt;
+    return banked ? banked : Reduced(board, end.At(std::max(end.at, Clock::now() + budget / 2)));
 }
 
 } // namespace
@@ -146,12 +148,12 @@ std::optional<std::vector<BlankMove>> WithoutLoops(const TPuzzle& puzzle, const 
 
 } // namespace
 
-std::optional<Solution> SolveBoard(const TPuzzle& puzzle, std::chrono::milliseconds budget) {
+std::optional<Solution> SolveBoard(const TPuzzle& puzzle, std::chrono::milliseconds budget, std::stop_token stop) {
     if (puzzle.IsSolved()) return Solution{{}, true};
     const auto board = solver::ReadBoard(puzzle);
     if (!board || !solver::Solvable(*board)) return std::nullopt;
-    auto solution = solver::Plan(*board, budget);
-    if (!solution) return std::nullopt;
+    auto solution = solver::Plan(*board, budget, stop);
+    if (!solution || stop.stop_requested()) return std::nullopt;
     const auto shorter = WithoutLoops(puzzle, solution->moves);
     if (!shorter) return std::nullopt;
     // Fingerprints that agree for different boards would spoil the shorter

@@ -6,6 +6,7 @@
 #include <chrono>
 #include <cstdint>
 #include <optional>
+#include <stop_token>
 #include <vector>
 
 class TPuzzle;
@@ -21,8 +22,9 @@ struct Solution {
 
 // Nothing when no sequence of moves solves the board. Otherwise a solution,
 // found within about the budget (an unsolvable board is recognised within the
-// budget too).
-std::optional<Solution> SolveBoard(const TPuzzle& board, std::chrono::milliseconds budget);
+// budget too). Once a stop is requested through `stop`, it gives up within a
+// few milliseconds and returns nothing.
+std::optional<Solution> SolveBoard(const TPuzzle& board, std::chrono::milliseconds budget, std::stop_token stop = {});
 
 // The board's pieces as one number: equal boards give equal numbers.
 std::uint64_t BoardFingerprint(const TPuzzle& board);

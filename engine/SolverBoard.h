@@ -3,20 +3,42 @@
 
 #include "Solver.h"
 
+#include <algorithm>
 #include <array>
 #include <chrono>
 #include <cstdint>
 #include <optional>
+#include <stop_token>
 #include <vector>
 
 namespace solver {
 
 using Clock = std::chrono::steady_clock;
 
+// When a search gives up: at a point in time, or as soon as the caller asks
+// for a stop, which nothing may outlast by more than a few milliseconds.
 struct Deadline {
     Clock::time_point at;
-    bool Passed() const { return Clock::now() >= at; }
+    std::stop_token stop;
+    bool Passed() const { return stop.stop_requested() || Clock::now() >= at; }
+    bool Stopped() const { return stop.stop_requested(); }
+    // The same stop at another time.
+    Deadline At(Clock::time_point when) const { return {when, stop}; }
 };
+
+// Fills `items` up to `count` copies of `value` 256 KB at a time, and
+// gives up between two (false) once a stop is requested: fresh pages are dear,
+// a few microseconds each on some machines.
+template <typename T>
+bool FillUnlessStopped(std::vector<T>& items, size_t count, T value, const std::stop_token& stop) {
+    constexpr size_t chunk = (size_t(256) << 10) / sizeof(T);
+    items.reserve(count);
+    while (items.size() < count) {
+        if (stop.stop_requested()) return false;
+        items.resize(std::min(count, items.size() + chunk), value);
+    }
+    return true;
+}
 
 constexpr std::int16_t Stone = -2;
 constexpr std::int16_t Blank = -1;
