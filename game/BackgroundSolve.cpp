@@ -15,7 +15,7 @@ void TBackgroundSolve::Start(const TPuzzle& board, std::chrono::milliseconds bud
     // The result is posted to this object; the destructor stops and joins
     // the thread first, so the object is alive whenever the post is made.
     worker = std::jthread([this, ticket, copy = TPuzzle(board), budget](std::stop_token stop) {
-        std::optional<Solution> result = SolveBoard(copy, budget); // STOPTOKEN
+        std::optional<Solution> result = SolveBoard(copy, budget, stop);
         // What the search took goes back to the system, not to the next search only.
         ReleaseFreeHeap();
         if (stop.stop_requested()) return;

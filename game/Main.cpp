@@ -10,6 +10,7 @@
 
 #include "pictures/PictureFiles.h"
 #include "platform/ElidedLabel.h"
+#include "platform/PixelMemory.h"
 #include "platform/Screen.h"
 #include "platform/StatusStrip.h"
 
@@ -366,6 +367,7 @@ void TFormMain::changeEvent(QEvent* event) {
 // ------------------------------------------------------------ lifecycle
 
 void TFormMain::FormCreate() {
+    ReturnFreedMemoryPromptly();
     ProgramFolder = Services.programFolder;
     const DataFolders data = ChooseDataFolders(ProgramFolder, KeepsDataBesideProgram(ProgramFolder));
     DataFolder = data.scores;

@@ -189,4 +189,10 @@ size_t SparePixelMemory() {
     return total;
 }
 
+void ReturnFreedMemoryPromptly() {
+    // A fixed threshold: the heap no longer raises it, nor the threshold at
+    // which blocks are mapped for themselves.
+    mallopt(M_TRIM_THRESHOLD, 4 << 20);
+}
+
 void ReleaseFreeHeap() { malloc_trim(0); }

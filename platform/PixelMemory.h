@@ -34,6 +34,10 @@ void TrimPixelMemory();
 // Bytes currently kept for reuse (for tests).
 size_t SparePixelMemory();
 
-// Gives the heap's free memory back to the system, that of every thread
-// (after a search that took tens of megabytes).
+// The heap of every thread gives back what it frees at its end beyond a few
+// megabytes: a search of the solver's takes tens of megabytes on a thread
+// of its own, which the heap would otherwise keep (its threshold grows with
+// the blocks it has seen). Once, at start.
+void ReturnFreedMemoryPromptly();
+// Gives the heap's free memory back to the system, that of every thread.
 void ReleaseFreeHeap();
