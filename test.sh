@@ -6,7 +6,7 @@ scripts/setup.sh
 
 # The engine, window and storage tests once more, under AddressSanitizer and
 # UndefinedBehaviorSanitizer.
-cmake -S . -B build-sanitize -G Ninja -DCMAKE_BUILD_TYPE=Debug -DSLIDORA_ENGINE_ONLY=OFF -DSLIDORA_SANITIZE=ON
+cmake -S . -B build-sanitize -G Ninja -DCMAKE_BUILD_TYPE=Debug -DSLIDORA_SANITIZE=ON
 cmake --build build-sanitize -j2 --target engine_tests app_tests
 
 scripts/build.sh -DSLIDORA_SANITIZED_ENGINE_TESTS="$PWD/build-sanitize/tests/engine_tests" \

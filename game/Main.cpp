@@ -32,6 +32,7 @@
 #include <QTimer>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <cstdio>
 #include <cstdlib>
 #include <ctime>
 
@@ -486,6 +487,17 @@ int TFormMain::ShowCentred(QDialog& form) {
 int TFormMain::ShowOverGame(QDialog& form) {
     PlaceWindow(form, frameGeometry(), Services.screen.WorkArea(), this);
     return Services.dialogs.ShowModal(form);
+}
+
+// A session that ends cannot wait for a click: what fails then goes to the
+// standard error output.
+void TFormMain::ShowError(const QString& text) {
+    if (StartupErrors) return StartupErrors->append(text);
+    if (ClosingBySignal) {
+        std::fprintf(stderr, "slidora: %s\n", text.toLocal8Bit().constData());
+        return;
+    }
+    Services.dialogs.MessageBox(this, text, MsgIcon::Stop, MsgButtons::Ok);
 }
 
 void TFormMain::showEvent(QShowEvent* event) {

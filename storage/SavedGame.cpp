@@ -15,17 +15,6 @@
 #include <QTimer>
 #include <cstdio>
 
-// A session that ends cannot wait for a click: what fails then goes to the
-// standard error output.
-void TFormMain::ShowError(const QString& text) {
-    if (StartupErrors) return StartupErrors->append(text);
-    if (ClosingBySignal) {
-        std::fprintf(stderr, "slidora: %s\n", text.toLocal8Bit().constData());
-        return;
-    }
-    Services.dialogs.MessageBox(this, text, MsgIcon::Stop, MsgButtons::Ok);
-}
-
 std::optional<QString> TFormMain::LoadGame(QIODevice& file, const QString& fileName, uint32_t& elapsedSeconds) {
     elapsedSeconds = 0;
     const GameFileContents read = ReadGameFile(file);
