@@ -38,6 +38,11 @@ class TAssists;
 struct TSavedGame;
 enum class PictureProblem;
 
+// Which recent list a stored name belongs to, and the name of the value that
+// keeps the list's entry in a slot (0..3): "MRUL0", "MRULGame3".
+enum class RecentKind { Pictures, Games };
+QString RecentValueName(RecentKind kind, int slot);
+
 // The picture last read from a file, as read (held at its shown size), with
 // what identified the file.
 struct KeptPicture {

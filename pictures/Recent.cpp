@@ -11,8 +11,8 @@ struct RecentList {
     std::array<QAction*, 4>& items;
     std::array<QString, 4>& names;
     int16_t& count;
-    int firstNumber;   // the accelerator digit of entry 0
-    QString valueName; // the stored values are this name and the slot number
+    int firstNumber; // the accelerator digit of entry 0
+    RecentKind kind;
 };
 
 QString RecentCaption(int number, const QString& name) {
@@ -53,12 +53,12 @@ void UpdateCaptions(const RecentList& list) {
 
 std::array<QString, 4> StoredNames(const ISettingsStore& store, const RecentList& list) {
     std::array<QString, 4> names;
-    for (int k = 0; k < 4; ++k) names[size_t(k)] = store.Read(list.valueName + QString::number(k)).text;
+    for (int k = 0; k < 4; ++k) names[size_t(k)] = store.Read(RecentValueName(list.kind, k)).text;
     return names;
 }
 
 void WriteNames(ISettingsStore& store, const RecentList& list) {
-    for (int k = 0; k < 4; ++k) store.WriteText(list.valueName + QString::number(k), list.names[size_t(k)]);
+    for (int k = 0; k < 4; ++k) store.WriteText(RecentValueName(list.kind, k), list.names[size_t(k)]);
 }
 
 // Steps 2 to 6 of adding a name; `insertNext` puts the next unused item into
@@ -95,9 +95,13 @@ void AddName(RecentList list, int position, const QString& name, ISettingsStore&
 
 } // namespace
 
+QString RecentValueName(RecentKind kind, int slot) {
+    return (kind == RecentKind::Pictures ? QStringLiteral("MRUL") : QStringLiteral("MRULGame")) + QString::number(slot);
+}
+
 void TFormMain::AddRecentPicture(int position, const QString& name) {
     const QString copy = name; // the name may be one of the entries that move
-    RecentList list{RecentPictureItems, RecentPictureNames, RecentPictureCount, 1, QStringLiteral("MRUL")};
+    RecentList list{RecentPictureItems, RecentPictureNames, RecentPictureCount, 1, RecentKind::Pictures};
     AddName(list, position, copy, Services.settings, !RestoringRecentLists, [this] {
         if (QAction* item = RecentPictureItems[size_t(RecentPictureCount)])
             InsertAt(ReopenMenu, RecentPictureCount, item);
@@ -108,7 +112,7 @@ void TFormMain::AddRecentPicture(int position, const QString& name) {
 
 void TFormMain::AddRecentGame(int position, const QString& name) {
     const QString copy = name;
-    RecentList list{RecentGameItems, RecentGameNames, RecentGameCount, 5, QStringLiteral("MRULGame")};
+    RecentList list{RecentGameItems, RecentGameNames, RecentGameCount, 5, RecentKind::Games};
     AddName(list, position, copy, Services.settings, !RestoringRecentLists, [this] {
         ++RecentGameCount;
         if (RecentGameCount == 1) {

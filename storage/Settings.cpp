@@ -3,6 +3,8 @@
 
 #include <QAction>
 #include <QStatusBar>
+#include <algorithm>
+#include <cstring>
 
 namespace {
 
@@ -12,52 +14,82 @@ constexpr int FailureShownFor = 8000; // milliseconds in the status bar
 StoredValue Integer(uint32_t value) { return {StoredValue::Kind::Integer, value, {}}; }
 StoredValue Text(const QString& value) { return {StoredValue::Kind::Text, 0, value}; }
 
-// The window's settings as the store keeps them, in the order they are written.
-std::vector<std::pair<QString, StoredValue>> SettingsOf(const TFormMain& form) {
-    std::vector<std::pair<QString, StoredValue>> values = {
-        {QStringLiteral("Level"), Integer(uint32_t(form.Level))},
-        {QStringLiteral("Color"), Integer(form.BackgroundColor)},
-        {QStringLiteral("NumColor1"), Integer(form.NumColor1)},
-        {QStringLiteral("NumColor2"), Integer(form.NumColor2)},
-        {QStringLiteral("FontColor"), Integer(form.NumFont.Color)},
-        {QStringLiteral("FontBold"), Integer(form.NumFont.Bold ? 1 : 0)},
-        {QStringLiteral("FontItalic"), Integer(form.NumFont.Italic ? 1 : 0)},
-        {QStringLiteral("FontName"), Text(form.NumFont.Name)},
-        {QStringLiteral("NumX"), Integer(uint32_t(form.Puzzle->GetColumns()))},
-        {QStringLiteral("NumY"), Integer(uint32_t(form.Puzzle->GetRows()))},
-        {QStringLiteral("IsSoundOn"), Integer(form.SoundOn ? 1 : 0)},
-        {QStringLiteral("IsMusicOn"), Integer(form.MusicOn ? 1 : 0)},
-        {QStringLiteral("NumOfMusic"), Integer(uint32_t(form.Playlist.Count()))},
-    };
-    for (int i = 0; i < form.Playlist.Count(); ++i)
-        values.emplace_back(QStringLiteral("Music%1").arg(i), Text(form.Playlist.Entry(i)));
-    return values;
-}
+// One stored value of the window's: its name, its default (which gives its
+// kind), how a stored value is applied and how the window's value is read.
+struct Setting {
+    const char* name;
+    StoredValue fallback;
+    void (*apply)(TFormMain&, const StoredValue&);
+    StoredValue (*read)(const TFormMain&);
+};
 
+// In the order they are applied. The grid's sizes go one at a time; the
+// board takes both once the rows are set.
+const Setting Settings[] = {
+    {"Level", Integer(3), [](TFormMain& f, const StoredValue& v) { f.SetLevel(int(v.integer)); },
+     [](const TFormMain& f) { return Integer(uint32_t(f.Level)); }},
+    {"Color", Integer(0x808000), [](TFormMain& f, const StoredValue& v) { f.SetBackgroundColor(v.integer); },
+     [](const TFormMain& f) { return Integer(f.BackgroundColor); }},
+    {"NumColor1", Integer(0xFF80FF), [](TFormMain& f, const StoredValue& v) { f.NumColor1 = v.integer; },
+     [](const TFormMain& f) { return Integer(f.NumColor1); }},
+    {"NumColor2", Integer(0xC08080), [](TFormMain& f, const StoredValue& v) { f.NumColor2 = v.integer; },
+     [](const TFormMain& f) { return Integer(f.NumColor2); }},
+    {"FontColor", Integer(0x000000), [](TFormMain& f, const StoredValue& v) { f.NumFont.Color = v.integer; },
+     [](const TFormMain& f) { return Integer(f.NumFont.Color); }},
+    // An empty name leaves the face as it is.
+    {"FontName", Text(QStringLiteral("Arial")),
+     [](TFormMain& f, const StoredValue& v) { f.NumFont.Name = v.text.isEmpty() ? f.NumFont.Name : v.text; },
+     [](const TFormMain& f) { return Text(f.NumFont.Name); }},
+    // Exactly 1 adds the style, anything else adds nothing.
+    {"FontItalic", Integer(0), [](TFormMain& f, const StoredValue& v) { f.NumFont.Italic |= v.integer == 1; },
+     [](const TFormMain& f) { return Integer(f.NumFont.Italic ? 1 : 0); }},
+    {"FontBold", Integer(0), [](TFormMain& f, const StoredValue& v) { f.NumFont.Bold |= v.integer == 1; },
+     [](const TFormMain& f) { return Integer(f.NumFont.Bold ? 1 : 0); }},
+    {"IsMusicOn", Integer(1), [](TFormMain& f, const StoredValue& v) { f.MusicOn = v.integer == 1; },
+     [](const TFormMain& f) { return Integer(f.MusicOn ? 1 : 0); }},
+    {"IsSoundOn", Integer(1), [](TFormMain& f, const StoredValue& v) { f.SoundOn = v.integer == 1; },
+     [](const TFormMain& f) { return Integer(f.SoundOn ? 1 : 0); }},
+    {"NumX", Integer(4),
+     [](TFormMain& f, const StoredValue& v) {
+         f.Puzzle->SetSize(int(std::min<uint32_t>(v.integer, 1000)), f.Puzzle->GetRows());
+     },
+     [](const TFormMain& f) { return Integer(uint32_t(f.Puzzle->GetColumns())); }},
+    {"NumY", Integer(4),
+     [](TFormMain& f, const StoredValue& v) {
+         f.Puzzle->SetSize(f.Puzzle->GetColumns(), int(std::min<uint32_t>(v.integer, 1000)));
+     },
+     [](const TFormMain& f) { return Integer(uint32_t(f.Puzzle->GetRows())); }},
+};
+
+// The order the values are written in, the playlist after them.
+const char* const WriteOrder[] = {"Level",    "Color", "NumColor1", "NumColor2", "FontColor", "FontBold",
+                                  "FontItalic", "FontName", "NumX",   "NumY",      "IsSoundOn", "IsMusicOn"};
+
+// The playlist: its count, then one text an entry ("Music0", "Music1", ...).
+const QString PlaylistCount = QStringLiteral("NumOfMusic");
+QString PlaylistEntry(int i) { return QStringLiteral("Music%1").arg(i); }
 const char* const DefaultPieces[] = {"aurora.mid", "harbour.mid", "lantern.mid", "meadow.mid", "summit.mid"};
 
-// Reads values and remembers whether any was missing or of the wrong type.
-class SettingsReader {
-public:
-    explicit SettingsReader(const ISettingsStore& store) : store(store) {}
+// A value is missing or of the wrong type for its setting: a text may be
+// missing (it reads as empty), an integer may not.
+bool Fits(const StoredValue& value, StoredValue::Kind kind) {
+    if (kind == StoredValue::Kind::Integer) return value.kind == StoredValue::Kind::Integer;
+    return value.kind == StoredValue::Kind::Text || value.kind == StoredValue::Kind::Missing;
+}
 
-    // An integer; a missing value or one of another type spoils the set.
-    uint32_t Integer(const QString& name) {
-        const StoredValue value = store.Read(name);
-        if (value.kind != StoredValue::Kind::Integer) failed = true;
-        return value.integer;
-    }
-    // A text; missing is empty, another type spoils the set.
-    QString Text(const QString& name) {
-        const StoredValue value = store.Read(name);
-        if (value.kind == StoredValue::Kind::Integer || value.kind == StoredValue::Kind::Other) failed = true;
-        return value.text;
-    }
-    bool failed = false;
+const Setting& SettingNamed(const char* name) {
+    return *std::find_if(std::begin(Settings), std::end(Settings),
+                         [&](const Setting& s) { return std::strcmp(s.name, name) == 0; });
+}
 
-private:
-    const ISettingsStore& store;
-};
+// The window's settings as the store keeps them, in the order they are written.
+std::vector<std::pair<QString, StoredValue>> SettingsOf(const TFormMain& form) {
+    std::vector<std::pair<QString, StoredValue>> values;
+    for (const char* name : WriteOrder) values.emplace_back(QLatin1String(name), SettingNamed(name).read(form));
+    values.emplace_back(PlaylistCount, Integer(uint32_t(form.Playlist.Count())));
+    for (int i = 0; i < form.Playlist.Count(); ++i) values.emplace_back(PlaylistEntry(i), Text(form.Playlist.Entry(i)));
+    return values;
+}
 
 } // namespace
 
@@ -91,45 +123,38 @@ void TFormMain::ReadSettings() {
     if (opened) store.Close();
 }
 
+// Everything is applied even after a bad value: the caller then replaces
+// the whole set with the defaults.
 bool TFormMain::ApplyStoredSettings(const ISettingsStore& store) {
-    // Everything is applied even after a bad value: the caller then replaces
-    // the whole set with the defaults.
-    SettingsReader read(store);
-    SetLevel(int(read.Integer(QStringLiteral("Level"))));
-    SetBackgroundColor(read.Integer(QStringLiteral("Color")));
-    NumColor1 = read.Integer(QStringLiteral("NumColor1"));
-    NumColor2 = read.Integer(QStringLiteral("NumColor2"));
-    NumFont.Color = read.Integer(QStringLiteral("FontColor"));
-    const QString fontName = read.Text(QStringLiteral("FontName"));
-    if (!fontName.isEmpty()) NumFont.Name = fontName;
-    if (read.Integer(QStringLiteral("FontItalic")) == 1) NumFont.Italic = true;
-    if (read.Integer(QStringLiteral("FontBold")) == 1) NumFont.Bold = true;
-    MusicOn = read.Integer(QStringLiteral("IsMusicOn")) == 1;
-    SoundOn = read.Integer(QStringLiteral("IsSoundOn")) == 1;
-    const uint32_t columns = read.Integer(QStringLiteral("NumX"));
-    const uint32_t rows = read.Integer(QStringLiteral("NumY"));
-    Puzzle->SetSize(int(std::min<uint32_t>(columns, 1000)), int(std::min<uint32_t>(rows, 1000)));
+    bool whole = true;
+    for (const Setting& setting : Settings) {
+        const StoredValue value = store.Read(QLatin1String(setting.name));
+        whole &= Fits(value, setting.fallback.kind);
+        setting.apply(*this, value);
+    }
     for (int k = 0; k < 4; ++k) {
-        RecentPictureNames[size_t(k)] = read.Text(QStringLiteral("MRUL%1").arg(k));
-        RecentGameNames[size_t(k)] = read.Text(QStringLiteral("MRULGame%1").arg(k));
+        for (auto [names, list] : {std::pair{&RecentPictureNames, RecentKind::Pictures},
+                                   std::pair{&RecentGameNames, RecentKind::Games}}) {
+            const StoredValue name = store.Read(RecentValueName(list, k));
+            whole &= Fits(name, StoredValue::Kind::Text);
+            (*names)[size_t(k)] = name.text;
+        }
     }
     // A damaged count must not fill the memory with empty entries.
-    const uint32_t pieces = std::min(read.Integer(QStringLiteral("NumOfMusic")), MaxPlaylistEntries);
+    const StoredValue count = store.Read(PlaylistCount);
+    whole &= Fits(count, StoredValue::Kind::Integer);
     Playlist.Clear();
-    for (uint32_t i = 0; i < pieces; ++i) Playlist.Append(read.Text(QStringLiteral("Music%1").arg(i)));
-    return !read.failed;
+    for (int i = 0; i < int(std::min(count.integer, MaxPlaylistEntries)); ++i) {
+        const StoredValue entry = store.Read(PlaylistEntry(i));
+        whole &= Fits(entry, StoredValue::Kind::Text);
+        Playlist.Append(entry.text);
+    }
+    return whole;
 }
 
 void TFormMain::ApplyDefaultSettings() {
-    SetLevel(3);
-    SetBackgroundColor(0x808000);
-    NumColor1 = 0xFF80FF;
-    NumColor2 = 0xC08080;
-    NumFont.Name = QStringLiteral("Arial");
-    NumFont.Color = 0x000000;
     NumFont.Bold = NumFont.Italic = NumFont.Underline = NumFont.StrikeOut = false;
-    MusicOn = SoundOn = true;
-    Puzzle->SetSize(4, 4);
+    for (const Setting& setting : Settings) setting.apply(*this, setting.fallback);
     RecentPictureNames.fill(QString());
     RecentGameNames.fill(QString());
     Playlist.Clear();
