@@ -52,7 +52,7 @@ void TFormMain::FormMouseDown(Qt::MouseButton, Qt::KeyboardModifiers, int x, int
             ScrambleMenuClick();
         return;
     }
-    const QPoint at = (QPointF(x - PanelToolbar->width(), y) * BoardRatio).toPoint();
+    const QPoint at = View.DeviceAt(QPoint(x, y));
     for (int r = 0; r < Puzzle->GetRows(); ++r) {
         for (int c = 0; c < Puzzle->GetColumns(); ++c) {
             const TTombol& tile = Puzzle->GetTile(r, c);
@@ -174,7 +174,7 @@ void TFormMain::DrawSlideFrame(const Slide& slide, int offset, bool followsPrevi
     }
     {
         QPainter canvas(&BackBuffer);
-        DrawTileGroup(canvas, ViewPicture(), tiles, toBlank * shown, View);
+        DrawTileGroup(canvas, ViewPicture(), tiles, toBlank * shown, View.scale);
     }
     ShowBoardRect(FrameStrip(slide, shown));
     // Clear what the tiles leave behind before the next frame.
@@ -188,7 +188,7 @@ void TFormMain::ShowWholeBoard() {
 
 void TFormMain::ShowBoardRect(const QRect& rect) {
     const QRect visible = rect & BackBuffer.rect();
-    if (!visible.isEmpty()) ClientArea()->repaint(ToLogical(visible).translated(PanelToolbar->width(), 0));
+    if (!visible.isEmpty()) ClientArea()->repaint(View.InClient(visible));
 }
 
 bool TFormMain::CompleteSlide(const Slide& slide, bool animate) {
@@ -209,7 +209,7 @@ bool TFormMain::CompleteSlide(const Slide& slide, bool animate) {
         const QPoint oldBlank = slide.moving.front() - QPoint(slide.dColumn, slide.dRow);
         for (QPoint slot = oldBlank;; slot += QPoint(slide.dColumn, slide.dRow)) {
             const TTombol& tile = Puzzle->GetTile(slot.y(), slot.x());
-            DrawTileGroup(canvas, ViewPicture(), {&tile}, QPoint(), View);
+            DrawTileGroup(canvas, ViewPicture(), {&tile}, QPoint(), View.scale);
             const QRect cell = View.Map(tile.GetDestRect());
             const int step = slide.shownStep;
             changed |= slide.dRow != 0 ? cell.adjusted(0, -step, 0, 0) : cell.adjusted(-step, 0, 0, 0);

@@ -4,7 +4,7 @@
 
 #include "audio/Playlist.h"
 #include "engine/Puzzle.h"
-#include "engine/ViewScale.h"
+#include "game/BoardView.h"
 #include "game/MoveHistory.h"
 #include "platform/Dialogs.h"
 #include "platform/Font.h"
@@ -115,14 +115,11 @@ public:
     QSize ShownBoardSize() const;
     // The scale from picture pixels to the screen's device pixels at which
     // the window fits the work area with a picture of the size.
-    ViewScale FitView(QSize picture) const;
+    BoardView FitView(QSize picture) const;
     // The same in logical pixels: the largest scale up to 1 that fits.
     double FitLogical(QSize picture) const;
     // The board's buffers in device pixels.
     QSize BoardBufferSize() const;
-    // A board rectangle in device pixels, from logical ones, and back.
-    QRect ToDevice(const QRectF& logical) const;
-    QRect ToLogical(const QRect& device) const;
     // The picture the tiles are drawn from, or null.
     const QImage* ViewPicture() const;
     // The client area: the tool-bar panel and the board, without the status bar.
@@ -303,8 +300,7 @@ public:
     QImage OrgPicture; // null when absent
     QSize ReadSize;    // the own size of the picture last read
     KeptPicture Kept;  // restarts of an unchanged file cut from this copy
-    ViewScale View; // the buffers, painting and presses work at this scale
-    double BoardRatio = 1; // device pixels of the board a logical pixel covers
+    BoardView View{{}, 1, QPoint(ToolbarWidth, 0)}; // the buffers, painting and presses follow it
     bool PictureScalable = false; // photos may be scaled, the numeric picture never
     QImage BackBuffer;
     std::optional<QString> PictureName;

@@ -28,7 +28,7 @@ bool Recreate(QImage& buffer, QSize size) {
 void TFormMain::CreateBuffers() {
     const QRect workArea = Services.screen.WorkArea();
     const QSize size = Picture.isNull()
-                           ? ToDevice(QRect(0, 0, workArea.width() - PanelToolbar->width() + 1, workArea.height())).size()
+                           ? View.ToDevice(QRect(0, 0, workArea.width() - PanelToolbar->width() + 1, workArea.height())).size()
                            : BoardBufferSize();
     Recreate(BackBuffer, size);
 }
@@ -42,7 +42,7 @@ void TFormMain::RedrawBoard() {
     for (const QRect& uncovered : QRegion(BackBuffer.rect()) - TileArea())
         canvas.fillRect(uncovered, QColor::fromRgb(color));
     canvas.setCompositionMode(QPainter::CompositionMode_SourceOver);
-    Puzzle->DrawTiles(canvas, ViewPicture(), View);
+    Puzzle->DrawTiles(canvas, ViewPicture(), View.scale);
 }
 
 const QImage* TFormMain::ViewPicture() const { return Picture.isNull() ? nullptr : &Picture; }
@@ -50,8 +50,9 @@ const QImage* TFormMain::ViewPicture() const { return Picture.isNull() ? nullptr
 // The one place that decides the shown scale: the buffers, the held
 // pictures, painting and presses all follow View. The window is sized in
 // logical pixels; the board is drawn in the screen's device pixels.
-ViewScale TFormMain::FitView(QSize picture) const {
-    return ViewScale::AtMost(FitLogical(picture) * Services.screen.DevicePixelRatio());
+BoardView TFormMain::FitView(QSize picture) const {
+    const double ratio = Services.screen.DevicePixelRatio();
+    return {ViewScale::AtMost(FitLogical(picture) * ratio), ratio, QPoint(PanelToolbar->width(), 0)};
 }
 
 double TFormMain::FitLogical(QSize picture) const {
@@ -76,7 +77,7 @@ void TFormMain::DrawPictureBevels() {
     if (View.IsIdentity())
         Puzzle->DrawBevels(Picture);
     else
-        Puzzle->DrawBevels(Picture, View);
+        Puzzle->DrawBevels(Picture, View.scale);
 }
 
 QRegion TFormMain::TileArea() const {
@@ -98,18 +99,7 @@ QSize TFormMain::BoardBufferSize() const {
     return Picture.isNull() ? QSize(0, 0) : View.Map(QSize(PictureWidth, PictureHeight));
 }
 
-QSize TFormMain::ShownBoardSize() const { return ToLogical(QRect(QPoint(), BoardBufferSize())).size(); }
-
-// Device and logical pixels of the board: a rectangle of one covers the
-// whole pixels of the other that it touches.
-QRect TFormMain::ToDevice(const QRectF& logical) const {
-    const QRectF device(logical.topLeft() * BoardRatio, logical.size() * BoardRatio);
-    return device.toAlignedRect();
-}
-
-QRect TFormMain::ToLogical(const QRect& device) const {
-    return QRectF(QPointF(device.topLeft()) / BoardRatio, QSizeF(device.size()) / BoardRatio).toAlignedRect();
-}
+QSize TFormMain::ShownBoardSize() const { return View.ToLogical(QRect(QPoint(), BoardBufferSize())).size(); }
 
 void TFormMain::SetBackgroundColor(uint32_t color) {
     BackgroundColor = color; // FormPaint fills the window around the board with it
@@ -118,12 +108,12 @@ void TFormMain::SetBackgroundColor(uint32_t color) {
 }
 
 void TFormMain::FormPaint(QPainter& canvas, const QRect& area) {
-    const int offset = PanelToolbar->width();
-    const QRect board = ToLogical(BackBuffer.rect()).translated(offset, 0);
+    const QRect board = View.InClient(BackBuffer.rect());
     if (!BackBuffer.isNull()) {
         // Whole device pixels of the buffer, copied 1:1 to the screen's.
-        const QRect device = ToDevice((board & area).translated(-offset, 0)) & BackBuffer.rect();
-        const QRectF target(QPointF(device.topLeft()) / BoardRatio + QPointF(offset, 0), QSizeF(device.size()) / BoardRatio);
+        const QRect device = View.ToDevice((board & area).translated(-View.origin)) & BackBuffer.rect();
+        const QRectF target(QPointF(device.topLeft()) / View.ratio + QPointF(View.origin),
+                            QSizeF(device.size()) / View.ratio);
         if (!device.isEmpty()) canvas.drawImage(target, BackBuffer, device);
     }
     // Everything else right of the tool bar shows the background colour.

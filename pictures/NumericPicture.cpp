@@ -7,7 +7,7 @@ void TFormMain::DrawNumericPicture() {
     const int cell = NumericCellSize(Services.screen.PrimarySize(), columns, rows);
     // Drawn at the screen's device pixels; the board stays in the cells' own.
     ReadSize = QSize(columns * cell, rows * cell);
-    Picture = DrawNumericCells(columns, rows, cell, NumColor1, NumColor2, NumFont, FitView(ReadSize));
+    Picture = DrawNumericCells(columns, rows, cell, NumColor1, NumColor2, NumFont, FitView(ReadSize).scale);
 }
 
 void TFormMain::NoimageMenuClick() {

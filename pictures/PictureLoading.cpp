@@ -151,11 +151,10 @@ void TFormMain::PreparePicture() {
 }
 
 void TFormMain::SizeWindowFor(QSize picture) {
-    BoardRatio = Services.screen.DevicePixelRatio();
     View = FitView(picture);
     // A small picture still leaves room for the whole tool bar and menu bar;
     // the board keeps its place and the rest shows the background colour.
-    const QSize least = LeastClientSize(), shown = ToLogical(QRect(QPoint(), View.Map(picture))).size();
+    const QSize least = LeastClientSize(), shown = View.ToLogical(QRect(QPoint(), View.Map(picture))).size();
     SetClientSize(std::max(shown.width() + PanelToolbar->width(), least.width()),
                   std::max(shown.height() + StatusBar->height(), least.height()));
     PlaceWindowForBoard(shown);

@@ -1,0 +1,11 @@
+#include "BoardView.h"
+
+QRect BoardView::ToDevice(const QRectF& logical) const {
+    return QRectF(logical.topLeft() * ratio, logical.size() * ratio).toAlignedRect();
+}
+
+QRect BoardView::ToLogical(const QRect& device) const {
+    return QRectF(QPointF(device.topLeft()) / ratio, QSizeF(device.size()) / ratio).toAlignedRect();
+}
+
+QPoint BoardView::DeviceAt(QPoint client) const { return (QPointF(client - origin) * ratio).toPoint(); }

@@ -1,0 +1,27 @@
+#include "QtPrinters.h"
+#include "game/BoardView.h"
+
+#include <gtest/gtest.h>
+
+// A press lands on the device pixel under it, and a rectangle of the buffers
+// is shown where that pixel is, at 100 %, 150 % and 200 % and shown smaller.
+TEST(BoardView, PressesAndRectanglesMeetAtEveryScale) {
+    struct Case {
+        double ratio, fit; // device pixels a logical pixel covers; picture pixels shown smaller
+        QPoint origin, press, device;
+        QRect buffer, client;
+    };
+    const Case cases[] = {
+        {1, 1, {33, 0}, {33, 0}, {0, 0}, {10, 20, 30, 40}, {43, 20, 30, 40}},
+        {1, 1, {33, 0}, {32, 5}, {-1, 5}, {0, 0, 1, 1}, {33, 0, 1, 1}},
+        {2, 2, {33, 0}, {40, 10}, {14, 20}, {14, 20, 2, 2}, {40, 10, 1, 1}},
+        {1.5, 1.5, {33, 7}, {43, 17}, {15, 15}, {15, 15, 3, 3}, {43, 17, 2, 2}},
+        {1, 0.5, {50, 30}, {60, 40}, {10, 10}, {10, 10, 100, 50}, {60, 40, 100, 50}},
+    };
+    for (const Case& c : cases) {
+        const BoardView view{ViewScale::AtMost(c.fit), c.ratio, c.origin};
+        EXPECT_EQ(view.DeviceAt(c.press), c.device) << c.ratio;
+        EXPECT_EQ(view.InClient(c.buffer), c.client) << c.ratio;
+        EXPECT_TRUE(view.ToDevice(view.ToLogical(c.buffer)).contains(c.buffer)) << "logical pixels cover the device's";
+    }
+}
