@@ -2,6 +2,7 @@
 // the music is on.
 #include "Music.h"
 #include "game/Main.h"
+#include "game/Startup.h"
 
 #include <QAction>
 #include <QPointer>
@@ -24,10 +25,7 @@ void TFormMain::CreateFormMusic() {
 
 void TFormMain::StartMusic() {
     if (!MusicOn || Playlist.Count() == 0 || Services.midi.Mode() == MidiMode::Playing) return;
-    if (AwaitingFirstFrame) {
-        MusicStartHeld = true;
-        return;
-    }
+    if (Startup->HoldMusic()) return;
     Playlist.SetCurrent(0);
     NameCurrentPiece();
     OpenAndPlayMusic(false);

@@ -1,6 +1,7 @@
 #include "BoardArea.h"
 
 #include "Main.h"
+#include "Startup.h"
 
 #include <QMouseEvent>
 #include <QPainter>
@@ -13,7 +14,7 @@ BoardArea::BoardArea(TFormMain& form, QWidget* parent) : QWidget(parent), Form(f
 void BoardArea::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
     Form.FormPaint(painter, event->rect());
-    Form.WindowPainted();
+    Form.Startup->Painted();
 }
 
 void BoardArea::resizeEvent(QResizeEvent*) {

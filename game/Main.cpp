@@ -2,6 +2,7 @@
 
 #include "Assist.h"
 #include "BoardArea.h"
+#include "Startup.h"
 #include "help/ProgramIcon.h"
 #include "pictures/Orgwnd.h"
 #include "platform/DataFolders.h"
@@ -76,6 +77,7 @@ TFormMain::TFormMain(Platform& platform, std::optional<QString> argument, QWidge
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
 
     Assists = std::make_unique<TAssists>(*this);
+    Startup = std::make_unique<TStartup>(*this);
     Client = new BoardArea(*this, this);
     Client->setObjectName(QStringLiteral("ClientArea"));
     setCentralWidget(Client);
@@ -438,8 +440,7 @@ void TFormMain::FormShow() {
         PictureScalable = true;
         SizeWindowFor(*picture);
         UpdateStatusBar();
-        PictureAfterFirstFrame = {path, *picture};
-        QApplication::setOverrideCursor(Qt::WaitCursor);
+        Startup->OpenLater(path, *picture);
         return;
     }
     OpenPicture(path);
@@ -492,7 +493,7 @@ int TFormMain::ShowOverGame(QDialog& form) {
 // A session that ends cannot wait for a click: what fails then goes to the
 // standard error output.
 void TFormMain::ShowError(const QString& text) {
-    if (StartupErrors) return StartupErrors->append(text);
+    if (Startup->Hold(text)) return;
     if (ClosingBySignal) {
         std::fprintf(stderr, "slidora: %s\n", text.toLocal8Bit().constData());
         return;
@@ -500,40 +501,11 @@ void TFormMain::ShowError(const QString& text) {
     Services.dialogs.MessageBox(this, text, MsgIcon::Stop, MsgButtons::Ok);
 }
 
+bool TFormMain::StartupPending() const { return Startup->Pending(); }
+
 void TFormMain::showEvent(QShowEvent* event) {
     QMainWindow::showEvent(event);
-    if (!FirstShow) return;
-    // What fails while the first picture opens is told once the window is
-    // on the screen, so the message stands over it rather than alone.
-    StartupErrors.emplace();
-    AwaitingFirstFrame = true;
-    FormShow();
-    if (StartupErrors->isEmpty()) StartupErrors.reset();
-    AfterFirstFrame(50);
-}
-
-void TFormMain::WindowPainted() { Painted = true; }
-
-// Waits for the first paint, 20 ms at a time, at most `attempts` times. The
-// picture named at start-up then opens; the music module loads without
-// slowing the window's start; the errors of the start stand over the window;
-// then the game kept from the last session is offered.
-void TFormMain::AfterFirstFrame(int attempts) {
-    QTimer::singleShot(Painted ? 0 : 20, this, [this, attempts] {
-        if (!Painted && attempts > 1) return AfterFirstFrame(attempts - 1);
-        if (const auto picture = std::exchange(PictureAfterFirstFrame, std::nullopt)) {
-            QApplication::restoreOverrideCursor();
-            // Sized again for the window's frame, now known, before the
-            // picture is decoded to its size.
-            SizeWindowFor(picture->second);
-            OpenPicture(picture->first);
-        }
-        AwaitingFirstFrame = false;
-        if (std::exchange(MusicStartHeld, false)) StartMusic();
-        const QStringList errors = std::exchange(StartupErrors, std::nullopt).value_or(QStringList());
-        for (const QString& error : errors) ShowError(error);
-        OfferAutosave();
-    });
+    if (FirstShow) Startup->FirstShown();
 }
 
 void TFormMain::closeEvent(QCloseEvent* event) {

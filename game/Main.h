@@ -35,6 +35,7 @@ class QFileInfo;
 class TFormMusic;
 class TOrgWindow;
 class TAssists;
+class TStartup;
 struct TSavedGame;
 enum class PictureProblem;
 
@@ -81,11 +82,9 @@ public:
     // Modal, centred on the screen or over the game's window, inside the work area.
     int ShowCentred(QDialog& form);
     int ShowOverGame(QDialog& form);
-    // The client area has been painted: errors of the start-up may follow.
-    void WindowPainted();
     // The music, errors of the start-up and the kept game wait for the
     // window's first frame.
-    bool StartupPending() const { return AwaitingFirstFrame; }
+    bool StartupPending() const;
 
     // ---- game flow (game/GameFlow.cpp)
     static QString FormatElapsed(int32_t seconds);
@@ -402,6 +401,11 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
+    // The window's own parts: its client area, its assists and its start.
+    friend class BoardArea;
+    friend class TAssists;
+    friend class TStartup;
+
     // The part of the back buffer that the visible tiles cover.
     QRegion TileArea() const;
     bool PlayPlanMove(bool animate);
@@ -419,13 +423,7 @@ private:
     void AddToolSeparator();
 
     BoardArea* Client = nullptr;
-    void AfterFirstFrame(int attempts);
     void RemoveOurTemporaryFiles() const;
-    std::optional<QStringList> StartupErrors; // held back until the window shows
-    bool Painted = false;
-    bool AwaitingFirstFrame = false;
-    bool MusicStartHeld = false; // asked for before the first frame
-    // The picture named at start-up and its size, opened after the first frame.
-    std::optional<std::pair<QString, QSize>> PictureAfterFirstFrame;
+    std::unique_ptr<TStartup> Startup;
     bool Closed = false;
 };
