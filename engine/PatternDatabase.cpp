@@ -18,7 +18,52 @@ size_t Placements(int n, int k) {
     return count;
 }
 
+size_t Power(int n, int k) {
+    size_t power = 1;
+    for (int i = 0; i < k; ++i) power *= size_t(n);
+    return power;
+}
+
 namespace {
+
+// The build's own index, dense: a mixed-radix number whose digit i counts
+// the cells before piece i's cell not taken by pieces before it. Counting
+// through the placements with the cells in lexicographic order counts
+// through these indices in order.
+std::uint32_t DenseIndex(const std::uint8_t* cells, int k, int n) {
+    std::uint32_t index = 0;
+    for (int i = 0; i < k; ++i) {
+        std::uint32_t digit = cells[i];
+        for (int j = 0; j < i; ++j) digit -= cells[j] < cells[i];
+        index = index * std::uint32_t(n - i) + digit;
+    }
+    return index;
+}
+
+// The table by DenseIndex copied to the places of PlacementIndex.
+std::optional<std::vector<std::uint8_t>> Spread(const std::vector<std::uint8_t>& dense, int k, int n,
+                                                const std::stop_token& stop) {
+    std::vector<std::uint8_t> spread;
+    if (!FillUnlessStopped(spread, Power(n, k), std::uint8_t(0xFF), stop)) return std::nullopt;
+    size_t next = 0;
+    std::uint32_t taken = 0;
+    auto place = [&](auto& self, int piece, std::uint32_t index) -> void {
+        if (piece == k) {
+            spread[index] = dense[next++];
+            return;
+        }
+        if (piece == k - 2 && stop.stop_requested()) return;
+        for (int cell = 0; cell < n; ++cell)
+            if (!(taken >> cell & 1)) {
+                taken ^= 1u << cell;
+                self(self, piece + 1, index * std::uint32_t(n) + std::uint32_t(cell));
+                taken ^= 1u << cell;
+            }
+    };
+    place(place, 0, 0);
+    if (stop.stop_requested()) return std::nullopt;
+    return spread;
+}
 
 constexpr size_t CacheLimit = size_t(64) << 20;
 
@@ -93,22 +138,21 @@ std::optional<PatternTable> Build(const Area& area, const std::vector<std::uint8
                                   const std::stop_token& stop) {
     const int n = area.Count(), k = int(pieces.size());
     const std::uint32_t all = n == 32 ? ~0u : (1u << n) - 1;
-    PatternTable table;
-    table.pieces = pieces;
+    std::vector<std::uint8_t> moves;
     std::vector<std::uint32_t> seen;
-    if (!FillUnlessStopped(table.moves, Placements(n, k), std::uint8_t(0xFF), stop) ||
-        !FillUnlessStopped(seen, table.moves.size(), 0u, stop))
+    if (!FillUnlessStopped(moves, Placements(n, k), std::uint8_t(0xFF), stop) ||
+        !FillUnlessStopped(seen, moves.size(), 0u, stop))
         return std::nullopt;
 
     // A queued state: the pieces' cells above the region's bits.
     const int bits = n <= 16 ? 4 : 5;
     std::vector<std::uint64_t> level, next;
     auto reach = [&](const std::uint8_t* cells, std::uint32_t occupied, int blank, std::uint8_t depth) {
-        const std::uint32_t index = PlacementIndex(cells, k, n);
+        const std::uint32_t index = DenseIndex(cells, k, n);
         if (seen[index] & (1u << blank)) return;
         const std::uint32_t region = Flood(area, blank, all & ~occupied);
         seen[index] |= region;
-        if (table.moves[index] == 0xFF) table.moves[index] = depth;
+        if (moves[index] == 0xFF) moves[index] = depth;
         std::uint64_t state = 0;
         for (int i = 0; i < k; ++i) state = state << bits | cells[i];
         next.push_back(state << n | region);
@@ -140,7 +184,10 @@ std::optional<PatternTable> Build(const Area& area, const std::vector<std::uint8
             }
         }
     }
-    return table;
+    seen = {};
+    auto spread = Spread(moves, k, n, stop);
+    if (!spread) return std::nullopt;
+    return PatternTable{pieces, std::move(*spread)};
 }
 
 std::vector<int> KeyOf(const Area& area, int groupSize) {
@@ -177,10 +224,12 @@ std::shared_ptr<const PatternSet> PatternsFor(const Area& area, const Board& sha
     auto set = std::make_shared<PatternSet>();
     set->groupOf.assign(size_t(area.Count()), -1);
     set->slotOf.assign(size_t(area.Count()), -1);
+    set->placeValueOf.assign(size_t(area.Count()), 0);
     for (const auto& group : Partition(area, shape, groupSize)) {
         for (size_t i = 0; i < group.size(); ++i) {
             set->groupOf[group[i]] = std::int8_t(set->tables.size());
             set->slotOf[group[i]] = std::int8_t(i);
+            set->placeValueOf[group[i]] = std::int32_t(Power(area.Count(), int(group.size() - i - 1)));
         }
         auto table = Build(area, group, stop);
         if (!table) return nullptr;

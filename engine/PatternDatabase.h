@@ -12,28 +12,27 @@
 
 namespace solver {
 
-// Index of a placement of k distinct pieces on n cells: a mixed-radix number
-// whose digit i counts the cells before piece i's cell not taken by pieces
-// before it.
+// Index of a placement of k distinct pieces on n cells: the cells as the
+// digits of a number in base n, piece 0's the highest. Indices with a cell
+// twice name no placement and are never looked up; in exchange a search
+// updates the index of a move at once: piece i going from cell a to cell b
+// adds (b - a) * n^(k-1-i), its place value.
 inline std::uint32_t PlacementIndex(const std::uint8_t* cells, int k, int n) {
     std::uint32_t index = 0;
-    for (int i = 0; i < k; ++i) {
-        std::uint32_t digit = cells[i];
-        for (int j = 0; j < i; ++j) digit -= cells[j] < cells[i];
-        index = index * std::uint32_t(n - i) + digit;
-    }
+    for (int i = 0; i < k; ++i) index = index * std::uint32_t(n) + cells[i];
     return index;
 }
 
 struct PatternTable {
     std::vector<std::uint8_t> pieces; // the group: compact home cells
-    std::vector<std::uint8_t> moves;  // by PlacementIndex of the pieces' cells
+    std::vector<std::uint8_t> moves;  // by PlacementIndex of the pieces' cells, n^k entries
 };
 
 struct PatternSet {
     std::vector<PatternTable> tables;
-    std::vector<std::int8_t> groupOf; // per compact home cell; -1 for the goal
-    std::vector<std::int8_t> slotOf;  // the piece's place within its group
+    std::vector<std::int8_t> groupOf;       // per compact home cell; -1 for the goal
+    std::vector<std::int8_t> slotOf;        // the piece's place within its group
+    std::vector<std::int32_t> placeValueOf; // what a step of one cell adds to its group's index
     size_t Bytes() const;
 };
 
@@ -49,5 +48,8 @@ size_t CachedPatternBytes();
 
 // How many placements a group of k pieces has on n cells.
 size_t Placements(int n, int k);
+
+// n^k.
+size_t Power(int n, int k);
 
 } // namespace solver

@@ -28,6 +28,15 @@ struct Placement {
         }
     }
 
+    // The blank goes to `to`, a cell beside it; the piece there takes its place.
+    void Slide(int to) {
+        const int piece = at[to];
+        at[blank] = std::int8_t(piece);
+        at[to] = -1;
+        where[piece] = std::uint8_t(blank);
+        blank = to;
+    }
+
     std::uint32_t Index(const PatternSet& patterns, int group, int n) const {
         const PatternTable& table = patterns.tables[size_t(group)];
         std::uint8_t cells[8];
@@ -58,25 +67,35 @@ std::vector<BlankMove> MovesOf(const Area& area, int start, const std::vector<in
     return moves;
 }
 
+// IDA* over the area. Each piece's move changes one group's index by a
+// multiple of the piece's place value (and one in the mirrored board), so
+// the estimate of a child costs two table reads, and a child over the bound
+// is counted without being entered.
 class Ida {
 public:
     Ida(const Board& board, const Area& area, const PatternSet& patterns, Deadline deadline)
-        : area(area), patterns(patterns), state(board, area), deadline(deadline), n(area.Count()),
-          mirrored(!area.mirror.empty()) {
+        : area(area), state(board, area), deadline(deadline), mirrored(!area.mirror.empty()) {
+        const int n = area.Count();
+        for (int piece = 0; piece < n; ++piece) {
+            if (patterns.groupOf[size_t(piece)] < 0) continue;
+            const int image = mirrored ? area.mirror[size_t(piece)] : piece;
+            steps[piece] = {patterns.groupOf[size_t(piece)], patterns.groupOf[size_t(image)],
+                            patterns.placeValueOf[size_t(piece)], patterns.placeValueOf[size_t(image)]};
+        }
         for (size_t g = 0; g < patterns.tables.size(); ++g) {
-            index[g] = state.Index(patterns, int(g), n);
-            sum += patterns.tables[g].moves[index[g]];
+            tables[g] = patterns.tables[g].moves.data();
+            index[g] = std::int32_t(state.Index(patterns, int(g), n));
+            sum += tables[g][index[g]];
             if (mirrored) {
-                mirrorIndex[g] = state.MirroredIndex(patterns, area.mirror, int(g), n);
-                mirrorSum += patterns.tables[g].moves[mirrorIndex[g]];
+                mirrorIndex[g] = std::int32_t(state.MirroredIndex(patterns, area.mirror, int(g), n));
+                mirrorSum += tables[g][mirrorIndex[g]];
             }
         }
-        h = std::max(sum, mirrorSum);
     }
 
     std::optional<std::vector<BlankMove>> Run() {
         const int start = state.blank;
-        for (int bound = h;;) {
+        for (int bound = std::max(sum, mirrorSum);;) {
             const int next = Search(0, bound, -1);
             if (next == Found) return MovesOf(area, start, path);
             if (next == Aborted || next == Unreachable) return std::nullopt;
@@ -87,45 +106,52 @@ public:
 private:
     static constexpr int Found = -1, Aborted = -2, Unreachable = 1 << 20;
 
+    // How a piece's move changes the indices: its group and place value,
+    // and those of its image in the mirrored board.
+    struct Step {
+        std::int8_t group = 0, mirrorGroup = 0;
+        std::int32_t value = 0, mirrorValue = 0;
+    };
+
     int Search(int g, int bound, int previous) {
-        if (g + h > bound) return g + h;
-        if (h == 0) return Found;
+        if (sum == 0) return Found;
         if ((++nodes & 0xFFF) == 0 && deadline.Passed()) return Aborted;
         int least = Unreachable;
         const int blank = state.blank;
         for (int to : area.next[size_t(blank)]) {
             if (to < 0 || to == previous) continue;
-            const int piece = state.at[to];
-            const int group = patterns.groupOf[size_t(piece)];
-            const int mirrorGroup = mirrored ? patterns.groupOf[size_t(area.mirror[size_t(piece)])] : 0;
-            const std::uint32_t before = index[group], mirrorBefore = mirrorIndex[mirrorGroup];
-            const int sumBefore = sum, mirrorSumBefore = mirrorSum, hBefore = h;
-            state.at[blank] = std::int8_t(piece);
-            state.at[to] = -1;
-            state.where[piece] = std::uint8_t(blank);
-            state.blank = to;
-            const auto& moves = patterns.tables[size_t(group)].moves;
-            index[group] = state.Index(patterns, group, n);
-            sum += moves[index[group]] - moves[before];
+            const Step step = steps[state.at[to]];
+            const std::uint8_t* table = tables[step.group];
+            const std::int32_t before = index[step.group], after = before + (blank - to) * step.value;
+            const int childSum = sum + table[after] - table[before];
+            std::int32_t mirrorBefore = 0, mirrorAfter = 0;
+            int childMirrorSum = 0;
             if (mirrored) {
-                const auto& mirrorMoves = patterns.tables[size_t(mirrorGroup)].moves;
-                mirrorIndex[mirrorGroup] = state.MirroredIndex(patterns, area.mirror, mirrorGroup, n);
-                mirrorSum += mirrorMoves[mirrorIndex[mirrorGroup]] - mirrorMoves[mirrorBefore];
+                const std::uint8_t* mirrorTable = tables[step.mirrorGroup];
+                mirrorBefore = mirrorIndex[step.mirrorGroup];
+                mirrorAfter = mirrorBefore + (area.mirror[size_t(blank)] - area.mirror[size_t(to)]) * step.mirrorValue;
+                childMirrorSum = mirrorSum + mirrorTable[mirrorAfter] - mirrorTable[mirrorBefore];
             }
-            h = std::max(sum, mirrorSum);
+            const int f = g + 1 + std::max(childSum, childMirrorSum);
+            if (f > bound) {
+                least = std::min(least, f);
+                continue;
+            }
+            const int sumBefore = sum, mirrorSumBefore = mirrorSum;
+            index[step.group] = after;
+            mirrorIndex[step.mirrorGroup] = mirrorAfter;
+            sum = childSum;
+            mirrorSum = childMirrorSum;
+            state.Slide(to);
             path.push_back(to);
             const int result = Search(g + 1, bound, blank);
             if (result == Found) return Found;
             path.pop_back();
-            h = hBefore;
+            state.Slide(blank);
             sum = sumBefore;
             mirrorSum = mirrorSumBefore;
-            index[group] = before;
-            mirrorIndex[mirrorGroup] = mirrorBefore;
-            state.blank = blank;
-            state.where[piece] = std::uint8_t(to);
-            state.at[to] = std::int8_t(piece);
-            state.at[blank] = -1;
+            mirrorIndex[step.mirrorGroup] = mirrorBefore;
+            index[step.group] = before;
             if (result == Aborted) return Aborted;
             least = std::min(least, result);
         }
@@ -133,13 +159,13 @@ private:
     }
 
     const Area& area;
-    const PatternSet& patterns;
     Placement state;
     Deadline deadline;
-    const int n;
     const bool mirrored;
-    std::uint32_t index[32] = {}, mirrorIndex[32] = {};
-    int sum = 0, mirrorSum = 0, h = 0;
+    Step steps[32];
+    const std::uint8_t* tables[32] = {};
+    std::int32_t index[32] = {}, mirrorIndex[32] = {};
+    int sum = 0, mirrorSum = 0;
     std::vector<int> path;
 
 public:
@@ -288,11 +314,7 @@ private:
         for (int to : area.next[size_t(p.blank)]) {
             if (to < 0 || to == previous) continue;
             Placement child = p;
-            const int piece = child.at[to];
-            child.at[p.blank] = std::int8_t(piece);
-            child.at[to] = -1;
-            child.where[piece] = std::uint8_t(p.blank);
-            child.blank = to;
+            child.Slide(to);
             Add(child, node.g + 1, int(index));
         }
     }

@@ -184,6 +184,33 @@ std::vector<std::vector<int>> Blocks(const Board& board, const CellSet& open, in
     return std::move(finder.blocks);
 }
 
+namespace {
+
+// Per compact cell, its image in a diagonal of the area's bounding box (the
+// one from its top left corner, or the other), when that maps the area and
+// its goal onto themselves; else empty.
+std::vector<std::int8_t> Mirror(const Board& board, const Area& area, const std::vector<int>& indexOf, bool anti) {
+    int top = board.height, left = board.width, bottom = -1, right = -1;
+    for (int cell : area.cellOf) {
+        top = std::min(top, cell / board.width), bottom = std::max(bottom, cell / board.width);
+        left = std::min(left, cell % board.width), right = std::max(right, cell % board.width);
+    }
+    const int side = bottom - top;
+    if (right - left != side) return {};
+    std::vector<std::int8_t> mirror;
+    for (int cell : area.cellOf) {
+        const int row = cell / board.width - top, column = cell % board.width - left;
+        const int image =
+            anti ? (top + side - column) * board.width + left + side - row : (top + column) * board.width + left + row;
+        if (indexOf[size_t(image)] < 0) return {};
+        mirror.push_back(std::int8_t(indexOf[size_t(image)]));
+    }
+    if (mirror[size_t(area.goal)] != area.goal) return {};
+    return mirror;
+}
+
+} // namespace
+
 Area MakeArea(const Board& board, const CellSet& cells, int goalCell) {
     Area area;
     std::vector<int> indexOf(size_t(board.Size()), -1);
@@ -206,16 +233,10 @@ Area MakeArea(const Board& board, const CellSet& cells, int goalCell) {
         area.around.push_back(mask);
     }
     area.goal = indexOf[size_t(goalCell)];
-    for (int cell : area.cellOf) {
-        const int row = cell / board.width, column = cell % board.width;
-        const int mirrored = column < board.height && row < board.width ? column * board.width + row : -1;
-        if (mirrored < 0 || indexOf[size_t(mirrored)] < 0) {
-            area.mirror.clear();
-            break;
-        }
-        area.mirror.push_back(std::int8_t(indexOf[size_t(mirrored)]));
+    for (bool anti : {false, true}) {
+        area.mirror = Mirror(board, area, indexOf, anti);
+        if (!area.mirror.empty()) break;
     }
-    if (!area.mirror.empty() && area.mirror[size_t(area.goal)] != area.goal) area.mirror.clear();
     return area;
 }
 

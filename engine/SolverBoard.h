@@ -90,7 +90,7 @@ struct Area {
     std::vector<std::array<std::int8_t, 4>> next; // per move, the compact neighbour or -1
     std::vector<std::uint32_t> around;            // neighbours as a bit mask
     int goal = 0;                                 // compact cell of the blank's home
-    // Per compact cell, the cell mirrored in the main diagonal, when the area
+    // Per compact cell, the cell mirrored in a diagonal, when the area
     // and its goal are symmetric that way (else empty).
     std::vector<std::int8_t> mirror;
     int Count() const { return int(cellOf.size()); }

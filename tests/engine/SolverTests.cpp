@@ -47,6 +47,20 @@ std::unordered_map<Packed, int> Distances(const TPuzzle& solved) {
     return distance;
 }
 
+// Korf's instance 79, 42 moves, turned clockwise by quarters; in our
+// numbering its blank belongs top left unturned.
+TPuzzle TurnedKorf79(int quarters) {
+    const std::array tiles{0, 1, 9, 7, 11, 13, 5, 3, 14, 12, 4, 2, 8, 6, 10, 15};
+    auto turned = [&](int cell) {
+        for (int i = 0; i < quarters; ++i) cell = cell % 4 * 4 + 3 - cell / 4;
+        return cell;
+    };
+    std::vector<int> numbers(16);
+    for (int cell = 0; cell < 16; ++cell)
+        numbers[size_t(turned(cell))] = tiles[size_t(cell)] == 0 ? 0 : turned(tiles[size_t(cell)]) + 1;
+    return MakeBoard(4, 4, turned(0), numbers);
+}
+
 } // namespace
 
 TEST(Solver, ThreeByThreePlansAreAsShortAsABreadthFirstSearchFinds) {
@@ -69,14 +83,18 @@ TEST(Solver, ThreeByThreePlansAreAsShortAsABreadthFirstSearchFinds) {
     }
 }
 
+// Unturned its estimate takes the better of the board and its mirror in the
+// main diagonal; turned three quarters (the blank's home bottom left), in
+// the other diagonal.
 TEST(Solver, AFifteenPuzzleGetsItsPublishedOptimum) {
-    // Korf's instance 79, 42 moves; in our numbering the blank belongs top left.
-    const TPuzzle board = PublishedBoard(4, std::array{0, 1, 9, 7, 11, 13, 5, 3, 14, 12, 4, 2, 8, 6, 10, 15});
-    const auto solution = SolveBoard(board, milliseconds(20000));
-    ASSERT_TRUE(solution);
-    EXPECT_TRUE(solution->optimal);
-    EXPECT_EQ(solution->moves.size(), 42u);
-    EXPECT_TRUE(Solves(board, solution->moves));
+    for (int quarters : {0, 3}) {
+        const TPuzzle board = TurnedKorf79(quarters);
+        const auto solution = SolveBoard(board, milliseconds(20000));
+        ASSERT_TRUE(solution) << quarters;
+        EXPECT_TRUE(solution->optimal) << quarters;
+        EXPECT_EQ(solution->moves.size(), 42u) << quarters;
+        EXPECT_TRUE(Solves(board, solution->moves)) << quarters;
+    }
 }
 
 TEST(Solver, ASolvedBoardNeedsNoMove) {
@@ -234,15 +252,9 @@ TEST(Solver, TwoThreadsSolveTwoBoardsAtOnce) {
 // searching or reducing; and tables whose building was stopped are not kept:
 // the same board solved afterwards still gets its fewest moves.
 TEST(Solver, AStoppedSolveEndsAtOnceAndKeepsNoHalfBuiltTable) {
-    // Korf's instance 79 (42 moves) turned a quarter clockwise: its blank
-    // belongs top right, where no other board here has it, so its tables
-    // are built while it is stopped.
-    const std::array tiles{0, 1, 9, 7, 11, 13, 5, 3, 14, 12, 4, 2, 8, 6, 10, 15};
-    auto turned = [](int cell) { return cell % 4 * 4 + 3 - cell / 4; };
-    std::vector<int> numbers(16);
-    for (int cell = 0; cell < 16; ++cell)
-        numbers[size_t(turned(cell))] = tiles[size_t(cell)] == 0 ? 0 : turned(tiles[size_t(cell)]) + 1;
-    const TPuzzle fifteen = MakeBoard(4, 4, turned(0), numbers);
+    // Turned a quarter, the blank belongs top right, where no other board
+    // here has it, so its tables are built while it is stopped.
+    const TPuzzle fifteen = TurnedKorf79(1);
 
     struct Case {
         const char* what;
