@@ -63,6 +63,11 @@ std::optional<size_t> TAssists::Plan::IndexOf(const TPuzzle& board) const {
 
 TAssists::TAssists(TFormMain& form) : form(form) { solveTimer.setInterval(SolveTick); }
 
+TAssists::~TAssists() {
+    WatchInput(false);
+    ShowWaiting(false);
+}
+
 void TAssists::WatchInput(bool on) {
     if (on == watching) return;
     watching = on;

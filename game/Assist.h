@@ -26,6 +26,8 @@ public:
     };
 
     explicit TAssists(TFormMain& form);
+    // A window closed while a hint is worked out gives its cursor back.
+    ~TAssists() override;
 
     // While a hint is awaited or Solve plays, the player's key or press stops it.
     void WatchInput(bool on);
