@@ -11,6 +11,8 @@ BoardArea::BoardArea(TFormMain& form, QWidget* parent) : QWidget(parent), Form(f
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
+QSize BoardArea::sizeHint() const { return Form.DesignedClient; }
+
 void BoardArea::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
     Form.FormPaint(painter, event->rect());

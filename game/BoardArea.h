@@ -10,6 +10,8 @@ class TFormMain;
 class BoardArea : public QWidget {
 public:
     BoardArea(TFormMain& form, QWidget* parent);
+    // The size the game gave the window for its picture.
+    QSize sizeHint() const override;
 
 protected:
     void paintEvent(QPaintEvent* event) override;

@@ -30,4 +30,11 @@ struct BoardView {
     // The device pixel of the buffers under a point of the client area (it
     // may lie outside the board).
     QPoint DeviceAt(QPoint client) const;
+    // The board's logical size in the client area.
+    QSize ShownSize(QSize picture) const { return ToLogical(QRect(QPoint(), Map(picture))).size(); }
+
+    // The largest view of a picture that fits the area (logical pixels),
+    // centred in it, on a screen of the device ratio; never smaller than
+    // `least` picture pixels a logical pixel.
+    static BoardView Fit(QSize picture, const QRect& area, double ratio, double least);
 };

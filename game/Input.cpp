@@ -41,9 +41,10 @@ void ShiftPixels(QImage& image, QRect rect, QPoint delta) {
 } // namespace
 
 void TFormMain::FormMouseDown(Qt::MouseButton, Qt::KeyboardModifiers, int x, int y) {
-    // Beside or below a picture too small for the window there is nothing to press.
-    const QSize shown = ShownBoardSize();
-    if (!Picture.isNull() && (x >= PanelToolbar->width() + shown.width() || y >= shown.height())) return;
+    SettleView();
+    // Around a board smaller than the window there is nothing to press.
+    const QRect board(View.origin, ShownBoardSize());
+    if (!Picture.isNull() && x >= PanelToolbar->width() && !board.contains(x, y)) return;
     if (GameStopped) {
         // Scramble is disabled while there is no picture; so is this way to it.
         if (Picture.isNull()) return;
@@ -238,6 +239,7 @@ void TFormMain::ShowMissingPiece() {
 void TFormMain::SlideTiles(int column, int row) { MoveTiles(QPoint(column, row), TMoveHistory::Origin::Player, true); }
 
 bool TFormMain::MoveTiles(QPoint slot, TMoveHistory::Origin origin, bool animate) {
+    SettleView();
     const std::optional<Slide> slide = PlanSlide(slot.x(), slot.y());
     if (!slide) return false;
     // Frames 3 ms apart: each sleep lasts until the next frame is due, so the

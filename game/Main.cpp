@@ -25,6 +25,7 @@
 #include <QHBoxLayout>
 #include <QInputDialog>
 #include <QKeyEvent>
+#include <QWindowStateChangeEvent>
 #include <QLabel>
 #include <QLayout>
 #include <QMenuBar>
@@ -73,8 +74,6 @@ TFormMain::TFormMain(Platform& platform, std::optional<QString> argument, QWidge
     setObjectName(QStringLiteral("FormMain"));
     setWindowTitle(QStringLiteral("Slidora"));
     setWindowIcon(ProgramIcon());
-    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
 
     Assists = std::make_unique<TAssists>(*this);
     Startup = std::make_unique<TStartup>(*this);
@@ -85,12 +84,13 @@ TFormMain::TFormMain(Platform& platform, std::optional<QString> argument, QWidge
     BuildToolBar();
     BuildStatusBar();
     BuildMenus();
-    // Sized by the game, not by the player. A Wayland compositor may maximise
-    // any window all the same (the title bar the program draws there always
-    // offers it), and a window that then keeps its size ends the connection:
-    // there the window may grow, the board keeping its size and place.
-    GrowsWhenMaximised = IsWaylandPlatform();
-    layout()->setSizeConstraint(GrowsWhenMaximised ? QLayout::SetMinimumSize : QLayout::SetFixedSize);
+    // The game sizes the window for each picture; the player may size it
+    // otherwise, down to the least size, and the board follows.
+    SettleTimer = new QTimer(this);
+    SettleTimer->setSingleShot(true);
+    SettleTimer->setInterval(150);
+    connect(SettleTimer, &QTimer::timeout, this, &TFormMain::Rescale);
+    AddWindowKeys();
     connect(&Assists->solveTimer, &QTimer::timeout, this, &TFormMain::SolveStep);
     ResetAssists();
 
@@ -342,30 +342,57 @@ void TFormMain::EnableGameCommands(bool enabled) {
 }
 
 void TFormMain::SetClientSize(int width, int height) {
-    const QSize client(std::max(width, 1), std::max(height - StatusBarHeight, 1));
-    Client->setMinimumSize(client);
-    Client->setMaximumSize(GrowsWhenMaximised ? QSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX) : client);
-    PanelToolbar->setFixedHeight(client.height());
+    DesignedClient = QSize(std::max(width, 1), std::max(height - StatusBarHeight, 1));
+    const QSize least = LeastClientSize();
+    Client->setMinimumSize(least.width(), least.height() - StatusBarHeight);
+    if (!(windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen))) ResizeToDesign();
+}
+
+// The window at the size the game gave it: its client area just as designed.
+void TFormMain::ResizeToDesign() {
+    Client->updateGeometry();
     layout()->activate();
-    if (GrowsWhenMaximised && !(windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen))) resize(sizeHint());
+    resize(sizeHint());
 }
 
 QSize TFormMain::LeastClientSize() const {
-    return QSize(menuBar()->sizeHint().width(), ToolBar1->geometry().bottom() + 3 + StatusBarHeight);
+    const auto* strip = StatusPanels[0] ? StatusPanels[0]->parentWidget() : nullptr;
+    const int bar = strip ? static_cast<const StatusStrip*>(strip)->LeastWidth() + 4 : 0;
+    return QSize(std::max(menuBar()->sizeHint().width(), bar), ToolBar1->geometry().bottom() + 3 + StatusBarHeight);
 }
 
 QWidget* TFormMain::ClientArea() const { return Client; }
 
-QSize TFormMain::ClientSize() const {
-    return QSize(Client->minimumWidth(), Client->minimumHeight() + StatusBar->minimumHeight());
-}
+QSize TFormMain::ClientSize() const { return DesignedClient + QSize(0, StatusBar->minimumHeight()); }
 
 void TFormMain::changeEvent(QEvent* event) {
     QMainWindow::changeEvent(event);
-    // Back from maximised: the size the board was given.
-    if (event->type() == QEvent::WindowStateChange && GrowsWhenMaximised && windowState() == Qt::WindowNoState)
-        resize(sizeHint());
+    if (event->type() != QEvent::WindowStateChange) return;
+    // Back from maximised or full screen: the size the game gave the window.
+    const auto* change = static_cast<QWindowStateChangeEvent*>(event);
+    if (windowState() == Qt::WindowNoState && change->oldState() != Qt::WindowMinimized) ResizeToDesign();
+    LeaveFullScreen->setEnabled(windowState() & Qt::WindowFullScreen);
 }
+
+// F11 makes the window full screen and back, Escape leaves full screen, F10
+// opens the Game menu as Alt does.
+void TFormMain::AddWindowKeys() {
+    auto key = [this](QKeySequence sequence, auto handler) {
+        auto* action = new QAction(this);
+        action->setShortcut(sequence);
+        action->setShortcutContext(Qt::WindowShortcut);
+        connect(action, &QAction::triggered, this, &TFormMain::StopAssisting);
+        connect(action, &QAction::triggered, this, handler);
+        addAction(action);
+        return action;
+    };
+    key(Qt::Key_F11, &TFormMain::ToggleFullScreen);
+    LeaveFullScreen = key(Qt::Key_Escape, [this] { setWindowState(windowState() & ~Qt::WindowFullScreen); });
+    LeaveFullScreen->setEnabled(false);
+    key(Qt::Key_F10, [this] { menuBar()->setActiveAction(Game1->menuAction()); });
+}
+
+void TFormMain::ToggleFullScreen() { setWindowState(windowState() ^ Qt::WindowFullScreen); }
 
 // ------------------------------------------------------------ lifecycle
 
@@ -413,6 +440,7 @@ void TFormMain::FormShow() {
     if (!FirstShow) return;
     FirstShow = false;
     ReadSettings();
+    if (StartMaximized) setWindowState(windowState() | Qt::WindowMaximized);
     // Opening a picture or a game makes the back buffer. That of the empty
     // board covers the whole work area: it is made only when nothing opens.
     if (!Argument) {

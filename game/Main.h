@@ -4,8 +4,10 @@
 
 #include "audio/Playlist.h"
 #include "engine/Puzzle.h"
+#include "game/BackgroundWork.h"
 #include "game/BoardView.h"
 #include "game/MoveHistory.h"
+#include "pictures/PictureFiles.h"
 #include "platform/Dialogs.h"
 #include "platform/Font.h"
 #include "platform/Platform.h"
@@ -123,8 +125,23 @@ public:
     const QImage* ViewPicture() const;
     // The client area: the tool-bar panel and the board, without the status bar.
     QWidget* ClientArea() const;
-    // Client size (tool bar + board, status bar included).
+    // The client size the game gave the window (tool bar + board, status bar
+    // included); the player may size the window otherwise.
     QSize ClientSize() const;
+    // The view that shows the board in a client area of the size: the one
+    // the game sized the window for, or else the largest that fits, centred.
+    BoardView ViewFor(QSize client) const;
+    // After a resize: the board stretched at once, drawn again at its new
+    // size once the window has kept its size a moment.
+    void FollowWindow();
+    // The board drawn again for the window's present size, when it differs.
+    void Rescale();
+    // A slide or a press first waits for a board drawn at the window's size.
+    void SettleView();
+    void ToggleFullScreen();
+    void DrawPictureAgain();
+    void DecodeAgain(const QString& path, QSize held);
+    void PaintStretched(QPainter& canvas, const QRect& area);
 
     // ---- input (game/Input.cpp)
     void FormMouseDown(Qt::MouseButton button, Qt::KeyboardModifiers shift, int x, int y);
@@ -324,7 +341,11 @@ public:
     bool SettingsFailureShown = false;
     bool RestoringRecentLists = false; // the stored lists are being rebuilt, not changed
     bool ClosingBySignal = false;
-    bool GrowsWhenMaximised = false; // under Wayland: see the constructor
+    bool StartMaximized = false;  // the window was maximised when the last run ended
+    QSize DesignedClient;         // the client area the game sized the window for, status bar left out
+    std::optional<BoardView> Stretched; // while the window is sized, the view the held board is stretched to
+    QTimer* SettleTimer = nullptr;
+    TBackgroundWork<PictureResult> Redecode; // a photo decoded again for a larger window
     std::unique_ptr<TAssists> Assists; // history, plan and the solver's thread
 
     // ---- components
@@ -392,6 +413,9 @@ public:
     // The smallest client area that shows the whole tool bar, and the menu
     // bar on one line.
     QSize LeastClientSize() const;
+    void ResizeToDesign();
+    void AddWindowKeys();
+    QAction* LeaveFullScreen = nullptr;
 
 protected:
     void showEvent(QShowEvent* event) override;

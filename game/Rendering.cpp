@@ -4,12 +4,14 @@
 #include "BoardArea.h"
 
 #include "engine/TileBlit.h"
+#include "pictures/Numeric.h"
 #include "platform/PixelMemory.h"
 #include "platform/WinColor.h"
 
 #include <QFrame>
 #include <QMenuBar>
 #include <QPainter>
+#include <QTimer>
 #include <QWidget>
 
 namespace {
@@ -101,6 +103,86 @@ QSize TFormMain::BoardBufferSize() const {
 
 QSize TFormMain::ShownBoardSize() const { return View.ToLogical(QRect(QPoint(), BoardBufferSize())).size(); }
 
+// ------------------------------------------------------------ a window the player sizes
+
+BoardView TFormMain::ViewFor(QSize client) const {
+    const QSize picture(PictureWidth, PictureHeight);
+    const bool sizedByGame = client == DesignedClient && !(windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen));
+    if (Picture.isNull() || picture.isEmpty() || sizedByGame) return FitView(picture);
+    // Never so small that a tile would vanish.
+    const double least = std::max(double(Puzzle->GetColumns()) / picture.width(), double(Puzzle->GetRows()) / picture.height());
+    const QRect area(PanelToolbar->width(), 0, client.width() - PanelToolbar->width(), client.height());
+    return BoardView::Fit(picture, area, Services.screen.DevicePixelRatio(), least);
+}
+
+// While the player drags, each frame stretches the board held; once the
+// window keeps its size a moment, the board is drawn again at it.
+void TFormMain::FollowWindow() {
+    const BoardView target = ViewFor(Client->size());
+    if (target.scale == View.scale && target.ratio == View.ratio) {
+        Stretched.reset();
+        SettleTimer->stop();
+        View.origin = target.origin;
+    } else {
+        Stretched = target;
+        SettleTimer->start();
+    }
+    Client->update();
+}
+
+void TFormMain::SettleView() {
+    if (Stretched) Rescale();
+}
+
+void TFormMain::Rescale() {
+    SettleTimer->stop();
+    Stretched.reset();
+    const BoardView target = ViewFor(Client->size());
+    const bool sameScale = target.scale == View.scale && target.ratio == View.ratio;
+    View = target;
+    if (!sameScale && !Picture.isNull()) DrawPictureAgain();
+    Client->update();
+}
+
+// The held picture at the view's scale, its stones and edges drawn again;
+// the tiles stay where they are.
+void TFormMain::DrawPictureAgain() {
+    const QSize held = View.Map(QSize(PictureWidth, PictureHeight));
+    if (!PictureScalable) {
+        Picture = DrawNumericCells(Puzzle->GetColumns(), Puzzle->GetRows(), PictureWidth / Puzzle->GetColumns(),
+                                   NumColor1, NumColor2, NumFont, View.scale);
+        OrgPicture = CopyImage(Picture);
+    } else {
+        const QImage source = Kept.image.isNull() ? OrgPicture : Kept.image;
+        OrgPicture = source.size() == held ? source
+                                           : source.scaled(held, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
+                                                 .convertToFormat(QImage::Format_RGB888);
+        Picture = CopyImage(OrgPicture);
+        // A copy held smaller than it is now shown comes again from the file.
+        if (PictureName && (source.width() < std::min(held.width(), ReadSize.width()) ||
+                            source.height() < std::min(held.height(), ReadSize.height())))
+            DecodeAgain(*PictureName, held);
+    }
+    if (Picture.isNull() || OrgPicture.isNull()) return;
+    DrawPictureBevels();
+    CreateBuffers();
+    RedrawBoard();
+}
+
+// Off the user-interface thread; the result is taken only while the same
+// file is shown at the same size.
+void TFormMain::DecodeAgain(const QString& path, QSize held) {
+    Redecode.Start([path, held](std::stop_token) { return ReadPictureFile(path, [held](QSize) { return held; }); },
+                   [this, path, held](const PictureResult& read) {
+                       if (read.problem != PictureProblem::None || read.image.size() != held) return;
+                       if (PictureName != path || Picture.isNull() || read.size != ReadSize) return;
+                       Kept.image = read.image;
+                       if (View.Map(QSize(PictureWidth, PictureHeight)) != held) return;
+                       DrawPictureAgain();
+                       Client->update();
+                   });
+}
+
 void TFormMain::SetBackgroundColor(uint32_t color) {
     BackgroundColor = color; // FormPaint fills the window around the board with it
     RedrawBoard();
@@ -108,6 +190,7 @@ void TFormMain::SetBackgroundColor(uint32_t color) {
 }
 
 void TFormMain::FormPaint(QPainter& canvas, const QRect& area) {
+    if (Stretched && !BackBuffer.isNull()) return PaintStretched(canvas, area);
     const QRect board = View.InClient(BackBuffer.rect());
     if (!BackBuffer.isNull()) {
         // Whole device pixels of the buffer, copied 1:1 to the screen's.
@@ -121,9 +204,17 @@ void TFormMain::FormPaint(QPainter& canvas, const QRect& area) {
     for (const QRect& r : rest) canvas.fillRect(r, ToQColor(BackgroundColor));
 }
 
+// What is held, stretched to where the board goes: no decoding, no drawing
+// of tiles, so that each frame of a live resize is quick.
+void TFormMain::PaintStretched(QPainter& canvas, const QRect& area) {
+    const QRect board(Stretched->origin, Stretched->ShownSize(QSize(PictureWidth, PictureHeight)));
+    if (area.intersects(board)) canvas.drawImage(board, BackBuffer);
+    for (const QRect& r : QRegion(area) - QRegion(board)) canvas.fillRect(r, ToQColor(BackgroundColor));
+}
+
 void TFormMain::FormResize() {
     PanelToolbar->setFixedHeight(Client->height()); // the tool bar's panel reaches down to the status bar
-    if (isVisible() && Puzzle->GetColumns() != 0 && Puzzle->GetRows() != 0) Client->update();
+    if (isVisible() && Puzzle->GetColumns() != 0 && Puzzle->GetRows() != 0) FollowWindow();
 }
 
 void TFormMain::SetbackgroundcolorMenuClick() {

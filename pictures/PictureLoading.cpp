@@ -207,6 +207,8 @@ bool TFormMain::BuildBoard() {
     }
     CreateBuffers(); // sized to the new picture before they are drawn
     RedrawBoard();
+    // A maximised or full-screen window keeps its size: the board fits it.
+    if (windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen)) Rescale();
     ClientArea()->update();
     return true;
 }

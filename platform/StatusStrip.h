@@ -18,12 +18,18 @@ public:
     // (at least `least` pixels when no panel follows it); panels follow
     // each other `gap` apart.
     ElidedLabel* AddPanel(int width, int least = 0);
+    // The narrowest strip on which every fixed panel shows its text whole
+    // and the stretching one still shows a few letters of its own.
+    int LeastWidth() const;
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
+    bool event(QEvent* event) override;
 
 private:
     void Arrange();
+    // The width a panel's text needs, frame and margins included.
+    static int TextWidth(const ElidedLabel& label);
 
     struct Panel {
         ElidedLabel* label;

@@ -21,6 +21,7 @@ struct Setting {
     StoredValue fallback;
     void (*apply)(TFormMain&, const StoredValue&);
     StoredValue (*read)(const TFormMain&);
+    bool mayBeMissing = false; // a value newer than the file format: its absence is no damage
 };
 
 // In the order they are applied. The grid's sizes go one at a time; the
@@ -59,11 +60,16 @@ const Setting Settings[] = {
          f.Puzzle->SetSize(f.Puzzle->GetColumns(), int(std::min<uint32_t>(v.integer, 1000)));
      },
      [](const TFormMain& f) { return Integer(uint32_t(f.Puzzle->GetRows())); }},
+    {"IsMaximized", Integer(0), [](TFormMain& f, const StoredValue& v) { f.StartMaximized = v.integer == 1; },
+     [](const TFormMain& f) { return Integer(f.isMaximized() || (f.isFullScreen() && f.StartMaximized) ? 1 : 0); },
+     true},
 };
 
 // The order the values are written in, the playlist after them.
 const char* const WriteOrder[] = {"Level",    "Color", "NumColor1", "NumColor2", "FontColor", "FontBold",
                                   "FontItalic", "FontName", "NumX",   "NumY",      "IsSoundOn", "IsMusicOn"};
+// Values newer than the others, after the playlist; written only once changed.
+const char* const WrittenLast[] = {"IsMaximized"};
 
 // The playlist: its count, then one text an entry ("Music0", "Music1", ...).
 const QString PlaylistCount = QStringLiteral("NumOfMusic");
@@ -88,6 +94,7 @@ std::vector<std::pair<QString, StoredValue>> SettingsOf(const TFormMain& form) {
     for (const char* name : WriteOrder) values.emplace_back(QLatin1String(name), SettingNamed(name).read(form));
     values.emplace_back(PlaylistCount, Integer(uint32_t(form.Playlist.Count())));
     for (int i = 0; i < form.Playlist.Count(); ++i) values.emplace_back(PlaylistEntry(i), Text(form.Playlist.Entry(i)));
+    for (const char* name : WrittenLast) values.emplace_back(QLatin1String(name), SettingNamed(name).read(form));
     return values;
 }
 
@@ -129,6 +136,7 @@ bool TFormMain::ApplyStoredSettings(const ISettingsStore& store) {
     bool whole = true;
     for (const Setting& setting : Settings) {
         const StoredValue value = store.Read(QLatin1String(setting.name));
+        if (setting.mayBeMissing && value.kind == StoredValue::Kind::Missing) continue;
         whole &= Fits(value, setting.fallback.kind);
         setting.apply(*this, value);
     }
@@ -194,7 +202,10 @@ bool TFormMain::SaveChangedSettings() {
     for (const auto& [name, value] : values) {
         const bool ours = std::any_of(changed.begin(), changed.end(),
                                       [&](const QString& other) { return other == name || InOneGroup(other, name); });
-        if (ours || store.Read(name).kind == StoredValue::Kind::Missing) written.emplace_back(name, value);
+        const bool added = store.Read(name).kind == StoredValue::Kind::Missing &&
+                           std::none_of(std::begin(WrittenLast), std::end(WrittenLast),
+                                        [&](const char* last) { return name == QLatin1String(last); });
+        if (ours || added) written.emplace_back(name, value);
     }
     for (const auto& [name, value] : written)
         value.kind == StoredValue::Kind::Integer ? store.WriteInteger(name, value.integer)

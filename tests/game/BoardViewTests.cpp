@@ -25,3 +25,30 @@ TEST(BoardView, PressesAndRectanglesMeetAtEveryScale) {
         EXPECT_TRUE(view.ToDevice(view.ToLogical(c.buffer)).contains(c.buffer)) << "logical pixels cover the device's";
     }
 }
+
+// The largest view that fits, centred in the area; odd sizes, a picture
+// larger and smaller than the area, a screen at 150 %, and a least scale.
+TEST(BoardView, FitTakesTheLargestCentredScale) {
+    struct Case {
+        QSize picture;
+        QRect area;
+        double ratio, least;
+        QSize shown;
+        QPoint origin;
+    };
+    const Case cases[] = {
+        {{300, 200}, {33, 0, 633, 400}, 1, 0, {600, 400}, {49, 0}},
+        {{300, 200}, {33, 0, 301, 1001}, 1, 0, {301, 200}, {33, 400}},
+        {{1500, 1000}, {33, 0, 751, 500}, 1, 0, {750, 500}, {33, 0}},
+        {{301, 199}, {33, 0, 500, 500}, 1.5, 0, {500, 330}, {33, 85}},
+        {{4000, 4000}, {33, 0, 10, 10}, 1, 0.01, {40, 40}, {33, 0}},
+    };
+    for (const Case& c : cases) {
+        const BoardView view = BoardView::Fit(c.picture, c.area, c.ratio, c.least);
+        const QSize shown = view.ShownSize(c.picture);
+        EXPECT_LE(std::abs(shown.width() - c.shown.width()) + std::abs(shown.height() - c.shown.height()), 2)
+            << testing::PrintToString(c.area) << testing::PrintToString(shown);
+        EXPECT_LE((view.origin - c.origin).manhattanLength(), 2) << testing::PrintToString(c.area) << testing::PrintToString(view.origin);
+        EXPECT_TRUE(QRect(view.origin, shown).intersects(c.area));
+    }
+}
