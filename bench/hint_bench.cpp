@@ -42,7 +42,7 @@ int main(int argc, char** argv) {
     bool met = true;
     {
         TestWindow w;
-        TFormMain& form = w.Show();
+        TestForm& form = w.Show();
         form.SetLevel(3);
         form.Puzzle->SetSize(5, 5);
         form.OpenPicture(QStringLiteral("Numeric"));

@@ -30,7 +30,7 @@ struct Board {
         w.screen.workArea = w.screen.desktop = QRect(QPoint(), screen);
         if (clock) platform = std::make_unique<Platform>(Platform{*clock, w.dialogs, w.screen, w.sound, w.settings,
                                                                    w.midi, w.platform.programFolder});
-        form = std::make_unique<TFormMain>(platform ? *platform : w.platform, QStringLiteral("none"));
+        form = std::make_unique<TestForm>(platform ? *platform : w.platform, QStringLiteral("none"));
         form->show();
         if (!QTest::qWaitForWindowExposed(form.get())) qWarning("the window was never exposed");
         const QString path = w.Path(QStringLiteral("picture.bmp"));
@@ -42,7 +42,7 @@ struct Board {
     }
     TestWindow w{QStringLiteral("none")};
     std::unique_ptr<Platform> platform;
-    std::unique_ptr<TFormMain> form;
+    std::unique_ptr<TestForm> form;
 };
 
 // Made in main, so that the windows go before the application does.
@@ -58,14 +58,14 @@ Boards* boards = nullptr;
 Board& Large() { return boards->large; }
 
 void BM_RedrawBoard(benchmark::State& state) {
-    TFormMain& f = *Large().form;
+    TestForm& f = *Large().form;
     for (auto _ : state) f.RedrawBoard();
 }
 BENCHMARK(BM_RedrawBoard)->Unit(benchmark::kMillisecond)->MinTime(1.0);
 
 // One fill of the back buffer, one copy of it, one conversion of the picture.
 void BM_FillCopyConvert(benchmark::State& state) {
-    TFormMain& f = *Large().form;
+    TestForm& f = *Large().form;
     QImage back(f.BackBuffer.size(), QImage::Format_RGB32), background(back.size(), QImage::Format_RGB32);
     for (auto _ : state) {
         back.fill(Qt::darkCyan);
@@ -79,7 +79,7 @@ BENCHMARK(BM_FillCopyConvert)->Unit(benchmark::kMillisecond)->MinTime(1.0);
 
 // Times the frames of the slide to the slot; each iteration's time is that
 // of one frame, averaged over all frames of the slide.
-void TimeSlideFrames(benchmark::State& state, TFormMain& f, int column, int row) {
+void TimeSlideFrames(benchmark::State& state, TestForm& f, int column, int row) {
     const std::optional<TFormMain::Slide> slide = f.PlanSlide(column, row);
     if (!slide) return state.SkipWithError("no slide");
     for (auto _ : state) {
@@ -101,7 +101,7 @@ BENCHMARK(BM_RowSlideFrame)->UseManualTime()->Unit(benchmark::kMillisecond)->Min
 // One frame of a one-tile slide on the board shown smaller: the work done
 // besides the 3 ms pause between frames.
 void BM_ScaledSlideFrame(benchmark::State& state) {
-    TFormMain& f = *boards->scaled.form;
+    TestForm& f = *boards->scaled.form;
     if (f.ShownBoardSize() == QSize(f.PictureWidth, f.PictureHeight))
         return state.SkipWithError("the board is not shown smaller");
     TimeSlideFrames(state, f, 2, 3);
@@ -116,7 +116,7 @@ BENCHMARK(BM_OneMillisecond)->UseManualTime()->Unit(benchmark::kMillisecond)->It
 
 // Converting the strip of that row once and copying it once.
 void BM_StripConvertCopy(benchmark::State& state) {
-    TFormMain& f = *Large().form;
+    TestForm& f = *Large().form;
     const int height = f.Picture.height() / 20, width = f.Picture.width();
     QImage converted(width, height, QImage::Format_RGB32), shown(width, height, QImage::Format_RGB32);
     for (auto _ : state) {
@@ -132,7 +132,7 @@ BENCHMARK(BM_StripConvertCopy)->Unit(benchmark::kMillisecond)->MinTime(1.0);
 // A whole one-tile slide with the real 3 ms sleeps: 480-pixel tiles move
 // 32 pixels a frame, 15 frames.
 void BM_OneTileSlide(benchmark::State& state) {
-    TFormMain& f = *boards->photo.form;
+    TestForm& f = *boards->photo.form;
     f.GameStopped = false;
     int frames = 0;
     for (auto _ : state) {

@@ -65,7 +65,7 @@ int main(int argc, char** argv) {
     TestWindow w;
     w.screen.primary = QSize(1920, 1080);
     w.screen.workArea = w.screen.desktop = QRect(0, 0, 1920, 1080);
-    TFormMain& form = w.Show();
+    TestForm& form = w.Show();
     form.SetLevel(3);
     form.Puzzle->SetSize(20, 20);
     const QString photo = Photo(argc, argv, w);

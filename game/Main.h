@@ -79,14 +79,9 @@ public:
     // The session ends (SIGTERM, SIGHUP): the window closes without a
     // question, and a running game is kept in the autosave.
     void CloseBySignal();
-    // Offers the game kept when the last run was ended, once.
-    void OfferAutosave();
     // Modal, centred on the screen or over the game's window, inside the work area.
     int ShowCentred(QDialog& form);
     int ShowOverGame(QDialog& form);
-    // The music, errors of the start-up and the kept game wait for the
-    // window's first frame.
-    bool StartupPending() const;
 
     // ---- game flow (game/GameFlow.cpp)
     static QString FormatElapsed(int32_t seconds);
@@ -111,47 +106,12 @@ public:
     void FormPaint(QPainter& canvas, const QRect& area);
     void FormResize();
     void SetbackgroundcolorMenuClick();
-    // The size the board is shown at in the window (the picture's size, or
-    // smaller when the picture is larger than the screen allows).
-    QSize ShownBoardSize() const;
-    // The scale from picture pixels to the screen's device pixels at which
-    // the window fits the work area with a picture of the size.
-    BoardView FitView(QSize picture) const;
-    // The same in logical pixels: the largest scale up to 1 that fits.
-    double FitLogical(QSize picture) const;
-    // The board's buffers in device pixels.
-    QSize BoardBufferSize() const;
-    // The picture the tiles are drawn from, or null.
-    const QImage* ViewPicture() const;
-    // The client area: the tool-bar panel and the board, without the status bar.
-    QWidget* ClientArea() const;
-    // The client size the game gave the window (tool bar + board, status bar
-    // included); the player may size the window otherwise.
-    QSize ClientSize() const;
-    // The view that shows the board in a client area of the size: the one
-    // the game sized the window for, or else the largest that fits, centred.
-    BoardView ViewFor(QSize client) const;
-    // After a resize: the board stretched at once, drawn again at its new
-    // size once the window has kept its size a moment.
-    void FollowWindow();
-    // The board drawn again for the window's present size, when it differs.
-    void Rescale();
-    // A slide or a press first waits for a board drawn at the window's size.
-    void SettleView();
-    void ToggleFullScreen();
-    void DrawPictureAgain();
-    void DecodeAgain(const QString& path, QSize held);
-    void PaintStretched(QPainter& canvas, const QRect& area);
 
     // ---- input (game/Input.cpp)
     void FormMouseDown(Qt::MouseButton button, Qt::KeyboardModifiers shift, int x, int y);
     void FormKeyDown(int key, Qt::KeyboardModifiers shift);
     void ScrambleMenuClick();
     void SlideTiles(int column, int row);
-    // Slides the tiles between the blank and the slot, as made by `origin`;
-    // animated, drawn and heard, or (animate false) only moved, the board
-    // drawn by the caller. False when nothing moved.
-    bool MoveTiles(QPoint slot, TMoveHistory::Origin origin, bool animate);
 
     // One slide of tiles toward the blank, as the animation needs it.
     struct Slide {
@@ -163,82 +123,37 @@ public:
         int step = 1;               // picture pixels a frame
         int shownStep = 1;          // shown pixels a frame, at most
     };
-    // The slide to the slot, or nothing when the slot is off the blank's
-    // line, is the blank, or a stone lies in the way.
-    std::optional<Slide> PlanSlide(int column, int row) const;
-    // Draws the moving tiles `offset` picture pixels toward the blank and
-    // shows the strip. followsPrevious: the last frame drawn was this slide's
-    // frame one step before, so its pixels can be moved on instead of drawn again.
-    void DrawSlideFrame(const Slide& slide, int offset, bool followsPrevious);
-    // Moves the tiles in the board and, when animated, shows them in their
-    // new places; returns the result of the last elementary move.
-    bool CompleteSlide(const Slide& slide, bool animate);
-    // Copies a rectangle of the back buffer to the window at once.
-    void ShowBoardRect(const QRect& rect);
-    // Draws the whole board anew and shows it at once.
-    void ShowWholeBoard();
-    void ShowMissingPiece();
 
     // ---- pictures (pictures/PictureLoading.cpp, pictures/NumericPicture.cpp)
     bool OpenPicture(std::optional<QString> name);
     bool LoadPicture(std::optional<QString> name, bool newGame);
     bool ReadPicture(QString name);
-    void PreparePicture();
-    // Sizes the window for the board of a picture of this size, and places it.
-    void SizeWindowFor(QSize picture);
-    void PlaceWindowForBoard(QSize shown);
-    void ReleasePictures();
     bool BuildBoard();
     void OpenimageMenuClick();
     void DrawNumericPicture();
     void NoimageMenuClick();
     void Configurenumericpuzzle1Click();
-    static bool IsNumericName(const std::optional<QString>& name);
 
     // ---- saved games (storage/SavedGame.cpp)
     // The picture name stored in the file, or nothing on failure; reports its failures.
     std::optional<QString> LoadGameFile(const QString& fileName, uint32_t& elapsedSeconds);
-    std::optional<QString> LoadGame(QIODevice& file, const QString& fileName, uint32_t& elapsedSeconds);
     bool SaveGameFile(const QString& fileName, const QString& pictureName, uint32_t elapsedSeconds);
     // remember: the file enters the Reopen list and is the game's file.
     bool OpenGame(const QString& fileName, bool remember = true);
     void SavegameMenuClick();
-    // The Save Game dialog, then the save; false when cancelled or failed.
-    bool SaveGameAs();
     // Writes a running game to the autosave, without a word.
     void KeepRunningGame();
-    // The game on the board as a file holds it, with its moves and help.
-    TSavedGame GameToSave(const QString& pictureName, uint32_t elapsedSeconds) const;
     void LoadgameMenuClick();
-    // Whole seconds played in the game on the board, pauses left out.
-    uint32_t PlayedSeconds() const;
 
     // ---- settings (storage/Settings.cpp)
     void ReadSettings();
     void WriteSettings();
-    // Stores the settings that differ from what this run read or stored;
-    // false when that failed.
-    bool SaveChangedSettings();
-    void SettingsMayHaveChanged();
-    // Checks the Pieces item of the board's grid, or Custom for other grids.
-    void CheckBoardGridMenu();
-    // Applies the stored values in order; false at the first missing or
-    // wrongly typed one.
-    bool ApplyStoredSettings(const ISettingsStore& store);
-    void ApplyDefaultSettings();
 
     // ---- best times (storage/Times.cpp)
     void BesttimesMenuClick();
 
     // ---- background music (audio/BackgroundMusic.cpp)
-    void CreateFormMusic();
     void MediaPlayerNotify();
-    // Names the playlist's current entry to the player.
-    void NameCurrentPiece();
-    // asked: the user asked for the music (rather than a picture or game
-    // that was opened), so a failure is shown in a message box.
-    void OpenAndPlayMusic(bool asked);
-    void ShowMusicFailure(const QString& text, bool asked);
 
     // ---- music and sound (audio/)
     void StartMusic();
@@ -251,32 +166,13 @@ public:
     void AddRecentGame(int position, const QString& name);
     void ReopenPictureClick(QObject* sender);
     void ReopenGameClick(QObject* sender);
-    void SetThumbnailPicture();
     void ShowthumbnailMenuClick();
     void CustomMenuClick();
 
     // ---- assists: undo and redo, hints, Solve and the move count (game/Assist.cpp)
-    void UndoMenuClick();
-    void RedoMenuClick();
-    void HintMenuClick();
-    void SolveMenuClick();
-    // A new board, or a board scrambled: no moves, no history, no help.
-    void ResetAssists();
-    // A saved game's board: its count and help, no history.
-    void ResumeAssists(uint32_t moves, bool helped);
-    // A slide of the origin has been made.
-    void NoteSlide(TMoveHistory::Origin origin, const TMoveHistory::Step& step);
-    // Writes the move count into its panel.
-    void ShowMoves();
-    // Undo, Redo, Hint and Solve follow the state of the game.
-    void UpdateAssistCommands();
     // Stops Solve, or the wait for a hint: at the player's key or press, and
     // before any command or dialog.
     void StopAssisting();
-    void SolveStep();
-    // Single-tile moves in the game on the board; whether help was used.
-    uint32_t MoveCount() const;
-    bool HelpUsed() const;
 
     // ---- help and web pages (help/)
     void HelpcontentsMenuClick();
@@ -292,11 +188,7 @@ public:
     // before any dialog opens.
     GuardedDialogs Dialogs;
     Platform Services;
-    const std::optional<QString> Argument;
-    const QString StartFolder; // the current folder before the window moves to its own
     QString ProgramFolder;
-    QString DataFolder; // holds the "Scores" folder: ProgramFolder, or the user's own when that is read-only
-    QString PicturesFolder; // where Open Image starts without a picture's folder
 
     bool FirstShow = true;
     bool GameStopped = true;
@@ -314,17 +206,12 @@ public:
     // picture's own size when View is not 1:1.
     QImage Picture;    // null when absent
     QImage OrgPicture; // null when absent
-    QSize ReadSize;    // the own size of the picture last read
-    KeptPicture Kept;  // restarts of an unchanged file cut from this copy
-    BoardView View{{}, 1, QPoint(ToolbarWidth, 0)}; // the buffers, painting and presses follow it
-    bool PictureScalable = false; // photos may be scaled, the numeric picture never
     QImage BackBuffer;
     std::optional<QString> PictureName;
     std::optional<QString> GameFileName;
     uint32_t StartTick;
     uint32_t StopTick;
     uint32_t ShownSeconds = 0;
-    bool ClockPaused = false; // a running game's clock stands at StopTick (no focus)
     int16_t RecentPictureCount = 0;
     std::array<QAction*, 4> RecentPictureItems{};
     std::array<QString, 4> RecentPictureNames;
@@ -334,19 +221,8 @@ public:
     TOrgWindow* OrgWindow = nullptr; // the open thumbnail window, or none
     TPlaylist Playlist;      // the music dialog's list of pieces
     TFormMusic* FormMusic = nullptr; // made with the window and kept for the whole run
-    bool MusicAskedFor = false;      // the last start of the music was the user's request
-    bool MusicFailureShown = false;  // a failed start of its own has been shown in this run
     QString LastWinnerName; // the name typed after the last best time of this run
-    QMap<QString, StoredValue> StoredSettings; // the settings as this run last read or stored them
-    bool SettingsFailureShown = false;
-    bool RestoringRecentLists = false; // the stored lists are being rebuilt, not changed
-    bool ClosingBySignal = false;
     bool StartMaximized = false;  // the window was maximised when the last run ended
-    QSize DesignedClient;         // the client area the game sized the window for, status bar left out
-    std::optional<BoardView> Stretched; // while the window is sized, the view the held board is stretched to
-    QTimer* SettleTimer = nullptr;
-    TBackgroundWork<PictureResult> Redecode; // a photo decoded again for a larger window
-    std::unique_ptr<TAssists> Assists; // history, plan and the solver's thread
 
     // ---- components
     QFrame* PanelToolbar = nullptr;
@@ -404,6 +280,159 @@ public:
     QToolButton* ButtonSetMusic = nullptr;
     QToolButton* ButtonBackground = nullptr;
 
+protected:
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    bool event(QEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    // ---- lifecycle (game/Main.cpp)
+    // Offers the game kept when the last run was ended, once.
+    void OfferAutosave();
+    // The music, errors of the start-up and the kept game wait for the
+    // window's first frame.
+    bool StartupPending() const;
+
+    // ---- rendering (game/Rendering.cpp)
+    // The size the board is shown at in the window (the picture's size, or
+    // smaller when the picture is larger than the screen allows).
+    QSize ShownBoardSize() const;
+    // The scale from picture pixels to the screen's device pixels at which
+    // the window fits the work area with a picture of the size.
+    BoardView FitView(QSize picture) const;
+    // The same in logical pixels: the largest scale up to 1 that fits.
+    double FitLogical(QSize picture) const;
+    // The board's buffers in device pixels.
+    QSize BoardBufferSize() const;
+    // The picture the tiles are drawn from, or null.
+    const QImage* ViewPicture() const;
+    // The client area: the tool-bar panel and the board, without the status bar.
+    QWidget* ClientArea() const;
+    // The client size the game gave the window (tool bar + board, status bar
+    // included); the player may size the window otherwise.
+    QSize ClientSize() const;
+    // The view that shows the board in a client area of the size: the one
+    // the game sized the window for, or else the largest that fits, centred.
+    BoardView ViewFor(QSize client) const;
+    // After a resize: the board stretched at once, drawn again at its new
+    // size once the window has kept its size a moment.
+    void FollowWindow();
+    // The board drawn again for the window's present size, when it differs.
+    void Rescale();
+    // A slide or a press first waits for a board drawn at the window's size.
+    void SettleView();
+    void ToggleFullScreen();
+    void DrawPictureAgain();
+    void DecodeAgain(const QString& path, QSize held);
+    void PaintStretched(QPainter& canvas, const QRect& area);
+
+    // ---- input (game/Input.cpp)
+    // Slides the tiles between the blank and the slot, as made by `origin`;
+    // animated, drawn and heard, or (animate false) only moved, the board
+    // drawn by the caller. False when nothing moved.
+    bool MoveTiles(QPoint slot, TMoveHistory::Origin origin, bool animate);
+    // The slide to the slot, or nothing when the slot is off the blank's
+    // line, is the blank, or a stone lies in the way.
+    std::optional<Slide> PlanSlide(int column, int row) const;
+    // Draws the moving tiles `offset` picture pixels toward the blank and
+    // shows the strip. followsPrevious: the last frame drawn was this slide's
+    // frame one step before, so its pixels can be moved on instead of drawn again.
+    void DrawSlideFrame(const Slide& slide, int offset, bool followsPrevious);
+    // Moves the tiles in the board and, when animated, shows them in their
+    // new places; returns the result of the last elementary move.
+    bool CompleteSlide(const Slide& slide, bool animate);
+    // Copies a rectangle of the back buffer to the window at once.
+    void ShowBoardRect(const QRect& rect);
+    // Draws the whole board anew and shows it at once.
+    void ShowWholeBoard();
+    void ShowMissingPiece();
+
+    // ---- pictures (pictures/PictureLoading.cpp, pictures/NumericPicture.cpp)
+    void PreparePicture();
+    // Sizes the window for the board of a picture of this size, and places it.
+    void SizeWindowFor(QSize picture);
+    void PlaceWindowForBoard(QSize shown);
+    void ReleasePictures();
+    static bool IsNumericName(const std::optional<QString>& name);
+
+    // ---- saved games (storage/SavedGame.cpp)
+    std::optional<QString> LoadGame(QIODevice& file, const QString& fileName, uint32_t& elapsedSeconds);
+    // The Save Game dialog, then the save; false when cancelled or failed.
+    bool SaveGameAs();
+    // The game on the board as a file holds it, with its moves and help.
+    TSavedGame GameToSave(const QString& pictureName, uint32_t elapsedSeconds) const;
+    // Whole seconds played in the game on the board, pauses left out.
+    uint32_t PlayedSeconds() const;
+
+    // ---- settings (storage/Settings.cpp)
+    // Stores the settings that differ from what this run read or stored;
+    // false when that failed.
+    bool SaveChangedSettings();
+    void SettingsMayHaveChanged();
+    // Checks the Pieces item of the board's grid, or Custom for other grids.
+    void CheckBoardGridMenu();
+    // Applies the stored values in order; false at the first missing or
+    // wrongly typed one.
+    bool ApplyStoredSettings(const ISettingsStore& store);
+    void ApplyDefaultSettings();
+
+    // ---- background music (audio/BackgroundMusic.cpp)
+    void CreateFormMusic();
+    // Names the playlist's current entry to the player.
+    void NameCurrentPiece();
+    // asked: the user asked for the music (rather than a picture or game
+    // that was opened), so a failure is shown in a message box.
+    void OpenAndPlayMusic(bool asked);
+    void ShowMusicFailure(const QString& text, bool asked);
+
+    // ---- recent files, thumbnail, custom grid (pictures/Recent.cpp, pictures/PictureWindows.cpp)
+    void SetThumbnailPicture();
+
+    // ---- assists: undo and redo, hints, Solve and the move count (game/Assist.cpp)
+    void UndoMenuClick();
+    void RedoMenuClick();
+    void HintMenuClick();
+    void SolveMenuClick();
+    // A new board, or a board scrambled: no moves, no history, no help.
+    void ResetAssists();
+    // A saved game's board: its count and help, no history.
+    void ResumeAssists(uint32_t moves, bool helped);
+    // A slide of the origin has been made.
+    void NoteSlide(TMoveHistory::Origin origin, const TMoveHistory::Step& step);
+    // Writes the move count into its panel.
+    void ShowMoves();
+    // Undo, Redo, Hint and Solve follow the state of the game.
+    void UpdateAssistCommands();
+    void SolveStep();
+    // Single-tile moves in the game on the board; whether help was used.
+    uint32_t MoveCount() const;
+    bool HelpUsed() const;
+
+    // ---- state
+    const std::optional<QString> Argument;
+    const QString StartFolder; // the current folder before the window moves to its own
+    QString DataFolder; // holds the "Scores" folder: ProgramFolder, or the user's own when that is read-only
+    QString PicturesFolder; // where Open Image starts without a picture's folder
+    QSize ReadSize;    // the own size of the picture last read
+    KeptPicture Kept;  // restarts of an unchanged file cut from this copy
+    BoardView View{{}, 1, QPoint(ToolbarWidth, 0)}; // the buffers, painting and presses follow it
+    bool PictureScalable = false; // photos may be scaled, the numeric picture never
+    bool ClockPaused = false; // a running game's clock stands at StopTick (no focus)
+    bool MusicAskedFor = false;      // the last start of the music was the user's request
+    bool MusicFailureShown = false;  // a failed start of its own has been shown in this run
+    QMap<QString, StoredValue> StoredSettings; // the settings as this run last read or stored them
+    bool SettingsFailureShown = false;
+    bool RestoringRecentLists = false; // the stored lists are being rebuilt, not changed
+    bool ClosingBySignal = false;
+    QSize DesignedClient;         // the client area the game sized the window for, status bar left out
+    std::optional<BoardView> Stretched; // while the window is sized, the view the held board is stretched to
+    QTimer* SettleTimer = nullptr;
+    TBackgroundWork<PictureResult> Redecode; // a photo decoded again for a larger window
+    std::unique_ptr<TAssists> Assists; // history, plan and the solver's thread
+
+    // ---- components
     // The menu item of a grid code (rows * 10 + columns), or null.
     QAction* GridItem(int code) const;
     // Enables or disables the seven commands of a game in progress.
@@ -417,18 +446,12 @@ public:
     void AddWindowKeys();
     QAction* LeaveFullScreen = nullptr;
 
-protected:
-    void showEvent(QShowEvent* event) override;
-    void closeEvent(QCloseEvent* event) override;
-    bool event(QEvent* event) override;
-    void changeEvent(QEvent* event) override;
-    void keyPressEvent(QKeyEvent* event) override;
-
-private:
     // The window's own parts: its client area, its assists and its start.
     friend class BoardArea;
     friend class TAssists;
     friend class TStartup;
+    // The tests' view of the window's workings (tests/fakes/TestWindow.h).
+    friend struct TestForm;
 
     // The part of the back buffer that the visible tiles cover.
     QRegion TileArea() const;

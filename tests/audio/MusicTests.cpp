@@ -32,7 +32,7 @@ protected:
         });
         f().SetmusicMenuClick();
     }
-    TFormMain& f() { return *w.form; }
+    TestForm& f() { return *w.form; }
     TFormMusic& Dialog() { return *f().FormMusic; }
 
     TestWindow w;

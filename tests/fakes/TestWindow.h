@@ -14,6 +14,35 @@
 #include <QTest>
 #include <memory>
 
+// The window as the tests see it: the workings they check, beside what the
+// game's own parts name.
+struct TestForm : TFormMain {
+    using TFormMain::TFormMain;
+    using TFormMain::Assists;
+    using TFormMain::ClientArea;
+    using TFormMain::ClientSize;
+    using TFormMain::DesignedClient;
+    using TFormMain::DrawSlideFrame;
+    using TFormMain::GridItem;
+    using TFormMain::HelpUsed;
+    using TFormMain::HintMenuClick;
+    using TFormMain::Kept;
+    using TFormMain::LeaveFullScreen;
+    using TFormMain::LoadGame;
+    using TFormMain::MoveCount;
+    using TFormMain::OfferAutosave;
+    using TFormMain::PlanSlide;
+    using TFormMain::PlayedSeconds;
+    using TFormMain::SetClientSize;
+    using TFormMain::SettleView;
+    using TFormMain::ShownBoardSize;
+    using TFormMain::StartupPending;
+    using TFormMain::Stretched;
+    using TFormMain::ToggleFullScreen;
+    using TFormMain::View;
+    using TFormMain::ViewFor;
+};
+
 struct TestWindow {
     explicit TestWindow(std::optional<QString> argument = std::nullopt) {
         folder.setAutoRemove(true);
@@ -23,11 +52,11 @@ struct TestWindow {
     // A new window on the same platform and folder (a restart).
     void Create(std::optional<QString> argument = std::nullopt) {
         form.reset();
-        form = std::make_unique<TFormMain>(platform, std::move(argument));
+        form = std::make_unique<TestForm>(platform, std::move(argument));
     }
     // Shows the window (the first show opens the first picture) and waits
     // until it can be painted.
-    TFormMain& Show() {
+    TestForm& Show() {
         form->show();
         if (!QTest::qWaitForWindowExposed(form.get()))
             qWarning("the window was never exposed");
@@ -44,5 +73,5 @@ struct TestWindow {
     FakeSettingsStore settings;
     FakeMidiPlayer midi;
     Platform platform{clock, dialogs, screen, sound, settings, midi, folder.path() + QLatin1Char('/')};
-    std::unique_ptr<TFormMain> form;
+    std::unique_ptr<TestForm> form;
 };

@@ -23,7 +23,7 @@ protected:
         ASSERT_TRUE(f().OpenPicture(QStringLiteral("Numeric")));
         f().ScrambleMenuClick();
     }
-    TFormMain& f() { return *w.form; }
+    TestForm& f() { return *w.form; }
     // The pieces in their slots (what the blank slot keeps hidden aside).
     std::vector<int> Pieces() {
         std::vector<int> numbers;

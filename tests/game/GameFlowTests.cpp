@@ -11,7 +11,7 @@ namespace {
 class GameFlow : public testing::Test {
 protected:
     void SetUp() override { w.Show(); }
-    TFormMain& f() { return *w.form; }
+    TestForm& f() { return *w.form; }
     void StartGame() {
         f().ScrambleMenuClick();
         w.dialogs.messages.clear();

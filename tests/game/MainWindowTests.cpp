@@ -120,7 +120,7 @@ TEST(MainWindow, MenuBarHasEveryItemInOrder) {
 
 TEST(MainWindow, ToolBarHasTenGlyphButtonsWithHints) {
     TestWindow w;
-    TFormMain& f = w.Show();
+    TestForm& f = w.Show();
     EXPECT_EQ(f.PanelToolbar->width(), 33);
     const std::pair<QToolButton*, const char*> buttons[] = {
         {f.ButtonNew, "New game"},          {f.ButtonOpenImage, "Open image"},
@@ -183,7 +183,7 @@ TEST(MainWindow, EveryGlyphStandsOutOnLightAndDarkToolBars) {
 // question; Ctrl+Shift+Z redoes as Ctrl+Y does.
 TEST(MainWindow, CtrlQClosesThroughTheQuestionAndCtrlShiftZRedoes) {
     TestWindow w;
-    TFormMain& f = w.Show();
+    TestForm& f = w.Show();
     EXPECT_TRUE(f.RedoMenu->shortcuts().contains(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)));
     EXPECT_EQ(f.Exit1->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_Q));
     f.ScrambleMenuClick();
@@ -196,7 +196,7 @@ TEST(MainWindow, CtrlQClosesThroughTheQuestionAndCtrlShiftZRedoes) {
 
 TEST(MainWindow, StatusBarHasThreePanelsAndTheTimerTicks) {
     TestWindow w;
-    TFormMain& f = *w.form;
+    TestForm& f = *w.form;
     EXPECT_EQ(f.Timer->interval(), 250);
     EXPECT_TRUE(f.Timer->isActive());
     w.Show();
@@ -209,7 +209,7 @@ TEST(MainWindow, StatusBarHasThreePanelsAndTheTimerTicks) {
 
 TEST(MainWindow, ConstructionDefaults) {
     TestWindow w;
-    TFormMain& f = *w.form;
+    TestForm& f = *w.form;
     EXPECT_TRUE(f.GameStopped);
     EXPECT_EQ(f.Level, 3);
     EXPECT_EQ(f.BackgroundColor, 0x000080u);
@@ -227,7 +227,7 @@ TEST(MainWindow, ConstructionDefaults) {
 
 TEST(Startup, WithoutArgumentShowsTheNumericPuzzleUnscrambled) {
     TestWindow w;
-    TFormMain& f = w.Show();
+    TestForm& f = w.Show();
     EXPECT_EQ(f.PictureName, QStringLiteral("Numeric"));
     EXPECT_FALSE(f.Picture.isNull());
     EXPECT_TRUE(f.GameStopped);
@@ -238,7 +238,7 @@ TEST(Startup, WithoutArgumentShowsTheNumericPuzzleUnscrambled) {
 
 TEST(Startup, ArgumentWithoutDotOpensNothing) {
     TestWindow w(QStringLiteral("no-extension"));
-    TFormMain& f = w.Show();
+    TestForm& f = w.Show();
     EXPECT_FALSE(f.PictureName);
     EXPECT_TRUE(f.Picture.isNull());
     EXPECT_TRUE(w.dialogs.messages.empty()) << "nothing is opened, so nothing fails";
@@ -264,7 +264,7 @@ TEST(Startup, TheDotRuleReadsTheArgumentAsTyped) {
     for (const auto& [typed, opened] : {std::pair{"foo", QString()}, std::pair{"pic.bmp", start + "/pic.bmp"}}) {
         QDir::setCurrent(start);
         w.Create(QLatin1String(typed));
-        TFormMain& f = w.Show();
+        TestForm& f = w.Show();
         EXPECT_EQ(f.PictureName.value_or(QString()), opened) << typed;
         EXPECT_TRUE(w.dialogs.messages.empty()) << typed;
     }
@@ -275,7 +275,7 @@ TEST(Startup, TheMessageOfAFailedStartComesOverTheShownWindow) {
     TestWindow w(QStringLiteral("/nowhere/missing.jpg"));
     bool windowShown = false;
     w.dialogs.whileOpen = [&] { windowShown = w.form->windowHandle() && w.form->windowHandle()->isExposed(); };
-    TFormMain& f = w.Show();
+    TestForm& f = w.Show();
     ASSERT_EQ(w.dialogs.messages.size(), 1u);
     EXPECT_EQ(w.dialogs.messages[0].text, QStringLiteral("Unable to open /nowhere/missing.jpg.\nFile not found."));
     EXPECT_TRUE(windowShown);
@@ -296,7 +296,7 @@ TEST(Startup, TheWindowIsSizedForThePictureBeforeItIsDecoded) {
     EXPECT_TRUE(w.form->Picture.isNull());
     EXPECT_EQ(w.form->geometry(), opened.form->geometry());
     EXPECT_NE(QApplication::overrideCursor(), nullptr);
-    TFormMain& f = w.Show();
+    TestForm& f = w.Show();
     EXPECT_EQ(f.PictureName, path);
     EXPECT_EQ(f.OrgPicture, opened.form->OrgPicture);
     EXPECT_EQ(f.geometry(), opened.form->geometry());
@@ -305,7 +305,7 @@ TEST(Startup, TheWindowIsSizedForThePictureBeforeItIsDecoded) {
 
 TEST(Startup, SecondShowDoesNotRepeatTheFirstShowWork) {
     TestWindow w;
-    TFormMain& f = w.Show();
+    TestForm& f = w.Show();
     f.SetBackgroundColor(0x00FF00);
     f.Puzzle->Shuffle();
     const QImage buffer = f.BackBuffer.copy();
@@ -317,7 +317,7 @@ TEST(Startup, SecondShowDoesNotRepeatTheFirstShowWork) {
 
 TEST(Closing, ExitClosesWhenNoGameRuns) {
     TestWindow w;
-    TFormMain& f = w.Show();
+    TestForm& f = w.Show();
     f.Exit1Click();
     EXPECT_FALSE(f.isVisible());
     EXPECT_TRUE(w.dialogs.messages.empty());
@@ -326,7 +326,7 @@ TEST(Closing, ExitClosesWhenNoGameRuns) {
 
 TEST(Closing, RunningGameAsksAndCancelKeepsTheWindowOpen) {
     TestWindow w;
-    TFormMain& f = w.Show();
+    TestForm& f = w.Show();
     f.GameStopped = false;
     w.dialogs.answers = {MsgResult::Cancel};
     f.close();
@@ -368,7 +368,7 @@ TEST(MainWindow, LeftoverTemporaryFilesGoAtStartUp) {
 // a narrower window it gives way, and the move count stays whole.
 TEST(MainWindow, ThePictureNameTakesTheFreeWidthOfTheStatusBar) {
     TestWindow w;
-    TFormMain& f = w.Show();
+    TestForm& f = w.Show();
     const QString name = QStringLiteral("/home/ann/Pictures/holidays/2026/a-rather-long-name-of-a-photo.jpg");
     f.StatusPanels[2]->setText(name);
     for (const int width : {1000, 700, 560}) {

@@ -25,7 +25,7 @@ protected:
         f().StartTick = f().StopTick = w.clock.now;
         w.clock.sleeps.clear();
     }
-    TFormMain& f() { return *w.form; }
+    TestForm& f() { return *w.form; }
     TPuzzle& board() { return *f().Puzzle; }
     // Client coordinates of the middle of a slot.
     QPoint Centre(int row, int column) {
@@ -370,7 +370,7 @@ TEST_F(Play, ScrambleShufflesAndStartsTheClock) {
 TEST(DevicePixels, TheBoardIsDrawnAtTheScreensPixelsAndPressesStillLand) {
     TestWindow w;
     w.screen.ratio = 2;
-    TFormMain& f = w.Show();
+    TestForm& f = w.Show();
     f.SetLevel(1);
     f.Puzzle->SetSize(4, 4);
     ASSERT_TRUE(f.OpenPicture(QStringLiteral("Numeric")));

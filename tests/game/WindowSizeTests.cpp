@@ -15,7 +15,7 @@ namespace {
 
 class WindowSize : public testing::Test {
 protected:
-    TFormMain& Open(const QString& picture, int columns, int rows) {
+    TestForm& Open(const QString& picture, int columns, int rows) {
         w.Show();
         f().SetLevel(1);
         f().Puzzle->SetSize(columns, rows);
@@ -31,7 +31,7 @@ protected:
         EXPECT_TRUE(f().Stretched || f().ViewFor(client).scale == f().View.scale);
         f().SettleView();
     }
-    TFormMain& f() { return *w.form; }
+    TestForm& f() { return *w.form; }
     TestWindow w;
 };
 

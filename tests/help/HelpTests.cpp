@@ -22,7 +22,7 @@ THelpWindow* HelpWindow(TFormMain& form) { return form.findChild<THelpWindow*>(Q
 
 TEST(Help, F1ShowsTheMissingPageThenTheFileOnceItIsThere) {
     TestWindow w;
-    TFormMain& form = w.Show();
+    TestForm& form = w.Show();
     form.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
     QTest::keyClick(&form, Qt::Key_F1);
@@ -133,7 +133,7 @@ public:
 TEST(WebLinks, EveryAddressTheProgramOpensIsRealOrTheAboutPageShows) {
     AddressCatcher catcher;
     TestWindow w;
-    TFormMain& form = w.Show();
+    TestForm& form = w.Show();
     ASSERT_TRUE(QFile::copy(QStringLiteral(SLIDORA_HELP_FILE), w.Path(HelpFileName)));
     for (QAction* item : {form.VantrelhomepageMenu, form.SlidorahomepageMenu, form.FreepicturesMenu}) item->trigger();
     TFormAbout about(&form);
@@ -181,7 +181,7 @@ TEST(Help, TheHelpFileDescribesEveryGameCommandAndItsKey) {
 // player is told so, with the address.
 TEST(WebLinks, APageNoBrowserCanOpenIsReported) {
     TestWindow w;
-    TFormMain& form = w.Show();
+    TestForm& form = w.Show();
     form.FreepicturesMenu->trigger();
     ASSERT_EQ(w.dialogs.messages.size(), 1u);
     EXPECT_EQ(w.dialogs.messages[0].icon, MsgIcon::Stop);

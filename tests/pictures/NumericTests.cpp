@@ -29,7 +29,7 @@ TEST(NumericPicture, CellSizeFollowsTheScreen) {
 
 TEST(NumericPicture, SizesAndNumberFontOnA1024By768Screen) {
     TestWindow w;
-    TFormMain& f = w.Show();
+    TestForm& f = w.Show();
     f.Puzzle->SetSize(4, 4);
     ASSERT_TRUE(f.OpenPicture(QStringLiteral("Numeric")));
     EXPECT_EQ(f.Picture.size(), QSize(436, 436));
@@ -87,7 +87,7 @@ TEST(NumericPicture, TinyCellsDrawNoNumbers) {
 
 TEST(NumericOptions, DefaultButtonAndOkApplyAndReloadTheNumericPuzzle) {
     TestWindow w;
-    TFormMain& f = w.Show();
+    TestForm& f = w.Show();
     f.SetLevel(1); // the first cell is never a stone
     f.NumFont.Underline = true;
     w.dialogs.forms = {[](QDialog& dialog) {
@@ -113,7 +113,7 @@ TEST(NumericOptions, DefaultButtonAndOkApplyAndReloadTheNumericPuzzle) {
 
 TEST(NumericOptions, CancelOrDefaultThenCancelChangesNothing) {
     TestWindow w;
-    TFormMain& f = w.Show();
+    TestForm& f = w.Show();
     const TFont font = f.NumFont;
     const uint32_t color1 = f.NumColor1;
     w.dialogs.forms = {[](QDialog& dialog) {
@@ -127,7 +127,7 @@ TEST(NumericOptions, CancelOrDefaultThenCancelChangesNothing) {
 
 TEST(NumericOptions, SaveQuestionCancelKeepsTheGameButTheNewSettings) {
     TestWindow w;
-    TFormMain& f = w.Show();
+    TestForm& f = w.Show();
     w.dialogs.forms = {[](QDialog& dialog) {
         static_cast<TFormNumeric&>(dialog).ColorDialog1 = 0x0000FF;
         return int(QDialog::Accepted);
@@ -143,7 +143,7 @@ TEST(NumericOptions, SaveQuestionCancelKeepsTheGameButTheNewSettings) {
 
 TEST(NumericOptions, PhotoOnTheBoardStaysAsItIs) {
     TestWindow w;
-    TFormMain& f = w.Show();
+    TestForm& f = w.Show();
     QImage photo(90, 90, QImage::Format_RGB888);
     photo.fill(Qt::darkCyan);
     ASSERT_TRUE(photo.save(w.Path(QStringLiteral("p.bmp")), "BMP"));
@@ -161,7 +161,7 @@ TEST(NumericOptions, PhotoOnTheBoardStaysAsItIs) {
 
 TEST(NumericOptions, SampleShowsTheEditedColoursAndButtonsUseTheDialogs) {
     TestWindow w;
-    TFormMain& f = w.Show();
+    TestForm& f = w.Show();
     TFormNumeric form(w.dialogs, &f);
     form.ColorDialog1 = 0x0000FF;
     form.ColorDialog2 = 0x00FF00;

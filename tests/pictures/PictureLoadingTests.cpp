@@ -14,7 +14,7 @@ namespace {
 class PictureLoading : public testing::Test {
 protected:
     void SetUp() override { w.Show(); }
-    TFormMain& f() { return *w.form; }
+    TestForm& f() { return *w.form; }
     QString Jpeg(const QString& name, int width, int height) {
         const QString path = w.Path(name);
         EXPECT_TRUE(WriteJpeg(path, PatternImage(width, height)));

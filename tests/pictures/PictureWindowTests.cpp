@@ -27,7 +27,7 @@ QImage StripesAndBlue(int width, int height) {
 TEST(Thumbnail, HalfThePictureUnblendedInTheCornerFollowingEveryLoad) {
     EXPECT_EQ(CornerPosition(QRect(0, 0, 1024, 740), QSize(328, 262)), QPoint(695, 477));
     TestWindow w;
-    TFormMain& f = w.Show();
+    TestForm& f = w.Show();
     const auto open = [&](int width, int height) {
         const QString path = w.Path(QStringLiteral("%1.bmp").arg(width));
         return StripesAndBlue(width, height).save(path, "BMP") && f.OpenPicture(path);
@@ -52,7 +52,7 @@ TEST(Thumbnail, HalfThePictureUnblendedInTheCornerFollowingEveryLoad) {
 
 TEST(Thumbnail, CheckMarkAndButtonAgreeWithTheWindowAlsoAfterItsCloseBox) {
     TestWindow w;
-    TFormMain& f = w.Show();
+    TestForm& f = w.Show();
     const auto marked = [&](bool on) {
         return f.ShowthumbnailMenu->isChecked() == on && f.ButtonThumbnail->isChecked() == on;
     };
@@ -88,7 +88,7 @@ TEST(CustomPieces, PreviewLinesFallOnWholeCellsFromTheLeftEdgeButNotTheTop) {
 
 TEST(CustomPieces, NumbersStayWithinLimitsCancelKeepsAllAndOkRestartsWithoutAQuestion) {
     TestWindow w;
-    TFormMain& f = w.Show(); // the numeric picture, previewed as a white area
+    TestForm& f = w.Show(); // the numeric picture, previewed as a white area
     f.N3x3MenuClick(f.GridItem(34));
     f.GameStopped = false;
     const auto cancelAtTheLimits = [](QDialog& dialog) {
@@ -125,7 +125,7 @@ TEST(CustomPieces, NumbersStayWithinLimitsCancelKeepsAllAndOkRestartsWithoutAQue
 // its dialogs, never above other programs) that never takes the keyboard.
 TEST(Thumbnail, IsAToolWindowOfTheGameThatNeverTakesTheFocus) {
     TestWindow w;
-    TFormMain& f = w.Show();
+    TestForm& f = w.Show();
     f.ShowthumbnailMenuClick();
     const TOrgWindow& thumbnail = *f.OrgWindow;
     EXPECT_EQ(thumbnail.parentWidget(), &f);

@@ -24,7 +24,7 @@ QStringList Stored(const FakeSettingsStore& store, const QString& prefix) {
 
 TEST(RecentFiles, FivePicturesLeaveTheLastFourAndReopeningMovesOneUp) {
     TestWindow w;
-    TFormMain& f = w.Show();
+    TestForm& f = w.Show();
     QStringList p;
     for (const char* name : {"a.bmp", "b.bmp", "c.bmp", "d.bmp", "e&f.bmp"}) {
         p << w.Path(QLatin1String(name));
@@ -57,7 +57,7 @@ TEST(RecentFiles, StoredListsAreRebuiltInOrder) {
             w.settings.SetText(QStringLiteral("MRUL%1").arg(k), pictures.value(k));
             w.settings.SetText(QStringLiteral("MRULGame%1").arg(k), games.value(k));
         }
-        TFormMain& f = w.Show();
+        TestForm& f = w.Show();
         for (QAction* item : f.ReopenMenu->actions())
             EXPECT_FALSE(f.ReopenMenu->actionGeometry(item).isEmpty()) << "every item shows, the separator too";
         return MenuTexts(f) << Stored(w.settings, "MRUL") << Stored(w.settings, "MRULGame");
@@ -71,7 +71,7 @@ TEST(RecentFiles, StoredListsAreRebuiltInOrder) {
 // still the one that opens.
 TEST(RecentFiles, ReopenAfterSavingTheRunningGameOpensTheGameChosen) {
     TestWindow w;
-    TFormMain& f = w.Show();
+    TestForm& f = w.Show();
     f.ScrambleMenuClick();
     QStringList games;
     for (const char* name : {"first.sdr", "second.sdr", "running.sdr"}) games << w.Path(QLatin1String(name));

@@ -29,7 +29,7 @@ protected:
         f().ScrambleMenuClick();
         w.dialogs.messages.clear();
     }
-    TFormMain& f() { return *w.form; }
+    TestForm& f() { return *w.form; }
     QString Saved(const QString& name, uint32_t seconds = 75) {
         const QString path = w.Path(name);
         EXPECT_TRUE(f().SaveGameFile(path, *f().PictureName, seconds));
@@ -390,7 +390,7 @@ TEST_F(SavedGame, ANameFillingTheWholeFieldEndsThere) {
 TEST(SavedGameStart, ASavedGameOnTheCommandLineOpensInAnyCase) {
     TestWindow first;
     first.screen.primary = QSize(280, 210);
-    TFormMain& f = first.Show();
+    TestForm& f = first.Show();
     f.ScrambleMenuClick();
     ASSERT_TRUE(f.SaveGameFile(first.Path(QStringLiteral("Start.SdR")), QStringLiteral("Numeric"), 30));
     const BoardState saved = Capture(*f.Puzzle);
@@ -454,7 +454,7 @@ TEST_F(SavedGame, MutatedFilesNeverBreakTheGame) {
 TEST(SavedGameFromAnotherScreen, OpensAndPlays) {
     TestWindow large;
     large.Show().Puzzle->SetSize(3, 3);
-    TFormMain& f = *large.form;
+    TestForm& f = *large.form;
     f.SetLevel(1); // no stones: the blank always has a neighbour in its row
     ASSERT_TRUE(f.OpenPicture(QStringLiteral("Numeric")));
     ASSERT_EQ(f.Puzzle->GetTile(2, 2).GetDestRect().Right, 384) << "128-pixel cells";
@@ -464,7 +464,7 @@ TEST(SavedGameFromAnotherScreen, OpensAndPlays) {
 
     TestWindow small;
     small.screen.primary = QSize(800, 600);
-    TFormMain& g = small.Show();
+    TestForm& g = small.Show();
     ASSERT_TRUE(g.OpenGame(path));
     EXPECT_TRUE(small.dialogs.messages.empty());
     EXPECT_EQ(g.Picture.size(), QSize(300, 300));

@@ -32,12 +32,12 @@ protected:
         s.SetText(QStringLiteral("Music0"), QStringLiteral("/music/one.mid"));
         s.SetText(QStringLiteral("Music1"), QStringLiteral("/music/two.mid"));
     }
-    TFormMain& Start() {
+    TestForm& Start() {
         w.Show();
         return *w.form;
     }
     static void ExpectDefaults(TestWindow& window) {
-        TFormMain& f = *window.form;
+        TestForm& f = *window.form;
         EXPECT_EQ(f.Level, 3);
         EXPECT_TRUE(f.AdvancedMenu->isChecked());
         EXPECT_EQ(f.BackgroundColor, 0x808000u);
@@ -68,7 +68,7 @@ protected:
 } // namespace
 
 TEST_F(Settings, FirstRunStartsWithTheDefaults) {
-    TFormMain& f = Start();
+    TestForm& f = Start();
     ExpectDefaults(w);
     EXPECT_EQ(w.settings.opened, 1);
     EXPECT_EQ(w.settings.closed, 1);
@@ -78,7 +78,7 @@ TEST_F(Settings, FirstRunStartsWithTheDefaults) {
 
 TEST_F(Settings, ACompleteSetIsAppliedWithItsMenuMarks) {
     StoreCompleteSet(w.settings);
-    TFormMain& f = Start();
+    TestForm& f = Start();
     EXPECT_EQ(f.Level, 1);
     EXPECT_TRUE(f.BeginnerMenu->isChecked());
     EXPECT_FALSE(f.AdvancedMenu->isChecked());
@@ -110,7 +110,7 @@ TEST_F(Settings, GridValuesCheckTheGridActuallySet) {
         StoreCompleteSet(window.settings);
         window.settings.SetInteger(QStringLiteral("NumX"), c.columns);
         window.settings.SetInteger(QStringLiteral("NumY"), c.rows);
-        TFormMain& f = window.Show();
+        TestForm& f = window.Show();
         SCOPED_TRACE(testing::Message() << c.columns << " x " << c.rows);
         EXPECT_EQ(f.Puzzle->GetColumns(), c.setColumns);
         EXPECT_EQ(f.Puzzle->GetRows(), c.setRows);
@@ -126,7 +126,7 @@ TEST_F(Settings, OnlyExactlyOneSwitchesOn) {
     w.settings.SetInteger(QStringLiteral("FontBold"), 2);
     w.settings.SetInteger(QStringLiteral("FontItalic"), 0);
     w.settings.SetInteger(QStringLiteral("Level"), 7);
-    TFormMain& f = Start();
+    TestForm& f = Start();
     EXPECT_FALSE(f.MusicOn);
     EXPECT_FALSE(f.MusiconMenu->isChecked());
     EXPECT_FALSE(f.NumFont.Bold || f.NumFont.Italic);
@@ -158,7 +158,7 @@ TEST_F(Settings, TextValuesOfAnotherTypeSpoilTheSetMissingOnesAreEmpty) {
     StoreCompleteSet(w.settings);
     w.settings.values.remove(QStringLiteral("Music1"));
     w.settings.SetText(QStringLiteral("MRULGame2"), QStringLiteral("/games/a.sdr"));
-    TFormMain& f = Start();
+    TestForm& f = Start();
     ASSERT_EQ(f.Playlist.Count(), 2);
     EXPECT_EQ(f.Playlist.Entry(1), QString()) << "a missing piece is an empty entry";
     EXPECT_EQ(f.RecentGameNames[0], QStringLiteral("/games/a.sdr")) << "read, and moved up into the gap";
@@ -180,7 +180,7 @@ TEST_F(Settings, ThePlaylistCountIsTakenAsStoredWithinReason) {
     damaged.screen.primary = QSize(280, 210);
     StoreCompleteSet(damaged.settings);
     damaged.settings.SetInteger(QStringLiteral("NumOfMusic"), 0xFFFFFFFF);
-    TFormMain& f = damaged.Show();
+    TestForm& f = damaged.Show();
     EXPECT_EQ(f.Playlist.Entry(1), QStringLiteral("/music/two.mid"));
     EXPECT_LE(f.Playlist.Count(), 10000) << "a damaged count must not exhaust the memory";
 }
@@ -189,7 +189,7 @@ TEST_F(Settings, AnEmptyFontNameKeepsTheFaceTheWindowHad) {
     StoreCompleteSet(w.settings);
     w.settings.SetText(QStringLiteral("FontName"), QString());
     const QString constructed = w.form->NumFont.Name;
-    TFormMain& f = Start();
+    TestForm& f = Start();
     EXPECT_EQ(f.NumFont.Name, constructed);
     EXPECT_NE(f.NumFont.Name, QStringLiteral("Arial"));
 }
@@ -198,7 +198,7 @@ TEST_F(Settings, AnEmptyFontNameKeepsTheFaceTheWindowHad) {
 // cannot be made): the defaults, said once, and nothing written.
 TEST_F(Settings, AKeyThatCannotBeOpenedGivesTheDefaultsAndSaysSo) {
     w.settings.openable = false;
-    TFormMain& f = Start();
+    TestForm& f = Start();
     ExpectDefaults(w);
     EXPECT_EQ(f.StatusBar->currentMessage(), QStringLiteral("Unable to read the settings from /settings/Slidora.reg."));
     EXPECT_EQ(w.settings.closed, 0);
@@ -209,7 +209,7 @@ TEST_F(Settings, AKeyThatCannotBeOpenedGivesTheDefaultsAndSaysSo) {
 }
 
 TEST_F(Settings, ClosingWritesTheOptionsInOrder) {
-    TFormMain& f = Start();
+    TestForm& f = Start();
     f.SetLevel(2);
     f.Playlist.Clear();
     f.Playlist.Append(QStringLiteral("/music/only.mid"));
@@ -235,7 +235,7 @@ TEST_F(Settings, WhatOneRunWritesTheNextReadsFromTheRealFile) {
     {
         RegFileStore store(path);
         Platform platform{w.clock, w.dialogs, w.screen, w.sound, store, w.midi, w.platform.programFolder};
-        TFormMain f(platform, std::nullopt);
+        TestForm f(platform, std::nullopt);
         f.show();
         f.SetLevel(1);
         f.SetBackgroundColor(0x00FF00);
@@ -245,7 +245,7 @@ TEST_F(Settings, WhatOneRunWritesTheNextReadsFromTheRealFile) {
     ASSERT_TRUE(QFile::exists(path));
     RegFileStore store(path);
     Platform platform{w.clock, w.dialogs, w.screen, w.sound, store, w.midi, w.platform.programFolder};
-    TFormMain f(platform, std::nullopt);
+    TestForm f(platform, std::nullopt);
     f.show();
     EXPECT_EQ(f.Level, 1);
     EXPECT_EQ(f.BackgroundColor, 0x00FF00u);
@@ -270,7 +270,7 @@ TEST_F(Settings, ASaveThatFailsAtExitIsReportedAndKeepsTheOldFile) {
     const QByteArray old = file.readAll();
     file.close();
 
-    TFormMain f(platform, std::nullopt);
+    TestForm f(platform, std::nullopt);
     f.show();
     f.SetLevel(1);
     {
@@ -288,7 +288,7 @@ TEST_F(Settings, ASaveThatFailsAtExitIsReportedAndKeepsTheOldFile) {
 // At the end of a session nobody can answer a box: a save that fails then
 // is told on the standard error output, and the window closes at once.
 TEST_F(Settings, ASaveThatFailsAtTheEndOfASessionShowsNoBox) {
-    TFormMain& f = Start();
+    TestForm& f = Start();
     f.SetLevel(1);
     w.settings.saves = false;
     f.CloseBySignal();
@@ -299,7 +299,7 @@ TEST_F(Settings, ASaveThatFailsAtTheEndOfASessionShowsNoBox) {
 // Each command stores what it changed at once, and only that.
 TEST_F(Settings, ACommandStoresTheSettingItChangedAndNothingElse) {
     StoreCompleteSet(w.settings);
-    TFormMain& f = Start();
+    TestForm& f = Start();
     w.settings.written.clear();
     f.SoundonMenu->trigger();
     EXPECT_EQ(w.settings.written, QStringList{"IsSoundOn"});
@@ -314,7 +314,7 @@ TEST_F(Settings, ACommandStoresTheSettingItChangedAndNothingElse) {
 TEST_F(Settings, UnreadableSettingsGiveTheDefaultsAndAreNeverWritten) {
     w.settings.openable = false;
     w.settings.unreadable = true;
-    TFormMain& f = Start();
+    TestForm& f = Start();
     ExpectDefaults(w);
     EXPECT_EQ(f.StatusBar->currentMessage(), QStringLiteral("Unable to read the settings from /settings/Slidora.reg."));
     f.SoundonMenu->trigger();
@@ -332,7 +332,7 @@ TEST_F(Settings, TwoCopiesKeepEachOthersChanges) {
     TestWindow b;
     Platform platformA{w.clock, w.dialogs, w.screen, w.sound, storeA, w.midi, w.platform.programFolder};
     Platform platformB{b.clock, b.dialogs, b.screen, b.sound, storeB, b.midi, b.platform.programFolder};
-    TFormMain copyA(platformA, std::nullopt), copyB(platformB, std::nullopt);
+    TestForm copyA(platformA, std::nullopt), copyB(platformB, std::nullopt);
     copyA.show();
     copyB.show();
     ASSERT_FALSE(QFile::exists(path)) << "a first run";

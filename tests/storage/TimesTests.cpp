@@ -272,7 +272,7 @@ protected:
         f().FormKeyDown(Qt::Key_Right, {});
         w.dialogs.messages.clear();
     }
-    TFormMain& f() { return *w.form; }
+    TestForm& f() { return *w.form; }
     void SolveIn(int seconds) {
         w.clock.Advance(uint32_t(seconds) * 1000);
         f().FormKeyDown(Qt::Key_Left, {});
