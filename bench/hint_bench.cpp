@@ -6,6 +6,8 @@
 #include "fakes/TestWindow.h"
 #include "game/Assist.h"
 
+#include "Targets.h"
+
 #include <QApplication>
 #include <QFile>
 #include <QTest>
@@ -18,7 +20,8 @@ double StatusMegabytes(const char* field) {
     QFile status(QStringLiteral("/proc/self/status"));
     if (!status.open(QIODevice::ReadOnly)) return 0;
     for (const QByteArray& line : status.readAll().split('\n'))
-        if (line.startsWith(field)) return line.mid(qsizetype(std::strlen(field)) + 1).trimmed().split(' ')[0].toDouble() / 1024;
+        if (line.startsWith(field))
+            return line.mid(qsizetype(std::strlen(field)) + 1).trimmed().split(' ')[0].toDouble() / 1024;
     return 0;
 }
 
@@ -26,12 +29,6 @@ double StatusMegabytes(const char* field) {
 void ResetPeak() {
     QFile refs(QStringLiteral("/proc/self/clear_refs"));
     if (refs.open(QIODevice::WriteOnly)) refs.write("5");
-}
-
-bool Report(const char* label, double value, double limit) {
-    const bool met = value <= limit;
-    std::printf("%-58s %8.1f MB   must <= %6.1f  %s\n", label, value, limit, met ? "met" : "MISSED");
-    return met;
 }
 
 } // namespace
@@ -63,8 +60,8 @@ int main(int argc, char** argv) {
         const double peak = StatusMegabytes("VmHWM:"), kept = StatusMegabytes("VmRSS:");
         const double tables = double(solver::CachedPatternBytes()) / (1 << 20);
         std::printf("== Twenty quick hints on a fresh 5 x 5 Advanced game (before: %.1f MB)\n", before);
-        met &= Report("peak rise", peak - before, 150);
-        met &= Report("kept afterwards, beyond the pattern tables' cache", kept - before - tables, 16);
+        met &= ReportTarget("peak rise", peak - before, "MB", 150);
+        met &= ReportTarget("kept afterwards, beyond the pattern tables' cache", kept - before - tables, "MB", 16);
         std::printf("%-58s %8.1f MB\n", "pattern tables cached", tables);
     }
     return met ? 0 : 1;

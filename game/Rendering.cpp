@@ -29,9 +29,10 @@ bool Recreate(QImage& buffer, QSize size) {
 
 void TFormMain::CreateBuffers() {
     const QRect workArea = Services.screen.WorkArea();
-    const QSize size = Picture.isNull()
-                           ? View.ToDevice(QRect(0, 0, workArea.width() - PanelToolbar->width() + 1, workArea.height())).size()
-                           : BoardBufferSize();
+    const QSize size =
+        Picture.isNull()
+            ? View.ToDevice(QRect(0, 0, workArea.width() - PanelToolbar->width() + 1, workArea.height())).size()
+            : BoardBufferSize();
     Recreate(BackBuffer, size);
 }
 
@@ -107,10 +108,12 @@ QSize TFormMain::ShownBoardSize() const { return View.ToLogical(QRect(QPoint(), 
 
 BoardView TFormMain::ViewFor(QSize client) const {
     const QSize picture(PictureWidth, PictureHeight);
-    const bool sizedByGame = client == DesignedClient && !(windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen));
+    const bool sizedByGame =
+        client == DesignedClient && !(windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen));
     if (Picture.isNull() || picture.isEmpty() || sizedByGame) return FitView(picture);
     // Never so small that a tile would vanish.
-    const double least = std::max(double(Puzzle->GetColumns()) / picture.width(), double(Puzzle->GetRows()) / picture.height());
+    const double least =
+        std::max(double(Puzzle->GetColumns()) / picture.width(), double(Puzzle->GetRows()) / picture.height());
     const QRect area(PanelToolbar->width(), 0, client.width() - PanelToolbar->width(), client.height());
     return BoardView::Fit(picture, area, Services.screen.DevicePixelRatio(), least);
 }

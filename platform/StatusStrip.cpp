@@ -27,8 +27,7 @@ int StatusStrip::TextWidth(const ElidedLabel& label) {
 
 int StatusStrip::LeastWidth() const {
     int least = 0;
-    for (const Panel& panel : panels)
-        least += (panel.width == Stretch ? StretchLeast : TextWidth(*panel.label)) + gap;
+    for (const Panel& panel : panels) least += (panel.width == Stretch ? StretchLeast : TextWidth(*panel.label)) + gap;
     return std::max(least - gap, 1);
 }
 

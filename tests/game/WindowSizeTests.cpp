@@ -47,10 +47,13 @@ TEST_F(WindowSize, TheBoardFollowsTheWindowAndPressesLandOnTheTileUnderThem) {
         DragTo(client);
         const QSize shown = f().ShownBoardSize();
         const int area = client.width() - TFormMain::ToolbarWidth;
-        EXPECT_TRUE(shown.width() >= area - 1 || shown.height() >= client.height() - 1) << testing::PrintToString(client);
+        EXPECT_TRUE(shown.width() >= area - 1 || shown.height() >= client.height() - 1)
+            << testing::PrintToString(client);
         EXPECT_LE(std::abs(shown.width() * own.height() - shown.height() * own.width()), own.width() + own.height());
-        EXPECT_LE(std::abs((f().View.origin.x() - TFormMain::ToolbarWidth) * 2 - (area - shown.width())), 1) << testing::PrintToString(client);
-        EXPECT_LE(std::abs(f().View.origin.y() * 2 - (client.height() - shown.height())), 1) << testing::PrintToString(client);
+        EXPECT_LE(std::abs((f().View.origin.x() - TFormMain::ToolbarWidth) * 2 - (area - shown.width())), 1)
+            << testing::PrintToString(client);
+        EXPECT_LE(std::abs(f().View.origin.y() * 2 - (client.height() - shown.height())), 1)
+            << testing::PrintToString(client);
         EXPECT_EQ(f().Picture.size(), f().View.Map(own)) << "drawn again, not stretched";
         EXPECT_EQ(f().BackBuffer.size(), f().Picture.size());
 

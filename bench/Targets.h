@@ -1,0 +1,11 @@
+// One measured figure beside its target, as the benchmarks print it.
+#pragma once
+
+#include <cstdio>
+
+// Prints the line and returns whether the figure is at or below its target.
+inline bool ReportTarget(const char* label, double value, const char* unit, double limit) {
+    const bool met = value <= limit;
+    std::printf("%-58s %8.1f %s   must <= %6.1f  %s\n", label, value, unit, limit, met ? "met" : "MISSED");
+    return met;
+}
