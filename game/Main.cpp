@@ -84,13 +84,7 @@ TFormMain::TFormMain(Platform& platform, std::optional<QString> argument, QWidge
     BuildToolBar();
     BuildStatusBar();
     BuildMenus();
-    // The game sizes the window for each picture; the player may size it
-    // otherwise, down to the least size, and the board follows.
-    SettleTimer = new QTimer(this);
-    SettleTimer->setSingleShot(true);
-    SettleTimer->setInterval(150);
-    connect(SettleTimer, &QTimer::timeout, this, &TFormMain::Rescale);
-    AddWindowKeys();
+    BuildWindowSizing();
     connect(&Assists->solveTimer, &QTimer::timeout, this, &TFormMain::SolveStep);
     ResetAssists();
 
@@ -374,9 +368,15 @@ void TFormMain::changeEvent(QEvent* event) {
     LeaveFullScreen->setEnabled(windowState() & Qt::WindowFullScreen);
 }
 
-// F11 makes the window full screen and back, Escape leaves full screen, F10
-// opens the Game menu as Alt does.
-void TFormMain::AddWindowKeys() {
+// The game sizes the window for each picture; the player may size it
+// otherwise, down to the least size, and the board follows once the window
+// keeps its size a moment. F11 makes the window full screen and back, Escape
+// leaves full screen, F10 opens the Game menu as Alt does.
+void TFormMain::BuildWindowSizing() {
+    SettleTimer = new QTimer(this);
+    SettleTimer->setSingleShot(true);
+    SettleTimer->setInterval(150);
+    connect(SettleTimer, &QTimer::timeout, this, &TFormMain::Rescale);
     auto key = [this](QKeySequence sequence, auto handler) {
         auto* action = new QAction(this);
         action->setShortcut(sequence);

@@ -443,7 +443,7 @@ private:
     // bar on one line.
     QSize LeastClientSize() const;
     void ResizeToDesign();
-    void AddWindowKeys();
+    void BuildWindowSizing();
     QAction* LeaveFullScreen = nullptr;
 
     // The window's own parts: its client area, its assists and its start.
