@@ -53,8 +53,6 @@ constexpr int NotInOrder = INT_MAX;
 constexpr size_t GroupStates = 300'000;
 constexpr size_t RunStates = 30'000;
 
-int CountCells(const CellSet& cells) { return int(std::count(cells.begin(), cells.end(), 1)); }
-
 bool IsRingSet(const Board& board, const CellSet& open) {
     std::vector<int> cells;
     for (int cell = 0; cell < board.Size(); ++cell)

@@ -62,6 +62,9 @@ struct Board {
 // A set of cells of a board: 1 for a member.
 using CellSet = std::vector<std::uint8_t>;
 
+// How many members the set has.
+inline int CountCells(const CellSet& cells) { return int(std::count(cells.begin(), cells.end(), 1)); }
+
 // The move that takes the blank from a cell to the one beside it.
 BlankMove Toward(int from, int to);
 int Manhattan(const Board& board, int a, int b);
