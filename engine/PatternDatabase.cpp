@@ -67,25 +67,13 @@ std::optional<std::vector<std::uint8_t>> Spread(const std::vector<std::uint8_t>&
 
 constexpr size_t CacheLimit = size_t(64) << 20;
 
-std::vector<int> Distances(const Area& area, int from) {
-    std::vector<int> d(size_t(area.Count()), 1 << 20), queue{from};
-    d[size_t(from)] = 0;
-    for (size_t head = 0; head < queue.size(); ++head)
-        for (int next : area.next[size_t(queue[head])])
-            if (next >= 0 && d[size_t(next)] > d[size_t(queue[head])] + 1) {
-                d[size_t(next)] = d[size_t(queue[head])] + 1;
-                queue.push_back(next);
-            }
-    return d;
-}
-
 // Groups grown from the piece farthest from the goal, each taking the
 // neighbouring free piece that keeps it most compact (smallest bounding
 // perimeter, then nearest the seed): pieces close together block each other
 // most, which the tables then count.
 std::vector<std::vector<std::uint8_t>> Partition(const Area& area, const Board& shape, int groupSize) {
     const int n = area.Count();
-    const std::vector<int> fromGoal = Distances(area, area.goal);
+    const std::vector<int> fromGoal = StepsFrom(area, area.goal);
     std::vector<std::uint8_t> grouped(size_t(n), 0);
     grouped[size_t(area.goal)] = 1;
     std::vector<std::vector<std::uint8_t>> groups;
@@ -95,7 +83,7 @@ std::vector<std::vector<std::uint8_t>> Partition(const Area& area, const Board& 
         int seed = -1;
         for (int i = 0; i < n; ++i)
             if (!grouped[size_t(i)] && (seed < 0 || fromGoal[size_t(i)] > fromGoal[size_t(seed)])) seed = i;
-        const std::vector<int> fromSeed = Distances(area, seed);
+        const std::vector<int> fromSeed = StepsFrom(area, seed);
         std::vector<std::uint8_t> group{std::uint8_t(seed)};
         grouped[size_t(seed)] = 1;
         int top = row(seed), bottom = top, leftmost = column(seed), rightmost = leftmost;

@@ -6,23 +6,6 @@
 
 namespace solver {
 
-int Find(const Board& board, int piece) {
-    return int(std::find(board.cells.begin(), board.cells.end(), std::int16_t(piece)) - board.cells.begin());
-}
-
-std::vector<int> Distances(const Board& board, const CellSet& open, int from, int avoid) {
-    std::vector<int> d(size_t(board.Size()), -1), queue{from};
-    d[size_t(from)] = 0;
-    for (size_t head = 0; head < queue.size(); ++head)
-        for (BlankMove move : AllMoves) {
-            const int next = board.Next(queue[head], move);
-            if (next < 0 || next == avoid || !open[size_t(next)] || d[size_t(next)] >= 0) continue;
-            d[size_t(next)] = d[size_t(queue[head])] + 1;
-            queue.push_back(next);
-        }
-    return d;
-}
-
 namespace {
 
 // ------------------------------------------------------------ prices
@@ -199,7 +182,7 @@ public:
                 index[size_t(cell)] = int(cells.size());
                 cells.push_back(cell);
             }
-        for (int target : targets) homeDistance.push_back(Distances(board, window, target));
+        for (int target : targets) homeDistance.push_back(StepsFrom(board, window, target));
         for (int target : targets) {
             start = start << 8 | std::uint64_t(index[size_t(Find(board, target))]);
             goal = goal << 8 | std::uint64_t(index[size_t(target)]);
@@ -372,7 +355,7 @@ CellSet Around(const Board& board, const CellSet& open, const std::vector<int>& 
     CellSet window(open.size(), 0);
     size = 0;
     for (int cell : cells) {
-        const std::vector<int> d = Distances(board, open, cell);
+        const std::vector<int> d = StepsFrom(board, open, cell);
         for (int c = 0; c < board.Size(); ++c)
             if (d[size_t(c)] >= 0 && d[size_t(c)] <= radius && !window[size_t(c)]) {
                 window[size_t(c)] = 1;
@@ -386,7 +369,7 @@ CellSet Around(const Board& board, const CellSet& open, const std::vector<int>& 
 int Spread(const Board& board, const CellSet& open, const std::vector<int>& cells) {
     std::vector<int> nearest(size_t(board.Size()), 1 << 20);
     for (int cell : cells) {
-        const std::vector<int> d = Distances(board, open, cell);
+        const std::vector<int> d = StepsFrom(board, open, cell);
         for (int c = 0; c < board.Size(); ++c)
             if (d[size_t(c)] >= 0) nearest[size_t(c)] = std::min(nearest[size_t(c)], d[size_t(c)]);
     }
@@ -404,7 +387,7 @@ bool Gather(Board& board, const CellSet& open, const std::vector<int>& cells, in
     for (int piece : cells) {
         const int at = Find(board, piece);
         if (window[size_t(at)]) continue;
-        const std::vector<int> d = Distances(board, open, at);
+        const std::vector<int> d = StepsFrom(board, open, at);
         int best = -1;
         for (int cell = 0; cell < board.Size(); ++cell)
             if (window[size_t(cell)] && d[size_t(cell)] >= 0 && (best < 0 || d[size_t(cell)] < d[size_t(best)]))
@@ -414,7 +397,7 @@ bool Gather(Board& board, const CellSet& open, const std::vector<int>& cells, in
     if (window[size_t(board.blank)]) return true;
     CellSet free = open;
     for (int piece : cells) free[size_t(Find(board, piece))] = 0;
-    const std::vector<int> d = Distances(board, free, board.blank);
+    const std::vector<int> d = StepsFrom(board, free, board.blank);
     int best = -1;
     for (int cell = 0; cell < board.Size(); ++cell)
         if (window[size_t(cell)] && d[size_t(cell)] > 0 && (best < 0 || d[size_t(cell)] < d[size_t(best)])) best = cell;
@@ -487,7 +470,7 @@ private:
 
     // Routes the piece at `cell` to the nearest open cell off the loop.
     bool MoveOffLoop(int cell) {
-        const std::vector<int> d = Distances(board, main, cell);
+        const std::vector<int> d = StepsFrom(board, main, cell);
         int best = -1;
         for (int c = 0; c < board.Size(); ++c)
             if (d[size_t(c)] > 0 && !onLoop[size_t(c)] && (best < 0 || d[size_t(c)] < d[size_t(best)])) best = c;

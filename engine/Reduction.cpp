@@ -83,7 +83,7 @@ std::vector<int> OpenNeighbours(const Board& board, const CellSet& open, int cel
 // neighbours in the zone first (then the nearest), until there are ZoneCells
 // and they are biconnected and not a ring, or 25.
 CellSet GrownZone(const Board& board, const CellSet& open, int goal) {
-    const std::vector<int> fromGoal = Distances(board, open, goal);
+    const std::vector<int> fromGoal = StepsFrom(board, open, goal);
     CellSet zone(open.size(), 0);
     std::vector<int> members{goal};
     zone[size_t(goal)] = 1;
@@ -171,7 +171,7 @@ Zone ZoneAround(const Board& board, const CellSet& open, int goal, bool mayMoveH
     Zone zone;
     int score = BestRectangle(board, open, goal, zone.cells);
     if (score >= HardCell && mayMoveHome) {
-        const std::vector<int> fromGoal = Distances(board, open, goal);
+        const std::vector<int> fromGoal = StepsFrom(board, open, goal);
         for (int cell = 0; cell < board.Size(); ++cell) {
             const int steps = fromGoal[size_t(cell)];
             if (steps < 1 || steps > MaxHomeShift || steps * HomeShiftCost >= score) continue;
@@ -241,7 +241,7 @@ std::vector<int> PeelOrder(const Board& board, const CellSet& open, const CellSe
         forward = !forward;
     }
     // The rest, the cells farthest from the goal first.
-    const std::vector<int> fromGoal = Distances(board, open, goal);
+    const std::vector<int> fromGoal = StepsFrom(board, open, goal);
     std::vector<int> rest;
     for (int cell = 0; cell < board.Size(); ++cell)
         if (open[size_t(cell)] && !ordered[size_t(cell)]) rest.push_back(cell);

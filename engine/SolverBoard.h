@@ -73,11 +73,43 @@ int Manhattan(const Board& board, int a, int b);
 // beside the blank) and records the moves.
 void Walk(Board& board, const std::vector<int>& path, std::vector<BlankMove>& moves);
 
+// Breadth-first search from `from` over cells numbered 0 to count - 1.
+// `neighbours(cell, step)` calls step(next) for each cell the search may go
+// to from `cell`, in a fixed order; `reached(cell, next)` is told of each
+// cell the first time it is reached, `cell` being the one before it on a
+// shortest way, and ends the search by returning true. The steps from
+// `from` to each cell, -1 where the search did not reach.
+template <typename Neighbours, typename Reached>
+std::vector<int> BreadthFirst(int count, int from, Neighbours&& neighbours, Reached&& reached) {
+    std::vector<int> steps(size_t(count), -1), queue{from};
+    steps[size_t(from)] = 0;
+    bool done = false;
+    for (size_t head = 0; head < queue.size() && !done; ++head) {
+        const int cell = queue[head];
+        neighbours(cell, [&](int next) {
+            if (done || steps[size_t(next)] >= 0) return;
+            steps[size_t(next)] = steps[size_t(cell)] + 1;
+            if (reached(cell, next))
+                done = true;
+            else
+                queue.push_back(next);
+        });
+    }
+    return steps;
+}
+
+// The fewest steps from `from` to each cell through members of `open`, -1
+// where it cannot reach; `avoid` (or -1) is treated as closed.
+std::vector<int> StepsFrom(const Board& board, const CellSet& open, int from, int avoid = -1);
+
 // The cells after `from` on a shortest way to `to` through members of `open`.
 std::optional<std::vector<int>> ShortestPath(const Board& board, const CellSet& open, int from, int to);
 
 // The members of `open` reachable from `from` (which must be a member).
 CellSet Reachable(const Board& board, const CellSet& open, int from);
+
+// The cell where the piece is.
+int Find(const Board& board, int piece);
 
 // True when the members of `open` form one region that stays connected
 // whichever single member is taken out (at least three members).
@@ -101,5 +133,9 @@ struct Area {
 
 // `cells` must hold the goal cell and at most 25 cells.
 Area MakeArea(const Board& board, const CellSet& cells, int goalCell);
+
+// The fewest steps from compact cell `from` to each cell of the area, -1
+// where it cannot reach.
+std::vector<int> StepsFrom(const Area& area, int from);
 
 } // namespace solver
