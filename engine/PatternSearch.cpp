@@ -190,7 +190,7 @@ public:
     }
 
     std::optional<std::vector<BlankMove>> Run() {
-        if (!FillUnlessStopped(table, std::bit_ceil(2 * (maxNodes + 4) + 16), Empty, deadline.stop))
+        if (!table.Resize(std::bit_ceil(2 * (maxNodes + 4) + 16), HashOfNode{nodes}, deadline.stop))
             return std::nullopt;
         Add(start, 0, -1);
         while (!open.empty()) {
@@ -264,23 +264,10 @@ private:
         return h;
     }
 
-    std::uint32_t* Slot(const Key& key) {
-        if (table.size() < nodes.size() * 2 + 16) Rehash();
-        const size_t mask = table.size() - 1;
-        for (size_t i = Hash(key) & mask;; i = (i + 1) & mask)
-            if (table[i] == Empty || nodes[table[i]].key == key) return &table[i];
-    }
-
-    void Rehash() {
-        std::vector<std::uint32_t> old(std::max<size_t>(table.size() * 2, 1 << 16), Empty);
-        old.swap(table);
-        const size_t mask = table.size() - 1;
-        for (std::uint32_t index : old) {
-            if (index == Empty) continue;
-            size_t i = Hash(nodes[index].key) & mask;
-            while (table[i] != Empty) i = (i + 1) & mask;
-            table[i] = index;
-        }
+    std::uint32_t& Slot(const Key& key) {
+        if (table.Size() < nodes.size() * 2 + 16)
+            table.Resize(std::max<size_t>(table.Size() * 2, 1 << 16), HashOfNode{nodes}, {});
+        return table.Find(Hash(key), [&](std::uint32_t node) { return nodes[node].key == key; });
     }
 
     static size_t Hash(const Key& key) {
@@ -289,22 +276,27 @@ private:
         x *= 0xBF58476D1CE4E5B9ull;
         return size_t(x ^ (x >> 32));
     }
+    // A stored node's hash, for the table.
+    struct HashOfNode {
+        const std::vector<Node>& nodes;
+        size_t operator()(std::uint32_t node) const { return Hash(nodes[node].key); }
+    };
 
     void Add(const AreaBoard& p, int g, int parent) {
         const Key key = Pack(p);
-        std::uint32_t* slot = Slot(key);
-        if (*slot != Empty) {
-            Node& known = nodes[*slot];
+        std::uint32_t& slot = Slot(key);
+        if (slot != StateTable::Empty) {
+            Node& known = nodes[slot];
             if (known.g <= g) return;
             known.g = std::uint16_t(g);
             known.parent = parent;
-            open.push({float(g + weight * known.h), known.g, *slot});
+            open.push({float(g + weight * known.h), known.g, slot});
             return;
         }
         const int h = Estimate(p);
-        *slot = std::uint32_t(nodes.size());
+        slot = std::uint32_t(nodes.size());
         nodes.push_back({key, parent, std::uint16_t(g), std::uint8_t(p.blank), std::uint8_t(h)});
-        open.push({float(g + weight * h), std::uint16_t(g), *slot});
+        open.push({float(g + weight * h), std::uint16_t(g), slot});
     }
 
     void Expand(std::uint32_t index) {
@@ -327,7 +319,6 @@ private:
         return MovesOf(area, start.blank, blanks);
     }
 
-    static constexpr std::uint32_t Empty = ~0u;
     const Area& area;
     const PatternSet& patterns;
     const double weight;
@@ -337,7 +328,7 @@ private:
     const AreaBoard start;
     std::vector<Node> nodes;
     std::uint64_t expanded = 0;
-    std::vector<std::uint32_t> table;
+    StateTable table;
     std::priority_queue<Entry> open;
 };
 

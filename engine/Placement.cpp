@@ -172,10 +172,10 @@ public:
     GroupSearch(const Board& board, const CellSet& window, const std::vector<int>& targets, int weight)
         : board(board), weight(weight), targets(targets), nodes(TheScratch().nodes), table(TheScratch().table),
           buckets(TheScratch().buckets) {
+        table.Forget(std::uint32_t(nodes.size()), HashOfNode{nodes});
         nodes.clear();
         for (auto& bucket : buckets) bucket.clear();
-        if (table.empty()) table.assign(1024, Slot{});
-        generation = ++TheScratch().generation;
+        if (table.Size() == 0) table.Resize(1024, HashOfNode{nodes}, {});
         index.assign(size_t(board.Size()), -1);
         for (int cell = 0; cell < board.Size(); ++cell)
             if (window[size_t(cell)]) {
@@ -216,19 +216,13 @@ private:
         int g;
         size_t f; // the bucket it was last queued in
     };
-    struct Slot {
-        std::uint64_t state = 0;
-        std::uint32_t node = 0;
-        std::uint32_t generation = 0; // the search that filled it; free for the others
-    };
     // The search's memory, kept from one search to the next on the thread:
     // a search stores up to a few hundred thousand states, and fresh pages
     // for each would cost more than the search.
     struct Scratch {
         std::vector<Node> nodes;
-        std::vector<Slot> table;                         // open addressing by hash of the state
+        StateTable table;                                // emptied by the next search
         std::vector<std::vector<std::uint32_t>> buckets; // node indices by cost + weighted estimate
-        std::uint32_t generation = 0;
     };
     static Scratch& TheScratch() {
         thread_local Scratch scratch;
@@ -262,17 +256,17 @@ private:
     }
 
     void Add(std::uint64_t state, int g, std::uint32_t parent) {
-        Slot& slot = SlotOf(state);
-        if (slot.generation != generation) {
-            slot = {state, std::uint32_t(nodes.size()), generation};
+        std::uint32_t& slot = SlotOf(state);
+        if (slot == StateTable::Empty) {
+            slot = std::uint32_t(nodes.size());
             nodes.push_back({state, parent, g, 0});
         } else {
-            Node& known = nodes[slot.node];
+            Node& known = nodes[slot];
             if (known.g <= g) return;
             known.g = g;
             known.parent = parent;
         }
-        const std::uint32_t index = slot.node;
+        const std::uint32_t index = slot;
         // With a weight the estimate may fall faster than the cost rises.
         const size_t f = std::max(current, size_t(g + weight * Estimate(state)));
         nodes[index].f = f;
@@ -283,30 +277,21 @@ private:
     // The state's slot, free when it is new. Once a stop is requested the
     // table no longer grows: it has room for the expansion under way, after
     // which Run ends.
-    Slot& SlotOf(std::uint64_t state) {
-        if (table.size() < 2 * nodes.size() + 64 && !stop->stop_requested()) Grow();
-        const size_t mask = table.size() - 1;
-        for (size_t i = Hash(state) & mask;; i = (i + 1) & mask)
-            if (table[i].generation != generation || table[i].state == state) return table[i];
-    }
-
-    void Grow() {
-        std::vector<Slot> old;
-        if (!FillUnlessStopped(old, table.size() * 2, Slot{}, *stop)) return;
-        old.swap(table);
-        const size_t mask = table.size() - 1;
-        for (const Slot& slot : old) {
-            if (slot.generation != generation) continue;
-            size_t i = Hash(slot.state) & mask;
-            while (table[i].generation == generation) i = (i + 1) & mask;
-            table[i] = slot;
-        }
+    std::uint32_t& SlotOf(std::uint64_t state) {
+        if (table.Size() < 2 * nodes.size() + 64 && !stop->stop_requested())
+            table.Resize(table.Size() * 2, HashOfNode{nodes}, *stop);
+        return table.Find(Hash(state), [&](std::uint32_t node) { return nodes[node].state == state; });
     }
 
     static size_t Hash(std::uint64_t x) {
         x *= 0x9E3779B97F4A7C15ull;
         return size_t(x ^ (x >> 29));
     }
+    // A stored node's hash, for the table.
+    struct HashOfNode {
+        const std::vector<Node>& nodes;
+        size_t operator()(std::uint32_t node) const { return Hash(nodes[node].state); }
+    };
 
     void Expand(std::uint32_t node) {
         const std::uint64_t state = nodes[node].state;
@@ -343,9 +328,8 @@ private:
     std::uint64_t start = 0, goal = 0;
     size_t pieceBits = 0;
     std::vector<Node>& nodes;
-    std::vector<Slot>& table;
+    StateTable& table;
     std::vector<std::vector<std::uint32_t>>& buckets;
-    std::uint32_t generation;
     size_t current = 0;
     const std::stop_token* stop = nullptr;
 };

@@ -40,6 +40,57 @@ bool FillUnlessStopped(std::vector<T>& items, size_t count, T value, const std::
     return true;
 }
 
+// Open addressing from the states a search has stored to the numbers of the
+// nodes that hold them: the states stay in the nodes, so a slot takes four
+// bytes whatever a state's size. Each search hashes its own states, and
+// keeps the table at most half full, so that probes stay short.
+class StateTable {
+public:
+    static constexpr std::uint32_t Empty = ~0u;
+
+    size_t Size() const { return entries.size(); }
+
+    // The slot of the state with hash `hash`: the node for which `same(node)`
+    // holds, or an Empty slot where a node holding it belongs.
+    template <typename Same> std::uint32_t& Find(size_t hash, Same&& same) {
+        const size_t mask = entries.size() - 1;
+        for (size_t i = hash & mask;; i = (i + 1) & mask)
+            if (entries[i] == Empty || same(entries[i])) return entries[i];
+    }
+
+    // Takes `count` slots (a power of two, more than the nodes stored), each
+    // node stored placed again by `hashOf(node)`. Gives up (false, the table
+    // as it was) once a stop is requested.
+    template <typename HashOf> bool Resize(size_t count, HashOf&& hashOf, const std::stop_token& stop) {
+        std::vector<std::uint32_t> old;
+        if (!FillUnlessStopped(old, count, Empty, stop)) return false;
+        old.swap(entries);
+        const size_t mask = entries.size() - 1;
+        for (std::uint32_t node : old) {
+            if (node == Empty) continue;
+            size_t i = hashOf(node) & mask;
+            while (entries[i] != Empty) i = (i + 1) & mask;
+            entries[i] = node;
+        }
+        return true;
+    }
+
+    // Empties the slots of nodes 0 to count - 1, every node the table holds:
+    // a table kept for the next search is cleared in the time its last one
+    // took, however large it grew.
+    template <typename HashOf> void Forget(std::uint32_t count, HashOf&& hashOf) {
+        const size_t mask = entries.size() - 1;
+        for (std::uint32_t node = 0; node < count; ++node) {
+            size_t i = hashOf(node) & mask;
+            while (entries[i] != node) i = (i + 1) & mask; // slots emptied before it are passed over
+            entries[i] = Empty;
+        }
+    }
+
+private:
+    std::vector<std::uint32_t> entries; // node numbers or Empty
+};
+
 constexpr std::int16_t Stone = -2;
 constexpr std::int16_t Blank = -1;
 constexpr std::array<BlankMove, 4> AllMoves{BlankMove::Left, BlankMove::Right, BlankMove::Up, BlankMove::Down};

@@ -327,3 +327,32 @@ TEST(SolverBoard, SearchesGoOnlyThroughOpenCellsAndAgree) {
         EXPECT_EQ(solver::StepsFrom(area, area.goal)[size_t(compact(c.to))], c.steps) << c.from << " to " << c.to;
     }
 }
+
+// States whose hashes collide, stored as a search stores them, found again
+// across growing, and forgotten all at once: then every slot is free again.
+TEST(SolverBoard, TheStateTableFindsEveryStoredStateUntilForgotten) {
+    using solver::StateTable;
+    std::vector<std::uint64_t> nodes;
+    const auto hashOf = [&](std::uint32_t node) { return size_t(nodes[node] % 7); };
+    StateTable table;
+    ASSERT_TRUE(table.Resize(8, hashOf, {}));
+    const auto slotOf = [&](std::uint64_t state) -> std::uint32_t& {
+        return table.Find(size_t(state % 7), [&](std::uint32_t node) { return nodes[node] == state; });
+    };
+    for (std::uint64_t state = 0; state < 60; state += 3) {
+        if (table.Size() < 2 * nodes.size() + 2) { ASSERT_TRUE(table.Resize(table.Size() * 2, hashOf, {})); }
+        std::uint32_t& slot = slotOf(state);
+        ASSERT_EQ(slot, StateTable::Empty) << state;
+        slot = std::uint32_t(nodes.size());
+        nodes.push_back(state);
+    }
+    std::stop_source stopped;
+    stopped.request_stop();
+    const size_t size = table.Size();
+    EXPECT_FALSE(table.Resize(size * 2, hashOf, stopped.get_token()));
+    EXPECT_EQ(table.Size(), size);
+    for (std::uint32_t node = 0; node < nodes.size(); ++node) EXPECT_EQ(slotOf(nodes[node]), node);
+    EXPECT_EQ(slotOf(4), StateTable::Empty); // never stored
+    table.Forget(std::uint32_t(nodes.size()), hashOf);
+    for (std::uint64_t state : nodes) EXPECT_EQ(slotOf(state), StateTable::Empty) << state;
+}
