@@ -1,7 +1,6 @@
 #include "Placement.h"
 
 #include <algorithm>
-#include <deque>
 #include <queue>
 
 namespace solver {
@@ -31,45 +30,13 @@ int StepPrice(const Board& board, int from, int to, Prices prices) {
 }
 
 // The cheapest ways of the blank from a cell through open cells, by
-// RoutePrices on the board as it is (0 or 2 a step: breadth-first search
-// with a double-ended queue).
-struct BlankWays {
-    std::vector<int> cost, parent; // cost -1 where the blank cannot go
-
-    BlankWays(const Board& board, const CellSet& open, int from, int avoid)
-        : cost(size_t(board.Size()), -1), parent(size_t(board.Size()), -1) {
-        std::vector<int> best(size_t(board.Size()), 1 << 30);
-        std::deque<int> queue{from};
-        best[size_t(from)] = 0;
-        while (!queue.empty()) {
-            const int cell = queue.front();
-            queue.pop_front();
-            if (cost[size_t(cell)] >= 0) continue;
-            cost[size_t(cell)] = best[size_t(cell)];
-            for (BlankMove move : AllMoves) {
-                const int next = board.Next(cell, move);
-                if (next < 0 || next == avoid || !open[size_t(next)] || cost[size_t(next)] >= 0) continue;
-                const int price = StepPrice(board, cell, next, RoutePrices);
-                if (best[size_t(cell)] + price >= best[size_t(next)]) continue;
-                best[size_t(next)] = best[size_t(cell)] + price;
-                parent[size_t(next)] = cell;
-                if (price == 0)
-                    queue.push_front(next);
-                else
-                    queue.push_back(next);
-            }
-        }
-    }
-
-    // The cells after `from` on the cheapest way to `to`.
-    std::optional<std::vector<int>> To(int from, int to) const {
-        if (cost[size_t(to)] < 0) return std::nullopt;
-        std::vector<int> path;
-        for (int at = to; at != from; at = parent[size_t(at)]) path.push_back(at);
-        std::reverse(path.begin(), path.end());
-        return path;
-    }
-};
+// RoutePrices on the board as it is (0 or 2 a step).
+Ways BlankWays(const Board& board, const CellSet& open, int from, int avoid) {
+    return CheapestWays(board.Size(), from, [&](int cell, auto&& step) {
+        ForEachOpenNeighbour(board, open, cell, avoid,
+                             [&](int next) { step(next, [&] { return StepPrice(board, cell, next, RoutePrices); }); });
+    });
+}
 
 // ------------------------------------------------------------ one piece
 
@@ -85,7 +52,7 @@ public:
 
     bool Run(int from, int to) {
         if (from == to) return true;
-        const BlankWays first(board, open, board.blank, from);
+        const Ways first = BlankWays(board, open, board.blank, from);
         for (int side = 0; side < 4; ++side) {
             const int next = board.Next(from, AllMoves[size_t(side)]);
             if (next >= 0 && open[size_t(next)] && first.cost[size_t(next)] >= 0)
@@ -119,7 +86,7 @@ private:
     void Expand(int state, int g, int to) {
         const int piece = state / 4;
         const int blank = board.Next(piece, AllMoves[size_t(state % 4)]);
-        const BlankWays around(board, open, blank, piece);
+        const Ways around = BlankWays(board, open, blank, piece);
         for (int side = 0; side < 4; ++side) {
             const int next = board.Next(piece, AllMoves[size_t(side)]);
             if (next < 0 || !open[size_t(next)]) continue;

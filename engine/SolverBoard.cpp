@@ -60,13 +60,7 @@ namespace {
 template <typename Reached>
 std::vector<int> SearchOpen(const Board& board, const CellSet& open, int from, int avoid, Reached&& reached) {
     return BreadthFirst(
-        board.Size(), from,
-        [&](int cell, auto&& step) {
-            for (BlankMove move : AllMoves) {
-                const int next = board.Next(cell, move);
-                if (next >= 0 && next != avoid && open[size_t(next)]) step(next);
-            }
-        },
+        board.Size(), from, [&](int cell, auto&& step) { ForEachOpenNeighbour(board, open, cell, avoid, step); },
         reached);
 }
 
@@ -76,18 +70,22 @@ std::vector<int> StepsFrom(const Board& board, const CellSet& open, int from, in
     return SearchOpen(board, open, from, avoid, [](int, int) { return false; });
 }
 
-std::optional<std::vector<int>> ShortestPath(const Board& board, const CellSet& open, int from, int to) {
-    if (from == to) return std::vector<int>{};
-    std::vector<int> parent(size_t(board.Size()), -1);
-    SearchOpen(board, open, from, -1, [&](int cell, int next) {
-        parent[size_t(next)] = cell;
-        return next == to;
-    });
-    if (parent[size_t(to)] < 0) return std::nullopt;
+std::optional<std::vector<int>> Ways::To(int from, int to) const {
+    if (cost[size_t(to)] < 0) return std::nullopt;
     std::vector<int> path;
     for (int at = to; at != from; at = parent[size_t(at)]) path.push_back(at);
     std::reverse(path.begin(), path.end());
     return path;
+}
+
+std::optional<std::vector<int>> ShortestPath(const Board& board, const CellSet& open, int from, int to) {
+    if (from == to) return std::vector<int>{};
+    Ways ways{{}, std::vector<int>(size_t(board.Size()), -1)};
+    ways.cost = SearchOpen(board, open, from, -1, [&](int cell, int next) {
+        ways.parent[size_t(next)] = cell;
+        return next == to;
+    });
+    return ways.To(from, to);
 }
 
 CellSet Reachable(const Board& board, const CellSet& open, int from) {

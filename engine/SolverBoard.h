@@ -7,6 +7,7 @@
 #include <array>
 #include <chrono>
 #include <cstdint>
+#include <deque>
 #include <optional>
 #include <stop_token>
 #include <vector>
@@ -124,6 +125,15 @@ int Manhattan(const Board& board, int a, int b);
 // beside the blank) and records the moves.
 void Walk(Board& board, const std::vector<int>& path, std::vector<BlankMove>& moves);
 
+// Calls f(next) for each member of `open` beside `cell` other than `avoid`
+// (or -1), in the order of AllMoves.
+template <typename F> void ForEachOpenNeighbour(const Board& board, const CellSet& open, int cell, int avoid, F&& f) {
+    for (BlankMove move : AllMoves) {
+        const int next = board.Next(cell, move);
+        if (next >= 0 && next != avoid && open[size_t(next)]) f(next);
+    }
+}
+
 // Breadth-first search from `from` over cells numbered 0 to count - 1.
 // `neighbours(cell, step)` calls step(next) for each cell the search may go
 // to from `cell`, in a fixed order; `reached(cell, next)` is told of each
@@ -147,6 +157,44 @@ std::vector<int> BreadthFirst(int count, int from, Neighbours&& neighbours, Reac
         });
     }
     return steps;
+}
+
+// The ways a search found from one cell: per cell the cost of the way there
+// (-1 where none was found) and the cell before it on the way.
+struct Ways {
+    std::vector<int> cost, parent;
+    // The cells after `from` on the way to `to`.
+    std::optional<std::vector<int>> To(int from, int to) const;
+};
+
+// The cheapest ways from `from` over cells numbered 0 to count - 1 when each
+// step costs nothing or one same price: breadth-first with a double-ended
+// queue, the free steps at its front. `neighbours(cell, step)` calls
+// step(next, price) for each cell the search may go to from `cell`, `price()`
+// giving the step's cost; it is asked only for cells not yet settled.
+template <typename Neighbours> Ways CheapestWays(int count, int from, Neighbours&& neighbours) {
+    Ways ways{std::vector<int>(size_t(count), -1), std::vector<int>(size_t(count), -1)};
+    std::vector<int> best(size_t(count), 1 << 30);
+    std::deque<int> queue{from};
+    best[size_t(from)] = 0;
+    while (!queue.empty()) {
+        const int cell = queue.front();
+        queue.pop_front();
+        if (ways.cost[size_t(cell)] >= 0) continue;
+        ways.cost[size_t(cell)] = best[size_t(cell)];
+        neighbours(cell, [&](int next, auto&& price) {
+            if (ways.cost[size_t(next)] >= 0) return;
+            const int step = price();
+            if (best[size_t(cell)] + step >= best[size_t(next)]) return;
+            best[size_t(next)] = best[size_t(cell)] + step;
+            ways.parent[size_t(next)] = cell;
+            if (step == 0)
+                queue.push_front(next);
+            else
+                queue.push_back(next);
+        });
+    }
+    return ways;
 }
 
 // The fewest steps from `from` to each cell through members of `open`, -1
