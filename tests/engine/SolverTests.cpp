@@ -328,6 +328,23 @@ TEST(SolverBoard, SearchesGoOnlyThroughOpenCellsAndAgree) {
     }
 }
 
+// Free steps found late still make the cheapest way: 0 -> 1 -> 3 -> 4 -> 6
+// costs 2, however many free steps it takes, and 0 -> 2 -> 6 costs 4,
+// though reached sooner; cell 5 has no way in.
+TEST(SolverBoard, CheapestWaysTakeTheFreeStepsWhereverTheyCome) {
+    struct Edge {
+        int from, to, price;
+    };
+    const std::vector<Edge> edges{{0, 1, 2}, {0, 2, 2}, {2, 6, 2}, {1, 3, 0}, {3, 4, 0}, {4, 6, 0}, {5, 0, 0}};
+    const solver::Ways ways = solver::CheapestWays(7, 0, [&](int cell, auto&& step) {
+        for (const Edge& edge : edges)
+            if (edge.from == cell) step(edge.to, [&] { return edge.price; });
+    });
+    EXPECT_EQ(ways.cost, (std::vector<int>{0, 2, 2, 2, 2, -1, 2}));
+    EXPECT_EQ(ways.To(0, 6), (std::vector<int>{1, 3, 4, 6}));
+    EXPECT_EQ(ways.To(0, 5), std::nullopt);
+}
+
 // States whose hashes collide, stored as a search stores them, found again
 // across growing, and forgotten all at once: then every slot is free again.
 TEST(SolverBoard, TheStateTableFindsEveryStoredStateUntilForgotten) {
