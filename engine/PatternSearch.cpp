@@ -264,10 +264,10 @@ private:
         return h;
     }
 
-    std::uint32_t& Slot(const Key& key) {
+    std::uint32_t& SlotOf(const Key& key) {
         if (table.Size() < nodes.size() * 2 + 16)
             table.Resize(std::max<size_t>(table.Size() * 2, 1 << 16), HashOfNode{nodes}, {});
-        return table.Find(Hash(key), [&](std::uint32_t node) { return nodes[node].key == key; });
+        return table.SlotOf(Hash(key), [&](std::uint32_t node) { return nodes[node].key == key; });
     }
 
     static size_t Hash(const Key& key) {
@@ -284,7 +284,7 @@ private:
 
     void Add(const AreaBoard& p, int g, int parent) {
         const Key key = Pack(p);
-        std::uint32_t& slot = Slot(key);
+        std::uint32_t& slot = SlotOf(key);
         if (slot != StateTable::Empty) {
             Node& known = nodes[slot];
             if (known.g <= g) return;

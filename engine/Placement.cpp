@@ -247,7 +247,7 @@ private:
     std::uint32_t& SlotOf(std::uint64_t state) {
         if (table.Size() < 2 * nodes.size() + 64 && !stop->stop_requested())
             table.Resize(table.Size() * 2, HashOfNode{nodes}, *stop);
-        return table.Find(Hash(state), [&](std::uint32_t node) { return nodes[node].state == state; });
+        return table.SlotOf(Hash(state), [&](std::uint32_t node) { return nodes[node].state == state; });
     }
 
     static size_t Hash(std::uint64_t x) {

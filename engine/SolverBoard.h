@@ -53,7 +53,7 @@ public:
 
     // The slot of the state with hash `hash`: the node for which `same(node)`
     // holds, or an Empty slot where a node holding it belongs.
-    template <typename Same> std::uint32_t& Find(size_t hash, Same&& same) {
+    template <typename Same> std::uint32_t& SlotOf(size_t hash, Same&& same) {
         const size_t mask = entries.size() - 1;
         for (size_t i = hash & mask;; i = (i + 1) & mask)
             if (entries[i] == Empty || same(entries[i])) return entries[i];

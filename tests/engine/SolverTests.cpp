@@ -354,7 +354,7 @@ TEST(SolverBoard, TheStateTableFindsEveryStoredStateUntilForgotten) {
     StateTable table;
     ASSERT_TRUE(table.Resize(8, hashOf, {}));
     const auto slotOf = [&](std::uint64_t state) -> std::uint32_t& {
-        return table.Find(size_t(state % 7), [&](std::uint32_t node) { return nodes[node] == state; });
+        return table.SlotOf(size_t(state % 7), [&](std::uint32_t node) { return nodes[node] == state; });
     };
     for (std::uint64_t state = 0; state < 60; state += 3) {
         if (table.Size() < 2 * nodes.size() + 2) { ASSERT_TRUE(table.Resize(table.Size() * 2, hashOf, {})); }
