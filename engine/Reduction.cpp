@@ -72,13 +72,6 @@ bool CanLeave(const Board& board, CellSet& open, const std::vector<int>& cells) 
     return ok;
 }
 
-std::vector<int> OpenNeighbours(const Board& board, const CellSet& open, int cell) {
-    std::vector<int> around;
-    for (BlankMove move : AllMoves)
-        if (const int next = board.Next(cell, move); next >= 0 && open[size_t(next)]) around.push_back(next);
-    return around;
-}
-
 // Cells grown from the goal one open neighbour at a time, the one with most
 // neighbours in the zone first (then the nearest), until there are ZoneCells
 // and they are biconnected and not a ring, or 25.

@@ -54,6 +54,12 @@ void Walk(Board& board, const std::vector<int>& path, std::vector<BlankMove>& mo
     }
 }
 
+std::vector<int> OpenNeighbours(const Board& board, const CellSet& open, int cell) {
+    std::vector<int> around;
+    ForEachOpenNeighbour(board, open, cell, -1, [&](int next) { around.push_back(next); });
+    return around;
+}
+
 namespace {
 
 // Breadth-first search through members of `open` other than `avoid`.

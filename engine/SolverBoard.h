@@ -134,6 +134,9 @@ template <typename F> void ForEachOpenNeighbour(const Board& board, const CellSe
     }
 }
 
+// The members of `open` beside `cell`, in the order of AllMoves.
+std::vector<int> OpenNeighbours(const Board& board, const CellSet& open, int cell);
+
 // Breadth-first search from `from` over cells numbered 0 to count - 1.
 // `neighbours(cell, step)` calls step(next) for each cell the search may go
 // to from `cell`, in a fixed order; `reached(cell, next)` is told of each
