@@ -1,4 +1,5 @@
-// The solver's own copy of a board and the graph helpers its methods share.
+// The solver's own copy of a board and the toolkit its methods share: the
+// searches over cells, the cell sets, and the state table of the A* searches.
 #pragma once
 
 #include "Solver.h"
