@@ -12,7 +12,7 @@ size_t PatternSet::Bytes() const {
     return bytes;
 }
 
-size_t Placements(int n, int k) {
+size_t Arrangements(int n, int k) {
     size_t count = 1;
     for (int i = 0; i < k; ++i) count *= size_t(n - i);
     return count;
@@ -28,7 +28,7 @@ namespace {
 
 // The build's own index, dense: a mixed-radix number whose digit i counts
 // the cells before piece i's cell not taken by pieces before it. Counting
-// through the placements with the cells in lexicographic order counts
+// through the arrangements with the cells in lexicographic order counts
 // through these indices in order.
 std::uint32_t DenseIndex(const std::uint8_t* cells, int k, int n) {
     std::uint32_t index = 0;
@@ -40,16 +40,16 @@ std::uint32_t DenseIndex(const std::uint8_t* cells, int k, int n) {
     return index;
 }
 
-// The table by DenseIndex copied to the places of PlacementIndex.
-std::optional<std::vector<std::uint8_t>> Spread(const std::vector<std::uint8_t>& dense, int k, int n,
-                                                const std::stop_token& stop) {
-    std::vector<std::uint8_t> spread;
-    if (!FillUnlessStopped(spread, Power(n, k), std::uint8_t(0xFF), stop)) return std::nullopt;
+// The table by DenseIndex copied to the places of PatternIndex.
+std::optional<std::vector<std::uint8_t>> ByPatternIndex(const std::vector<std::uint8_t>& dense, int k, int n,
+                                                        const std::stop_token& stop) {
+    std::vector<std::uint8_t> sparse;
+    if (!FillUnlessStopped(sparse, Power(n, k), std::uint8_t(0xFF), stop)) return std::nullopt;
     size_t next = 0;
     std::uint32_t taken = 0;
     auto place = [&](auto& self, int piece, std::uint32_t index) -> void {
         if (piece == k) {
-            spread[index] = dense[next++];
+            sparse[index] = dense[next++];
             return;
         }
         if (piece == k - 2 && stop.stop_requested()) return;
@@ -62,22 +62,10 @@ std::optional<std::vector<std::uint8_t>> Spread(const std::vector<std::uint8_t>&
     };
     place(place, 0, 0);
     if (stop.stop_requested()) return std::nullopt;
-    return spread;
+    return sparse;
 }
 
 constexpr size_t CacheLimit = size_t(64) << 20;
-
-std::vector<int> Distances(const Area& area, int from) {
-    std::vector<int> d(size_t(area.Count()), 1 << 20), queue{from};
-    d[size_t(from)] = 0;
-    for (size_t head = 0; head < queue.size(); ++head)
-        for (int next : area.next[size_t(queue[head])])
-            if (next >= 0 && d[size_t(next)] > d[size_t(queue[head])] + 1) {
-                d[size_t(next)] = d[size_t(queue[head])] + 1;
-                queue.push_back(next);
-            }
-    return d;
-}
 
 // Groups grown from the piece farthest from the goal, each taking the
 // neighbouring free piece that keeps it most compact (smallest bounding
@@ -85,7 +73,7 @@ std::vector<int> Distances(const Area& area, int from) {
 // most, which the tables then count.
 std::vector<std::vector<std::uint8_t>> Partition(const Area& area, const Board& shape, int groupSize) {
     const int n = area.Count();
-    const std::vector<int> fromGoal = Distances(area, area.goal);
+    const std::vector<int> fromGoal = StepsFrom(area, area.goal);
     std::vector<std::uint8_t> grouped(size_t(n), 0);
     grouped[size_t(area.goal)] = 1;
     std::vector<std::vector<std::uint8_t>> groups;
@@ -95,7 +83,7 @@ std::vector<std::vector<std::uint8_t>> Partition(const Area& area, const Board& 
         int seed = -1;
         for (int i = 0; i < n; ++i)
             if (!grouped[size_t(i)] && (seed < 0 || fromGoal[size_t(i)] > fromGoal[size_t(seed)])) seed = i;
-        const std::vector<int> fromSeed = Distances(area, seed);
+        const std::vector<int> fromSeed = StepsFrom(area, seed);
         std::vector<std::uint8_t> group{std::uint8_t(seed)};
         grouped[size_t(seed)] = 1;
         int top = row(seed), bottom = top, leftmost = column(seed), rightmost = leftmost;
@@ -130,7 +118,7 @@ std::uint32_t Flood(const Area& area, int from, std::uint32_t open) {
     return reached;
 }
 
-// Breadth-first search over placements of the group and the blank's free
+// Breadth-first search over arrangements of the group and the blank's free
 // region, counting only the group's moves: the blank roams its region at no
 // cost. A state is queued once per region, with the region kept beside it.
 // Nothing when a stop is requested first.
@@ -140,7 +128,7 @@ std::optional<PatternTable> Build(const Area& area, const std::vector<std::uint8
     const std::uint32_t all = n == 32 ? ~0u : (1u << n) - 1;
     std::vector<std::uint8_t> moves;
     std::vector<std::uint32_t> seen;
-    if (!FillUnlessStopped(moves, Placements(n, k), std::uint8_t(0xFF), stop) ||
+    if (!FillUnlessStopped(moves, Arrangements(n, k), std::uint8_t(0xFF), stop) ||
         !FillUnlessStopped(seen, moves.size(), 0u, stop))
         return std::nullopt;
 
@@ -185,9 +173,9 @@ std::optional<PatternTable> Build(const Area& area, const std::vector<std::uint8
         }
     }
     seen = {};
-    auto spread = Spread(moves, k, n, stop);
-    if (!spread) return std::nullopt;
-    return PatternTable{pieces, std::move(*spread)};
+    auto sparse = ByPatternIndex(moves, k, n, stop);
+    if (!sparse) return std::nullopt;
+    return PatternTable{pieces, std::move(*sparse)};
 }
 
 std::vector<int> KeyOf(const Area& area, int groupSize) {
@@ -223,12 +211,10 @@ std::shared_ptr<const PatternSet> PatternsFor(const Area& area, const Board& sha
     }
     auto set = std::make_shared<PatternSet>();
     set->groupOf.assign(size_t(area.Count()), -1);
-    set->slotOf.assign(size_t(area.Count()), -1);
     set->placeValueOf.assign(size_t(area.Count()), 0);
     for (const auto& group : Partition(area, shape, groupSize)) {
         for (size_t i = 0; i < group.size(); ++i) {
             set->groupOf[group[i]] = std::int8_t(set->tables.size());
-            set->slotOf[group[i]] = std::int8_t(i);
             set->placeValueOf[group[i]] = std::int32_t(Power(area.Count(), int(group.size() - i - 1)));
         }
         auto table = Build(area, group, stop);

@@ -1,6 +1,6 @@
 // Additive pattern databases for regions of at most 25 cells: for each group
 // of pieces, the fewest moves of that group's pieces that bring them home
-// from any placement, the other pieces ignored and the blank followed
+// from any arrangement, the other pieces ignored and the blank followed
 // exactly. The sum over disjoint groups never overestimates, so searches
 // guided by it stay optimal. Built by breadth-first search from the goal for
 // the region's own shape and goal, and cached for the next call.
@@ -12,12 +12,12 @@
 
 namespace solver {
 
-// Index of a placement of k distinct pieces on n cells: the cells as the
+// Index of an arrangement of k distinct pieces on n cells: the cells as the
 // digits of a number in base n, piece 0's the highest. Indices with a cell
-// twice name no placement and are never looked up; in exchange a search
+// twice name no arrangement and are never looked up; in exchange a search
 // updates the index of a move at once: piece i going from cell a to cell b
 // adds (b - a) * n^(k-1-i), its place value.
-inline std::uint32_t PlacementIndex(const std::uint8_t* cells, int k, int n) {
+inline std::uint32_t PatternIndex(const std::uint8_t* cells, int k, int n) {
     std::uint32_t index = 0;
     for (int i = 0; i < k; ++i) index = index * std::uint32_t(n) + cells[i];
     return index;
@@ -25,13 +25,12 @@ inline std::uint32_t PlacementIndex(const std::uint8_t* cells, int k, int n) {
 
 struct PatternTable {
     std::vector<std::uint8_t> pieces; // the group: compact home cells
-    std::vector<std::uint8_t> moves;  // by PlacementIndex of the pieces' cells, n^k entries
+    std::vector<std::uint8_t> moves;  // by PatternIndex of the pieces' cells, n^k entries
 };
 
 struct PatternSet {
     std::vector<PatternTable> tables;
     std::vector<std::int8_t> groupOf;       // per compact home cell; -1 for the goal
-    std::vector<std::int8_t> slotOf;        // the piece's place within its group
     std::vector<std::int32_t> placeValueOf; // what a step of one cell adds to its group's index
     size_t Bytes() const;
 };
@@ -46,8 +45,8 @@ std::shared_ptr<const PatternSet> PatternsFor(const Area& area, const Board& sha
 // The bytes of every table in the cache.
 size_t CachedPatternBytes();
 
-// How many placements a group of k pieces has on n cells.
-size_t Placements(int n, int k);
+// How many arrangements a group of k pieces has on n cells.
+size_t Arrangements(int n, int k);
 
 // n^k.
 size_t Power(int n, int k);

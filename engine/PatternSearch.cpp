@@ -10,12 +10,12 @@ namespace {
 
 // The area's pieces, where they are now: per compact cell the compact home of
 // its piece (-1 for the blank), and the reverse.
-struct Placement {
+struct AreaBoard {
     std::int8_t at[32];
     std::uint8_t where[32];
     int blank = 0;
 
-    Placement(const Board& board, const Area& area) {
+    AreaBoard(const Board& board, const Area& area) {
         std::vector<int> indexOf(size_t(board.Size()), -1);
         for (int i = 0; i < area.Count(); ++i) indexOf[size_t(area.cellOf[size_t(i)])] = i;
         for (int i = 0; i < area.Count(); ++i) {
@@ -41,7 +41,7 @@ struct Placement {
         const PatternTable& table = patterns.tables[size_t(group)];
         std::uint8_t cells[8];
         for (size_t i = 0; i < table.pieces.size(); ++i) cells[i] = where[table.pieces[i]];
-        return PlacementIndex(cells, int(table.pieces.size()), n);
+        return PatternIndex(cells, int(table.pieces.size()), n);
     }
 
     // The index of the group in the board mirrored in the diagonal, which is
@@ -52,7 +52,7 @@ struct Placement {
         std::uint8_t cells[8];
         for (size_t i = 0; i < table.pieces.size(); ++i)
             cells[i] = std::uint8_t(mirror[where[mirror[table.pieces[i]]]]);
-        return PlacementIndex(cells, int(table.pieces.size()), n);
+        return PatternIndex(cells, int(table.pieces.size()), n);
     }
 };
 
@@ -159,7 +159,7 @@ private:
     }
 
     const Area& area;
-    Placement state;
+    AreaBoard state;
     Deadline deadline;
     const bool mirrored;
     Step steps[32];
@@ -190,7 +190,7 @@ public:
     }
 
     std::optional<std::vector<BlankMove>> Run() {
-        if (!FillUnlessStopped(table, std::bit_ceil(2 * (maxNodes + 4) + 16), Empty, deadline.stop))
+        if (!table.Resize(std::bit_ceil(2 * (maxNodes + 4) + 16), HashOfNode{nodes}, deadline.stop))
             return std::nullopt;
         Add(start, 0, -1);
         while (!open.empty()) {
@@ -224,7 +224,7 @@ private:
         bool operator<(const Entry& other) const { return f != other.f ? f > other.f : g < other.g; }
     };
 
-    Key Pack(const Placement& p) const {
+    Key Pack(const AreaBoard& p) const {
         Key key;
         for (int i = 0; i < std::min(n, 24); ++i) {
             const std::uint64_t value = std::uint64_t(p.at[i] < 0 ? 31 : p.at[i]);
@@ -236,8 +236,8 @@ private:
         return key;
     }
 
-    Placement Unpack(const Node& node) const {
-        Placement p = start;
+    AreaBoard Unpack(const Node& node) const {
+        AreaBoard p = start;
         std::uint32_t present = 0;
         for (int i = 0; i < std::min(n, 24); ++i) {
             const std::uint64_t value = i < 12 ? node.key.low >> (5 * i) & 31 : node.key.high >> (5 * (i - 12)) & 31;
@@ -258,29 +258,16 @@ private:
         return p;
     }
 
-    int Estimate(const Placement& p) const {
+    int Estimate(const AreaBoard& p) const {
         int h = 0;
         for (size_t g = 0; g < patterns.tables.size(); ++g) h += patterns.tables[g].moves[p.Index(patterns, int(g), n)];
         return h;
     }
 
-    std::uint32_t* Slot(const Key& key) {
-        if (table.size() < nodes.size() * 2 + 16) Rehash();
-        const size_t mask = table.size() - 1;
-        for (size_t i = Hash(key) & mask;; i = (i + 1) & mask)
-            if (table[i] == Empty || nodes[table[i]].key == key) return &table[i];
-    }
-
-    void Rehash() {
-        std::vector<std::uint32_t> old(std::max<size_t>(table.size() * 2, 1 << 16), Empty);
-        old.swap(table);
-        const size_t mask = table.size() - 1;
-        for (std::uint32_t index : old) {
-            if (index == Empty) continue;
-            size_t i = Hash(nodes[index].key) & mask;
-            while (table[i] != Empty) i = (i + 1) & mask;
-            table[i] = index;
-        }
+    std::uint32_t& SlotOf(const Key& key) {
+        if (table.Size() < nodes.size() * 2 + 16)
+            table.Resize(std::max<size_t>(table.Size() * 2, 1 << 16), HashOfNode{nodes}, {});
+        return table.SlotOf(Hash(key), [&](std::uint32_t node) { return nodes[node].key == key; });
     }
 
     static size_t Hash(const Key& key) {
@@ -289,31 +276,36 @@ private:
         x *= 0xBF58476D1CE4E5B9ull;
         return size_t(x ^ (x >> 32));
     }
+    // A stored node's hash, for the table.
+    struct HashOfNode {
+        const std::vector<Node>& nodes;
+        size_t operator()(std::uint32_t node) const { return Hash(nodes[node].key); }
+    };
 
-    void Add(const Placement& p, int g, int parent) {
+    void Add(const AreaBoard& p, int g, int parent) {
         const Key key = Pack(p);
-        std::uint32_t* slot = Slot(key);
-        if (*slot != Empty) {
-            Node& known = nodes[*slot];
+        std::uint32_t& slot = SlotOf(key);
+        if (slot != StateTable::Empty) {
+            Node& known = nodes[slot];
             if (known.g <= g) return;
             known.g = std::uint16_t(g);
             known.parent = parent;
-            open.push({float(g + weight * known.h), known.g, *slot});
+            open.push({float(g + weight * known.h), known.g, slot});
             return;
         }
         const int h = Estimate(p);
-        *slot = std::uint32_t(nodes.size());
+        slot = std::uint32_t(nodes.size());
         nodes.push_back({key, parent, std::uint16_t(g), std::uint8_t(p.blank), std::uint8_t(h)});
-        open.push({float(g + weight * h), std::uint16_t(g), *slot});
+        open.push({float(g + weight * h), std::uint16_t(g), slot});
     }
 
     void Expand(std::uint32_t index) {
         const Node node = nodes[index];
-        const Placement p = Unpack(node);
+        const AreaBoard p = Unpack(node);
         const int previous = node.parent >= 0 ? nodes[size_t(node.parent)].blank : -1;
         for (int to : area.next[size_t(p.blank)]) {
             if (to < 0 || to == previous) continue;
-            Placement child = p;
+            AreaBoard child = p;
             child.Slide(to);
             Add(child, node.g + 1, int(index));
         }
@@ -327,17 +319,16 @@ private:
         return MovesOf(area, start.blank, blanks);
     }
 
-    static constexpr std::uint32_t Empty = ~0u;
     const Area& area;
     const PatternSet& patterns;
     const double weight;
     const Deadline deadline;
     const size_t maxNodes;
     const int n;
-    const Placement start;
+    const AreaBoard start;
     std::vector<Node> nodes;
     std::uint64_t expanded = 0;
-    std::vector<std::uint32_t> table;
+    StateTable table;
     std::priority_queue<Entry> open;
 };
 
@@ -359,7 +350,7 @@ namespace {
 // at most half the pieces, which IDA* needs no more than.
 int GroupSize(int cells, size_t limit) {
     int k = 1;
-    while (k + 1 < cells && k + 1 <= (cells + 1) / 2 && Placements(cells, k + 1) <= limit) ++k;
+    while (k + 1 < cells && k + 1 <= (cells + 1) / 2 && Arrangements(cells, k + 1) <= limit) ++k;
     return k;
 }
 

@@ -1,27 +1,9 @@
 #include "Placement.h"
 
 #include <algorithm>
-#include <deque>
 #include <queue>
 
 namespace solver {
-
-int Find(const Board& board, int piece) {
-    return int(std::find(board.cells.begin(), board.cells.end(), std::int16_t(piece)) - board.cells.begin());
-}
-
-std::vector<int> Distances(const Board& board, const CellSet& open, int from, int avoid) {
-    std::vector<int> d(size_t(board.Size()), -1), queue{from};
-    d[size_t(from)] = 0;
-    for (size_t head = 0; head < queue.size(); ++head)
-        for (BlankMove move : AllMoves) {
-            const int next = board.Next(queue[head], move);
-            if (next < 0 || next == avoid || !open[size_t(next)] || d[size_t(next)] >= 0) continue;
-            d[size_t(next)] = d[size_t(queue[head])] + 1;
-            queue.push_back(next);
-        }
-    return d;
-}
 
 namespace {
 
@@ -48,45 +30,13 @@ int StepPrice(const Board& board, int from, int to, Prices prices) {
 }
 
 // The cheapest ways of the blank from a cell through open cells, by
-// RoutePrices on the board as it is (0 or 2 a step: breadth-first search
-// with a double-ended queue).
-struct BlankWays {
-    std::vector<int> cost, parent; // cost -1 where the blank cannot go
-
-    BlankWays(const Board& board, const CellSet& open, int from, int avoid)
-        : cost(size_t(board.Size()), -1), parent(size_t(board.Size()), -1) {
-        std::vector<int> best(size_t(board.Size()), 1 << 30);
-        std::deque<int> queue{from};
-        best[size_t(from)] = 0;
-        while (!queue.empty()) {
-            const int cell = queue.front();
-            queue.pop_front();
-            if (cost[size_t(cell)] >= 0) continue;
-            cost[size_t(cell)] = best[size_t(cell)];
-            for (BlankMove move : AllMoves) {
-                const int next = board.Next(cell, move);
-                if (next < 0 || next == avoid || !open[size_t(next)] || cost[size_t(next)] >= 0) continue;
-                const int price = StepPrice(board, cell, next, RoutePrices);
-                if (best[size_t(cell)] + price >= best[size_t(next)]) continue;
-                best[size_t(next)] = best[size_t(cell)] + price;
-                parent[size_t(next)] = cell;
-                if (price == 0)
-                    queue.push_front(next);
-                else
-                    queue.push_back(next);
-            }
-        }
-    }
-
-    // The cells after `from` on the cheapest way to `to`.
-    std::optional<std::vector<int>> To(int from, int to) const {
-        if (cost[size_t(to)] < 0) return std::nullopt;
-        std::vector<int> path;
-        for (int at = to; at != from; at = parent[size_t(at)]) path.push_back(at);
-        std::reverse(path.begin(), path.end());
-        return path;
-    }
-};
+// RoutePrices on the board as it is (0 or 2 a step).
+Ways BlankWays(const Board& board, const CellSet& open, int from, int avoid) {
+    return CheapestWays(board.Size(), from, [&](int cell, auto&& step) {
+        ForEachOpenNeighbour(board, open, cell, avoid,
+                             [&](int next) { step(next, [&] { return StepPrice(board, cell, next, RoutePrices); }); });
+    });
+}
 
 // ------------------------------------------------------------ one piece
 
@@ -102,7 +52,7 @@ public:
 
     bool Run(int from, int to) {
         if (from == to) return true;
-        const BlankWays first(board, open, board.blank, from);
+        const Ways first = BlankWays(board, open, board.blank, from);
         for (int side = 0; side < 4; ++side) {
             const int next = board.Next(from, AllMoves[size_t(side)]);
             if (next >= 0 && open[size_t(next)] && first.cost[size_t(next)] >= 0)
@@ -136,7 +86,7 @@ private:
     void Expand(int state, int g, int to) {
         const int piece = state / 4;
         const int blank = board.Next(piece, AllMoves[size_t(state % 4)]);
-        const BlankWays around(board, open, blank, piece);
+        const Ways around = BlankWays(board, open, blank, piece);
         for (int side = 0; side < 4; ++side) {
             const int next = board.Next(piece, AllMoves[size_t(side)]);
             if (next < 0 || !open[size_t(next)]) continue;
@@ -189,17 +139,17 @@ public:
     GroupSearch(const Board& board, const CellSet& window, const std::vector<int>& targets, int weight)
         : board(board), weight(weight), targets(targets), nodes(TheScratch().nodes), table(TheScratch().table),
           buckets(TheScratch().buckets) {
+        table.Forget(std::uint32_t(nodes.size()), HashOfNode{nodes});
         nodes.clear();
         for (auto& bucket : buckets) bucket.clear();
-        if (table.empty()) table.assign(1024, Slot{});
-        generation = ++TheScratch().generation;
+        if (table.Size() == 0) table.Resize(1024, HashOfNode{nodes}, {});
         index.assign(size_t(board.Size()), -1);
         for (int cell = 0; cell < board.Size(); ++cell)
             if (window[size_t(cell)]) {
                 index[size_t(cell)] = int(cells.size());
                 cells.push_back(cell);
             }
-        for (int target : targets) homeDistance.push_back(Distances(board, window, target));
+        for (int target : targets) homeDistance.push_back(StepsFrom(board, window, target));
         for (int target : targets) {
             start = start << 8 | std::uint64_t(index[size_t(Find(board, target))]);
             goal = goal << 8 | std::uint64_t(index[size_t(target)]);
@@ -233,19 +183,13 @@ private:
         int g;
         size_t f; // the bucket it was last queued in
     };
-    struct Slot {
-        std::uint64_t state = 0;
-        std::uint32_t node = 0;
-        std::uint32_t generation = 0; // the search that filled it; free for the others
-    };
     // The search's memory, kept from one search to the next on the thread:
     // a search stores up to a few hundred thousand states, and fresh pages
     // for each would cost more than the search.
     struct Scratch {
         std::vector<Node> nodes;
-        std::vector<Slot> table;                         // open addressing by hash of the state
+        StateTable table;                                // emptied by the next search
         std::vector<std::vector<std::uint32_t>> buckets; // node indices by cost + weighted estimate
-        std::uint32_t generation = 0;
     };
     static Scratch& TheScratch() {
         thread_local Scratch scratch;
@@ -279,17 +223,17 @@ private:
     }
 
     void Add(std::uint64_t state, int g, std::uint32_t parent) {
-        Slot& slot = SlotOf(state);
-        if (slot.generation != generation) {
-            slot = {state, std::uint32_t(nodes.size()), generation};
+        std::uint32_t& slot = SlotOf(state);
+        if (slot == StateTable::Empty) {
+            slot = std::uint32_t(nodes.size());
             nodes.push_back({state, parent, g, 0});
         } else {
-            Node& known = nodes[slot.node];
+            Node& known = nodes[slot];
             if (known.g <= g) return;
             known.g = g;
             known.parent = parent;
         }
-        const std::uint32_t index = slot.node;
+        const std::uint32_t index = slot;
         // With a weight the estimate may fall faster than the cost rises.
         const size_t f = std::max(current, size_t(g + weight * Estimate(state)));
         nodes[index].f = f;
@@ -300,30 +244,21 @@ private:
     // The state's slot, free when it is new. Once a stop is requested the
     // table no longer grows: it has room for the expansion under way, after
     // which Run ends.
-    Slot& SlotOf(std::uint64_t state) {
-        if (table.size() < 2 * nodes.size() + 64 && !stop->stop_requested()) Grow();
-        const size_t mask = table.size() - 1;
-        for (size_t i = Hash(state) & mask;; i = (i + 1) & mask)
-            if (table[i].generation != generation || table[i].state == state) return table[i];
-    }
-
-    void Grow() {
-        std::vector<Slot> old;
-        if (!FillUnlessStopped(old, table.size() * 2, Slot{}, *stop)) return;
-        old.swap(table);
-        const size_t mask = table.size() - 1;
-        for (const Slot& slot : old) {
-            if (slot.generation != generation) continue;
-            size_t i = Hash(slot.state) & mask;
-            while (table[i].generation == generation) i = (i + 1) & mask;
-            table[i] = slot;
-        }
+    std::uint32_t& SlotOf(std::uint64_t state) {
+        if (table.Size() < 2 * nodes.size() + 64 && !stop->stop_requested())
+            table.Resize(table.Size() * 2, HashOfNode{nodes}, *stop);
+        return table.SlotOf(Hash(state), [&](std::uint32_t node) { return nodes[node].state == state; });
     }
 
     static size_t Hash(std::uint64_t x) {
         x *= 0x9E3779B97F4A7C15ull;
         return size_t(x ^ (x >> 29));
     }
+    // A stored node's hash, for the table.
+    struct HashOfNode {
+        const std::vector<Node>& nodes;
+        size_t operator()(std::uint32_t node) const { return Hash(nodes[node].state); }
+    };
 
     void Expand(std::uint32_t node) {
         const std::uint64_t state = nodes[node].state;
@@ -360,9 +295,8 @@ private:
     std::uint64_t start = 0, goal = 0;
     size_t pieceBits = 0;
     std::vector<Node>& nodes;
-    std::vector<Slot>& table;
+    StateTable& table;
     std::vector<std::vector<std::uint32_t>>& buckets;
-    std::uint32_t generation;
     size_t current = 0;
     const std::stop_token* stop = nullptr;
 };
@@ -372,7 +306,7 @@ CellSet Around(const Board& board, const CellSet& open, const std::vector<int>& 
     CellSet window(open.size(), 0);
     size = 0;
     for (int cell : cells) {
-        const std::vector<int> d = Distances(board, open, cell);
+        const std::vector<int> d = StepsFrom(board, open, cell);
         for (int c = 0; c < board.Size(); ++c)
             if (d[size_t(c)] >= 0 && d[size_t(c)] <= radius && !window[size_t(c)]) {
                 window[size_t(c)] = 1;
@@ -386,7 +320,7 @@ CellSet Around(const Board& board, const CellSet& open, const std::vector<int>& 
 int Spread(const Board& board, const CellSet& open, const std::vector<int>& cells) {
     std::vector<int> nearest(size_t(board.Size()), 1 << 20);
     for (int cell : cells) {
-        const std::vector<int> d = Distances(board, open, cell);
+        const std::vector<int> d = StepsFrom(board, open, cell);
         for (int c = 0; c < board.Size(); ++c)
             if (d[size_t(c)] >= 0) nearest[size_t(c)] = std::min(nearest[size_t(c)], d[size_t(c)]);
     }
@@ -404,7 +338,7 @@ bool Gather(Board& board, const CellSet& open, const std::vector<int>& cells, in
     for (int piece : cells) {
         const int at = Find(board, piece);
         if (window[size_t(at)]) continue;
-        const std::vector<int> d = Distances(board, open, at);
+        const std::vector<int> d = StepsFrom(board, open, at);
         int best = -1;
         for (int cell = 0; cell < board.Size(); ++cell)
             if (window[size_t(cell)] && d[size_t(cell)] >= 0 && (best < 0 || d[size_t(cell)] < d[size_t(best)]))
@@ -414,7 +348,7 @@ bool Gather(Board& board, const CellSet& open, const std::vector<int>& cells, in
     if (window[size_t(board.blank)]) return true;
     CellSet free = open;
     for (int piece : cells) free[size_t(Find(board, piece))] = 0;
-    const std::vector<int> d = Distances(board, free, board.blank);
+    const std::vector<int> d = StepsFrom(board, free, board.blank);
     int best = -1;
     for (int cell = 0; cell < board.Size(); ++cell)
         if (window[size_t(cell)] && d[size_t(cell)] > 0 && (best < 0 || d[size_t(cell)] < d[size_t(best)])) best = cell;
@@ -487,7 +421,7 @@ private:
 
     // Routes the piece at `cell` to the nearest open cell off the loop.
     bool MoveOffLoop(int cell) {
-        const std::vector<int> d = Distances(board, main, cell);
+        const std::vector<int> d = StepsFrom(board, main, cell);
         int best = -1;
         for (int c = 0; c < board.Size(); ++c)
             if (d[size_t(c)] > 0 && !onLoop[size_t(c)] && (best < 0 || d[size_t(c)] < d[size_t(best)])) best = c;

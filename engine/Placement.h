@@ -28,11 +28,4 @@ bool PlaceGroup(Board& board, const CellSet& open, const std::vector<int>& cells
 bool FillEar(Board& board, const CellSet& open, const std::vector<int>& ear, int entry, int exit,
              const std::stop_token& stop, std::vector<BlankMove>& moves);
 
-// The cell where the piece is.
-int Find(const Board& board, int piece);
-
-// Breadth-first distances from `from` through open cells, -1 where it cannot
-// reach; `avoid` (or -1) is treated as closed.
-std::vector<int> Distances(const Board& board, const CellSet& open, int from, int avoid = -1);
-
 } // namespace solver

@@ -53,8 +53,6 @@ constexpr int NotInOrder = INT_MAX;
 constexpr size_t GroupStates = 300'000;
 constexpr size_t RunStates = 30'000;
 
-int CountCells(const CellSet& cells) { return int(std::count(cells.begin(), cells.end(), 1)); }
-
 bool IsRingSet(const Board& board, const CellSet& open) {
     std::vector<int> cells;
     for (int cell = 0; cell < board.Size(); ++cell)
@@ -74,18 +72,11 @@ bool CanLeave(const Board& board, CellSet& open, const std::vector<int>& cells) 
     return ok;
 }
 
-std::vector<int> OpenNeighbours(const Board& board, const CellSet& open, int cell) {
-    std::vector<int> around;
-    for (BlankMove move : AllMoves)
-        if (const int next = board.Next(cell, move); next >= 0 && open[size_t(next)]) around.push_back(next);
-    return around;
-}
-
 // Cells grown from the goal one open neighbour at a time, the one with most
 // neighbours in the zone first (then the nearest), until there are ZoneCells
 // and they are biconnected and not a ring, or 25.
 CellSet GrownZone(const Board& board, const CellSet& open, int goal) {
-    const std::vector<int> fromGoal = Distances(board, open, goal);
+    const std::vector<int> fromGoal = StepsFrom(board, open, goal);
     CellSet zone(open.size(), 0);
     std::vector<int> members{goal};
     zone[size_t(goal)] = 1;
@@ -173,7 +164,7 @@ Zone ZoneAround(const Board& board, const CellSet& open, int goal, bool mayMoveH
     Zone zone;
     int score = BestRectangle(board, open, goal, zone.cells);
     if (score >= HardCell && mayMoveHome) {
-        const std::vector<int> fromGoal = Distances(board, open, goal);
+        const std::vector<int> fromGoal = StepsFrom(board, open, goal);
         for (int cell = 0; cell < board.Size(); ++cell) {
             const int steps = fromGoal[size_t(cell)];
             if (steps < 1 || steps > MaxHomeShift || steps * HomeShiftCost >= score) continue;
@@ -243,7 +234,7 @@ std::vector<int> PeelOrder(const Board& board, const CellSet& open, const CellSe
         forward = !forward;
     }
     // The rest, the cells farthest from the goal first.
-    const std::vector<int> fromGoal = Distances(board, open, goal);
+    const std::vector<int> fromGoal = StepsFrom(board, open, goal);
     std::vector<int> rest;
     for (int cell = 0; cell < board.Size(); ++cell)
         if (open[size_t(cell)] && !ordered[size_t(cell)]) rest.push_back(cell);

@@ -70,8 +70,6 @@ std::optional<Board> ReadBoard(const TPuzzle& puzzle) {
     return board;
 }
 
-int CountCells(const CellSet& cells) { return int(std::count(cells.begin(), cells.end(), 1)); }
-
 // Tables of up to 700,000 entries: five pieces a group on 16 cells, built in a
 // fraction of a second and strong enough for IDA* to prove 4 x 4 plans fast.
 constexpr size_t OptimalTableLimit = 700'000;

@@ -54,41 +54,55 @@ void Walk(Board& board, const std::vector<int>& path, std::vector<BlankMove>& mo
     }
 }
 
+std::vector<int> OpenNeighbours(const Board& board, const CellSet& open, int cell) {
+    std::vector<int> around;
+    ForEachOpenNeighbour(board, open, cell, -1, [&](int next) { around.push_back(next); });
+    return around;
+}
+
+namespace {
+
+// Breadth-first search through members of `open` other than `avoid`.
+template <typename Reached>
+std::vector<int> SearchOpen(const Board& board, const CellSet& open, int from, int avoid, Reached&& reached) {
+    return BreadthFirst(
+        board.Size(), from, [&](int cell, auto&& step) { ForEachOpenNeighbour(board, open, cell, avoid, step); },
+        reached);
+}
+
+} // namespace
+
+std::vector<int> StepsFrom(const Board& board, const CellSet& open, int from, int avoid) {
+    return SearchOpen(board, open, from, avoid, [](int, int) { return false; });
+}
+
+std::optional<std::vector<int>> Ways::To(int from, int to) const {
+    if (cost[size_t(to)] < 0) return std::nullopt;
+    std::vector<int> path;
+    for (int at = to; at != from; at = parent[size_t(at)]) path.push_back(at);
+    std::reverse(path.begin(), path.end());
+    return path;
+}
+
 std::optional<std::vector<int>> ShortestPath(const Board& board, const CellSet& open, int from, int to) {
     if (from == to) return std::vector<int>{};
-    std::vector<int> parent(size_t(board.Size()), -1), queue{from};
-    parent[size_t(from)] = from;
-    for (size_t head = 0; head < queue.size(); ++head) {
-        const int cell = queue[head];
-        for (BlankMove move : AllMoves) {
-            const int next = board.Next(cell, move);
-            if (next < 0 || !open[size_t(next)] || parent[size_t(next)] >= 0) continue;
-            parent[size_t(next)] = cell;
-            if (next == to) {
-                std::vector<int> path;
-                for (int at = to; at != from; at = parent[size_t(at)]) path.push_back(at);
-                std::reverse(path.begin(), path.end());
-                return path;
-            }
-            queue.push_back(next);
-        }
-    }
-    return std::nullopt;
+    Ways ways{{}, std::vector<int>(size_t(board.Size()), -1)};
+    ways.cost = SearchOpen(board, open, from, -1, [&](int cell, int next) {
+        ways.parent[size_t(next)] = cell;
+        return next == to;
+    });
+    return ways.To(from, to);
 }
 
 CellSet Reachable(const Board& board, const CellSet& open, int from) {
-    CellSet seen(open.size(), 0);
-    std::vector<int> queue{from};
-    seen[size_t(from)] = 1;
-    for (size_t head = 0; head < queue.size(); ++head)
-        for (BlankMove move : AllMoves) {
-            const int next = board.Next(queue[head], move);
-            if (next >= 0 && open[size_t(next)] && !seen[size_t(next)]) {
-                seen[size_t(next)] = 1;
-                queue.push_back(next);
-            }
-        }
-    return seen;
+    const std::vector<int> steps = StepsFrom(board, open, from);
+    CellSet reached(open.size(), 0);
+    for (size_t cell = 0; cell < steps.size(); ++cell) reached[cell] = steps[cell] >= 0;
+    return reached;
+}
+
+int Find(const Board& board, int piece) {
+    return int(std::find(board.cells.begin(), board.cells.end(), std::int16_t(piece)) - board.cells.begin());
 }
 
 namespace {
@@ -238,6 +252,16 @@ Area MakeArea(const Board& board, const CellSet& cells, int goalCell) {
         if (!area.mirror.empty()) break;
     }
     return area;
+}
+
+std::vector<int> StepsFrom(const Area& area, int from) {
+    return BreadthFirst(
+        area.Count(), from,
+        [&](int cell, auto&& step) {
+            for (int next : area.next[size_t(cell)])
+                if (next >= 0) step(next);
+        },
+        [](int, int) { return false; });
 }
 
 } // namespace solver

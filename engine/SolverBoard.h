@@ -1,4 +1,5 @@
-// The solver's own copy of a board and the graph helpers its methods share.
+// The solver's own copy of a board and the toolkit its methods share: the
+// searches over cells, the cell sets, and the state table of the A* searches.
 #pragma once
 
 #include "Solver.h"
@@ -7,6 +8,7 @@
 #include <array>
 #include <chrono>
 #include <cstdint>
+#include <deque>
 #include <optional>
 #include <stop_token>
 #include <vector>
@@ -40,6 +42,57 @@ bool FillUnlessStopped(std::vector<T>& items, size_t count, T value, const std::
     return true;
 }
 
+// Open addressing from the states a search has stored to the numbers of the
+// nodes that hold them: the states stay in the nodes, so a slot takes four
+// bytes whatever a state's size. Each search hashes its own states, and
+// keeps the table at most half full, so that probes stay short.
+class StateTable {
+public:
+    static constexpr std::uint32_t Empty = ~0u;
+
+    size_t Size() const { return entries.size(); }
+
+    // The slot of the state with hash `hash`: the node for which `same(node)`
+    // holds, or an Empty slot where a node holding it belongs.
+    template <typename Same> std::uint32_t& SlotOf(size_t hash, Same&& same) {
+        const size_t mask = entries.size() - 1;
+        for (size_t i = hash & mask;; i = (i + 1) & mask)
+            if (entries[i] == Empty || same(entries[i])) return entries[i];
+    }
+
+    // Takes `count` slots (a power of two, more than the nodes stored), each
+    // node stored placed again by `hashOf(node)`. Gives up (false, the table
+    // as it was) once a stop is requested.
+    template <typename HashOf> bool Resize(size_t count, HashOf&& hashOf, const std::stop_token& stop) {
+        std::vector<std::uint32_t> old;
+        if (!FillUnlessStopped(old, count, Empty, stop)) return false;
+        old.swap(entries);
+        const size_t mask = entries.size() - 1;
+        for (std::uint32_t node : old) {
+            if (node == Empty) continue;
+            size_t i = hashOf(node) & mask;
+            while (entries[i] != Empty) i = (i + 1) & mask;
+            entries[i] = node;
+        }
+        return true;
+    }
+
+    // Empties the slots of nodes 0 to count - 1, every node the table holds:
+    // a table kept for the next search is cleared in the time its last one
+    // took, however large it grew.
+    template <typename HashOf> void Forget(std::uint32_t count, HashOf&& hashOf) {
+        const size_t mask = entries.size() - 1;
+        for (std::uint32_t node = 0; node < count; ++node) {
+            size_t i = hashOf(node) & mask;
+            while (entries[i] != node) i = (i + 1) & mask; // slots emptied before it are passed over
+            entries[i] = Empty;
+        }
+    }
+
+private:
+    std::vector<std::uint32_t> entries; // node numbers or Empty
+};
+
 constexpr std::int16_t Stone = -2;
 constexpr std::int16_t Blank = -1;
 constexpr std::array<BlankMove, 4> AllMoves{BlankMove::Left, BlankMove::Right, BlankMove::Up, BlankMove::Down};
@@ -62,6 +115,9 @@ struct Board {
 // A set of cells of a board: 1 for a member.
 using CellSet = std::vector<std::uint8_t>;
 
+// How many members the set has.
+inline int CountCells(const CellSet& cells) { return int(std::count(cells.begin(), cells.end(), 1)); }
+
 // The move that takes the blank from a cell to the one beside it.
 BlankMove Toward(int from, int to);
 int Manhattan(const Board& board, int a, int b);
@@ -70,11 +126,93 @@ int Manhattan(const Board& board, int a, int b);
 // beside the blank) and records the moves.
 void Walk(Board& board, const std::vector<int>& path, std::vector<BlankMove>& moves);
 
+// Calls f(next) for each member of `open` beside `cell` other than `avoid`
+// (or -1), in the order of AllMoves.
+template <typename F> void ForEachOpenNeighbour(const Board& board, const CellSet& open, int cell, int avoid, F&& f) {
+    for (BlankMove move : AllMoves) {
+        const int next = board.Next(cell, move);
+        if (next >= 0 && next != avoid && open[size_t(next)]) f(next);
+    }
+}
+
+// The members of `open` beside `cell`, in the order of AllMoves.
+std::vector<int> OpenNeighbours(const Board& board, const CellSet& open, int cell);
+
+// Breadth-first search from `from` over cells numbered 0 to count - 1.
+// `neighbours(cell, step)` calls step(next) for each cell the search may go
+// to from `cell`, in a fixed order; `reached(cell, next)` is told of each
+// cell the first time it is reached, `cell` being the one before it on a
+// shortest way, and ends the search by returning true. The steps from
+// `from` to each cell, -1 where the search did not reach.
+template <typename Neighbours, typename Reached>
+std::vector<int> BreadthFirst(int count, int from, Neighbours&& neighbours, Reached&& reached) {
+    std::vector<int> steps(size_t(count), -1), queue{from};
+    steps[size_t(from)] = 0;
+    bool done = false;
+    for (size_t head = 0; head < queue.size() && !done; ++head) {
+        const int cell = queue[head];
+        neighbours(cell, [&](int next) {
+            if (done || steps[size_t(next)] >= 0) return;
+            steps[size_t(next)] = steps[size_t(cell)] + 1;
+            if (reached(cell, next))
+                done = true;
+            else
+                queue.push_back(next);
+        });
+    }
+    return steps;
+}
+
+// The ways a search found from one cell: per cell the cost of the way there
+// (-1 where none was found) and the cell before it on the way.
+struct Ways {
+    std::vector<int> cost, parent;
+    // The cells after `from` on the way to `to`.
+    std::optional<std::vector<int>> To(int from, int to) const;
+};
+
+// The cheapest ways from `from` over cells numbered 0 to count - 1 when each
+// step costs nothing or one same price: breadth-first with a double-ended
+// queue, the free steps at its front. `neighbours(cell, step)` calls
+// step(next, price) for each cell the search may go to from `cell`, `price()`
+// giving the step's cost; it is asked only for cells not yet settled.
+template <typename Neighbours> Ways CheapestWays(int count, int from, Neighbours&& neighbours) {
+    Ways ways{std::vector<int>(size_t(count), -1), std::vector<int>(size_t(count), -1)};
+    std::vector<int> best(size_t(count), 1 << 30);
+    std::deque<int> queue{from};
+    best[size_t(from)] = 0;
+    while (!queue.empty()) {
+        const int cell = queue.front();
+        queue.pop_front();
+        if (ways.cost[size_t(cell)] >= 0) continue;
+        ways.cost[size_t(cell)] = best[size_t(cell)];
+        neighbours(cell, [&](int next, auto&& price) {
+            if (ways.cost[size_t(next)] >= 0) return;
+            const int step = price();
+            if (best[size_t(cell)] + step >= best[size_t(next)]) return;
+            best[size_t(next)] = best[size_t(cell)] + step;
+            ways.parent[size_t(next)] = cell;
+            if (step == 0)
+                queue.push_front(next);
+            else
+                queue.push_back(next);
+        });
+    }
+    return ways;
+}
+
+// The fewest steps from `from` to each cell through members of `open`, -1
+// where it cannot reach; `avoid` (or -1) is treated as closed.
+std::vector<int> StepsFrom(const Board& board, const CellSet& open, int from, int avoid = -1);
+
 // The cells after `from` on a shortest way to `to` through members of `open`.
 std::optional<std::vector<int>> ShortestPath(const Board& board, const CellSet& open, int from, int to);
 
 // The members of `open` reachable from `from` (which must be a member).
 CellSet Reachable(const Board& board, const CellSet& open, int from);
+
+// The cell where the piece is.
+int Find(const Board& board, int piece);
 
 // True when the members of `open` form one region that stays connected
 // whichever single member is taken out (at least three members).
@@ -98,5 +236,9 @@ struct Area {
 
 // `cells` must hold the goal cell and at most 25 cells.
 Area MakeArea(const Board& board, const CellSet& cells, int goalCell);
+
+// The fewest steps from compact cell `from` to each cell of the area, -1
+// where it cannot reach.
+std::vector<int> StepsFrom(const Area& area, int from);
 
 } // namespace solver

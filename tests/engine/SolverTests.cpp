@@ -1,9 +1,11 @@
 #include "SolverBoards.h"
+#include "engine/SolverBoard.h"
 
 #include <algorithm>
 #include <array>
 #include <gtest/gtest.h>
 #include <stop_token>
+#include <string>
 #include <thread>
 #include <unordered_map>
 
@@ -29,7 +31,7 @@ int At(Packed key, int cell) { return int(key >> (4 * cell) & 15); }
 
 // Every 3 x 3 board reachable from the solved one, with its distance: the
 // true shortest lengths.
-std::unordered_map<Packed, int> Distances(const TPuzzle& solved) {
+std::unordered_map<Packed, int> ShortestLengths(const TPuzzle& solved) {
     std::unordered_map<Packed, int> distance{{Pack(solved), 0}};
     std::vector<Packed> queue{Pack(solved)};
     for (size_t head = 0; head < queue.size(); ++head) {
@@ -69,7 +71,7 @@ TEST(Solver, ThreeByThreePlansAreAsShortAsABreadthFirstSearchFinds) {
         std::srand(5);
         QImage picture = SolidPicture(12, 12, qRgb(0, 0, 0));
         solved.CutPicture(picture, level);
-        const auto distance = Distances(solved);
+        const auto distance = ShortestLengths(solved);
         for (unsigned seed = 1; seed <= 6; ++seed) {
             TPuzzle board = solved;
             std::srand(seed);
@@ -281,4 +283,93 @@ TEST(Solver, AStoppedSolveEndsAtOnceAndKeepsNoHalfBuiltTable) {
     EXPECT_TRUE(solution->optimal);
     EXPECT_EQ(solution->moves.size(), 42u);
     EXPECT_TRUE(Solves(fifteen, solution->moves));
+}
+
+// The board's searches on one map, each case with a cell closed (or none):
+// the steps, the way, the reach and the area's steps must agree with the
+// fewest steps counted by hand.
+TEST(SolverBoard, SearchesGoOnlyThroughOpenCellsAndAgree) {
+    const std::string map = "..#.."  // 0-4
+                            ".##.."  // 5-9
+                            "....#"  // 10-14
+                            "#.#.."; // 15-19
+    solver::Board board{5, 4, {}, 0, 0};
+    solver::CellSet open;
+    for (char c : map) {
+        board.cells.push_back(c == '#' ? solver::Stone : std::int16_t(0));
+        open.push_back(c != '#');
+    }
+    struct Case {
+        int from, closed, to, steps;
+    };
+    for (const Case& c : {Case{0, -1, 4, 8}, Case{0, -1, 19, 7}, Case{0, -1, 16, 4}, Case{4, -1, 4, 0},
+                          Case{0, 13, 4, -1}, Case{0, 11, 16, -1}, Case{3, 8, 9, 2}, Case{19, 16, 1, 8}}) {
+        solver::CellSet without = open;
+        if (c.closed >= 0) without[size_t(c.closed)] = 0;
+        const auto steps = solver::StepsFrom(board, without, c.from);
+        EXPECT_EQ(steps[size_t(c.to)], c.steps) << c.from << " to " << c.to;
+        EXPECT_EQ(solver::StepsFrom(board, open, c.from, c.closed), steps) << c.from << " avoiding " << c.closed;
+        EXPECT_EQ(bool(solver::Reachable(board, without, c.from)[size_t(c.to)]), c.steps >= 0);
+        const auto path = solver::ShortestPath(board, without, c.from, c.to);
+        ASSERT_EQ(path.has_value(), c.steps >= 0) << c.from << " to " << c.to;
+        if (path) {
+            ASSERT_EQ(int(path->size()), c.steps);
+            int at = c.from;
+            for (int cell : *path) {
+                EXPECT_TRUE(without[size_t(cell)] && solver::Manhattan(board, at, cell) == 1) << cell;
+                at = cell;
+            }
+        }
+        const solver::Area area = solver::MakeArea(board, without, c.from);
+        const auto compact = [&](int cell) {
+            return int(std::find(area.cellOf.begin(), area.cellOf.end(), cell) - area.cellOf.begin());
+        };
+        EXPECT_EQ(solver::StepsFrom(area, area.goal)[size_t(compact(c.to))], c.steps) << c.from << " to " << c.to;
+    }
+}
+
+// Free steps found late still make the cheapest way: 0 -> 1 -> 3 -> 4 -> 6
+// costs 2, however many free steps it takes, and 0 -> 2 -> 6 costs 4,
+// though reached sooner; cell 5 has no way in.
+TEST(SolverBoard, CheapestWaysTakeTheFreeStepsWhereverTheyCome) {
+    struct Edge {
+        int from, to, price;
+    };
+    const std::vector<Edge> edges{{0, 1, 2}, {0, 2, 2}, {2, 6, 2}, {1, 3, 0}, {3, 4, 0}, {4, 6, 0}, {5, 0, 0}};
+    const solver::Ways ways = solver::CheapestWays(7, 0, [&](int cell, auto&& step) {
+        for (const Edge& edge : edges)
+            if (edge.from == cell) step(edge.to, [&] { return edge.price; });
+    });
+    EXPECT_EQ(ways.cost, (std::vector<int>{0, 2, 2, 2, 2, -1, 2}));
+    EXPECT_EQ(ways.To(0, 6), (std::vector<int>{1, 3, 4, 6}));
+    EXPECT_EQ(ways.To(0, 5), std::nullopt);
+}
+
+// States whose hashes collide, stored as a search stores them, found again
+// across growing, and forgotten all at once: then every slot is free again.
+TEST(SolverBoard, TheStateTableFindsEveryStoredStateUntilForgotten) {
+    using solver::StateTable;
+    std::vector<std::uint64_t> nodes;
+    const auto hashOf = [&](std::uint32_t node) { return size_t(nodes[node] % 7); };
+    StateTable table;
+    ASSERT_TRUE(table.Resize(8, hashOf, {}));
+    const auto slotOf = [&](std::uint64_t state) -> std::uint32_t& {
+        return table.SlotOf(size_t(state % 7), [&](std::uint32_t node) { return nodes[node] == state; });
+    };
+    for (std::uint64_t state = 0; state < 60; state += 3) {
+        if (table.Size() < 2 * nodes.size() + 2) { ASSERT_TRUE(table.Resize(table.Size() * 2, hashOf, {})); }
+        std::uint32_t& slot = slotOf(state);
+        ASSERT_EQ(slot, StateTable::Empty) << state;
+        slot = std::uint32_t(nodes.size());
+        nodes.push_back(state);
+    }
+    std::stop_source stopped;
+    stopped.request_stop();
+    const size_t size = table.Size();
+    EXPECT_FALSE(table.Resize(size * 2, hashOf, stopped.get_token()));
+    EXPECT_EQ(table.Size(), size);
+    for (std::uint32_t node = 0; node < nodes.size(); ++node) EXPECT_EQ(slotOf(nodes[node]), node);
+    EXPECT_EQ(slotOf(4), StateTable::Empty); // never stored
+    table.Forget(std::uint32_t(nodes.size()), hashOf);
+    for (std::uint64_t state : nodes) EXPECT_EQ(slotOf(state), StateTable::Empty) << state;
 }
