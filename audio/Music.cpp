@@ -26,6 +26,7 @@ TFormMusic::TFormMusic(IDialogs& dialogs, const QString& programFolder, QWidget*
     Label1 = new QLabel(QStringLiteral("List of music"), this);
     Label1->move(8, 8);
     ListBoxMusic = new QListWidget(this);
+    ListBoxMusic->setAccessibleName(QStringLiteral("Music files"));
     ListBoxMusic->setObjectName(QStringLiteral("ListBoxMusic"));
     ListBoxMusic->setGeometry(8, 24, 289, 185);
     ListBoxMusic->setSelectionMode(QAbstractItemView::SingleSelection);

@@ -245,6 +245,7 @@ QToolButton* TFormMain::AddToolButton(const char* name, const QString& hint, int
     auto* button = new QToolButton(ToolBar1);
     button->setObjectName(QLatin1String(name));
     button->setToolTip(hint);
+    button->setAccessibleName(hint); // what a screen reader says of the button: its command
     button->setIcon(IconFromPngFiles(
         {QStringLiteral(":/glyph%1.png").arg(glyph), QStringLiteral(":/glyph%1@2x.png").arg(glyph)}));
     button->setIconSize(QSize(20, 20));
@@ -319,6 +320,10 @@ void TFormMain::BuildStatusBar() {
     StatusPanels[1] = strip->AddPanel(198);
     StatusPanels[2] = strip->AddPanel(StatusStrip::Stretch, 198);
     StatusPanels[3] = strip->AddPanel(100); // the move count, at the right end
+    // A screen reader reads each panel's text, and tells what the panel holds.
+    const char* const panelRoles[] = {"Elapsed time", "Pieces", "Picture", "Moves"};
+    for (size_t i = 0; i < StatusPanels.size(); ++i)
+        StatusPanels[i]->setAccessibleDescription(QLatin1String(panelRoles[i]));
     StatusBar->addWidget(strip, 1);
     setStatusBar(StatusBar);
 }

@@ -60,6 +60,7 @@ TFormTimes::TFormTimes(QWidget* owner) : QDialog(owner) {
     LabelLevel = new QLabel(this);
     LabelLevel->move(80, 32);
     ListView = new QTreeWidget(this);
+    ListView->setAccessibleName(QStringLiteral("Best times"));
     ListView->setGeometry(8, 56, 409, 177);
     ListView->setRootIsDecorated(false);
     ListView->setColumnCount(0);

@@ -3,6 +3,7 @@
 #include "pictures/PictureMaker.h"
 #include "platform/ElidedLabel.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QApplication>
 #include <QDateTime>
@@ -144,6 +145,7 @@ TEST(MainWindow, ToolBarHasTenGlyphButtonsWithHints) {
     int previousTop = -1;
     for (const auto& [button, hint] : buttons) {
         EXPECT_EQ(button->toolTip(), QLatin1String(hint));
+        EXPECT_EQ(QAccessible::queryAccessibleInterface(button)->text(QAccessible::Name), QLatin1String(hint));
         EXPECT_EQ(button->size(), QSize(31, 30));
         EXPECT_FALSE(button->icon().pixmap(20, 20).isNull()) << hint;
         EXPECT_GT(button->y(), previousTop) << "top to bottom";
@@ -217,6 +219,13 @@ TEST(MainWindow, StatusBarHasThreePanelsAndTheTimerTicks) {
     QTest::qWaitFor([&] { return f.ClientArea()->width() == 1000; }, 2000);
     EXPECT_EQ(f.StatusBar->height(), 19);
     for (int i = 0; i < 3; ++i) EXPECT_EQ(f.StatusPanels[size_t(i)]->x(), i * 200);
+    // What a screen reader hears of each panel: its text, and what it holds.
+    const char* const roles[] = {"Elapsed time", "Pieces", "Picture", "Moves"};
+    for (size_t i = 0; i < 4; ++i) {
+        QAccessibleInterface* panel = QAccessible::queryAccessibleInterface(f.StatusPanels[i]);
+        EXPECT_EQ(panel->text(QAccessible::Name), f.StatusPanels[i]->text());
+        EXPECT_EQ(panel->text(QAccessible::Description), QLatin1String(roles[i]));
+    }
     EXPECT_EQ(f.windowTitle(), QStringLiteral("Slidora"));
 }
 
