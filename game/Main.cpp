@@ -62,12 +62,18 @@ struct GridEntry {
 
 // In menu order; a null name is a separator.
 const GridEntry GridMenu[] = {
-    {"N3x3Menu", QT_TRANSLATE_NOOP("TFormMain", "&A - 3 x 3 pieces"), 33}, {"N4x3Menu", QT_TRANSLATE_NOOP("TFormMain", "&B - 4 x 3 pieces"), 43},
-    {"N5x3Menu", QT_TRANSLATE_NOOP("TFormMain", "&C - 5 x 3 pieces"), 53}, {nullptr, "N6", 0},
-    {"N3x4Menu", QT_TRANSLATE_NOOP("TFormMain", "&D - 3 x 4 pieces"), 34}, {"N4x4Menu", QT_TRANSLATE_NOOP("TFormMain", "&E - 4 x 4 pieces"), 44},
-    {"N5x4Menu", QT_TRANSLATE_NOOP("TFormMain", "&F - 5 x 4 pieces"), 54}, {nullptr, "N7", 0},
-    {"N3x5Menu", QT_TRANSLATE_NOOP("TFormMain", "&G - 3 x 5 pieces"), 35}, {"N4x5Menu", QT_TRANSLATE_NOOP("TFormMain", "&H - 4 x 5 pieces"), 45},
-    {"N5x5Menu", QT_TRANSLATE_NOOP("TFormMain", "&I - 5 x 5 pieces"), 55}, {nullptr, "N9", 0},
+    {"N3x3Menu", QT_TRANSLATE_NOOP("TFormMain", "&A - 3 x 3 pieces"), 33},
+    {"N4x3Menu", QT_TRANSLATE_NOOP("TFormMain", "&B - 4 x 3 pieces"), 43},
+    {"N5x3Menu", QT_TRANSLATE_NOOP("TFormMain", "&C - 5 x 3 pieces"), 53},
+    {nullptr, "N6", 0},
+    {"N3x4Menu", QT_TRANSLATE_NOOP("TFormMain", "&D - 3 x 4 pieces"), 34},
+    {"N4x4Menu", QT_TRANSLATE_NOOP("TFormMain", "&E - 4 x 4 pieces"), 44},
+    {"N5x4Menu", QT_TRANSLATE_NOOP("TFormMain", "&F - 5 x 4 pieces"), 54},
+    {nullptr, "N7", 0},
+    {"N3x5Menu", QT_TRANSLATE_NOOP("TFormMain", "&G - 3 x 5 pieces"), 35},
+    {"N4x5Menu", QT_TRANSLATE_NOOP("TFormMain", "&H - 4 x 5 pieces"), 45},
+    {"N5x5Menu", QT_TRANSLATE_NOOP("TFormMain", "&I - 5 x 5 pieces"), 55},
+    {nullptr, "N9", 0},
 };
 
 } // namespace

@@ -1,106 +1,108 @@
 <?xml version="1.0" encoding="utf-8"?>
 <!DOCTYPE TS>
-<TS version="2.1" language="de_DE">
+<TS version="2.1" language="de">
 <context>
     <name>FontDialog</name>
     <message>
         <source>&amp;Bold</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fett</translation>
     </message>
     <message>
         <source>&amp;Italic</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Kursiv</translation>
     </message>
     <message>
         <source>&amp;Underline</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Unterstrichen</translation>
     </message>
     <message>
         <source>Stri&amp;keout</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Durchgestrichen</translation>
     </message>
     <message>
         <source>&amp;Color...</source>
-        <translation type="unfinished"></translation>
+        <translation>F&amp;arbe...</translation>
     </message>
     <message>
         <source>AaBbYyZz 123</source>
-        <translation type="unfinished"></translation>
+        <translation>AaBbYyZz 123</translation>
     </message>
     <message>
         <source>Font</source>
-        <translation type="unfinished"></translation>
+        <translation>Schriftart</translation>
     </message>
     <message>
         <source>&amp;Font:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Schriftart:</translation>
     </message>
     <message>
         <source>&amp;Size:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Größe:</translation>
     </message>
 </context>
 <context>
     <name>Music</name>
     <message>
         <source>The music file %1 cannot be found.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Musikdatei %1 wurde nicht gefunden.</translation>
     </message>
     <message>
         <source>%1 is not a MIDI file.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist keine MIDI-Datei.</translation>
     </message>
     <message>
         <source>The music synthesizer cannot be started.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Musiksynthesizer kann nicht gestartet werden.</translation>
     </message>
     <message>
         <source>The instruments for the music (%1) cannot be loaded.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Instrumente für die Musik (%1) können nicht geladen werden.</translation>
     </message>
     <message>
         <source>There is no %1 audio driver.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es gibt keinen Audiotreiber %1.</translation>
     </message>
     <message>
         <source>No audio device could be opened for the music.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Für die Musik konnte kein Audiogerät geöffnet werden.
+</translation>
     </message>
     <message>
         <source>The music file %1 cannot be played.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Musikdatei %1 kann nicht abgespielt werden.</translation>
     </message>
     <message>
         <source>The music module %1 cannot be loaded.
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Musikmodul %1 kann nicht geladen werden.
+%2</translation>
     </message>
 </context>
 <context>
     <name>PictureFiles</name>
     <message>
         <source>File not found.</source>
-        <translation type="unfinished"></translation>
+        <translation>Datei nicht gefunden.</translation>
     </message>
     <message>
         <source>Not a picture the game can read.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein Bild, das das Spiel lesen kann.</translation>
     </message>
     <message>
         <source>Damaged file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Beschädigte Datei.</translation>
     </message>
     <message>
         <source>Too large.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zu groß.</translation>
     </message>
 </context>
 <context>
     <name>PicturePreview</name>
     <message>
         <source>%1 x %2 pixels</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 x %2 Pixel</translation>
     </message>
 </context>
 <context>
@@ -108,542 +110,543 @@
     <message>
         <source>QT_LAYOUT_DIRECTION</source>
         <comment>Translate this string to the string &apos;LTR&apos; in left-to-right languages or to &apos;RTL&apos; in right-to-left languages</comment>
-        <translation type="unfinished"></translation>
+        <translation>LTR</translation>
     </message>
 </context>
 <context>
     <name>TFormAbout</name>
     <message>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>Über Slidora</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Version %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Version %1</translation>
     </message>
     <message>
         <source>This software is based in part on the work of the Independent JPEG Group.</source>
-        <translation type="unfinished"></translation>
+        <translation>Diese Software beruht teilweise auf der Arbeit der Independent JPEG Group.</translation>
     </message>
     <message>
         <source>Stone texture, icon and glyphs drawn for the game by</source>
-        <translation type="unfinished"></translation>
+        <translation>Steintextur, Programmsymbol und Schaltflächenbilder für das Spiel gezeichnet von</translation>
     </message>
     <message>
         <source>The five music pieces composed for the game by</source>
-        <translation type="unfinished"></translation>
+        <translation>Die fünf Musikstücke für das Spiel komponiert von</translation>
     </message>
 </context>
 <context>
     <name>TFormMain</name>
     <message>
         <source>Moves: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Züge: %1</translation>
     </message>
     <message>
         <source> · fewest left %1</source>
-        <translation type="unfinished"></translation>
+        <translation> · mindestens noch %1</translation>
     </message>
     <message>
         <source>No way to solve the puzzle was found.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es wurde kein Weg gefunden, das Puzzle zu lösen.</translation>
     </message>
     <message>
         <source>%1 x %2 (%3 pieces)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 x %2 (%3 Teile)</translation>
     </message>
     <message>
         <source>Elapsed time: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Spielzeit: %1</translation>
     </message>
     <message>
         <source>Do you want to save the game?</source>
-        <translation type="unfinished"></translation>
+        <translation>Möchten Sie das Spiel speichern?</translation>
     </message>
     <message>
         <source>Congratulations. You solved the puzzle.
 Solved with help: no best time is kept.</source>
-        <translation type="unfinished"></translation>
+        <translation>Glückwunsch! Sie haben das Puzzle gelöst.
+Mit Hilfe gelöst: Es wird keine Bestzeit gespeichert.</translation>
     </message>
     <message>
         <source>You have the best time. Please enter your name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Sie haben die Bestzeit erreicht. Bitte geben Sie Ihren Namen ein:</translation>
     </message>
     <message>
         <source>Unable to save the best time to %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Bestzeit kann nicht in %1 gespeichert werden.</translation>
     </message>
     <message>
         <source>Congratulations. You solved the puzzle.</source>
-        <translation type="unfinished"></translation>
+        <translation>Glückwunsch! Sie haben das Puzzle gelöst.</translation>
     </message>
     <message>
         <source>Do you want to scramble the puzzle?</source>
-        <translation type="unfinished"></translation>
+        <translation>Möchten Sie das Puzzle mischen?</translation>
     </message>
     <message>
         <source>All (*.jpg;*.jpeg;*.bmp;*.png;*.webp;*.gif;*.tif;*.tiff)|*.jpg;*.jpeg;*.bmp;*.png;*.webp;*.gif;*.tif;*.tiff|JPEG Image File (*.jpg)|*.jpg|JPEG Image File (*.jpeg)|*.jpeg|Bitmaps (*.bmp)|*.bmp|PNG Image File (*.png)|*.png|WebP Image File (*.webp)|*.webp|GIF Image File (*.gif)|*.gif|TIFF Image File (*.tif;*.tiff)|*.tif;*.tiff</source>
         <extracomment>File dialog filters: &quot;description (patterns)|patterns&quot; pairs; translate the descriptions only</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Alle Bilder (*.jpg;*.jpeg;*.bmp;*.png;*.webp;*.gif;*.tif;*.tiff)|*.jpg;*.jpeg;*.bmp;*.png;*.webp;*.gif;*.tif;*.tiff|JPEG-Bilddatei (*.jpg)|*.jpg|JPEG-Bilddatei (*.jpeg)|*.jpeg|Bitmaps (*.bmp)|*.bmp|PNG-Bilddatei (*.png)|*.png|WebP-Bilddatei (*.webp)|*.webp|GIF-Bilddatei (*.gif)|*.gif|TIFF-Bilddatei (*.tif;*.tiff)|*.tif;*.tiff</translation>
     </message>
     <message>
         <source>Slidora files (*.sdr)|*.sdr</source>
         <extracomment>File dialog filter: &quot;description (pattern)|pattern&quot;; translate the description only</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Slidora-Spieldateien (*.sdr)|*.sdr</translation>
     </message>
     <message>
         <source>&amp;A - 3 x 3 pieces</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;A - 3 x 3 Teile</translation>
     </message>
     <message>
         <source>&amp;B - 4 x 3 pieces</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;B - 4 x 3 Teile</translation>
     </message>
     <message>
         <source>&amp;C - 5 x 3 pieces</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;C - 5 x 3 Teile</translation>
     </message>
     <message>
         <source>&amp;D - 3 x 4 pieces</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;D - 3 x 4 Teile</translation>
     </message>
     <message>
         <source>&amp;E - 4 x 4 pieces</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;E - 4 x 4 Teile</translation>
     </message>
     <message>
         <source>&amp;F - 5 x 4 pieces</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;F - 5 x 4 Teile</translation>
     </message>
     <message>
         <source>&amp;G - 3 x 5 pieces</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;G - 3 x 5 Teile</translation>
     </message>
     <message>
         <source>&amp;H - 4 x 5 pieces</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;H - 4 x 5 Teile</translation>
     </message>
     <message>
         <source>&amp;I - 5 x 5 pieces</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;I - 5 x 5 Teile</translation>
     </message>
     <message>
         <source>Open Image</source>
-        <translation type="unfinished"></translation>
+        <translation>Bild öffnen</translation>
     </message>
     <message>
         <source>Load Game</source>
-        <translation type="unfinished"></translation>
+        <translation>Spiel laden</translation>
     </message>
     <message>
         <source>Save Game</source>
-        <translation type="unfinished"></translation>
+        <translation>Spiel speichern</translation>
     </message>
     <message>
         <source>&amp;Game</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Spiel</translation>
     </message>
     <message>
         <source>&amp;Scramble</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Mischen</translation>
     </message>
     <message>
         <source>&amp;New game</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Neues Spiel</translation>
     </message>
     <message>
         <source>Un&amp;do</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rückgängig</translation>
     </message>
     <message>
         <source>R&amp;edo</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Wiederholen</translation>
     </message>
     <message>
         <source>&amp;Hint</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Tipp</translation>
     </message>
     <message>
         <source>Sol&amp;ve</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Lösen</translation>
     </message>
     <message>
         <source>&amp;Open image...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Bild öffnen...</translation>
     </message>
     <message>
         <source>N&amp;umeric puzzle (no image)</source>
-        <translation type="unfinished"></translation>
+        <translation>Zahlen&amp;puzzle (ohne Bild)</translation>
     </message>
     <message>
         <source>&amp;Load game...</source>
-        <translation type="unfinished"></translation>
+        <translation>Spiel l&amp;aden...</translation>
     </message>
     <message>
         <source>&amp;Reopen</source>
-        <translation type="unfinished"></translation>
+        <translation>Erneut ö&amp;ffnen</translation>
     </message>
     <message>
         <source>S&amp;ave game...</source>
-        <translation type="unfinished"></translation>
+        <translation>Spiel &amp;speichern...</translation>
     </message>
     <message>
         <source>&amp;Best times...</source>
-        <translation type="unfinished"></translation>
+        <translation>Best&amp;zeiten...</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
+        <translation>B&amp;eenden</translation>
     </message>
     <message>
         <source>&amp;Level</source>
-        <translation type="unfinished"></translation>
+        <translation>St&amp;ufe</translation>
     </message>
     <message>
         <source>&amp;Beginner</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Anfänger</translation>
     </message>
     <message>
         <source>&amp;Intermediate</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fortgeschritten</translation>
     </message>
     <message>
         <source>&amp;Advanced</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Experte</translation>
     </message>
     <message>
         <source>&amp;Pieces</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Teile</translation>
     </message>
     <message>
         <source>C&amp;ustom....</source>
-        <translation type="unfinished"></translation>
+        <translation>Ben&amp;utzerdefiniert...</translation>
     </message>
     <message>
         <source>&amp;Options</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Optionen</translation>
     </message>
     <message>
         <source>Show &amp;thumbnail</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Vorschaubild zeigen</translation>
     </message>
     <message>
         <source>&amp;Configure numeric puzzle...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Zahlenpuzzle einrichten...</translation>
     </message>
     <message>
         <source>Set &amp;background color...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Hintergrundfarbe wählen...</translation>
     </message>
     <message>
         <source>Set &amp;music...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Musik wählen...</translation>
     </message>
     <message>
         <source>Mu&amp;sic on</source>
-        <translation type="unfinished"></translation>
+        <translation>Musik &amp;an</translation>
     </message>
     <message>
         <source>So&amp;und on</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Töne an</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Hilfe</translation>
     </message>
     <message>
         <source>Help &amp;contents</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Inhalt</translation>
     </message>
     <message>
         <source>Vantrel &amp;home page</source>
-        <translation type="unfinished"></translation>
+        <translation>Vantrel-&amp;Homepage</translation>
     </message>
     <message>
         <source>&amp;Slidora home page</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Slidora-Homepage</translation>
     </message>
     <message>
         <source>&amp;Free pictures</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Kostenlose Bilder</translation>
     </message>
     <message>
         <source>&amp;About</source>
-        <translation type="unfinished"></translation>
+        <translation>Ü&amp;ber Slidora</translation>
     </message>
     <message>
         <source>New game</source>
-        <translation type="unfinished"></translation>
+        <translation>Neues Spiel</translation>
     </message>
     <message>
         <source>Open image</source>
-        <translation type="unfinished"></translation>
+        <translation>Bild öffnen</translation>
     </message>
     <message>
         <source>Numeric puzzle</source>
-        <translation type="unfinished"></translation>
+        <translation>Zahlenpuzzle</translation>
     </message>
     <message>
         <source>Load game</source>
-        <translation type="unfinished"></translation>
+        <translation>Spiel laden</translation>
     </message>
     <message>
         <source>Save game</source>
-        <translation type="unfinished"></translation>
+        <translation>Spiel speichern</translation>
     </message>
     <message>
         <source>Best times</source>
-        <translation type="unfinished"></translation>
+        <translation>Bestzeiten</translation>
     </message>
     <message>
         <source>Custom pieces</source>
-        <translation type="unfinished"></translation>
+        <translation>Benutzerdefinierte Teile</translation>
     </message>
     <message>
         <source>Show thumbnail</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorschaubild zeigen</translation>
     </message>
     <message>
         <source>Set music</source>
-        <translation type="unfinished"></translation>
+        <translation>Musik wählen</translation>
     </message>
     <message>
         <source>Set background color</source>
-        <translation type="unfinished"></translation>
+        <translation>Hintergrundfarbe wählen</translation>
     </message>
     <message>
         <source>An unexpected error ended the game.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein unerwarteter Fehler hat das Spiel beendet.</translation>
     </message>
     <message>
         <source>Unable to open %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 kann nicht geöffnet werden.</translation>
     </message>
     <message>
         <source>The picture %1 is too small to be cut into %2 x %3 pieces.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Bild %1 ist zu klein, um in %2 x %3 Teile zerlegt zu werden.</translation>
     </message>
     <message>
         <source>File %1 is not a Slidora 5.0 file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei %1 ist keine Slidora-5.0-Datei.</translation>
     </message>
     <message>
         <source>This file may be corrupted.</source>
-        <translation type="unfinished"></translation>
+        <translation>Diese Datei ist möglicherweise beschädigt.</translation>
     </message>
     <message>
         <source>Unable to save to %1: the name of the picture is longer than %2 bytes.</source>
-        <translation type="unfinished"></translation>
+        <translation>In %1 kann nicht gespeichert werden: Der Name des Bildes ist länger als %2 Byte.</translation>
     </message>
     <message>
         <source>Unable to save to %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>In %1 kann nicht gespeichert werden.</translation>
     </message>
     <message>
         <source>Unable to write to %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>In %1 kann nicht geschrieben werden.</translation>
     </message>
     <message>
         <source>Unable to write to the file.</source>
-        <translation type="unfinished"></translation>
+        <translation>In die Datei kann nicht geschrieben werden.</translation>
     </message>
     <message>
         <source>Continue the game that was running when Slidora was closed?</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Spiel fortsetzen, das beim Schließen von Slidora lief?</translation>
     </message>
     <message>
         <source>Unable to read the settings from %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Einstellungen können nicht aus %1 gelesen werden.</translation>
     </message>
     <message>
         <source>Unable to save the settings to %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Einstellungen können nicht in %1 gespeichert werden.</translation>
     </message>
     <message>
         <source>Unable to open %1: no web browser could be started.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 kann nicht geöffnet werden: Es konnte kein Webbrowser gestartet werden.</translation>
     </message>
 </context>
 <context>
     <name>TFormMusic</name>
     <message>
         <source>Set Music</source>
-        <translation type="unfinished"></translation>
+        <translation>Musik wählen</translation>
     </message>
     <message>
         <source>List of music</source>
-        <translation type="unfinished"></translation>
+        <translation>Musikliste</translation>
     </message>
     <message>
         <source>Browse...</source>
-        <translation type="unfinished"></translation>
+        <translation>Durchsuchen...</translation>
     </message>
     <message>
         <source>Move up</source>
-        <translation type="unfinished"></translation>
+        <translation>Nach oben</translation>
     </message>
     <message>
         <source>Move down</source>
-        <translation type="unfinished"></translation>
+        <translation>Nach unten</translation>
     </message>
     <message>
         <source>Remove</source>
-        <translation type="unfinished"></translation>
+        <translation>Entfernen</translation>
     </message>
     <message>
         <source>Clear</source>
-        <translation type="unfinished"></translation>
+        <translation>Leeren</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbrechen</translation>
     </message>
     <message>
         <source>Open</source>
-        <translation type="unfinished"></translation>
+        <translation>Öffnen</translation>
     </message>
     <message>
         <source>MIDI files (*.mid)|*.mid</source>
-        <translation type="unfinished"></translation>
+        <translation>MIDI-Dateien (*.mid)|*.mid</translation>
     </message>
     <message>
         <source>Do you really want to clear the list?</source>
-        <translation type="unfinished"></translation>
+        <translation>Möchten Sie die Liste wirklich leeren?</translation>
     </message>
 </context>
 <context>
     <name>TFormNumeric</name>
     <message>
         <source>Numeric Puzzle Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Optionen des Zahlenpuzzles</translation>
     </message>
     <message>
         <source>Set font</source>
-        <translation type="unfinished"></translation>
+        <translation>Schriftart wählen</translation>
     </message>
     <message>
         <source>Set background color 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Hintergrundfarbe 1 wählen</translation>
     </message>
     <message>
         <source>Set background color 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Hintergrundfarbe 2 wählen</translation>
     </message>
     <message>
         <source>Default</source>
-        <translation type="unfinished"></translation>
+        <translation>Standard</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbrechen</translation>
     </message>
 </context>
 <context>
     <name>TFormPieces</name>
     <message>
         <source>Custom Pieces</source>
-        <translation type="unfinished"></translation>
+        <translation>Benutzerdefinierte Teile</translation>
     </message>
     <message>
         <source>Number of row:</source>
-        <translation type="unfinished"></translation>
+        <translation>Anzahl der Zeilen:</translation>
     </message>
     <message>
         <source>Number of column</source>
-        <translation type="unfinished"></translation>
+        <translation>Anzahl der Spalten</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbrechen</translation>
     </message>
 </context>
 <context>
     <name>TFormTimes</name>
     <message>
         <source>%1 x %2 (%3 pieces)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 x %2 (%3 Teile)</translation>
     </message>
     <message>
         <source>Best Times</source>
-        <translation type="unfinished"></translation>
+        <translation>Bestzeiten</translation>
     </message>
     <message>
         <source>File name: </source>
-        <translation type="unfinished"></translation>
+        <translation>Dateiname: </translation>
     </message>
     <message>
         <source>Level:</source>
-        <translation type="unfinished"></translation>
+        <translation>Stufe:</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Beginner</source>
-        <translation type="unfinished"></translation>
+        <translation>Anfänger</translation>
     </message>
     <message>
         <source>Intermediate</source>
-        <translation type="unfinished"></translation>
+        <translation>Fortgeschritten</translation>
     </message>
     <message>
         <source>Advanced</source>
-        <translation type="unfinished"></translation>
+        <translation>Experte</translation>
     </message>
     <message>
         <source>Pieces</source>
-        <translation type="unfinished"></translation>
+        <translation>Teile</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Name</translation>
     </message>
     <message>
         <source>Times</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeiten</translation>
     </message>
 </context>
 <context>
     <name>THelpWindow</name>
     <message>
         <source>Slidora Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Slidora-Hilfe</translation>
     </message>
     <message>
         <source>&amp;Contents</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Inhalt</translation>
     </message>
     <message>
         <source>&amp;Back</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Zurück</translation>
     </message>
     <message>
         <source>&lt;h2&gt;Slidora Help&lt;/h2&gt;&lt;p&gt;The help file %1 cannot be found.&lt;/p&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;h2&gt;Slidora-Hilfe&lt;/h2&gt;&lt;p&gt;Die Hilfedatei %1 wurde nicht gefunden.&lt;/p&gt;</translation>
     </message>
 </context>
 <context>
     <name>TOrgWindow</name>
     <message>
         <source>Thumbnail</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorschaubild</translation>
     </message>
 </context>
 </TS>
