@@ -1,6 +1,7 @@
 #include "Translations.h"
 
 #include <QCoreApplication>
+#include <QGuiApplication>
 #include <QDir>
 #include <QLibraryInfo>
 
@@ -8,18 +9,22 @@ namespace {
 const QString Folder = QStringLiteral(":/i18n");
 const QString Prefix = QStringLiteral("slidora_");
 
-// Qt mirrors the layout for a translation that answers "RTL" here.
-[[maybe_unused]] const struct {
+// A translation that answers "RTL" here mirrors the layout; Qt's own
+// catalogues answer it with this very disambiguation.
+const struct {
     const char *source, *comment;
 } Direction = QT_TRANSLATE_NOOP3(
     "QGuiApplication", "QT_LAYOUT_DIRECTION",
-    "Translate this string to the string 'LTR' in left-to-right languages or to 'RTL' in right-to-left languages");
+    "Translate this string to the string 'LTR' in left-to-right languages or to 'RTL' in right-to-left languages (such "
+    "as Hebrew and Arabic) to get proper widget layout.");
 } // namespace
 
-Translations::Translations(const QLocale& locale) {
+Translations::Translations(const QLocale& locale) : direction(QGuiApplication::layoutDirection()) {
     if (!own.load(locale, QStringLiteral("slidora"), QStringLiteral("_"), Folder)) return;
     language = own.language();
     QCoreApplication::installTranslator(&own);
+    if (own.translate("QGuiApplication", Direction.source, Direction.comment) == QLatin1String("RTL"))
+        QGuiApplication::setLayoutDirection(Qt::RightToLeft);
     // Qt's own buttons and dialogs in the same language, where Qt has it.
     const QString folder = QLibraryInfo::path(QLibraryInfo::TranslationsPath);
     if (qt.load(QLocale(language), QStringLiteral("qtbase"), QStringLiteral("_"), folder))
@@ -29,6 +34,7 @@ Translations::Translations(const QLocale& locale) {
 Translations::~Translations() {
     QCoreApplication::removeTranslator(&qt);
     QCoreApplication::removeTranslator(&own);
+    QGuiApplication::setLayoutDirection(direction);
 }
 
 QStringList TranslatedLanguages() {

@@ -9,7 +9,8 @@ class Translations {
 public:
     // The game's translation for the first of the locale's languages that
     // has one, and Qt's for that same language; nothing (English) when the
-    // game has none. Removed again when this object ends.
+    // game has none; the layout mirrored for a right-to-left language.
+    // Removed again, and the layout as it was, when this object ends.
     explicit Translations(const QLocale& locale);
     ~Translations();
     Translations(const Translations&) = delete;
@@ -21,6 +22,8 @@ public:
 private:
     QTranslator own, qt;
     QString language;
+    Qt::LayoutDirection direction; // the application's before
+
 };
 
 // The languages the game is translated into, as the resource holds them.

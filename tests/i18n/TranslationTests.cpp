@@ -9,6 +9,7 @@
 #include <QMenuBar>
 #include <QRegularExpression>
 #include <QSet>
+#include <QStatusBar>
 #include <QXmlStreamReader>
 #include <gtest/gtest.h>
 #include <map>
@@ -158,4 +159,55 @@ TEST(Translations, NoTwoItemsOfAMenuShareAMnemonicUnlessTheyDoInEnglish) {
             }
         }
     }
+}
+
+namespace {
+
+// A 4 x 4 numeric board, unshuffled and running: the client area's picture
+// and where the Right arrow key takes the blank.
+struct BoardSeen {
+    QImage client;
+    int blankColumnAfterRight = -1;
+    bool mirrored = false;
+};
+
+BoardSeen PlayOneKey() {
+    TestWindow window;
+    TFormMain& form = window.Show();
+    form.SetLevel(1); // the blank at the bottom right, no stones
+    form.Puzzle->SetSize(4, 4);
+    EXPECT_TRUE(form.OpenPicture(QStringLiteral("Numeric")));
+    form.GameStopped = false;
+    BoardSeen seen;
+    seen.mirrored = form.isRightToLeft() && form.menuBar()->isRightToLeft() && form.statusBar()->isRightToLeft();
+    seen.client = form.ClientArea()->grab().toImage();
+    form.activateWindow();
+    EXPECT_TRUE(QTest::qWaitForWindowActive(&form));
+    QTest::keyClick(&form, Qt::Key_Right);
+    seen.blankColumnAfterRight = form.Puzzle->GetBlankColumn();
+    return seen;
+}
+
+} // namespace
+
+TEST(Translations, ArabicMirrorsTheWindowButNeitherTheBoardNorItsKeys) {
+    const BoardSeen english = PlayOneKey();
+    EXPECT_FALSE(english.mirrored);
+    EXPECT_EQ(english.blankColumnAfterRight, 2) << "the tile left of the blank moves right";
+    {
+        const Translations arabic{QLocale(QStringLiteral("ar_EG"))};
+        ASSERT_EQ(arabic.Language(), QStringLiteral("ar"));
+        EXPECT_EQ(QGuiApplication::translate("QGuiApplication", "QT_LAYOUT_DIRECTION",
+                                             "Translate this string to the string 'LTR' in left-to-right languages or "
+                                             "to 'RTL' in right-to-left languages (such as Hebrew and Arabic) to get "
+                                             "proper widget layout."),
+                  QStringLiteral("RTL"));
+        EXPECT_EQ(QGuiApplication::layoutDirection(), Qt::RightToLeft);
+        const BoardSeen rtl = PlayOneKey();
+        EXPECT_TRUE(rtl.mirrored);
+        // The longer texts may widen the window; the board and its tool bar stay where they are in English.
+        EXPECT_EQ(rtl.client.copy(english.client.rect()), english.client);
+        EXPECT_EQ(rtl.blankColumnAfterRight, english.blankColumnAfterRight);
+    }
+    EXPECT_EQ(QGuiApplication::layoutDirection(), Qt::LeftToRight);
 }
