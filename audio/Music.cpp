@@ -1,5 +1,7 @@
 #include "Music.h"
 
+#include "platform/GrowToFit.h"
+
 #include <QKeyEvent>
 #include <QLabel>
 #include <QListWidget>
@@ -75,6 +77,7 @@ void TFormMusic::showEvent(QShowEvent* event) {
 // glyphs: reading them has Qt load every image plugin it has.
 void TFormMusic::SetGlyphs() {
     for (const auto& [button, glyph] : std::exchange(PendingGlyphs, {})) button->setIcon(style()->standardIcon(glyph));
+    GrowToFit(*this);
 }
 
 void TFormMusic::FormShow() {

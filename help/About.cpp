@@ -3,6 +3,7 @@
 #include "ProgramIcon.h"
 #include "Version.h"
 #include "WebAddresses.h"
+#include "platform/GrowToFit.h"
 #include "platform/Shell.h"
 
 #include <QGridLayout>
@@ -50,7 +51,7 @@ TFormAbout::TFormAbout(QWidget* owner) : QDialog(owner, Qt::Dialog | Qt::MSWindo
     BitBtn1 = new QPushButton(tr("OK"), this);
     BitBtn1->setObjectName(QStringLiteral("BitBtn1"));
     BitBtn1->setIcon(style()->standardIcon(QStyle::SP_DialogOkButton));
-    BitBtn1->setFixedSize(75, 25);
+    BitBtn1->setFixedSize(QSize(75, 25).expandedTo(RoomForText(*BitBtn1))); // larger for a longer text
     BitBtn1->setDefault(true);
     connect(BitBtn1, &QPushButton::clicked, this, &QDialog::accept);
 

@@ -1,5 +1,6 @@
 #include "Numeric.h"
 
+#include "platform/GrowToFit.h"
 #include "platform/PixelMemory.h"
 #include "platform/WinColor.h"
 
@@ -81,6 +82,7 @@ TFormNumeric::TFormNumeric(IDialogs& dialogs, QWidget* owner) : QDialog(owner), 
     connect(BitBtn6, &QPushButton::clicked, this, &TFormNumeric::BitBtn6Click);
     connect(BitBtn4, &QPushButton::clicked, this, &QDialog::accept);
     connect(BitBtn5, &QPushButton::clicked, this, &QDialog::reject);
+    GrowToFit(*this);
 }
 
 void TFormNumeric::showEvent(QShowEvent* event) {

@@ -1,5 +1,7 @@
 #include "Pieces.h"
 
+#include "platform/GrowToFit.h"
+
 #include <QFrame>
 #include <QKeyEvent>
 #include <QWheelEvent>
@@ -89,6 +91,7 @@ TFormPieces::TFormPieces(QWidget* owner) : QDialog(owner) {
     BitBtn2->setGeometry(262, 210, 75, 25);
     connect(BitBtn1, &QPushButton::clicked, this, &QDialog::accept);
     connect(BitBtn2, &QPushButton::clicked, this, &QDialog::reject);
+    GrowToFit(*this);
 }
 
 void TFormPieces::SetGrid(const QImage* picture, int columns, int rows) {

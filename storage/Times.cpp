@@ -2,6 +2,7 @@
 
 #include "game/Main.h"
 #include "platform/ElidedLabel.h"
+#include "platform/GrowToFit.h"
 #include "platform/IniFile.h"
 
 #include <QHeaderView>
@@ -76,6 +77,7 @@ TFormTimes::TFormTimes(QWidget* owner) : QDialog(owner) {
         BitBtn1Click();
         accept();
     });
+    GrowToFit(*this);
 }
 
 void TFormTimes::SelectList(const QString& folder, const std::optional<QString>& pictureName, int level) {
@@ -85,6 +87,9 @@ void TFormTimes::SelectList(const QString& folder, const std::optional<QString>&
     if (level >= 1 && level <= 3) {
         ListFileName += QStringLiteral("Scores/Scores%1").arg(level);
         LabelLevel->setText(tr(levels[level - 1]));
+        // Beside its caption, however long the caption is in the player's language and font.
+        LabelLevel->adjustSize();
+        LabelLevel->move(std::max(80, Label1->x() + Label1->sizeHint().width() + 2), Label1->y());
     }
     if (pictureName) {
         // The first character of the picture's own file name, in lower case,
