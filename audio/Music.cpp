@@ -1,5 +1,7 @@
 #include "Music.h"
 
+#include "platform/GrowToFit.h"
+
 #include <QKeyEvent>
 #include <QLabel>
 #include <QListWidget>
@@ -20,10 +22,10 @@ QString FolderOf(const QString& path) {
 TFormMusic::TFormMusic(IDialogs& dialogs, const QString& programFolder, QWidget* owner)
     : QDialog(owner), Dialogs(dialogs) {
     setObjectName(QStringLiteral("FormMusic"));
-    setWindowTitle(QStringLiteral("Set Music"));
+    setWindowTitle(tr("Set Music"));
     setFixedSize(409, 248);
 
-    Label1 = new QLabel(QStringLiteral("List of music"), this);
+    Label1 = new QLabel(tr("List of music"), this);
     Label1->move(8, 8);
     ListBoxMusic = new QListWidget(this);
     ListBoxMusic->setAccessibleName(QStringLiteral("Music files"));
@@ -39,13 +41,13 @@ TFormMusic::TFormMusic(IDialogs& dialogs, const QString& programFolder, QWidget*
         PendingGlyphs.emplace_back(b, glyph);
         return b;
     };
-    BitBtnBrowse = button(QStringLiteral("Browse..."), QStyle::SP_DirOpenIcon, 304, 24, 97);
-    BitBtnUp = button(QStringLiteral("Move up"), QStyle::SP_ArrowUp, 304, 80, 97);
-    BitBtnDown = button(QStringLiteral("Move down"), QStyle::SP_ArrowDown, 304, 104, 97);
-    BitBtnRemove = button(QStringLiteral("Remove"), QStyle::SP_DialogDiscardButton, 304, 160, 97);
-    BitBtnClear = button(QStringLiteral("Clear"), QStyle::SP_DialogResetButton, 304, 184, 97);
-    BitBtn1 = button(QStringLiteral("OK"), QStyle::SP_DialogOkButton, 112, 216, 75);
-    BitBtn2 = button(QStringLiteral("Cancel"), QStyle::SP_DialogCancelButton, 224, 216, 75);
+    BitBtnBrowse = button(tr("Browse..."), QStyle::SP_DirOpenIcon, 304, 24, 97);
+    BitBtnUp = button(tr("Move up"), QStyle::SP_ArrowUp, 304, 80, 97);
+    BitBtnDown = button(tr("Move down"), QStyle::SP_ArrowDown, 304, 104, 97);
+    BitBtnRemove = button(tr("Remove"), QStyle::SP_DialogDiscardButton, 304, 160, 97);
+    BitBtnClear = button(tr("Clear"), QStyle::SP_DialogResetButton, 304, 184, 97);
+    BitBtn1 = button(tr("OK"), QStyle::SP_DialogOkButton, 112, 216, 75);
+    BitBtn2 = button(tr("Cancel"), QStyle::SP_DialogCancelButton, 224, 216, 75);
     BitBtn1->setDefault(true);
 
     connect(BitBtnBrowse, &QPushButton::clicked, this, &TFormMusic::BitBtnBrowseClick);
@@ -60,7 +62,7 @@ TFormMusic::TFormMusic(IDialogs& dialogs, const QString& programFolder, QWidget*
     });
 
     OpenDialog = {
-        QStringLiteral("Open"), QStringLiteral("MIDI files (*.mid)|*.mid"), QStringLiteral("mid"), {}, {}, true, true, {}};
+        tr("Open"), tr("MIDI files (*.mid)|*.mid"), QStringLiteral("mid"), {}, {}, true, true, {}};
     FormCreate(programFolder);
 }
 
@@ -76,6 +78,7 @@ void TFormMusic::showEvent(QShowEvent* event) {
 // glyphs: reading them has Qt load every image plugin it has.
 void TFormMusic::SetGlyphs() {
     for (const auto& [button, glyph] : std::exchange(PendingGlyphs, {})) button->setIcon(style()->standardIcon(glyph));
+    GrowToFit(*this);
 }
 
 void TFormMusic::FormShow() {
@@ -119,7 +122,7 @@ void TFormMusic::BitBtnRemoveClick() {
 }
 
 void TFormMusic::BitBtnClearClick() {
-    if (Dialogs.MessageBox(this, QStringLiteral("Do you really want to clear the list?"), MsgIcon::Question,
+    if (Dialogs.MessageBox(this, tr("Do you really want to clear the list?"), MsgIcon::Question,
                            MsgButtons::YesNo) == MsgResult::Yes)
         Playlist.Clear();
 }

@@ -117,9 +117,9 @@ void TFormMain::NoteSlide(TMoveHistory::Origin origin, const TMoveHistory::Step&
 
 void TFormMain::ShowMoves() {
     const TAssists& a = *Assists;
-    QString text = QStringLiteral("Moves: %1").arg(a.history.Moves());
+    QString text = tr("Moves: %1").arg(a.history.Moves());
     if (a.fewestShownAt && !GameStopped)
-        text += QStringLiteral(" \u00b7 fewest left %1").arg(a.plan.moves.size() - *a.fewestShownAt);
+        text += tr(" · fewest left %1").arg(a.plan.moves.size() - *a.fewestShownAt);
     StatusPanels[3]->setText(text);
 }
 
@@ -181,7 +181,7 @@ void TFormMain::HintMenuClick() {
         StopAssisting();
         if (BoardFingerprint(*Puzzle) != asked || !CanAssist()) return; // the plan is of another board
         if (!solution) {
-            StatusBar->showMessage(QStringLiteral("No way to solve the puzzle was found."), FailureShownFor);
+            StatusBar->showMessage(tr("No way to solve the puzzle was found."), FailureShownFor);
             return;
         }
         Assists->plan = PlanOf(*Puzzle, *solution);

@@ -14,17 +14,17 @@ void TFormMain::UpdateStatusBar() {
     StatusPanels[2]->setToolTip(PictureName.value_or(QString()));
     const int columns = Puzzle->GetColumns(), rows = Puzzle->GetRows();
     StatusPanels[1]->setText(columns != 0 && rows != 0
-                                 ? QStringLiteral("%1 x %2 (%3 pieces)").arg(rows).arg(columns).arg(rows * columns)
+                                 ? tr("%1 x %2 (%3 pieces)").arg(rows).arg(columns).arg(rows * columns)
                                  : QString());
     const int32_t elapsed =
         GameStopped ? int32_t(StopTick - StartTick) / 1000 : int32_t((Services.clock.TickCount() - StartTick) / 1000);
-    StatusPanels[0]->setText(QStringLiteral("Elapsed time: ") + FormatElapsed(elapsed));
+    StatusPanels[0]->setText(tr("Elapsed time: %1").arg(FormatElapsed(elapsed)));
     ShowMoves();
 }
 
 bool TFormMain::QuerySave() {
     if (GameStopped) return true;
-    switch (Services.dialogs.MessageBox(this, QStringLiteral("Do you want to save the game?"), MsgIcon::Question,
+    switch (Services.dialogs.MessageBox(this, tr("Do you want to save the game?"), MsgIcon::Question,
                                         MsgButtons::YesNoCancel)) {
     case MsgResult::Cancel:
         return false;
@@ -66,7 +66,7 @@ void TFormMain::WMKillFocus() {
 void TFormMain::TimerTimer() {
     const uint32_t elapsed = (Services.clock.TickCount() - StartTick) / 1000;
     if (elapsed == ShownSeconds || GameStopped) return;
-    StatusPanels[0]->setText(QStringLiteral("Elapsed time: ") + FormatElapsed(int32_t(elapsed)));
+    StatusPanels[0]->setText(tr("Elapsed time: %1").arg(FormatElapsed(int32_t(elapsed))));
     ShownSeconds = elapsed;
 }
 
@@ -104,22 +104,22 @@ void TFormMain::FinishGame() {
     const int columns = Puzzle->GetColumns(), rows = Puzzle->GetRows();
     if (HelpUsed()) {
         Services.dialogs.MessageBox(
-            this, QStringLiteral("Congratulations. You solved the puzzle.\nSolved with help: no best time is kept."),
+            this, tr("Congratulations. You solved the puzzle.\nSolved with help: no best time is kept."),
             MsgIcon::Information, MsgButtons::Ok);
         return;
     }
     if (PictureName && times.IsBestTime(columns, rows, seconds)) {
         const std::optional<QString> name = Services.dialogs.InputText(
-            this, QStringLiteral("Slidora"), QStringLiteral("You have the best time. Please enter your name:"),
+            this, QStringLiteral("Slidora"), tr("You have the best time. Please enter your name:"),
             LastWinnerName, 255);
         // The end of the session closed the box: the time is kept all the same.
         if (!name && !ClosingBySignal) return;
         LastWinnerName = name.value_or(LastWinnerName);
         if (!times.StoreTime(columns, rows, LastWinnerName, seconds))
-            return ShowError(QStringLiteral("Unable to save the best time to %1.").arg(times.ListFileName));
+            return ShowError(tr("Unable to save the best time to %1.").arg(times.ListFileName));
         if (!ClosingBySignal) ShowCentred(times);
         return;
     }
-    Services.dialogs.MessageBox(this, QStringLiteral("Congratulations. You solved the puzzle."), MsgIcon::Information,
+    Services.dialogs.MessageBox(this, tr("Congratulations. You solved the puzzle."), MsgIcon::Information,
                                 MsgButtons::Ok);
 }

@@ -48,7 +48,7 @@ void TFormMain::FormMouseDown(Qt::MouseButton, Qt::KeyboardModifiers, int x, int
     if (GameStopped) {
         // Scramble is disabled while there is no picture; so is this way to it.
         if (Picture.isNull()) return;
-        if (Services.dialogs.MessageBox(this, QStringLiteral("Do you want to scramble the puzzle?"), MsgIcon::Question,
+        if (Services.dialogs.MessageBox(this, tr("Do you want to scramble the puzzle?"), MsgIcon::Question,
                                         MsgButtons::YesNo) == MsgResult::Yes)
             ScrambleMenuClick();
         return;

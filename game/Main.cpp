@@ -40,12 +40,19 @@
 
 namespace {
 
-const QString PictureFilter = QStringLiteral(
+// Descriptions and patterns, as the file dialogs take them.
+QString PictureFilter() {
+    //: File dialog filters: "description (patterns)|patterns" pairs; translate the descriptions only
+    return TFormMain::tr(
     "All (*.jpg;*.jpeg;*.bmp;*.png;*.webp;*.gif;*.tif;*.tiff)|*.jpg;*.jpeg;*.bmp;*.png;*.webp;*.gif;*.tif;*.tiff|"
     "JPEG Image File (*.jpg)|*.jpg|JPEG Image File (*.jpeg)|*.jpeg|Bitmaps (*.bmp)|*.bmp|"
     "PNG Image File (*.png)|*.png|WebP Image File (*.webp)|*.webp|GIF Image File (*.gif)|*.gif|"
     "TIFF Image File (*.tif;*.tiff)|*.tif;*.tiff");
-const QString GameFilter = QStringLiteral("Slidora files (*.sdr)|*.sdr");
+}
+QString GameFilter() {
+    //: File dialog filter: "description (pattern)|pattern"; translate the description only
+    return TFormMain::tr("Slidora files (*.sdr)|*.sdr");
+}
 
 struct GridEntry {
     const char* name;
@@ -55,12 +62,18 @@ struct GridEntry {
 
 // In menu order; a null name is a separator.
 const GridEntry GridMenu[] = {
-    {"N3x3Menu", "&A - 3 x 3 pieces", 33}, {"N4x3Menu", "&B - 4 x 3 pieces", 43},
-    {"N5x3Menu", "&C - 5 x 3 pieces", 53}, {nullptr, "N6", 0},
-    {"N3x4Menu", "&D - 3 x 4 pieces", 34}, {"N4x4Menu", "&E - 4 x 4 pieces", 44},
-    {"N5x4Menu", "&F - 5 x 4 pieces", 54}, {nullptr, "N7", 0},
-    {"N3x5Menu", "&G - 3 x 5 pieces", 35}, {"N4x5Menu", "&H - 4 x 5 pieces", 45},
-    {"N5x5Menu", "&I - 5 x 5 pieces", 55}, {nullptr, "N9", 0},
+    {"N3x3Menu", QT_TRANSLATE_NOOP("TFormMain", "&A - 3 x 3 pieces"), 33},
+    {"N4x3Menu", QT_TRANSLATE_NOOP("TFormMain", "&B - 4 x 3 pieces"), 43},
+    {"N5x3Menu", QT_TRANSLATE_NOOP("TFormMain", "&C - 5 x 3 pieces"), 53},
+    {nullptr, "N6", 0},
+    {"N3x4Menu", QT_TRANSLATE_NOOP("TFormMain", "&D - 3 x 4 pieces"), 34},
+    {"N4x4Menu", QT_TRANSLATE_NOOP("TFormMain", "&E - 4 x 4 pieces"), 44},
+    {"N5x4Menu", QT_TRANSLATE_NOOP("TFormMain", "&F - 5 x 4 pieces"), 54},
+    {nullptr, "N7", 0},
+    {"N3x5Menu", QT_TRANSLATE_NOOP("TFormMain", "&G - 3 x 5 pieces"), 35},
+    {"N4x5Menu", QT_TRANSLATE_NOOP("TFormMain", "&H - 4 x 5 pieces"), 45},
+    {"N5x5Menu", QT_TRANSLATE_NOOP("TFormMain", "&I - 5 x 5 pieces"), 55},
+    {nullptr, "N9", 0},
 };
 
 } // namespace
@@ -94,8 +107,8 @@ TFormMain::TFormMain(Platform& platform, std::optional<QString> argument, QWidge
     connect(Timer, &QTimer::timeout, this, &TFormMain::TimerTimer);
     Timer->start();
 
-    OpenPictureDialog = {QStringLiteral("Open Image"),
-                         PictureFilter,
+    OpenPictureDialog = {tr("Open Image"),
+                         PictureFilter(),
                          QStringLiteral("jpg"),
                          {},
                          {},
@@ -105,8 +118,8 @@ TFormMain::TFormMain(Platform& platform, std::optional<QString> argument, QWidge
                              const PictureResult read = ReadPictureFile(path, box);
                              return FilePreview{read.image, read.size};
                          }};
-    OpenDialog = {QStringLiteral("Load Game"), GameFilter, QStringLiteral("sdr"), {}, {}, false, false, {}};
-    SaveDialog = {QStringLiteral("Save Game"), GameFilter, QStringLiteral("sdr"), {}, {}, false, false, {}};
+    OpenDialog = {tr("Load Game"), GameFilter(), QStringLiteral("sdr"), {}, {}, false, false, {}};
+    SaveDialog = {tr("Save Game"), GameFilter(), QStringLiteral("sdr"), {}, {}, false, false, {}};
 
     SetBackgroundColor(BackgroundColor);
     EnableGameCommands(false); // until a picture is there to play with
@@ -148,55 +161,55 @@ void TFormMain::BuildMenus() {
         return a;
     };
 
-    Game1 = menu("Game1", QStringLiteral("&Game"));
+    Game1 = menu("Game1", tr("&Game"));
     ScrambleMenu = item(
-        Game1, "ScrambleMenu", QStringLiteral("&Scramble"), [this] { ScrambleMenuClick(); }, QKeySequence(Qt::Key_F2));
+        Game1, "ScrambleMenu", tr("&Scramble"), [this] { ScrambleMenuClick(); }, QKeySequence(Qt::Key_F2));
     UnscrambleMenu = item(
-        Game1, "UnscrambleMenu", QStringLiteral("&New game"), [this] { UnscrambleMenuClick(); },
+        Game1, "UnscrambleMenu", tr("&New game"), [this] { UnscrambleMenuClick(); },
         QKeySequence(Qt::Key_F3));
     separator(Game1, "N16");
     UndoMenu = item(
-        Game1, "UndoMenu", QStringLiteral("Un&do"), [this] { UndoMenuClick(); }, QKeySequence(Qt::CTRL | Qt::Key_Z));
+        Game1, "UndoMenu", tr("Un&do"), [this] { UndoMenuClick(); }, QKeySequence(Qt::CTRL | Qt::Key_Z));
     RedoMenu = item(
-        Game1, "RedoMenu", QStringLiteral("R&edo"), [this] { RedoMenuClick(); }, QKeySequence(Qt::CTRL | Qt::Key_Y));
+        Game1, "RedoMenu", tr("R&edo"), [this] { RedoMenuClick(); }, QKeySequence(Qt::CTRL | Qt::Key_Y));
     RedoMenu->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
     HintMenu = item(
-        Game1, "HintMenu", QStringLiteral("&Hint"), [this] { HintMenuClick(); }, QKeySequence(Qt::CTRL | Qt::Key_H));
+        Game1, "HintMenu", tr("&Hint"), [this] { HintMenuClick(); }, QKeySequence(Qt::CTRL | Qt::Key_H));
     SolveMenu = item(
-        Game1, "SolveMenu", QStringLiteral("Sol&ve"), [this] { SolveMenuClick(); },
+        Game1, "SolveMenu", tr("Sol&ve"), [this] { SolveMenuClick(); },
         QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_H));
     connect(Game1, &QMenu::aboutToShow, this, &TFormMain::UpdateAssistCommands);
     separator(Game1, "N1");
     OpenimageMenu = item(
-        Game1, "OpenimageMenu", QStringLiteral("&Open image..."), [this] { OpenimageMenuClick(); },
+        Game1, "OpenimageMenu", tr("&Open image..."), [this] { OpenimageMenuClick(); },
         QKeySequence(Qt::CTRL | Qt::Key_O));
     NoimageMenu = item(
-        Game1, "NoimageMenu", QStringLiteral("N&umeric puzzle (no image)"), [this] { NoimageMenuClick(); },
+        Game1, "NoimageMenu", tr("N&umeric puzzle (no image)"), [this] { NoimageMenuClick(); },
         QKeySequence(Qt::CTRL | Qt::Key_N));
     LoadgameMenu = item(
-        Game1, "LoadgameMenu", QStringLiteral("&Load game..."), [this] { LoadgameMenuClick(); },
+        Game1, "LoadgameMenu", tr("&Load game..."), [this] { LoadgameMenuClick(); },
         QKeySequence(Qt::CTRL | Qt::Key_L));
-    ReopenMenu = Game1->addMenu(QStringLiteral("&Reopen"));
+    ReopenMenu = Game1->addMenu(tr("&Reopen"));
     ReopenMenu->setObjectName(QStringLiteral("ReopenMenu"));
     ReopenMenu->setEnabled(false);
     ReopenMenu->setSeparatorsCollapsible(false); // shown before the saved games even when no picture is listed
     separator(Game1, "N14");
     SavegameMenu = item(
-        Game1, "SavegameMenu", QStringLiteral("S&ave game..."), [this] { SavegameMenuClick(); },
+        Game1, "SavegameMenu", tr("S&ave game..."), [this] { SavegameMenuClick(); },
         QKeySequence(Qt::CTRL | Qt::Key_S));
     separator(Game1, "N15");
-    BesttimesMenu = item(Game1, "BesttimesMenu", QStringLiteral("&Best times..."), [this] { BesttimesMenuClick(); });
+    BesttimesMenu = item(Game1, "BesttimesMenu", tr("&Best times..."), [this] { BesttimesMenuClick(); });
     separator(Game1, "N3");
     Exit1 = item(
-        Game1, "Exit1", QStringLiteral("E&xit"), [this] { Exit1Click(); }, QKeySequence(Qt::CTRL | Qt::Key_Q));
+        Game1, "Exit1", tr("E&xit"), [this] { Exit1Click(); }, QKeySequence(Qt::CTRL | Qt::Key_Q));
 
-    Level1 = menu("Level1", QStringLiteral("&Level"));
+    Level1 = menu("Level1", tr("&Level"));
     const auto level = [this] { BeginnerMenuClick(sender()); };
-    BeginnerMenu = tagged(item(Level1, "BeginnerMenu", QStringLiteral("&Beginner"), level), 1, true);
-    IntermediateMenu = tagged(item(Level1, "IntermediateMenu", QStringLiteral("&Intermediate"), level), 2, true);
-    AdvancedMenu = tagged(item(Level1, "AdvancedMenu", QStringLiteral("&Advanced"), level), 3, true);
+    BeginnerMenu = tagged(item(Level1, "BeginnerMenu", tr("&Beginner"), level), 1, true);
+    IntermediateMenu = tagged(item(Level1, "IntermediateMenu", tr("&Intermediate"), level), 2, true);
+    AdvancedMenu = tagged(item(Level1, "AdvancedMenu", tr("&Advanced"), level), 3, true);
 
-    Pieces1 = menu("Pieces1", QStringLiteral("&Pieces"));
+    Pieces1 = menu("Pieces1", tr("&Pieces"));
     size_t gridIndex = 0;
     for (const GridEntry& entry : GridMenu) {
         if (!entry.name) {
@@ -204,41 +217,41 @@ void TFormMain::BuildMenus() {
             continue;
         }
         GridItems[gridIndex++] =
-            tagged(item(Pieces1, entry.name, QLatin1String(entry.caption), [this] { N3x3MenuClick(sender()); }),
+            tagged(item(Pieces1, entry.name, tr(entry.caption), [this] { N3x3MenuClick(sender()); }),
                    entry.tag, true);
     }
     CustomMenu =
-        tagged(item(Pieces1, "CustomMenu", QStringLiteral("C&ustom...."), [this] { CustomMenuClick(); }), 0, true);
+        tagged(item(Pieces1, "CustomMenu", tr("C&ustom...."), [this] { CustomMenuClick(); }), 0, true);
 
-    Options1 = menu("Options1", QStringLiteral("&Options"));
+    Options1 = menu("Options1", tr("&Options"));
     ShowthumbnailMenu =
-        item(Options1, "ShowthumbnailMenu", QStringLiteral("Show &thumbnail"), [this] { ShowthumbnailMenuClick(); });
+        item(Options1, "ShowthumbnailMenu", tr("Show &thumbnail"), [this] { ShowthumbnailMenuClick(); });
     ShowthumbnailMenu->setCheckable(true);
     separator(Options1, "N10");
-    Configurenumericpuzzle1 = item(Options1, "Configurenumericpuzzle1", QStringLiteral("&Configure numeric puzzle..."),
+    Configurenumericpuzzle1 = item(Options1, "Configurenumericpuzzle1", tr("&Configure numeric puzzle..."),
                                    [this] { Configurenumericpuzzle1Click(); });
-    SetbackgroundcolorMenu = item(Options1, "SetbackgroundcolorMenu", QStringLiteral("Set &background color..."),
+    SetbackgroundcolorMenu = item(Options1, "SetbackgroundcolorMenu", tr("Set &background color..."),
                                   [this] { SetbackgroundcolorMenuClick(); });
     separator(Options1, "N11");
-    SetmusicMenu = item(Options1, "SetmusicMenu", QStringLiteral("Set &music..."), [this] { SetmusicMenuClick(); });
-    MusiconMenu = item(Options1, "MusiconMenu", QStringLiteral("Mu&sic on"), [this] { MusiconMenuClick(); });
+    SetmusicMenu = item(Options1, "SetmusicMenu", tr("Set &music..."), [this] { SetmusicMenuClick(); });
+    MusiconMenu = item(Options1, "MusiconMenu", tr("Mu&sic on"), [this] { MusiconMenuClick(); });
     MusiconMenu->setCheckable(true);
-    SoundonMenu = item(Options1, "SoundonMenu", QStringLiteral("So&und on"), [this] { SoundonMenuClick(); });
+    SoundonMenu = item(Options1, "SoundonMenu", tr("So&und on"), [this] { SoundonMenuClick(); });
     SoundonMenu->setCheckable(true);
 
-    Help1 = menu("Help1", QStringLiteral("&Help"));
+    Help1 = menu("Help1", tr("&Help"));
     HelpcontentsMenu = item(
-        Help1, "HelpcontentsMenu", QStringLiteral("Help &contents"), [this] { HelpcontentsMenuClick(); },
+        Help1, "HelpcontentsMenu", tr("Help &contents"), [this] { HelpcontentsMenuClick(); },
         QKeySequence(Qt::Key_F1));
     separator(Help1, "N12");
-    VantrelhomepageMenu = item(Help1, "VantrelhomepageMenu", QStringLiteral("Vantrel &home page"),
+    VantrelhomepageMenu = item(Help1, "VantrelhomepageMenu", tr("Vantrel &home page"),
                                [this] { VantrelhomepageMenuClick(); });
-    SlidorahomepageMenu = item(Help1, "SlidorahomepageMenu", QStringLiteral("&Slidora home page"),
+    SlidorahomepageMenu = item(Help1, "SlidorahomepageMenu", tr("&Slidora home page"),
                                [this] { SlidorahomepageMenuClick(); });
     FreepicturesMenu =
-        item(Help1, "FreepicturesMenu", QStringLiteral("&Free pictures"), [this] { FreepicturesMenuClick(); });
+        item(Help1, "FreepicturesMenu", tr("&Free pictures"), [this] { FreepicturesMenuClick(); });
     separator(Help1, "N13");
-    AboutMenu = item(Help1, "AboutMenu", QStringLiteral("&About"), [this] { AboutMenuClick(); });
+    AboutMenu = item(Help1, "AboutMenu", tr("&About"), [this] { AboutMenuClick(); });
 }
 
 QToolButton* TFormMain::AddToolButton(const char* name, const QString& hint, int glyph, void (TFormMain::*handler)()) {
@@ -281,25 +294,25 @@ void TFormMain::BuildToolBar() {
     column->setContentsMargins(0, 0, 0, 0);
     column->setSpacing(0);
 
-    ButtonNew = AddToolButton("ButtonNew", QStringLiteral("New game"), 0, &TFormMain::ScrambleMenuClick);
+    ButtonNew = AddToolButton("ButtonNew", tr("New game"), 0, &TFormMain::ScrambleMenuClick);
     AddToolSeparator();
-    ButtonOpenImage = AddToolButton("ButtonOpenImage", QStringLiteral("Open image"), 2, &TFormMain::OpenimageMenuClick);
-    ButtonNumeric = AddToolButton("ButtonNumeric", QStringLiteral("Numeric puzzle"), 1, &TFormMain::NoimageMenuClick);
-    ButtonOpenGame = AddToolButton("ButtonOpenGame", QStringLiteral("Load game"), 3, &TFormMain::LoadgameMenuClick);
+    ButtonOpenImage = AddToolButton("ButtonOpenImage", tr("Open image"), 2, &TFormMain::OpenimageMenuClick);
+    ButtonNumeric = AddToolButton("ButtonNumeric", tr("Numeric puzzle"), 1, &TFormMain::NoimageMenuClick);
+    ButtonOpenGame = AddToolButton("ButtonOpenGame", tr("Load game"), 3, &TFormMain::LoadgameMenuClick);
     AddToolSeparator();
-    ButtonSaveGame = AddToolButton("ButtonSaveGame", QStringLiteral("Save game"), 4, &TFormMain::SavegameMenuClick);
+    ButtonSaveGame = AddToolButton("ButtonSaveGame", tr("Save game"), 4, &TFormMain::SavegameMenuClick);
     AddToolSeparator();
-    ButtonBestTimes = AddToolButton("ButtonBestTimes", QStringLiteral("Best times"), 5, &TFormMain::BesttimesMenuClick);
+    ButtonBestTimes = AddToolButton("ButtonBestTimes", tr("Best times"), 5, &TFormMain::BesttimesMenuClick);
     AddToolSeparator();
     ButtonCustomPieces =
-        AddToolButton("ButtonCustomPieces", QStringLiteral("Custom pieces"), 6, &TFormMain::CustomMenuClick);
+        AddToolButton("ButtonCustomPieces", tr("Custom pieces"), 6, &TFormMain::CustomMenuClick);
     AddToolSeparator();
     ButtonThumbnail =
-        AddToolButton("ButtonThumbnail", QStringLiteral("Show thumbnail"), 7, &TFormMain::ShowthumbnailMenuClick);
+        AddToolButton("ButtonThumbnail", tr("Show thumbnail"), 7, &TFormMain::ShowthumbnailMenuClick);
     ButtonThumbnail->setCheckable(true);
     AddToolSeparator();
-    ButtonSetMusic = AddToolButton("ButtonSetMusic", QStringLiteral("Set music"), 8, &TFormMain::SetmusicMenuClick);
-    ButtonBackground = AddToolButton("ButtonBackground", QStringLiteral("Set background color"), 9,
+    ButtonSetMusic = AddToolButton("ButtonSetMusic", tr("Set music"), 8, &TFormMain::SetmusicMenuClick);
+    ButtonBackground = AddToolButton("ButtonBackground", tr("Set background color"), 9,
                                      &TFormMain::SetbackgroundcolorMenuClick);
     // The 31-pixel buttons reach over the inner bevel, as flat buttons may.
     ToolBar1->setGeometry(1, 2, 31, ToolBar1->sizeHint().height());

@@ -12,6 +12,7 @@
 #include "platform/Screen.h"
 #include "platform/SettingsStore.h"
 #include "platform/TerminationSignals.h"
+#include "platform/Translations.h"
 
 #include <QApplication>
 #include <QMessageBox>
@@ -73,6 +74,8 @@ int main(int argc, char** argv) {
     QApplication application(qtArgumentCount, qtArguments.data());
     QApplication::setStyle(new GameStyle);
     QApplication::setApplicationName(QStringLiteral("Slidora"));
+    // The player's language (LANGUAGE, LC_ALL, LC_MESSAGES, LANG); English without one.
+    const Translations translations(QLocale::system());
     application.setProperty("helpFile", HelpFileName);
     try {
         SystemClock clock;
@@ -92,7 +95,7 @@ int main(int argc, char** argv) {
     } catch (const std::exception& error) {
         ShowFailure(QString::fromLocal8Bit(error.what()));
     } catch (...) {
-        ShowFailure(QStringLiteral("An unexpected error ended the game."));
+        ShowFailure(TFormMain::tr("An unexpected error ended the game."));
     }
     return 0;
 }

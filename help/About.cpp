@@ -3,6 +3,7 @@
 #include "ProgramIcon.h"
 #include "Version.h"
 #include "WebAddresses.h"
+#include "platform/GrowToFit.h"
 #include "platform/Shell.h"
 
 #include <QGridLayout>
@@ -44,13 +45,13 @@ TLinkLabel* MakerLink(const QString& name, std::function<void()> onClick, QWidge
 
 TFormAbout::TFormAbout(QWidget* owner) : QDialog(owner, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint) {
     setObjectName(QStringLiteral("FormAbout"));
-    setWindowTitle(QStringLiteral("About"));
+    setWindowTitle(tr("About"));
     BuildProgramGroup();
     BuildCreditsGroup();
-    BitBtn1 = new QPushButton(QStringLiteral("OK"), this);
+    BitBtn1 = new QPushButton(tr("OK"), this);
     BitBtn1->setObjectName(QStringLiteral("BitBtn1"));
     BitBtn1->setIcon(style()->standardIcon(QStyle::SP_DialogOkButton));
-    BitBtn1->setFixedSize(75, 25);
+    BitBtn1->setFixedSize(QSize(75, 25).expandedTo(RoomForText(*BitBtn1))); // larger for a longer text
     BitBtn1->setDefault(true);
     connect(BitBtn1, &QPushButton::clicked, this, &QDialog::accept);
 
@@ -71,7 +72,7 @@ void TFormAbout::BuildProgramGroup() {
     QFont bold = LabelName->font();
     bold.setBold(true);
     LabelName->setFont(bold);
-    LabelVersion = new QLabel(QStringLiteral("Version " SLIDORA_VERSION), GroupBox1);
+    LabelVersion = new QLabel(tr("Version %1").arg(QStringLiteral(SLIDORA_VERSION)), GroupBox1);
     Label4 = MakerLink(QStringLiteral("Vantrel"), [this] { Label4Click(); }, GroupBox1);
 
     auto* grid = new QGridLayout(GroupBox1);
@@ -85,13 +86,13 @@ void TFormAbout::BuildProgramGroup() {
 
 void TFormAbout::BuildCreditsGroup() {
     GroupBox2 = new QGroupBox(this);
-    LabelJpeg = new QLabel(QStringLiteral("This software is based in part on the work of the Independent JPEG Group."),
+    LabelJpeg = new QLabel(tr("This software is based in part on the work of the Independent JPEG Group."),
                            GroupBox2);
     LabelJpeg->setWordWrap(true);
-    LabelPicturesCredit = new QLabel(QStringLiteral("Stone texture, icon and glyphs drawn for the game by"), GroupBox2);
+    LabelPicturesCredit = new QLabel(tr("Stone texture, icon and glyphs drawn for the game by"), GroupBox2);
     LabelPicturesCredit->setWordWrap(true);
     Label7 = MakerLink(QStringLiteral("Vantrel Studio"), [this] { Label7Click(); }, GroupBox2);
-    LabelMusicCredit = new QLabel(QStringLiteral("The five music pieces composed for the game by"), GroupBox2);
+    LabelMusicCredit = new QLabel(tr("The five music pieces composed for the game by"), GroupBox2);
     LabelMusicCredit->setWordWrap(true);
     Label11 = MakerLink(QStringLiteral("Vantrel Studio"), [this] { Label11Click(); }, GroupBox2);
 

@@ -33,5 +33,5 @@ void TFormMain::AboutMenuClick() {
 
 void TFormMain::OpenWebAddress(const QString& address) {
     if (!OpenWebPage(address))
-        ShowError(QStringLiteral("Unable to open %1: no web browser could be started.").arg(address));
+        ShowError(tr("Unable to open %1: no web browser could be started.").arg(address));
 }

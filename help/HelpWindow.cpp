@@ -13,13 +13,13 @@
 
 THelpWindow::THelpWindow(QWidget* owner) : QWidget(owner, Qt::Window) {
     setObjectName(QStringLiteral("HelpWindow"));
-    setWindowTitle(QStringLiteral("Slidora Help"));
+    setWindowTitle(tr("Slidora Help"));
     setWindowIcon(ProgramIcon());
     resize(620, 540);
 
-    ButtonContents = new QPushButton(QStringLiteral("&Contents"), this);
+    ButtonContents = new QPushButton(tr("&Contents"), this);
     ButtonContents->setIcon(style()->standardIcon(QStyle::SP_DirHomeIcon));
-    ButtonBack = new QPushButton(QStringLiteral("&Back"), this);
+    ButtonBack = new QPushButton(tr("&Back"), this);
     ButtonBack->setIcon(style()->standardIcon(QStyle::SP_ArrowBack));
     ButtonBack->setShortcut(QKeySequence::Back);
     ButtonBack->setEnabled(false);
@@ -58,7 +58,7 @@ void THelpWindow::ShowContents(const QString& helpFile, const QString& topic) {
 void THelpWindow::ShowMissingPage(const QString& helpFile) {
     Browser->clearHistory(); // Back must not lead to the file that is gone
     Browser->setHtml(
-        QStringLiteral("<h2>Slidora Help</h2><p>The help file %1 cannot be found.</p>").arg(helpFile.toHtmlEscaped()));
+        tr("<h2>Slidora Help</h2><p>The help file %1 cannot be found.</p>").arg(helpFile.toHtmlEscaped()));
     ButtonContents->setEnabled(false);
 }
 

@@ -1,5 +1,6 @@
 #include "Numeric.h"
 
+#include "platform/GrowToFit.h"
 #include "platform/PixelMemory.h"
 #include "platform/WinColor.h"
 
@@ -51,7 +52,7 @@ QImage DrawNumericCells(int columns, int rows, int cellSize, uint32_t color1, ui
 
 TFormNumeric::TFormNumeric(IDialogs& dialogs, QWidget* owner) : QDialog(owner), Dialogs(dialogs) {
     setObjectName(QStringLiteral("FormNumeric"));
-    setWindowTitle(QStringLiteral("Numeric Puzzle Options"));
+    setWindowTitle(tr("Numeric Puzzle Options"));
     setFixedSize(405, 224);
 
     Panel2 = new QFrame(this);
@@ -67,12 +68,12 @@ TFormNumeric::TFormNumeric(IDialogs& dialogs, QWidget* owner) : QDialog(owner), 
         b->setGeometry(x, y, w, 25);
         return b;
     };
-    BitBtn1 = button(QStringLiteral("Set font"), 232, 8, 161);
-    BitBtn2 = button(QStringLiteral("Set background color 1"), 232, 40, 161);
-    BitBtn3 = button(QStringLiteral("Set background color 2"), 232, 72, 161);
-    BitBtn6 = button(QStringLiteral("Default"), 232, 120, 161);
-    BitBtn4 = button(QStringLiteral("OK"), 232, 184, 75);
-    BitBtn5 = button(QStringLiteral("Cancel"), 318, 184, 75);
+    BitBtn1 = button(tr("Set font"), 232, 8, 161);
+    BitBtn2 = button(tr("Set background color 1"), 232, 40, 161);
+    BitBtn3 = button(tr("Set background color 2"), 232, 72, 161);
+    BitBtn6 = button(tr("Default"), 232, 120, 161);
+    BitBtn4 = button(tr("OK"), 232, 184, 75);
+    BitBtn5 = button(tr("Cancel"), 318, 184, 75);
     BitBtn4->setDefault(true);
 
     connect(BitBtn1, &QPushButton::clicked, this, &TFormNumeric::BitBtn1Click);
@@ -81,6 +82,7 @@ TFormNumeric::TFormNumeric(IDialogs& dialogs, QWidget* owner) : QDialog(owner), 
     connect(BitBtn6, &QPushButton::clicked, this, &TFormNumeric::BitBtn6Click);
     connect(BitBtn4, &QPushButton::clicked, this, &QDialog::accept);
     connect(BitBtn5, &QPushButton::clicked, this, &QDialog::reject);
+    GrowToFit(*this);
 }
 
 void TFormNumeric::showEvent(QShowEvent* event) {

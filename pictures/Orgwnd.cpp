@@ -19,7 +19,7 @@ TOrgWindow::TOrgWindow(IScreen& screen, QWidget* owner)
                          Qt::WindowCloseButtonHint),
       Screen(screen) {
     setObjectName(QStringLiteral("OrgWindow"));
-    setWindowTitle(QStringLiteral("Thumbnail"));
+    setWindowTitle(tr("Thumbnail"));
     resize(InitialOuterSize);
     setBackgroundRole(QPalette::Button);
     // Every paint covers the whole window, so nothing is erased before it.

@@ -3,6 +3,7 @@
 #include "AreaAverage.h"
 #include "platform/PixelMemory.h"
 
+#include <QCoreApplication>
 #include <QBuffer>
 #include <QFile>
 #include <QImageReader>
@@ -483,13 +484,13 @@ std::optional<QSize> ReadPictureFileSize(const QString& path) {
 QString ProblemText(PictureProblem problem) {
     switch (problem) {
     case PictureProblem::NotFound:
-        return QStringLiteral("File not found.");
+        return QCoreApplication::translate("PictureFiles", "File not found.");
     case PictureProblem::NotAPicture:
-        return QStringLiteral("Not a picture the game can read.");
+        return QCoreApplication::translate("PictureFiles", "Not a picture the game can read.");
     case PictureProblem::Damaged:
-        return QStringLiteral("Damaged file.");
+        return QCoreApplication::translate("PictureFiles", "Damaged file.");
     case PictureProblem::TooLarge:
-        return QStringLiteral("Too large.");
+        return QCoreApplication::translate("PictureFiles", "Too large.");
     case PictureProblem::None:
         break;
     }

@@ -105,7 +105,7 @@ PictureProblem TFormMain::ReadOrgPicture(const QString& name) {
 }
 
 QString TFormMain::ReadPictureData(const QString& name) {
-    const QString unable = QStringLiteral("Unable to open %1.").arg(name);
+    const QString unable = tr("Unable to open %1.").arg(name);
     PictureScalable = !IsNumericName(name);
     if (IsNumericName(name)) {
         Kept = KeptPicture();
@@ -120,7 +120,7 @@ QString TFormMain::ReadPictureData(const QString& name) {
     if (Picture.isNull() || OrgPicture.isNull())
         return unable + QLatin1Char('\n') + ProblemText(PictureProblem::TooLarge);
     if (ReadSize.width() < Puzzle->GetColumns() || ReadSize.height() < Puzzle->GetRows())
-        return QStringLiteral("The picture %1 is too small to be cut into %2 x %3 pieces.")
+        return tr("The picture %1 is too small to be cut into %2 x %3 pieces.")
             .arg(name, QString::number(Puzzle->GetRows()), QString::number(Puzzle->GetColumns()));
     return QString();
 }
@@ -129,7 +129,7 @@ bool TFormMain::ReadPicture(QString name) {
     QString problem;
     try {
         problem = ReadPictureData(name);
-    } catch (const std::bad_alloc&) { problem = QStringLiteral("Unable to open %1.").arg(name); }
+    } catch (const std::bad_alloc&) { problem = tr("Unable to open %1.").arg(name); }
     if (problem.isEmpty()) return true;
 
     Picture = QImage();

@@ -1,5 +1,7 @@
 #include "Pieces.h"
 
+#include "platform/GrowToFit.h"
+
 #include <QFrame>
 #include <QKeyEvent>
 #include <QWheelEvent>
@@ -53,7 +55,7 @@ void TUpDownEdit::wheelEvent(QWheelEvent* event) {
 
 TFormPieces::TFormPieces(QWidget* owner) : QDialog(owner) {
     setObjectName(QStringLiteral("FormPieces"));
-    setWindowTitle(QStringLiteral("Custom Pieces"));
+    setWindowTitle(tr("Custom Pieces"));
     setFixedSize(353, 244);
 
     Panel1 = new QFrame(this);
@@ -75,20 +77,21 @@ TFormPieces::TFormPieces(QWidget* owner) : QDialog(owner) {
         connect(e, &QSpinBox::valueChanged, this, &TFormPieces::UpDownRowClick);
         return e;
     };
-    Label1 = label(QStringLiteral("Number of row:"), 32);
+    Label1 = label(tr("Number of row:"), 32);
     EditRow = edit(52);
-    Label2 = label(QStringLiteral("Number of column"), 96);
+    Label2 = label(tr("Number of column"), 96);
     EditCol = edit(116);
     Label1->setBuddy(EditRow);
     Label2->setBuddy(EditCol);
 
-    BitBtn1 = new QPushButton(QStringLiteral("OK"), this);
+    BitBtn1 = new QPushButton(tr("OK"), this);
     BitBtn1->setGeometry(176, 210, 75, 25);
     BitBtn1->setDefault(true);
-    BitBtn2 = new QPushButton(QStringLiteral("Cancel"), this);
+    BitBtn2 = new QPushButton(tr("Cancel"), this);
     BitBtn2->setGeometry(262, 210, 75, 25);
     connect(BitBtn1, &QPushButton::clicked, this, &QDialog::accept);
     connect(BitBtn2, &QPushButton::clicked, this, &QDialog::reject);
+    GrowToFit(*this);
 }
 
 void TFormPieces::SetGrid(const QImage* picture, int columns, int rows) {

@@ -1,5 +1,6 @@
 #include "FluidSynthPlayer.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QStringList>
@@ -51,9 +52,9 @@ QString FirstExisting(const QStringList& paths) {
 }
 
 std::optional<QString> CheckMidiFile(const QString& fileName) {
-    if (!QFileInfo(fileName).isFile()) return QStringLiteral("The music file %1 cannot be found.").arg(fileName);
+    if (!QFileInfo(fileName).isFile()) return QCoreApplication::translate("Music", "The music file %1 cannot be found.").arg(fileName);
     if (!fluid_is_midifile(QFile::encodeName(fileName).constData()))
-        return QStringLiteral("%1 is not a MIDI file.").arg(fileName);
+        return QCoreApplication::translate("Music", "%1 is not a MIDI file.").arg(fileName);
     return std::nullopt;
 }
 
@@ -98,9 +99,9 @@ void FluidSynthPlayer::SetUpOutput() {
     // instruments take the most memory and work of all.
     if (!OpenDevice()) return;
     if (!MakeSynthesizer())
-        outputError = QStringLiteral("The music synthesizer cannot be started.");
+        outputError = QCoreApplication::translate("Music", "The music synthesizer cannot be started.");
     else if (!LoadInstruments())
-        outputError = QStringLiteral("The instruments for the music (%1) cannot be loaded.").arg(soundFont);
+        outputError = QCoreApplication::translate("Music", "The instruments for the music (%1) cannot be loaded.").arg(soundFont);
     if (outputError.isEmpty()) return;
     delete_fluid_audio_driver(driver);
     driver = nullptr;
@@ -111,7 +112,7 @@ bool FluidSynthPlayer::OpenDevice() {
     collectedErrors = &errors;
     for (const AudioOutput& output : outputs) {
         if (fluid_settings_setstr(settings, "audio.driver", output.driver.toUtf8().constData()) != FLUID_OK) {
-            errors << QStringLiteral("There is no %1 audio driver.").arg(output.driver);
+            errors << QCoreApplication::translate("Music", "There is no %1 audio driver.").arg(output.driver);
             continue;
         }
         for (const auto& [name, value] : output.settings)
@@ -120,7 +121,7 @@ bool FluidSynthPlayer::OpenDevice() {
         if (driver) break;
     }
     collectedErrors = nullptr;
-    if (!driver) outputError = QStringLiteral("No audio device could be opened for the music.\n") + errors.join('\n');
+    if (!driver) outputError = QCoreApplication::translate("Music", "No audio device could be opened for the music.\n") + errors.join('\n');
     return driver != nullptr;
 }
 
@@ -286,7 +287,7 @@ void FluidSynthPlayer::Watch() {
     if (loaded) {
         mode = MidiMode::Stopped;
     } else {
-        Fail(QStringLiteral("The music file %1 cannot be played.").arg(openFile));
+        Fail(QCoreApplication::translate("Music", "The music file %1 cannot be played.").arg(openFile));
     }
     Notify();
     // The next piece, if the handler started one, plays on the same output.

@@ -1,5 +1,6 @@
 #include "MusicModule.h"
 
+#include <QCoreApplication>
 #include <QLibrary>
 
 ModuleMidiPlayer::ModuleMidiPlayer(const QString& folder) : path(folder + QStringLiteral(SLIDORA_MUSIC_MODULE)) {}
@@ -59,7 +60,7 @@ void ModuleMidiPlayer::Loaded(MakeMidiPlayerFunction make, const QString& error)
     loader.join();
     if (make) player.reset(make());
     if (player) return StartPlayer();
-    errorText = QStringLiteral("The music module %1 cannot be loaded.\n%2").arg(path, error);
+    errorText = QCoreApplication::translate("Music", "The music module %1 cannot be loaded.\n%2").arg(path, error);
     const bool wanted = mode == MidiMode::Playing;
     mode = MidiMode::NotReady;
     if (wanted) Notify();

@@ -1,5 +1,6 @@
 #include "PicturePreview.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QLabel>
 #include <QPixmap>
@@ -28,5 +29,5 @@ void PicturePreview::ShowFile(const QString& path) {
     const FilePreview preview = Maker(path, box);
     if (preview.image.isNull()) return;
     Picture->setPixmap(QPixmap::fromImage(preview.image.scaled(box, Qt::KeepAspectRatio, Qt::SmoothTransformation)));
-    Size->setText(QStringLiteral("%1 x %2 pixels").arg(preview.size.width()).arg(preview.size.height()));
+    Size->setText(QCoreApplication::translate("PicturePreview", "%1 x %2 pixels").arg(preview.size.width()).arg(preview.size.height()));
 }

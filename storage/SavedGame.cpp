@@ -19,11 +19,11 @@ std::optional<QString> TFormMain::LoadGame(QIODevice& file, const QString& fileN
     elapsedSeconds = 0;
     const GameFileContents read = ReadGameFile(file);
     if (read.problem == GameFileProblem::Short) {
-        ShowError(QStringLiteral("Unable to open %1.").arg(fileName));
+        ShowError(tr("Unable to open %1.").arg(fileName));
         return std::nullopt;
     }
     if (read.problem == GameFileProblem::NotOurs) {
-        ShowError(QStringLiteral("File %1 is not a Slidora 5.0 file.").arg(fileName));
+        ShowError(tr("File %1 is not a Slidora 5.0 file.").arg(fileName));
         return std::nullopt;
     }
     const TGameFileHeader& header = read.game.header;
@@ -41,7 +41,7 @@ std::optional<QString> TFormMain::LoadGame(QIODevice& file, const QString& fileN
     // Rectangles outside the picture are kept (a numeric game saved on a
     // larger screen has them): every copy is clipped to both images.
     if (read.problem == GameFileProblem::Corrupted) {
-        ShowError(QStringLiteral("This file may be corrupted."));
+        ShowError(tr("This file may be corrupted."));
         OpenPicture(QStringLiteral("Numeric"));
         return std::nullopt;
     }
@@ -56,7 +56,7 @@ std::optional<QString> TFormMain::LoadGameFile(const QString& fileName, uint32_t
     elapsedSeconds = 0;
     QFile file(fileName);
     if (!file.open(QIODevice::ReadOnly)) {
-        ShowError(QStringLiteral("Unable to open %1.").arg(fileName));
+        ShowError(tr("Unable to open %1.").arg(fileName));
         return std::nullopt;
     }
     return LoadGame(file, fileName, elapsedSeconds);
@@ -68,20 +68,20 @@ namespace {
 // a failed save never destroys a game saved before. Nothing, or what went wrong.
 std::optional<QString> WriteGameFile(const QString& fileName, const TSavedGame& game) {
     if (game.header.pictureName.size() >= TGameFileHeader::NameField)
-        return QStringLiteral("Unable to save to %1: the name of the picture is longer than %2 bytes.")
+        return TFormMain::tr("Unable to save to %1: the name of the picture is longer than %2 bytes.")
             .arg(fileName, QString::number(TGameFileHeader::NameField - 1));
     AtomicSave file(fileName);
     const char* problem = nullptr;
     if (!file.Open())
-        problem = "Unable to save to %1.";
+        problem = QT_TRANSLATE_NOOP("TFormMain", "Unable to save to %1.");
     else if (!file.Write(game.header.Encode()))
-        problem = "Unable to write to %1.";
+        problem = QT_TRANSLATE_NOOP("TFormMain", "Unable to write to %1.");
     else if (!file.Write(game.EncodeTiles()) || !file.Write(game.trailer.Encode()) || !file.Write(game.EncodeLongName()))
-        problem = "Unable to write to the file.";
+        problem = QT_TRANSLATE_NOOP("TFormMain", "Unable to write to the file.");
     else if (!file.Commit())
-        problem = "Unable to write to %1.";
+        problem = QT_TRANSLATE_NOOP("TFormMain", "Unable to write to %1.");
     if (!problem) return std::nullopt;
-    const QString text = QLatin1String(problem);
+    const QString text = TFormMain::tr(problem);
     return text.contains(QLatin1String("%1")) ? text.arg(fileName) : text;
 }
 
@@ -124,7 +124,7 @@ void TFormMain::OfferAutosave() {
         const FileLock offered(path, std::chrono::milliseconds(0));
         if (!offered.Held() || !QFileInfo(path).isFile()) continue;
         const MsgResult answer = Services.dialogs.MessageBox(
-            this, QStringLiteral("Continue the game that was running when Slidora was closed?"), MsgIcon::Question,
+            this, tr("Continue the game that was running when Slidora was closed?"), MsgIcon::Question,
             MsgButtons::YesNo);
         if (ClosingBySignal) return;
         if (answer == MsgResult::No || (QuerySave() && OpenGame(path, false))) QFile::remove(path);

@@ -113,7 +113,7 @@ void TFormMain::ReadSettings() {
     }
     if (!opened) {
         // The player's file is kept as it is; this run plays with the defaults.
-        StatusBar->showMessage(QStringLiteral("Unable to read the settings from %1.").arg(store.Location()),
+        StatusBar->showMessage(tr("Unable to read the settings from %1.").arg(store.Location()),
                                FailureShownFor);
     }
     // The menu marks, whatever was read.
@@ -220,14 +220,14 @@ bool TFormMain::SaveChangedSettings() {
 void TFormMain::SettingsMayHaveChanged() {
     if (SaveChangedSettings() || SettingsFailureShown) return;
     SettingsFailureShown = true;
-    StatusBar->showMessage(QStringLiteral("Unable to save the settings to %1.").arg(Services.settings.Location()),
+    StatusBar->showMessage(tr("Unable to save the settings to %1.").arg(Services.settings.Location()),
                            FailureShownFor);
 }
 
 void TFormMain::WriteSettings() {
     // Told, not stopped: the window closes all the same.
     if (!SaveChangedSettings())
-        ShowError(QStringLiteral("Unable to save the settings to %1.").arg(Services.settings.Location()));
+        ShowError(tr("Unable to save the settings to %1.").arg(Services.settings.Location()));
 }
 
 void TFormMain::CheckBoardGridMenu() {

@@ -2,6 +2,7 @@
 
 #include "game/Main.h"
 #include "platform/ElidedLabel.h"
+#include "platform/GrowToFit.h"
 #include "platform/IniFile.h"
 
 #include <QHeaderView>
@@ -22,7 +23,7 @@ std::pair<int, QTreeWidgetItem*> RowOf(const QString& entry) {
     TBestTimes::ParseGrid(entry, rows, columns);
     const qsizetype first = entry.indexOf(QLatin1Char('\t')), last = entry.lastIndexOf(QLatin1Char('\t'));
     auto* item = new QTreeWidgetItem;
-    item->setText(0, TBestTimes::Caption(rows, columns));
+    item->setText(0, TFormTimes::tr("%1 x %2 (%3 pieces)").arg(rows, 2).arg(columns, 2).arg(rows * columns));
     item->setText(1, entry.mid(first + 1, last - first - 1));
     item->setData(1, TFormTimes::ShownNameRole, item->text(1));
     item->setText(2, entry.mid(last + 1));
@@ -46,15 +47,15 @@ public:
 
 TFormTimes::TFormTimes(QWidget* owner) : QDialog(owner) {
     setObjectName(QStringLiteral("FormTimes"));
-    setWindowTitle(QStringLiteral("Best Times"));
+    setWindowTitle(tr("Best Times"));
     setFixedSize(429, 275);
     QFont bold = font();
     bold.setBold(true);
-    LabelTitle = new QLabel(QStringLiteral("File name: "), this);
+    LabelTitle = new QLabel(tr("File name: "), this);
     LabelTitle->setFont(bold);
     LabelTitle->move(13, 16);
     LabelFileName = new ElidedLabel(this);
-    Label1 = new QLabel(QStringLiteral("Level:"), this);
+    Label1 = new QLabel(tr("Level:"), this);
     Label1->setFont(bold);
     Label1->move(37, 32);
     LabelLevel = new QLabel(this);
@@ -68,7 +69,7 @@ TFormTimes::TFormTimes(QWidget* owner) : QDialog(owner) {
     ListView->setItemDelegate(new NameEditor(ListView));
     ListView->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
                               QAbstractItemView::SelectedClicked);
-    BitBtn1 = new QPushButton(QStringLiteral("OK"), this);
+    BitBtn1 = new QPushButton(tr("OK"), this);
     BitBtn1->setIcon(style()->standardIcon(QStyle::SP_DialogOkButton));
     BitBtn1->setGeometry(168, 240, 75, 25);
     BitBtn1->setDefault(true);
@@ -77,15 +78,19 @@ TFormTimes::TFormTimes(QWidget* owner) : QDialog(owner) {
         BitBtn1Click();
         accept();
     });
+    GrowToFit(*this);
 }
 
 void TFormTimes::SelectList(const QString& folder, const std::optional<QString>& pictureName, int level) {
     SectionName = pictureName;
-    const char* const levels[] = {"Beginner", "Intermediate", "Advanced"};
+    const char* const levels[] = {QT_TR_NOOP("Beginner"), QT_TR_NOOP("Intermediate"), QT_TR_NOOP("Advanced")};
     ListFileName = folder;
     if (level >= 1 && level <= 3) {
         ListFileName += QStringLiteral("Scores/Scores%1").arg(level);
-        LabelLevel->setText(QLatin1String(levels[level - 1]));
+        LabelLevel->setText(tr(levels[level - 1]));
+        // Beside its caption, however long the caption is in the player's language and font.
+        LabelLevel->adjustSize();
+        LabelLevel->move(std::max(80, Label1->x() + Label1->sizeHint().width() + 2), Label1->y());
     }
     if (pictureName) {
         // The first character of the picture's own file name, in lower case,
@@ -124,7 +129,7 @@ bool TFormTimes::StoreTime(int columns, int rows, const QString& name, int secon
 }
 
 void TFormTimes::FormShow() {
-    ListView->setHeaderLabels({QStringLiteral("Pieces"), QStringLiteral("Name"), QStringLiteral("Times")});
+    ListView->setHeaderLabels({tr("Pieces"), tr("Name"), tr("Times")});
     ListView->setColumnWidth(0, 125);
     ListView->setColumnWidth(1, 175);
     ListView->setColumnWidth(2, 100);

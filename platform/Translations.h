@@ -1,0 +1,30 @@
+// The game's own translation and Qt's, installed for the player's language.
+#pragma once
+
+#include <QLocale>
+#include <QString>
+#include <QTranslator>
+
+class Translations {
+public:
+    // The game's translation for the first of the locale's languages that
+    // has one, and Qt's for that same language; nothing (English) when the
+    // game has none; the layout mirrored for a right-to-left language.
+    // Removed again, and the layout as it was, when this object ends.
+    explicit Translations(const QLocale& locale);
+    ~Translations();
+    Translations(const Translations&) = delete;
+    Translations& operator=(const Translations&) = delete;
+
+    // The language installed ("de", "pt_BR"), empty for English.
+    QString Language() const { return language; }
+
+private:
+    QTranslator own, qt;
+    QString language;
+    Qt::LayoutDirection direction; // the application's before
+
+};
+
+// The languages the game is translated into, as the resource holds them.
+QStringList TranslatedLanguages();
