@@ -173,7 +173,7 @@ struct BoardSeen {
 
 BoardSeen PlayOneKey() {
     TestWindow window;
-    TFormMain& form = window.Show();
+    TestForm& form = window.Show();
     form.SetLevel(1); // the blank at the bottom right, no stones
     form.Puzzle->SetSize(4, 4);
     EXPECT_TRUE(form.OpenPicture(QStringLiteral("Numeric")));
