@@ -1,3 +1,5 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Copyright (C) 2026 the Slidora developers
 # cmake --install: the program folder under lib/slidora, a bin/slidora link
 # to it, and what a desktop needs to list the game, show its icon and open
 # saved games and pictures with it.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 the Slidora developers
 // The About box: the program's name, version and maker, the JPEG library's
 // acknowledgement and the credits, with links to their web pages.
 #pragma once

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 the Slidora developers
 // The operating-system services the game uses, handed to the main window
 // at construction: real ones in the program, scripted fakes in tests.
 #pragma once

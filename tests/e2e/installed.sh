@@ -1,3 +1,5 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Copyright (C) 2026 the Slidora developers
 # The installed program: cmake --install into a folder of its own, then a
 # player who may not write into the program's folder (nobody, when the tests
 # run as root) plays through bin/slidora. Sourced by e2e.sh.

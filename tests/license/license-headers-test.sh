@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Copyright (C) 2026 the Slidora developers
 # scripts/license-headers.sh on a small tree of its own: what it tags, where
 # the tag goes, what it leaves alone, that a second run changes nothing, and
 # that --check fails on an untagged file.
