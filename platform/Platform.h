@@ -20,7 +20,7 @@ struct Platform {
     ISound& sound;
     ISettingsStore& settings;
     IMidiPlayer& midi;
-    QString programFolder; // the program's folder, with a trailing '/'
+    QString programFolder; // the folder of the program's data (help, sounds, music), with a trailing '/'
 };
 
 // The folder of the running executable, with a trailing '/'.
