@@ -30,6 +30,7 @@ void TFormMain::FreepicturesMenuClick() { OpenWebAddress(QLatin1String(WebAddres
 void TFormMain::AboutMenuClick() {
     TFormAbout about(this);
     about.OpenPage = [this](const QString& address) { OpenWebAddress(address); };
+    about.ShowLicence = [this](QDialog& licence) { Services.dialogs.ShowModal(licence); };
     ShowCentred(about);
 }
 
