@@ -11,6 +11,7 @@
 #include <QUrl>
 
 #include <QFile>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QTextBrowser>
