@@ -142,7 +142,7 @@ TFormLicence::TFormLicence(QWidget* owner) : QDialog(owner) {
     Memo->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
     // Wide enough for the text's lines, as tall as the screens of small laptops allow.
     const QFontMetrics metrics(Memo->font());
-    Memo->setMinimumSize(metrics.horizontalAdvance(QLatin1Char('M')) * 80, metrics.lineSpacing() * 30);
+    Memo->setMinimumSize(metrics.horizontalAdvance(QLatin1Char('M')) * 84, metrics.lineSpacing() * 30);
     CloseButton = new QPushButton(QStringLiteral("Close"), this);
     CloseButton->setDefault(true);
     connect(CloseButton, &QPushButton::clicked, this, &QDialog::accept);

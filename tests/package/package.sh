@@ -2,7 +2,7 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Copyright (C) 2026 the Slidora developers
 # The Debian package, built from a copy of the tree as a packager would
-# (tests and benchmarks off), checked by lintian, unpacked into a folder of
+# (tests and benchmarks off), source and binary checked by lintian, unpacked into a folder of
 # its own and started from there.
 # Usage: package.sh SOURCE_FOLDER
 set -euo pipefail
@@ -27,7 +27,8 @@ project_version=$(sed -n 's/^project(Slidora VERSION \([0-9.]*\).*/\1/p' CMakeLi
   fail "debian/changelog is at $(dpkg-parsechangelog -S Version), the project at $project_version"
 
 started=$(date +%s)
-if ! DEB_BUILD_OPTIONS="nocheck parallel=2" dpkg-buildpackage -b -us -uc >"$work/build.log" 2>&1; then
+# Source and binary: lintian looks at both.
+if ! DEB_BUILD_OPTIONS="nocheck parallel=2" dpkg-buildpackage -us -uc >"$work/build.log" 2>&1; then
   tail -n 60 "$work/build.log"
   fail "dpkg-buildpackage failed"
 fi
@@ -37,7 +38,8 @@ grep -q -- '-DBUILD_TESTING=OFF' "$work/build.log" || fail "the nocheck build wa
 
 deb="$work/slidora_${project_version}_$(dpkg-architecture -qDEB_HOST_ARCH).deb"
 [ -f "$deb" ] || fail "no $(basename "$deb"): $(ls "$work")"
-lintian --fail-on error,warning "$work"/slidora_*.changes | tee "$work/lintian.log" || fail "lintian: $(cat "$work/lintian.log")"
+[ -f "$work/slidora_${project_version}.dsc" ] || fail "no source package: $(ls "$work")"
+lintian --fail-on error,warning "$work/slidora_${project_version}_$(dpkg-architecture -qDEB_HOST_ARCH).changes" | tee "$work/lintian.log" || fail "lintian: $(cat "$work/lintian.log")"
 
 depends=$(dpkg-deb -f "$deb" Depends)
 for needed in libcanberra0 fonts-liberation "timgm6mb-soundfont | fluid-soundfont-gm" qt6-image-formats-plugins libqt6widgets6 libfluidsynth3; do
