@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Copyright (C) 2026 the Slidora developers
 # Builds Slidora and starts it: ./run.sh [picture-or-saved-game]
 set -euo pipefail
 # The game is started from the project folder: make a relative path absolute first.

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Copyright (C) 2026 the Slidora developers
 # Builds Slidora and runs the whole test suite.
 set -euo pipefail
 cd "$(dirname "$0")"

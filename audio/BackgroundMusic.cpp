@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 the Slidora developers
 // The background music: the playlist played in order, round and round, while
 // the music is on.
 #include "Music.h"

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 the Slidora developers
 // The "Set Music" dialog: the background music's playlist, which it keeps
 // for the whole run, and the commands that edit it.
 #pragma once

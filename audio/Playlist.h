@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 the Slidora developers
 // The background music's playlist: the items of the music dialog's list box,
 // file paths in playing order, and its selected item as the current entry
 // (-1 for none). Copies of a playlist all work on the same list box.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 the Slidora developers
 // Runs the registered benchmarks and prints, after Google Benchmark's own
 // table, each ratio between two of them next to its target.
 #pragma once

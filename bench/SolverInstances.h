@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 the Slidora developers
 // Public benchmark instances for the solver, with their published optimal lengths.
 // Tiles are listed row by row in the instances' own numbering: tile t belongs on
 // cell t, counted row-major from 0, and 0 is the blank, whose home is the top-left cell.

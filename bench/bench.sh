@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Copyright (C) 2026 the Slidora developers
 # Builds the Release benchmarks and prints their figures and ratios, then the
 # program's peak memory with a large picture open, then the real program's
 # start to its window beside its targets.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 the Slidora developers
 // Memory of quick hints: twenty Ctrl+H on a fresh 5 x 5 Advanced game, each
 // cancelling the one before, as a player who keeps asking does, then one
 // hint waited for. Prints how far the peak rises and what is kept once the

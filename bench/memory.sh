@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Copyright (C) 2026 the Slidora developers
 # Peak resident memory of the real program with a 6000 x 4000 picture open,
 # beside the pixel buffers it must hold. The screen is large enough to show
 # the picture 1:1; memory.sh PROGRAM small shows it smaller on 1280 x 1024.

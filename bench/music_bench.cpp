@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 the Slidora developers
 // What the background music costs the game, with the program's own player
 // (the music module, loaded when a piece is to play): the processor time of
 // the whole process per second while a piece plays and while the music is

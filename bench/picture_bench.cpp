@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 the Slidora developers
 // Opening a large picture end to end, beside the bare decode of the same file.
 #include "Ratios.h"
 #include "fakes/TestWindow.h"

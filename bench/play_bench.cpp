@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 the Slidora developers
 // Drawing the board and the slide animation, each beside the bare pixel work
 // it cannot avoid, measured in the same run.
 #include "Ratios.h"

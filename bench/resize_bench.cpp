@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 the Slidora developers
 // A live resize of the window on an 18 MP photo cut into 20 x 20: each
 // frame's time while the window is dragged from 1000 x 700 to 1920 x 1080
 // (each frame is the resize and the window's drawing of it), then the time

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 the Slidora developers
 // The solver's figures: Korf's 100 15-puzzles (optimal, median, slowest, the
 // first call with its tables), Korf and Felner's 50 24-puzzles (length against
 // the published optimum), and shuffled boards of every size and level (each

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Copyright (C) 2026 the Slidora developers
 # The numeric start of the real program, as a player meets it: the time from
 # its launch to the mapping of its window, and its peak resident memory
 # (VmHWM) and threads 1.5 s after the window shows. Each start has a fresh

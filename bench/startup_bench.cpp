@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 the Slidora developers
 // The program's start with the numeric puzzle, with the music on and with it
 // off: the music player is the program's own, which loads the music module
 // when the first piece is to play, and the music must not hold the window up.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 the Slidora developers
 // Opening the Best Times dialog on a long list: the file is read once and
 // the entries come from the parsed table.
 #include "storage/Times.h"

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Copyright (C) 2026 the Slidora developers
 # The real program's start as a player meets it: the time from its launch to
 # its prepared window (the last drawing before the window stays still) under
 # xvfb-run, and its peak resident memory (VmHWM) by then. Every case runs in

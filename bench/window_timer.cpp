@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 the Slidora developers
 // Times a program's start as a player sees it: from its launch to the last
 // drawing into its window before the window stays still, and the program's
 // peak resident memory at that point. Without a window title it times the

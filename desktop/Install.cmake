@@ -1,7 +1,9 @@
-# cmake --install: the program folder under lib/slidora, a bin/slidora link
-# to it, and what a desktop needs to list the game, show its icon and open
-# saved games and pictures with it.
-set(SLIDORA_PROGRAM_DIR lib/slidora)
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Copyright (C) 2026 the Slidora developers
+# cmake --install: the program, its data and its music module where the
+# layout (Layout.cmake) puts them, the command, the man page, and what a
+# desktop needs to list the game, show its icon and open saved games and
+# pictures with it.
 
 # Before anything is written: where this install goes, for the uninstall.
 set(SLIDORA_INSTALL_RECORD ${CMAKE_BINARY_DIR}/install/last-install.cmake)
@@ -11,11 +13,11 @@ install(SCRIPT ${CMAKE_SOURCE_DIR}/desktop/RecordInstall.cmake)
 # The Qt libraries come from the system: no search path of our own.
 set_target_properties(slidora slidora_music PROPERTIES INSTALL_RPATH "")
 install(TARGETS slidora RUNTIME DESTINATION ${SLIDORA_PROGRAM_DIR})
-# The music module, loaded from beside the program.
-install(TARGETS slidora_music LIBRARY DESTINATION ${SLIDORA_PROGRAM_DIR})
+# The music module, loaded when a piece is about to play.
+install(TARGETS slidora_music LIBRARY DESTINATION ${SLIDORA_MODULE_DIR})
 # Every other run-time file the build put beside the program, but not what
 # the program writes there itself when it runs from the build folder.
-install(DIRECTORY ${CMAKE_BINARY_DIR}/bin/ DESTINATION ${SLIDORA_PROGRAM_DIR}
+install(DIRECTORY ${CMAKE_BINARY_DIR}/bin/ DESTINATION ${SLIDORA_DATA_DIR}
   PATTERN slidora EXCLUDE
   PATTERN "slidora-music.so" EXCLUDE
   PATTERN Scores EXCLUDE
@@ -23,11 +25,18 @@ install(DIRECTORY ${CMAKE_BINARY_DIR}/bin/ DESTINATION ${SLIDORA_PROGRAM_DIR}
 
 file(MAKE_DIRECTORY ${CMAKE_BINARY_DIR}/install)
 # Tells the program it is installed: its best times go to each player's own
-# folder, whoever runs it.
+# folder, whoever runs it; in the debian layout, it also tells the program
+# that its data are in their own folder.
 file(WRITE ${CMAKE_BINARY_DIR}/install/slidora.installed "Installed by cmake --install.\n")
-install(FILES ${CMAKE_BINARY_DIR}/install/slidora.installed DESTINATION ${SLIDORA_PROGRAM_DIR})
-file(CREATE_LINK ../${SLIDORA_PROGRAM_DIR}/slidora ${CMAKE_BINARY_DIR}/install/slidora SYMBOLIC)
-install(PROGRAMS ${CMAKE_BINARY_DIR}/install/slidora DESTINATION bin)
+install(FILES ${CMAKE_BINARY_DIR}/install/slidora.installed DESTINATION ${SLIDORA_DATA_DIR})
+if(SLIDORA_LAYOUT STREQUAL "folder")
+  file(CREATE_LINK ../${SLIDORA_PROGRAM_DIR}/slidora ${CMAKE_BINARY_DIR}/install/slidora SYMBOLIC)
+  install(PROGRAMS ${CMAKE_BINARY_DIR}/install/slidora DESTINATION bin)
+endif()
+
+# The manual page, section 6 (games), with the project's version.
+configure_file(${CMAKE_SOURCE_DIR}/help/slidora.6.in ${SLIDORA_GENERATED}/slidora.6 @ONLY)
+install(FILES ${SLIDORA_GENERATED}/slidora.6 DESTINATION share/man/man6)
 
 install(FILES ${CMAKE_SOURCE_DIR}/desktop/slidora.desktop DESTINATION share/applications)
 install(FILES ${CMAKE_SOURCE_DIR}/desktop/slidora-mime.xml DESTINATION share/mime/packages RENAME slidora.xml)

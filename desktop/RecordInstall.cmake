@@ -1,3 +1,5 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Copyright (C) 2026 the Slidora developers
 # The first step of cmake --install: notes in SLIDORA_INSTALL_RECORD where
 # this install goes (its DESTDIR and prefix) and the highest folder on that
 # path it is about to make, so that the uninstall takes back only what the

@@ -1,3 +1,5 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Copyright (C) 2026 the Slidora developers
 # Brings the MIME, desktop-entry and icon caches of the prefix up to date
 # with what is installed there, after an install or an uninstall into a live
 # system; packagers (who stage into DESTDIR) leave this to their own triggers.

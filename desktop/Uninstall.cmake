@@ -1,3 +1,5 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Copyright (C) 2026 the Slidora developers
 # Removes every file the last cmake --install of this build wrote, where it
 # wrote it: under that install's DESTDIR, whatever DESTDIR is now. Takes back
 # the caches and folders that install made, and renews the caches it found.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 the Slidora developers
 // Additive pattern databases for regions of at most 25 cells: for each group
 // of pieces, the fewest moves of that group's pieces that bring them home
 // from any arrangement, the other pieces ignored and the blank followed

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 the Slidora developers
 // Searches over one region of at most 25 cells, guided by its pattern
 // databases: IDA* for the fewest moves, weighted A* for a short plan soon.
 #pragma once

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 the Slidora developers
 // Putting pieces home on a large board, one or a few at a time, through a
 // set of open cells; the cells outside it (stones, placed pieces) are never
 // touched. The moves are made on the board and appended to `moves`. Each

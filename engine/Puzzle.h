@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 the Slidora developers
 // The board of the sliding puzzle: tile slots, cutting a picture into
 // tiles, stones and bevels, the elementary moves, shuffle and solved test.
 #pragma once

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 the Slidora developers
 // Large boards are reduced: pieces are put home one (or a few) at a time and
 // then left alone, until a compact zone of about 12 cells around the blank's
 // home is left for the optimal search.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 the Slidora developers
 // Which method each board gets:
 // - a blank region of at most 16 cells (every board up to 4 x 4, 5 x 3 and
 //   3 x 5): IDA* with additive pattern databases of up to six pieces a group,

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 the Slidora developers
 // A solver for the board: a plan of single-tile moves that solves it, proven
 // shortest on small boards. Pure and thread-safe: it reads the board once and
 // works on its own copy, so any thread may call it at any time.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 the Slidora developers
 // The solver's own copy of a board and the toolkit its methods share: the
 // searches over cells, the cell sets, and the state table of the A* searches.
 #pragma once

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 the Slidora developers
 // Fast 1:1 copies from a 24-bit picture into 32-bit images, the work behind
 // drawing tiles into the off-screen buffers.
 #pragma once

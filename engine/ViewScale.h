@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 the Slidora developers
 // How the board's pixels are shown on the screen. The board, its rectangles
 // and its picture stay in picture pixels; a picture larger than the screen
 // allows is only shown smaller, every coordinate x at floor(x * Num / Den).

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 the Slidora developers
 // Undo and redo, hints and Solve from the solver's plan, and the move count.
 #include "Assist.h"
 

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 the Slidora developers
 // What the game's assists keep: the moves' history, the solver's plan and
 // the state of a hint being worked out or of Solve playing the plan.
 #pragma once

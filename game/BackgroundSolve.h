@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 the Slidora developers
 // Solves a board on a thread of its own and hands the result to the
 // user-interface thread.
 #pragma once

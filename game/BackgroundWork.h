@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 the Slidora developers
 // One piece of work at a time on a thread of its own, its result handed to
 // the user-interface thread, so that the window stays responsive meanwhile.
 #pragma once

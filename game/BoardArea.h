@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 the Slidora developers
 // The main window's client area below the menu bar: the tool-bar panel at
 // the left and the board beside it. It hands painting, resizing and mouse
 // presses to the main window's handlers.

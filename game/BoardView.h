@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 the Slidora developers
 // Where and how large the board is shown in the window's client area. The
 // board, its rectangles and its picture stay in picture pixels: `scale` takes
 // them to the device pixels of the buffers the board is drawn in, `ratio` is

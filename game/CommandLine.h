@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 the Slidora developers
 // What the command line asks of the program, decided before any window is
 // made: `slidora [PICTURE | GAME.sdr]`, --help or --version.
 #pragma once

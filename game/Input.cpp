@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 the Slidora developers
 // The player's input: mouse presses and arrow keys slide tiles toward the
 // blank with a short animation; Scramble starts a game.
 #include "Main.h"

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 the Slidora developers
 // The main window: the hub that owns the board, the pictures, the clock and
 // every command of the game.
 #pragma once

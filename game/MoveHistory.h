@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 the Slidora developers
 // The moves of one game: what can be undone and redone, how many single-tile
 // moves stand on the board, and whether a hint or Solve helped.
 #pragma once

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 the Slidora developers
 // The program's entry: the application, the real platform services and
 // the main window.
 #include "CommandLine.h"
@@ -9,6 +11,7 @@
 #include "platform/Dialogs.h"
 #include "platform/GameStyle.h"
 #include "platform/MusicModule.h"
+#include "platform/ProgramFiles.h"
 #include "platform/Screen.h"
 #include "platform/SettingsStore.h"
 #include "platform/TerminationSignals.h"
@@ -83,8 +86,9 @@ int main(int argc, char** argv) {
         QtScreen screen;
         CanberraSound sound;
         RegFileStore settings(RegFileStore::DefaultPath());
-        ModuleMidiPlayer midi(ExecutableFolder());
-        Platform platform{clock, dialogs, screen, sound, settings, midi, ExecutableFolder()};
+        const ProgramFiles files = FindProgramFiles(ExecutableFolder());
+        ModuleMidiPlayer midi(files.modules);
+        Platform platform{clock, dialogs, screen, sound, settings, midi, files.data};
 
         TFormMain form(platform, line.file);
         const TerminationSignals endOfSession([&form] { form.CloseBySignal(); });

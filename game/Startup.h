@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 the Slidora developers
 // The window's start: the first show's work (FormShow), then, once the first
 // frame is on the screen, the picture named at start-up, the music held back
 // meanwhile, the errors of the start over the window, and the kept games.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 the Slidora developers
 #include "About.h"
 
 #include "ProgramIcon.h"
@@ -9,7 +11,10 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QKeyEvent>
+#include <QFile>
+#include <QFontDatabase>
 #include <QMouseEvent>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QStyle>
 #include <QVBoxLayout>
@@ -74,6 +79,11 @@ void TFormAbout::BuildProgramGroup() {
     LabelName->setFont(bold);
     LabelVersion = new QLabel(tr("Version %1").arg(QStringLiteral(SLIDORA_VERSION)), GroupBox1);
     Label4 = MakerLink(QStringLiteral("Vantrel"), [this] { Label4Click(); }, GroupBox1);
+    LabelLicence = new QLabel(
+        QStringLiteral("This program is free software under the GNU General Public License, version 3 or later."),
+        GroupBox1);
+    LabelLicence->setWordWrap(true);
+    LicenceLink = new TLinkLabel(QStringLiteral("Show the licence"), [this] { LicenceLinkClick(); }, GroupBox1);
 
     auto* grid = new QGridLayout(GroupBox1);
     grid->setHorizontalSpacing(12);
@@ -81,6 +91,8 @@ void TFormAbout::BuildProgramGroup() {
     grid->addWidget(LabelName, 0, 1);
     grid->addWidget(LabelVersion, 1, 1);
     grid->addWidget(Label4, 2, 1);
+    grid->addWidget(LabelLicence, 3, 0, 1, 2);
+    grid->addWidget(LicenceLink, 4, 0, 1, 2);
     grid->setColumnStretch(1, 1);
 }
 
@@ -112,7 +124,37 @@ void TFormAbout::Label7Click() { OpenPage(WebAddresses::MakerHomePage()); }
 
 void TFormAbout::Label11Click() { OpenPage(WebAddresses::MakerHomePage()); }
 
+void TFormAbout::LicenceLinkClick() {
+    TFormLicence licence(this);
+    ShowLicence(licence);
+}
+
 void TFormAbout::keyPressEvent(QKeyEvent* event) {
     if (event->key() == Qt::Key_Escape) return;
     QDialog::keyPressEvent(event);
+}
+
+TFormLicence::TFormLicence(QWidget* owner) : QDialog(owner) {
+    setObjectName(QStringLiteral("FormLicence"));
+    setWindowTitle(QStringLiteral("Licence"));
+    Memo = new QPlainTextEdit(Text(), this);
+    Memo->setReadOnly(true);
+    Memo->setLineWrapMode(QPlainTextEdit::NoWrap); // the text is laid out in lines of its own
+    Memo->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    // Wide enough for the text's lines, as tall as the screens of small laptops allow.
+    const QFontMetrics metrics(Memo->font());
+    Memo->setMinimumSize(metrics.horizontalAdvance(QLatin1Char('M')) * 84, metrics.lineSpacing() * 30);
+    CloseButton = new QPushButton(QStringLiteral("Close"), this);
+    CloseButton->setDefault(true);
+    connect(CloseButton, &QPushButton::clicked, this, &QDialog::accept);
+    auto* column = new QVBoxLayout(this);
+    column->addWidget(Memo);
+    column->addWidget(CloseButton, 0, Qt::AlignRight);
+    CloseButton->setFocus();
+}
+
+QString TFormLicence::Text() {
+    QFile file(QStringLiteral(":/licence/LICENSE"));
+    if (!file.open(QIODevice::ReadOnly)) return QStringLiteral("GNU General Public License, version 3 or later.");
+    return QString::fromUtf8(file.readAll());
 }

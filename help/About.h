@@ -1,5 +1,8 @@
-// The About box: the program's name, version and maker, the JPEG library's
-// acknowledgement and the credits, with links to their web pages.
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 the Slidora developers
+// The About box: the program's name, version and maker, its licence (with
+// the licence's text on request), the JPEG library's acknowledgement and the
+// credits, with links to their web pages.
 #pragma once
 
 #include <QDialog>
@@ -9,6 +12,7 @@
 #include <functional>
 
 class QGroupBox;
+class QPlainTextEdit;
 class QPushButton;
 
 // A label that looks and acts like a web link: in the link colour, underlined, a hand
@@ -25,6 +29,17 @@ private:
     std::function<void()> OnClick;
 };
 
+// The licence's full text, compiled into the program, in a window of its own.
+class TFormLicence : public QDialog {
+    Q_OBJECT
+public:
+    explicit TFormLicence(QWidget* owner);
+    static QString Text(); // the text of the LICENSE file
+
+    QPlainTextEdit* Memo;
+    QPushButton* CloseButton;
+};
+
 class TFormAbout : public QDialog {
     Q_OBJECT
 public:
@@ -37,12 +52,15 @@ public:
     void Label4Click();
     void Label7Click();
     void Label11Click();
+    void LicenceLinkClick();
 
     QGroupBox* GroupBox1;
     QLabel* ProgramIconImage;
     QLabel* LabelName;
     QLabel* LabelVersion;
     TLinkLabel* Label4;
+    QLabel* LabelLicence;
+    TLinkLabel* LicenceLink;
     QGroupBox* GroupBox2;
     QLabel* LabelJpeg;
     QLabel* LabelPicturesCredit;
@@ -52,6 +70,8 @@ public:
     QPushButton* BitBtn1;
     // Opens a web page (the owner reports a failure).
     std::function<void(const QString&)> OpenPage = [](const QString& address) { OpenWebPage(address); };
+    // Shows the licence's window modally (the owner passes it to its dialogs).
+    std::function<void(QDialog&)> ShowLicence = [](QDialog& licence) { licence.exec(); };
 
 protected:
     // The box has no Cancel: Esc leaves it open.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 the Slidora developers
 // The Help menu of the main window.
 #include "About.h"
 #include "HelpWindow.h"
@@ -28,6 +30,7 @@ void TFormMain::FreepicturesMenuClick() { OpenWebAddress(QLatin1String(WebAddres
 void TFormMain::AboutMenuClick() {
     TFormAbout about(this);
     about.OpenPage = [this](const QString& address) { OpenWebAddress(address); };
+    about.ShowLicence = [this](QDialog& licence) { Services.dialogs.ShowModal(licence); };
     ShowCentred(about);
 }
 

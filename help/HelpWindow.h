@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 the Slidora developers
 // The help viewer: one resizable window per owner, showing the HTML help
 // file that sits beside the program, with a contents page and Back.
 #pragma once

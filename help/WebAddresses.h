@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 the Slidora developers
 // The game's web addresses, all in one place. The two home pages are build
 // options (the CMake cache variables SLIDORA_MAKER_HOME_PAGE and
 // SLIDORA_GAME_HOME_PAGE); a build that leaves them empty has none, and what

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 the Slidora developers
 // Making a 24-bit picture smaller while its rows arrive, so that the larger
 // picture is never held whole.
 #pragma once

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 the Slidora developers
 // The main window's side of the numeric picture.
 #include "Numeric.h"
 #include "game/Main.h"

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 the Slidora developers
 // The thumbnail window: the whole, unscrambled picture as a guide beside
 // the game, in a small window that stays above the game's window.
 #pragma once

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 the Slidora developers
 // Reading picture files into 24-bit images. The decoders are pure: bytes
 // in, an image or the reason it could not be made out.
 #pragma once

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 the Slidora developers
 // The picture every game is cut from: reading, preparing, cutting.
 #include "PictureFiles.h"
 #include "game/Main.h"

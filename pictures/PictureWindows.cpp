@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 the Slidora developers
 // The main window's side of the thumbnail window and the custom grid dialog.
 #include "Orgwnd.h"
 #include "Pieces.h"

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 the Slidora developers
 // The custom grid dialog: any grid of 3 to 20 columns and rows, previewed
 // over the current picture.
 #pragma once

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 the Slidora developers
 // Replacing a file whole, so that it is never left half-written. The new
 // contents go to a temporary file in the same folder; every write reaches
 // the system at once and is checked (no buffer is left to be flushed where

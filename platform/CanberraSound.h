@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 the Slidora developers
 // Sounds through libcanberra: sound events of the desktop's theme and wave
 // files, played without waiting and without a word when they cannot be.
 // The library is loaded with the first sound: the game's start does without

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 the Slidora developers
 // The system tick count and a sleep, injected so tests can drive time.
 #pragma once
 

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 the Slidora developers
 // Where the game writes its best times and where its file dialogs start.
 // A portable copy (a program folder the user can write to) keeps
 // everything beside the program; an installed copy, or one the user may not

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 the Slidora developers
 // Message boxes, common dialogs and modal forms. Everything modal goes
 // through this interface so tests can answer without a real modal loop.
 #pragma once

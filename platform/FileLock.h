@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 the Slidora developers
 // A lock beside a file ("<file>.lock") held while a copy of the game reads,
 // changes and writes the file back, so that two copies never interleave
 // their changes and lose one. A lock left by a copy that has died is taken

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 the Slidora developers
 // MIDI playback through FluidSynth with a General MIDI SoundFont.
 //
 // Nothing of the synthesizer exists until the first piece plays. Each start

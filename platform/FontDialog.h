@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 the Slidora developers
 // A font dialog that, like the desktop's own, also chooses the colour and
 // the underline and strike-out effects.
 #pragma once

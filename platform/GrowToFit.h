@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 the Slidora developers
 // Dialogs placed in pixels that grow, never shrink, when their texts need
 // more room: a longer translation, a larger desktop font.
 #pragma once

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 the Slidora developers
 // Background MIDI playback: one piece open at a time, played without
 // waiting, with a notification when it has played to its end.
 #pragma once

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 the Slidora developers
 // The music module: a library of its own beside the program that holds the
 // MIDI player and, through it, the synthesizer and its many libraries. The
 // program loads it only when a piece is about to play.

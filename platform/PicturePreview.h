@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 the Slidora developers
 // The preview panel beside the file list of an open dialog: the selected
 // picture fitted into the panel, with its size in pixels below it.
 #pragma once

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 the Slidora developers
 // Pixel buffers for large images. Big blocks are mapped so the kernel may
 // back them with huge pages (far fewer page faults when a picture of tens of
 // megabytes is filled), and a block released while a picture is replaced is

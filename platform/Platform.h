@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 the Slidora developers
 // The operating-system services the game uses, handed to the main window
 // at construction: real ones in the program, scripted fakes in tests.
 #pragma once
@@ -18,7 +20,7 @@ struct Platform {
     ISound& sound;
     ISettingsStore& settings;
     IMidiPlayer& midi;
-    QString programFolder; // the program's folder, with a trailing '/'
+    QString programFolder; // the folder of the program's data (help, sounds, music), with a trailing '/'
 };
 
 // The folder of the running executable, with a trailing '/'.

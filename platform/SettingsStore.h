@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 the Slidora developers
 // The per-user settings store: typed values under one key, kept in a file in
 // the REGEDIT4 text format ("$XDG_CONFIG_HOME/Vantrel/Slidora.reg").
 #pragma once

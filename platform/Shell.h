@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 the Slidora developers
 // Opens a web page in the user's browser. Tests catch the addresses with
 // QDesktopServices::setUrlHandler, so no browser starts.
 #pragma once

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 the Slidora developers
 // The row of sunken panels in a status bar: panels of fixed width from the
 // left, one panel that takes the width left free (a long file name shows
 // whole when there is room), and panels after it at the right end.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 the Slidora developers
 // Temporary copies that an atomic save leaves behind when the program is
 // killed between writing and renaming ("Slidora.reg.AbCdEf").
 #pragma once

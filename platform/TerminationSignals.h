@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 the Slidora developers
 // SIGTERM and SIGHUP, sent when the session ends or the system shuts down,
 // and SIGINT (Ctrl+C in a terminal), become a call on the user-interface
 // thread instead of ending the program where it stands: the signal handler

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 the Slidora developers
 // The game's own translation and Qt's, installed for the player's language.
 #pragma once
 

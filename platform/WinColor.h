@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 the Slidora developers
 // Colours are kept as 32-bit values with red in the lowest byte (0x00BBGGRR),
 // the form the settings store and the saved options use.
 #pragma once

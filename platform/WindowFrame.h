@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 the Slidora developers
 // The frame a window manager puts around a window is known only once the
 // window is on the screen: a window placed before must be placed again then.
 #pragma once

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 the Slidora developers
 // Where dialogs and other windows of the game go: centred over what they
 // belong to, and never beyond the screen's usable area.
 #pragma once

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Copyright (C) 2026 the Slidora developers
 # Configures and builds the Release program folder build/bin/ (extra CMake
 # arguments are passed on).
 set -euo pipefail

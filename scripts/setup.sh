@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Copyright (C) 2026 the Slidora developers
 # Installs the Debian packages of scripts/packages.txt that are missing.
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 the Slidora developers
 // The best-times list of one picture, read once from its section of a
 // best-times file: the entries of keys "0", "1", ... up to the first key
 // that is missing. An entry that cannot be used (fewer than four

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 the Slidora developers
 // The saved-game file: a 288-byte header and one 32-byte record per grid
 // slot in play, row by row, all integers little-endian.
 #pragma once

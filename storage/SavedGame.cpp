@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 the Slidora developers
 // Saving a game in progress and resuming it.
 #include "GameFile.h"
 #include "game/Main.h"

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 the Slidora developers
 // The best-times lists: one INI section per picture in a file per level and
 // first letter of the picture's file name, and the dialog that shows them.
 #pragma once

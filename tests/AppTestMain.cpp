@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 the Slidora developers
 // Runs the window tests headless, at one device pixel per pixel.
 #include <QApplication>
 #include <QTemporaryDir>

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 the Slidora developers
 // The contrast of two colours as the web's accessibility guidelines measure
 // it: from 1 (the same) to 21 (black on white).
 #pragma once

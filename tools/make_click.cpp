@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 the Slidora developers
 // Writes the short mouse-click sound as a 16-bit mono 22050 Hz PCM WAVE file.
 // Deterministic: the same bytes on every build.
 #include <algorithm>

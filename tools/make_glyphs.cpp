@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 the Slidora developers
 // Writes the 20 x 20 tool-bar glyphs (glyph0.png ... glyph9.png), and the
 // same drawings at 40 x 40 for screens at 200 % (glyph0@2x.png ...).
 // Everything is drawn from shapes, never text, so no application object or font is needed.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 the Slidora developers
 // Renders the program icon (an SVG file) as PNG files of the given sizes:
 // make_icons ICON.svg OUTDIR 16 32 ... writes OUTDIR/slidora-16.png and so on.
 // Deterministic: the same bytes on every build.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 the Slidora developers
 // Writes the game's five background pieces as Standard MIDI Files (format 1)
 // into the folder given on the command line: aurora.mid, harbour.mid,
 // lantern.mid, meadow.mid and summit.mid.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 the Slidora developers
 // Writes the 64 x 64, 8-bit stone texture used for the blocked tiles.
 // Deterministic: the same bytes on every build.
 #include <QImage>

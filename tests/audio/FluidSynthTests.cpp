@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 the Slidora developers
 // The FluidSynth player on ALSA's null device (which takes sound faster than
 // it plays, so pieces end in a moment), on a sound server of the test's own
 // that plays in real time, and on no device at all; the music module as the

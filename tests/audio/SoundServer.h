@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 the Slidora developers
 // A PulseAudio server of one's own, in a folder of its own, that plays into
 // a null sink at the pace of a sound card: music plays in real time on a
 // machine without sound, the server can go away and come back, and its log

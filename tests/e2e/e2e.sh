@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Copyright (C) 2026 the Slidora developers
 # End-to-end cases: the real program in a real X server, driven like a player.
 # Usage: e2e.sh PROGRAM [CASE...]   (run by ctest; starts its own Xvfb through
 # xvfb-run; without CASE, every case runs)

@@ -1,3 +1,5 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Copyright (C) 2026 the Slidora developers
 # The installed program: cmake --install into a folder of its own, then a
 # player who may not write into the program's folder (nobody, when the tests
 # run as root) plays through bin/slidora. Sourced by e2e.sh.
@@ -32,7 +34,7 @@ case_an_installed_game_keeps_best_times_in_the_players_own_folder() {
   [ -f "$prefix/share/mime/application/x-slidora-game.xml" ] || fail "the MIME database did not take the saved games"
   [ -f "$prefix/lib/slidora/slidora.installed" ] || fail "no marker tells the program it is installed"
   if command -v appstreamcli >/dev/null; then
-    appstreamcli validate --no-net "$prefix/share/metainfo/com.vantrel.slidora.metainfo.xml" >"$WORK/appstream.log" 2>&1 ||
+    appstreamcli validate --pedantic --no-net "$prefix/share/metainfo/com.vantrel.slidora.metainfo.xml" >"$WORK/appstream.log" 2>&1 ||
       fail "the metainfo file is not valid: $(cat "$WORK/appstream.log")"
   fi
   grep -q "<release version=\"$(project_version)\"" "$prefix/share/metainfo/com.vantrel.slidora.metainfo.xml" ||

@@ -1,3 +1,5 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Copyright (C) 2026 the Slidora developers
 # Helpers for driving the real program in a real X server (run inside xvfb-run).
 # Each case starts the program with a fresh home folder.
 

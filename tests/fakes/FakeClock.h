@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 the Slidora developers
 // A clock that moves only when the test says so; sleeps advance it.
 #pragma once
 

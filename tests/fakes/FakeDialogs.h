@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 the Slidora developers
 // Scripted dialogs: every modal call is recorded and answered from the
 // test's script, so no test ever waits on a real modal loop.
 #pragma once

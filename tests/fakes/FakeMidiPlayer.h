@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 the Slidora developers
 // A MIDI player that plays nothing: it records what it is asked to do, fails
 // to open the files the test names, and ends a piece when the test says so.
 #pragma once

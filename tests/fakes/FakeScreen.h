@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 the Slidora developers
 // Screen metrics chosen by the test: 1024 x 768 with a 28-pixel task bar.
 #pragma once
 

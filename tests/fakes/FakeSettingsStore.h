@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 the Slidora developers
 // An in-memory settings store; the test sets values of any type and can
 // make the key impossible to open or its saves fail.
 #pragma once

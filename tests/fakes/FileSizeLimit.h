@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 the Slidora developers
 // A full disk for the process: while the object lives, no file can grow
 // past `bytes` (a write beyond fails with EFBIG, as one on a full disk fails
 // with ENOSPC). Works for root too and needs no mounting.

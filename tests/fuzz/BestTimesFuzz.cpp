@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 the Slidora developers
 // The best-times list on any file: every entry displays, and a time stored
 // for a grid is listed afterwards and is no longer a best time.
 #include "FuzzCheck.h"

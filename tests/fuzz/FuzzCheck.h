@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 the Slidora developers
 // What the fuzz targets hold the readers to. A broken promise stops the run
 // with a message, and libFuzzer keeps the input that broke it.
 #pragma once

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 the Slidora developers
 // The INI functions on any file: one write, chosen by the input's last
 // bytes, reads back as written and leaves every other key as it was.
 #include "FuzzCheck.h"

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 the Slidora developers
 // A picture reader on any bytes: an image the game can use, or a reason,
 // never both and never neither.
 #pragma once

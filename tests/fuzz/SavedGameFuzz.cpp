@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 the Slidora developers
 // The saved-game reader: any bytes give contents or a problem; a game that
 // loads saves and reloads the same, byte for byte.
 #include "FuzzCheck.h"

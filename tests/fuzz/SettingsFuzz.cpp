@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 the Slidora developers
 // The settings store's reader: any bytes give values that format and parse
 // back to themselves.
 #include "FuzzCheck.h"

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 the Slidora developers
 // The window the player sizes: the board follows it, sharp, and presses
 // land on the tile under the pointer at every size.
 #include "fakes/TestWindow.h"

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 the Slidora developers
 #include "fakes/TestWindow.h"
 #include "help/About.h"
 #include "help/HelpWindow.h"
@@ -9,6 +11,7 @@
 #include <QUrl>
 
 #include <QFile>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QTextBrowser>
@@ -108,6 +111,39 @@ TEST(About, OnlyOkEnterAndTheCloseButtonCloseIt) {
         w.form->AboutMenuClick();
         EXPECT_EQ(stillOpen, !c.closes);
     }
+}
+
+// The licence line, and its full text through the dialogs, over the box
+// that stays open behind it.
+TEST(About, NamesTheLicenceAndShowsItsTextOnRequest) {
+    TestWindow w;
+    bool aboutOpenBehind = false;
+    QString licenceTitle, licenceText;
+    w.dialogs.forms.push_back([&](QDialog& form) {
+        auto& box = dynamic_cast<TFormAbout&>(form);
+        EXPECT_EQ(box.LabelLicence->text(),
+                  QStringLiteral("This program is free software under the GNU General Public License, version 3 or later."));
+        EXPECT_TRUE(box.LicenceLink->IsLink());
+        QTest::mouseClick(box.LicenceLink, Qt::LeftButton);
+        EXPECT_TRUE(box.isVisible()) << "the licence's window closed the box";
+        return box.result();
+    });
+    w.dialogs.forms.push_back([&](QDialog& form) {
+        auto& licence = dynamic_cast<TFormLicence&>(form);
+        aboutOpenBehind = licence.parentWidget() && licence.parentWidget()->isVisible();
+        licenceTitle = licence.windowTitle();
+        licenceText = licence.Memo->toPlainText();
+        QTest::mouseClick(licence.CloseButton, Qt::LeftButton);
+        EXPECT_FALSE(licence.isVisible());
+        return licence.result();
+    });
+    w.form->AboutMenuClick();
+    EXPECT_EQ(w.dialogs.modalForms, 2);
+    EXPECT_TRUE(aboutOpenBehind);
+    EXPECT_EQ(licenceTitle, QStringLiteral("Licence"));
+    EXPECT_TRUE(licenceText.contains(QStringLiteral("GNU GENERAL PUBLIC LICENSE\n                       Version 3, 29 June 2007")))
+        << licenceText.left(200).toStdString();
+    EXPECT_GT(licenceText.size(), 30000) << "the whole text, not the stand-in line";
 }
 
 namespace {

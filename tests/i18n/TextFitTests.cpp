@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 the Slidora developers
 // The dialogs show every text whole, in English and in every translation,
 // at the default font and at 16 points; in English at the default font they
 // keep their designed sizes.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 the Slidora developers
 // The translations: each one complete and faithful to its English
 // placeholders, each one compiled in and loaded for its locale, and no two
 // items of one menu sharing a mnemonic that do not share it in English.

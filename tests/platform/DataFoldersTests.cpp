@@ -1,4 +1,7 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 the Slidora developers
 #include "platform/DataFolders.h"
+#include "platform/ProgramFiles.h"
 
 #include <QDir>
 #include <QFile>
@@ -63,4 +66,38 @@ TEST(DataFolders, AnInstalledCopyKeepsNothingBesideItselfWhoeverRunsIt) {
     marker.close();
     EXPECT_FALSE(KeepsDataBesideProgram(folder)) << "installed, though this user may write there";
     EXPECT_FALSE(KeepsDataBesideProgram(folder + QStringLiteral("missing/")));
+}
+
+TEST(ProgramFiles, AnInstallFindsItsDataAndModuleWhereItsLayoutPutThemACopiedFolderKeepsThemBesideItself) {
+    QTemporaryDir root;
+    const QString usr = root.path() + QStringLiteral("/usr/");
+    const QString games = usr + QStringLiteral("games/"), share = usr + QStringLiteral("share/games/slidora/");
+    const InstallLayout debian{QStringLiteral("../share/games/slidora/"), QStringLiteral("../lib/games/slidora/")};
+    const InstallLayout folder{QString(), QString()};
+    ASSERT_TRUE(QDir().mkpath(games) && QDir().mkpath(share));
+    struct Case {
+        const char* what;
+        QString program;
+        InstallLayout layout;
+        bool marked; // the installed marker in the layout's data folder
+        QString data, modules;
+    };
+    const Case cases[] = {
+        {"a Debian install", games, debian, true, share, usr + QStringLiteral("lib/games/slidora/")},
+        {"build/bin of a Debian-layout build", games, debian, false, games, games},
+        {"a folder install", share, folder, true, share, share},
+        {"a copied program folder", share, folder, false, share, share},
+        {"a Debian-layout program with no data folder", share, debian, false, share, share},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        const QString marker = c.program + c.layout.dataFromProgram + InstalledMarker;
+        QFile file(marker);
+        ASSERT_TRUE(c.marked ? file.open(QIODevice::WriteOnly) : !file.exists() || file.remove());
+        file.close();
+        const ProgramFiles files = FindProgramFiles(c.program, c.layout);
+        EXPECT_EQ(files.data, c.data);
+        EXPECT_EQ(files.modules, c.modules);
+        if (c.marked) QFile::remove(marker);
+    }
 }

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 the Slidora developers
 // Stores entries from a process of its own, as a second copy of the game
 // does, so that a test can run two at once on the same file:
 //   storage_race times FOLDER ROWS COUNT    best times of ROWS x 3 .. ROWS x (COUNT + 2), numeric, Beginner
