@@ -42,7 +42,7 @@ std::vector<double> BareWindowFrames(QSize from, QSize to, int steps) {
     window.statusBar()->showMessage(QStringLiteral("Elapsed time: 00:00:00"));
     window.resize(from);
     window.show();
-    QTest::qWaitForWindowExposed(&window);
+    if (!QTest::qWaitForWindowExposed(&window)) qWarning("the bare window was never exposed");
     std::vector<double> frames;
     QElapsedTimer clock;
     for (int step = 0; step <= steps; ++step) {

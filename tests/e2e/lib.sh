@@ -16,7 +16,7 @@ start_game() {
     [ -n "$WINDOW" ] && break
     sleep 0.1
   done
-  [ -n "$WINDOW" ] || fail "no window titled Slidora appeared"
+  [ -n "$WINDOW" ] || fail "no window titled Slidora appeared; the program said: $(tail -n 5 "$WORK/program.log")"
   sleep 0.5
   read_geometry
 }
