@@ -30,7 +30,7 @@ TFormMusic::TFormMusic(IDialogs& dialogs, const QString& programFolder, QWidget*
     Label1 = new QLabel(tr("List of music"), this);
     Label1->move(8, 8);
     ListBoxMusic = new QListWidget(this);
-    ListBoxMusic->setAccessibleName(QStringLiteral("Music files"));
+    ListBoxMusic->setAccessibleName(tr("Music files"));
     ListBoxMusic->setObjectName(QStringLiteral("ListBoxMusic"));
     ListBoxMusic->setGeometry(8, 24, 289, 185);
     ListBoxMusic->setSelectionMode(QAbstractItemView::SingleSelection);

@@ -84,8 +84,8 @@ TFormMain::TFormMain(Platform& platform, std::optional<QString> argument, QWidge
     : QMainWindow(owner), Dialogs(platform.dialogs, [this] { StopAssisting(); }),
       Services{platform.clock,    Dialogs,        platform.screen,       platform.sound,
                platform.settings, platform.midi, platform.programFolder},
-      Argument(std::move(argument)), StartFolder(QDir::currentPath()),
-      Puzzle(std::make_unique<TPuzzle>(0, 0)), StartTick(platform.clock.TickCount()), StopTick(StartTick) {
+      Puzzle(std::make_unique<TPuzzle>(0, 0)), StartTick(platform.clock.TickCount()), StopTick(StartTick),
+      Argument(std::move(argument)), StartFolder(QDir::currentPath()) {
     setObjectName(QStringLiteral("FormMain"));
     setWindowTitle(QStringLiteral("Slidora"));
     setWindowIcon(ProgramIcon());
@@ -336,9 +336,10 @@ void TFormMain::BuildStatusBar() {
     StatusPanels[2] = strip->AddPanel(StatusStrip::Stretch, 198);
     StatusPanels[3] = strip->AddPanel(100); // the move count, at the right end
     // A screen reader reads each panel's text, and tells what the panel holds.
-    const char* const panelRoles[] = {"Elapsed time", "Pieces", "Picture", "Moves"};
+    const char* const panelRoles[] = {QT_TR_NOOP("Elapsed time"), QT_TR_NOOP("Pieces"), QT_TR_NOOP("Picture"),
+                                      QT_TR_NOOP("Moves")};
     for (size_t i = 0; i < StatusPanels.size(); ++i)
-        StatusPanels[i]->setAccessibleDescription(QLatin1String(panelRoles[i]));
+        StatusPanels[i]->setAccessibleDescription(tr(panelRoles[i]));
     StatusBar->addWidget(strip, 1);
     setStatusBar(StatusBar);
 }

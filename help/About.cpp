@@ -80,10 +80,10 @@ void TFormAbout::BuildProgramGroup() {
     LabelVersion = new QLabel(tr("Version %1").arg(QStringLiteral(SLIDORA_VERSION)), GroupBox1);
     Label4 = MakerLink(QStringLiteral("Vantrel"), [this] { Label4Click(); }, GroupBox1);
     LabelLicence = new QLabel(
-        QStringLiteral("This program is free software under the GNU General Public License, version 3 or later."),
+        tr("This program is free software under the GNU General Public License, version 3 or later."),
         GroupBox1);
     LabelLicence->setWordWrap(true);
-    LicenceLink = new TLinkLabel(QStringLiteral("Show the licence"), [this] { LicenceLinkClick(); }, GroupBox1);
+    LicenceLink = new TLinkLabel(tr("Show the licence"), [this] { LicenceLinkClick(); }, GroupBox1);
 
     auto* grid = new QGridLayout(GroupBox1);
     grid->setHorizontalSpacing(12);

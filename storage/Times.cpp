@@ -13,6 +13,7 @@
 #include <QPushButton>
 #include <QStyle>
 #include <QStyledItemDelegate>
+#include <QCoreApplication>
 #include <QTreeWidget>
 
 namespace {
@@ -63,7 +64,7 @@ TFormTimes::TFormTimes(QWidget* owner) : QDialog(owner) {
     LabelLevel = new QLabel(this);
     LabelLevel->move(80, 32);
     ListView = new QTreeWidget(this);
-    ListView->setAccessibleName(QStringLiteral("Best times"));
+    ListView->setAccessibleName(QCoreApplication::translate("TFormMain", "Best times"));
     ListView->setGeometry(8, 56, 409, 177);
     ListView->setRootIsDecorated(false);
     ListView->setColumnCount(0);

@@ -139,6 +139,14 @@
         <source>The five music pieces composed for the game by</source>
         <translation>المقطوعات الموسيقية الخمس أُلّفت للعبة بواسطة</translation>
     </message>
+    <message>
+        <source>This program is free software under the GNU General Public License, version 3 or later.</source>
+        <translation>هذا البرنامج برمجية حرة بموجب رخصة جنو العمومية العامة، الإصدار 3 أو أي إصدار لاحق.</translation>
+    </message>
+    <message>
+        <source>Show the licence</source>
+        <translation>عرض الرخصة</translation>
+    </message>
 </context>
 <context>
     <name>TFormMain</name>
@@ -470,6 +478,22 @@ Solved with help: no best time is kept.</source>
         <source>Unable to open %1: no web browser could be started.</source>
         <translation>تعذر فتح %1: لم يمكن تشغيل أي متصفح ويب.</translation>
     </message>
+    <message>
+        <source>Elapsed time</source>
+        <translation>الوقت المنقضي</translation>
+    </message>
+    <message>
+        <source>Pieces</source>
+        <translation>القطع</translation>
+    </message>
+    <message>
+        <source>Picture</source>
+        <translation>الصورة</translation>
+    </message>
+    <message>
+        <source>Moves</source>
+        <translation>الحركات</translation>
+    </message>
 </context>
 <context>
     <name>TFormMusic</name>
@@ -520,6 +544,10 @@ Solved with help: no best time is kept.</source>
     <message>
         <source>Do you really want to clear the list?</source>
         <translation>هل تريد حقًا مسح القائمة؟</translation>
+    </message>
+    <message>
+        <source>Music files</source>
+        <translation>ملفات الموسيقى</translation>
     </message>
 </context>
 <context>

@@ -139,6 +139,14 @@
         <source>The five music pieces composed for the game by</source>
         <translation>Die fünf Musikstücke für das Spiel komponiert von</translation>
     </message>
+    <message>
+        <source>This program is free software under the GNU General Public License, version 3 or later.</source>
+        <translation>Dieses Programm ist freie Software unter der GNU General Public License, Version 3 oder später.</translation>
+    </message>
+    <message>
+        <source>Show the licence</source>
+        <translation>Lizenz anzeigen</translation>
+    </message>
 </context>
 <context>
     <name>TFormMain</name>
@@ -470,6 +478,22 @@ Mit Hilfe gelöst: Es wird keine Bestzeit gespeichert.</translation>
         <source>Unable to open %1: no web browser could be started.</source>
         <translation>%1 kann nicht geöffnet werden: Es konnte kein Webbrowser gestartet werden.</translation>
     </message>
+    <message>
+        <source>Elapsed time</source>
+        <translation>Verstrichene Zeit</translation>
+    </message>
+    <message>
+        <source>Pieces</source>
+        <translation>Teile</translation>
+    </message>
+    <message>
+        <source>Picture</source>
+        <translation>Bild</translation>
+    </message>
+    <message>
+        <source>Moves</source>
+        <translation>Züge</translation>
+    </message>
 </context>
 <context>
     <name>TFormMusic</name>
@@ -520,6 +544,10 @@ Mit Hilfe gelöst: Es wird keine Bestzeit gespeichert.</translation>
     <message>
         <source>Do you really want to clear the list?</source>
         <translation>Möchten Sie die Liste wirklich leeren?</translation>
+    </message>
+    <message>
+        <source>Music files</source>
+        <translation>Musikdateien</translation>
     </message>
 </context>
 <context>

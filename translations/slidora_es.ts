@@ -139,6 +139,14 @@
         <source>The five music pieces composed for the game by</source>
         <translation>Las cinco piezas musicales compuestas para el juego por</translation>
     </message>
+    <message>
+        <source>This program is free software under the GNU General Public License, version 3 or later.</source>
+        <translation>Este programa es software libre bajo la Licencia Pública General de GNU, versión 3 o posterior.</translation>
+    </message>
+    <message>
+        <source>Show the licence</source>
+        <translation>Mostrar la licencia</translation>
+    </message>
 </context>
 <context>
     <name>TFormMain</name>
@@ -470,6 +478,22 @@ Resuelto con ayuda: no se guarda ningún mejor tiempo.</translation>
         <source>Unable to open %1: no web browser could be started.</source>
         <translation>No se puede abrir %1: no se pudo iniciar ningún navegador web.</translation>
     </message>
+    <message>
+        <source>Elapsed time</source>
+        <translation>Tiempo transcurrido</translation>
+    </message>
+    <message>
+        <source>Pieces</source>
+        <translation>Piezas</translation>
+    </message>
+    <message>
+        <source>Picture</source>
+        <translation>Imagen</translation>
+    </message>
+    <message>
+        <source>Moves</source>
+        <translation>Movimientos</translation>
+    </message>
 </context>
 <context>
     <name>TFormMusic</name>
@@ -520,6 +544,10 @@ Resuelto con ayuda: no se guarda ningún mejor tiempo.</translation>
     <message>
         <source>Do you really want to clear the list?</source>
         <translation>¿Seguro que desea vaciar la lista?</translation>
+    </message>
+    <message>
+        <source>Music files</source>
+        <translation>Archivos de música</translation>
     </message>
 </context>
 <context>

@@ -139,6 +139,14 @@
         <source>The five music pieces composed for the game by</source>
         <translation>Les cinq morceaux de musique composés pour le jeu par</translation>
     </message>
+    <message>
+        <source>This program is free software under the GNU General Public License, version 3 or later.</source>
+        <translation>Ce programme est un logiciel libre sous la licence publique générale GNU, version 3 ou ultérieure.</translation>
+    </message>
+    <message>
+        <source>Show the licence</source>
+        <translation>Afficher la licence</translation>
+    </message>
 </context>
 <context>
     <name>TFormMain</name>
@@ -470,6 +478,22 @@ Résolu avec de l&apos;aide&#xa0;: aucun meilleur temps n&apos;est conservé.</t
         <source>Unable to open %1: no web browser could be started.</source>
         <translation>Impossible d&apos;ouvrir %1&#xa0;: aucun navigateur web n&apos;a pu être lancé.</translation>
     </message>
+    <message>
+        <source>Elapsed time</source>
+        <translation>Temps écoulé</translation>
+    </message>
+    <message>
+        <source>Pieces</source>
+        <translation>Pièces</translation>
+    </message>
+    <message>
+        <source>Picture</source>
+        <translation>Image</translation>
+    </message>
+    <message>
+        <source>Moves</source>
+        <translation>Coups</translation>
+    </message>
 </context>
 <context>
     <name>TFormMusic</name>
@@ -520,6 +544,10 @@ Résolu avec de l&apos;aide&#xa0;: aucun meilleur temps n&apos;est conservé.</t
     <message>
         <source>Do you really want to clear the list?</source>
         <translation>Voulez-vous vraiment vider la liste&#xa0;?</translation>
+    </message>
+    <message>
+        <source>Music files</source>
+        <translation>Fichiers de musique</translation>
     </message>
 </context>
 <context>

@@ -139,6 +139,14 @@
         <source>The five music pieces composed for the game by</source>
         <translation>I cinque brani musicali composti per il gioco da</translation>
     </message>
+    <message>
+        <source>This program is free software under the GNU General Public License, version 3 or later.</source>
+        <translation>Questo programma è software libero sotto la GNU General Public License, versione 3 o successiva.</translation>
+    </message>
+    <message>
+        <source>Show the licence</source>
+        <translation>Mostra la licenza</translation>
+    </message>
 </context>
 <context>
     <name>TFormMain</name>
@@ -470,6 +478,22 @@ Risolto con aiuto: nessun tempo migliore viene registrato.</translation>
         <source>Unable to open %1: no web browser could be started.</source>
         <translation>Impossibile aprire %1: non è stato possibile avviare un browser web.</translation>
     </message>
+    <message>
+        <source>Elapsed time</source>
+        <translation>Tempo trascorso</translation>
+    </message>
+    <message>
+        <source>Pieces</source>
+        <translation>Pezzi</translation>
+    </message>
+    <message>
+        <source>Picture</source>
+        <translation>Immagine</translation>
+    </message>
+    <message>
+        <source>Moves</source>
+        <translation>Mosse</translation>
+    </message>
 </context>
 <context>
     <name>TFormMusic</name>
@@ -520,6 +544,10 @@ Risolto con aiuto: nessun tempo migliore viene registrato.</translation>
     <message>
         <source>Do you really want to clear the list?</source>
         <translation>Vuoi davvero svuotare l&apos;elenco?</translation>
+    </message>
+    <message>
+        <source>Music files</source>
+        <translation>File musicali</translation>
     </message>
 </context>
 <context>

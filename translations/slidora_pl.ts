@@ -139,6 +139,14 @@
         <source>The five music pieces composed for the game by</source>
         <translation>Pięć utworów muzycznych skomponowanych dla gry przez</translation>
     </message>
+    <message>
+        <source>This program is free software under the GNU General Public License, version 3 or later.</source>
+        <translation>Ten program jest wolnym oprogramowaniem na licencji GNU General Public License w wersji 3 lub późniejszej.</translation>
+    </message>
+    <message>
+        <source>Show the licence</source>
+        <translation>Pokaż licencję</translation>
+    </message>
 </context>
 <context>
     <name>TFormMain</name>
@@ -470,6 +478,22 @@ Ułożona z pomocą: najlepszy czas nie zostanie zapisany.</translation>
         <source>Unable to open %1: no web browser could be started.</source>
         <translation>Nie można otworzyć %1: nie udało się uruchomić przeglądarki.</translation>
     </message>
+    <message>
+        <source>Elapsed time</source>
+        <translation>Upływający czas</translation>
+    </message>
+    <message>
+        <source>Pieces</source>
+        <translation>Elementy</translation>
+    </message>
+    <message>
+        <source>Picture</source>
+        <translation>Obraz</translation>
+    </message>
+    <message>
+        <source>Moves</source>
+        <translation>Ruchy</translation>
+    </message>
 </context>
 <context>
     <name>TFormMusic</name>
@@ -520,6 +544,10 @@ Ułożona z pomocą: najlepszy czas nie zostanie zapisany.</translation>
     <message>
         <source>Do you really want to clear the list?</source>
         <translation>Czy na pewno wyczyścić listę?</translation>
+    </message>
+    <message>
+        <source>Music files</source>
+        <translation>Pliki muzyczne</translation>
     </message>
 </context>
 <context>

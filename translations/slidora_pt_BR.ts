@@ -139,6 +139,14 @@
         <source>The five music pieces composed for the game by</source>
         <translation>As cinco músicas compostas para o jogo por</translation>
     </message>
+    <message>
+        <source>This program is free software under the GNU General Public License, version 3 or later.</source>
+        <translation>Este programa é software livre sob a Licença Pública Geral GNU, versão 3 ou posterior.</translation>
+    </message>
+    <message>
+        <source>Show the licence</source>
+        <translation>Mostrar a licença</translation>
+    </message>
 </context>
 <context>
     <name>TFormMain</name>
@@ -470,6 +478,22 @@ Resolvido com ajuda: nenhum melhor tempo é registrado.</translation>
         <source>Unable to open %1: no web browser could be started.</source>
         <translation>Não foi possível abrir %1: nenhum navegador pôde ser iniciado.</translation>
     </message>
+    <message>
+        <source>Elapsed time</source>
+        <translation>Tempo decorrido</translation>
+    </message>
+    <message>
+        <source>Pieces</source>
+        <translation>Peças</translation>
+    </message>
+    <message>
+        <source>Picture</source>
+        <translation>Imagem</translation>
+    </message>
+    <message>
+        <source>Moves</source>
+        <translation>Movimentos</translation>
+    </message>
 </context>
 <context>
     <name>TFormMusic</name>
@@ -520,6 +544,10 @@ Resolvido com ajuda: nenhum melhor tempo é registrado.</translation>
     <message>
         <source>Do you really want to clear the list?</source>
         <translation>Deseja mesmo limpar a lista?</translation>
+    </message>
+    <message>
+        <source>Music files</source>
+        <translation>Arquivos de música</translation>
     </message>
 </context>
 <context>

@@ -139,6 +139,14 @@
         <source>The five music pieces composed for the game by</source>
         <translation>Пять музыкальных пьес сочинены для игры:</translation>
     </message>
+    <message>
+        <source>This program is free software under the GNU General Public License, version 3 or later.</source>
+        <translation>Эта программа — свободное программное обеспечение под лицензией GNU General Public License версии 3 или более поздней.</translation>
+    </message>
+    <message>
+        <source>Show the licence</source>
+        <translation>Показать лицензию</translation>
+    </message>
 </context>
 <context>
     <name>TFormMain</name>
@@ -470,6 +478,22 @@ Solved with help: no best time is kept.</source>
         <source>Unable to open %1: no web browser could be started.</source>
         <translation>Не удаётся открыть %1: не удалось запустить веб-браузер.</translation>
     </message>
+    <message>
+        <source>Elapsed time</source>
+        <translation>Прошедшее время</translation>
+    </message>
+    <message>
+        <source>Pieces</source>
+        <translation>Фрагменты</translation>
+    </message>
+    <message>
+        <source>Picture</source>
+        <translation>Картинка</translation>
+    </message>
+    <message>
+        <source>Moves</source>
+        <translation>Ходы</translation>
+    </message>
 </context>
 <context>
     <name>TFormMusic</name>
@@ -520,6 +544,10 @@ Solved with help: no best time is kept.</source>
     <message>
         <source>Do you really want to clear the list?</source>
         <translation>Действительно очистить список?</translation>
+    </message>
+    <message>
+        <source>Music files</source>
+        <translation>Музыкальные файлы</translation>
     </message>
 </context>
 <context>
