@@ -8,6 +8,9 @@
 #include <QStringList>
 #include <algorithm>
 #include <fluidsynth.h>
+#ifdef __GLIBC__
+#include <malloc.h>
+#endif
 #include <sys/resource.h>
 #include <unistd.h>
 
@@ -24,6 +27,10 @@ constexpr int Periods = 2;
 // Milliseconds without rendering after which a playing output counts as lost
 // (a sound server may take a second or more to start a new stream).
 constexpr int LostAfter = 3000;
+// Voices sounding at once. Music under a game rarely holds more than a few
+// dozen notes; FluidSynth's 256 cost 2 MB more, and a 65th note takes the
+// quietest voice's place.
+constexpr int Polyphony = 64;
 
 // FluidSynth reports through one process-wide log. Its errors are kept only
 // while a thread collects them (the output thread, while it opens the
@@ -96,6 +103,10 @@ void FluidSynthPlayer::SetUpOutput() {
         settings = new_fluid_settings();
         fluid_settings_setint(settings, "audio.period-size", PeriodFrames);
         fluid_settings_setint(settings, "audio.periods", Periods);
+        fluid_settings_setint(settings, "synth.polyphony", Polyphony);
+        // Only the samples of the instruments a piece chooses are read in,
+        // when it chooses them: a few hundred kilobytes, not the whole font.
+        fluid_settings_setint(settings, "synth.dynamic-sample-loading", 1);
     }
     // Without a device nothing more is made: the synthesizer and its
     // instruments take the most memory and work of all.
@@ -139,6 +150,9 @@ bool FluidSynthPlayer::LoadInstruments() {
     if (instrumentsLoaded) return true;
     GiveWayToOtherThreads();
     instrumentsLoaded = fluid_synth_sfload(synth, QFile::encodeName(soundFont).constData(), 1) != FLUID_FAILED;
+#ifdef __GLIBC__
+    malloc_trim(0); // what reading the font's tables took and gave back goes back to the system
+#endif
     return instrumentsLoaded;
 }
 
