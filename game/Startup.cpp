@@ -36,23 +36,37 @@ void TStartup::OpenLater(const QString& path, QSize size) {
     QApplication::setOverrideCursor(Qt::WaitCursor);
 }
 
-// Waits for the first paint, 20 ms at a time, at most `attempts` times. The
-// picture named at start-up then opens; the music module loads without
-// slowing the window's start; the errors of the start stand over the window;
-// then the games kept from the last sessions are offered.
+// Waits for the first paint. The picture named at start-up then opens and
+// is drawn; only then does the music module load, so that it takes no time
+// from the decode or the drawing of the picture; the errors of the start
+// stand over the window; then the games kept from the last sessions are
+// offered.
 void TStartup::AfterFirstFrame(int attempts) {
-    QTimer::singleShot(painted ? 0 : 20, this, [this, attempts] {
-        if (!painted && attempts > 1) return AfterFirstFrame(attempts - 1);
-        if (const auto named = std::exchange(picture, std::nullopt)) {
-            QApplication::restoreOverrideCursor();
-            // Sized again for the window's frame, now known, before the
-            // picture is decoded to its size.
-            form.SizeWindowFor(named->second);
-            form.OpenPicture(named->first);
-        }
-        awaiting = false;
-        if (std::exchange(musicHeld, false)) form.StartMusic();
-        for (const QString& error : std::exchange(errors, std::nullopt).value_or(QStringList())) form.ShowError(error);
-        form.OfferAutosave();
+    WhenPainted(attempts, [this] {
+        const auto named = std::exchange(picture, std::nullopt);
+        if (!named) return Finish();
+        QApplication::restoreOverrideCursor();
+        // Sized again for the window's frame, now known, before the
+        // picture is decoded to its size.
+        form.SizeWindowFor(named->second);
+        form.OpenPicture(named->first);
+        painted = false;
+        WhenPainted(50, [this] { Finish(); });
     });
+}
+
+// Runs `then` once the window has painted, looking every 20 ms, at most
+// `attempts` times.
+void TStartup::WhenPainted(int attempts, const std::function<void()>& then) {
+    QTimer::singleShot(painted ? 0 : 20, this, [this, attempts, then] {
+        if (!painted && attempts > 1) return WhenPainted(attempts - 1, then);
+        then();
+    });
+}
+
+void TStartup::Finish() {
+    awaiting = false;
+    if (std::exchange(musicHeld, false)) form.StartMusic();
+    for (const QString& error : std::exchange(errors, std::nullopt).value_or(QStringList())) form.ShowError(error);
+    form.OfferAutosave();
 }

@@ -1,13 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Copyright (C) 2026 the Slidora developers
 // The window's start: the first show's work (FormShow), then, once the first
-// frame is on the screen, the picture named at start-up, the music held back
-// meanwhile, the errors of the start over the window, and the kept games.
+// frame is on the screen, the picture named at start-up; once that is drawn,
+// the music held back meanwhile, the errors of the start over the window,
+// and the kept games.
 #pragma once
 
 #include <QObject>
 #include <QSize>
 #include <QStringList>
+#include <functional>
 #include <optional>
 #include <utility>
 
@@ -34,6 +36,8 @@ public:
 
 private:
     void AfterFirstFrame(int attempts);
+    void WhenPainted(int attempts, const std::function<void()>& then);
+    void Finish();
 
     TFormMain& form;
     std::optional<QStringList> errors;
