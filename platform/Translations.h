@@ -24,9 +24,13 @@ public:
 private:
     QTranslator own, qt;
     QString language;
+    QString languageBefore;         // the installed language before
     Qt::LayoutDirection direction; // the application's before
-
 };
+
+// The language of the game's translation installed now ("de", "pt_BR"),
+// empty for English: what the window shows its texts, and its help, in.
+QString InstalledLanguage();
 
 // The languages the game is translated into, as the resource holds them.
 QStringList TranslatedLanguages();
