@@ -24,7 +24,7 @@ const struct {
 
 Translations::Translations(const QLocale& locale)
     : languageBefore(installed), direction(QGuiApplication::layoutDirection()) {
-    if (!own.load(locale, QStringLiteral("slidora"), QStringLiteral("_"), Folder)) return;
+    if (!LoadTranslation(own, locale)) return;
     language = installed = own.language();
     QCoreApplication::installTranslator(&own);
     if (own.translate("QGuiApplication", Direction.source, Direction.comment) == QLatin1String("RTL"))
@@ -43,6 +43,10 @@ Translations::~Translations() {
 }
 
 QString InstalledLanguage() { return installed; }
+
+bool LoadTranslation(QTranslator& translation, const QLocale& locale) {
+    return translation.load(locale, QStringLiteral("slidora"), QStringLiteral("_"), Folder);
+}
 
 QStringList TranslatedLanguages() {
     QStringList languages;
