@@ -4,6 +4,8 @@
 
 #include "Version.h"
 
+#include <QTranslator>
+
 namespace {
 
 bool IsOption(const QString& argument) { return argument.startsWith(QLatin1Char('-')) && argument != QLatin1String("-"); }
@@ -56,16 +58,30 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
     return line;
 }
 
-QString UsageText() {
-    return QStringLiteral("Usage: slidora [PICTURE | GAME.sdr]\n"
-                          "The sliding picture puzzle; without a file it starts with the numeric puzzle.\n"
-                          "\n"
-                          "  PICTURE     cuts the picture into pieces to slide back into place\n"
-                          "  GAME.sdr    resumes the saved game\n"
-                          "  --help      shows this text and exits\n"
-                          "  --version   shows the version and exits\n"
-                          "  --          ends the options: a file name after it may start with \"-\"\n"
-                          "Qt's own options, such as -style NAME, -platform NAME and -reverse, are taken too.\n");
+QString UsageText(const QTranslator* translation) {
+    const auto words = [translation](const char* text) {
+        const QString translated = translation ? translation->translate("CommandLine", text) : QString();
+        return translated.isEmpty() ? QString::fromUtf8(text) : translated;
+    };
+    const char* const usage = QT_TRANSLATE_NOOP("CommandLine", "Usage: %1");
+    const char* const purpose =
+        QT_TRANSLATE_NOOP("CommandLine", "The sliding picture puzzle; without a file it starts with the numeric puzzle.");
+    const char* const toolkit =
+        QT_TRANSLATE_NOOP("CommandLine", "Qt's own options, such as -style NAME, -platform NAME and -reverse, are taken too.");
+    const struct {
+        const char *option, *meaning;
+    } options[] = {
+        {"PICTURE", QT_TRANSLATE_NOOP("CommandLine", "cuts the picture into pieces to slide back into place")},
+        {"GAME.sdr", QT_TRANSLATE_NOOP("CommandLine", "resumes the saved game")},
+        {"--help", QT_TRANSLATE_NOOP("CommandLine", "shows this text and exits")},
+        {"--version", QT_TRANSLATE_NOOP("CommandLine", "shows the version and exits")},
+        {"--", QT_TRANSLATE_NOOP("CommandLine", "ends the options: a file name after it may start with \"-\"")},
+    };
+    QString text = words(usage).arg(QLatin1String("slidora [PICTURE | GAME.sdr]")) + QLatin1Char('\n') + words(purpose) +
+                   QStringLiteral("\n\n");
+    for (const auto& option : options)
+        text += QStringLiteral("  %1 %2\n").arg(QLatin1String(option.option), -11).arg(words(option.meaning));
+    return text + words(toolkit) + QLatin1Char('\n');
 }
 
 QString VersionText() { return QStringLiteral("Slidora " SLIDORA_VERSION); }

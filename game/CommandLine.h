@@ -8,6 +8,8 @@
 #include <QStringList>
 #include <optional>
 
+class QTranslator;
+
 struct CommandLine {
     enum class Action { Play, ShowUsage, ShowVersion, Refuse };
     Action action = Action::Play;
@@ -21,5 +23,7 @@ struct CommandLine {
 // is a file name. Only the first file counts.
 CommandLine ParseCommandLine(const QStringList& arguments);
 
-QString UsageText();
+// In the translation's language (its own words; the options, the file
+// names and the program's name as typed), in English without one.
+QString UsageText(const QTranslator* translation = nullptr);
 QString VersionText(); // the name and the version, as "Slidora 1.2"

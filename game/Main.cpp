@@ -324,12 +324,15 @@ void TFormMain::BuildStatusBar() {
     StatusBar = new QStatusBar(this);
     StatusBar->setObjectName(QStringLiteral("StatusBar"));
     StatusBar->setSizeGripEnabled(false);
-    StatusBar->setFixedHeight(StatusBarHeight);
+    // As designed, or as tall as a larger font needs: a line of text in a
+    // framed panel, a pixel apart from the bar's edges.
+    const int height = std::max(int(StatusBarHeight), StatusBar->fontMetrics().height() + 4);
+    StatusBar->setFixedHeight(height);
     StatusBar->setContentsMargins(0, 0, 0, 0);
     // Panels of 200 pixels side by side, cut off by a narrower window rather
     // than widening it; the picture's name takes what room is left.
     auto* strip = new StatusStrip(StatusBar);
-    strip->setMinimumSize(1, StatusBarHeight - 2);
+    strip->setMinimumSize(1, height - 2);
     strip->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
     StatusPanels[0] = strip->AddPanel(198);
     StatusPanels[1] = strip->AddPanel(198);

@@ -46,12 +46,15 @@ int Answer(const QString& text) {
 // before the application opens the display: the exit status, or nothing when
 // the game is to start.
 std::optional<int> AnswerOnTheTerminal(const CommandLine& line) {
+    if (line.action == CommandLine::Action::Play) return std::nullopt;
+    QTranslator translation; // the usage in the player's language
+    LoadTranslation(translation, QLocale::system());
     switch (line.action) {
     case CommandLine::Action::Play: return std::nullopt;
-    case CommandLine::Action::ShowUsage: return Answer(UsageText());
+    case CommandLine::Action::ShowUsage: return Answer(UsageText(&translation));
     case CommandLine::Action::ShowVersion: return Answer(VersionText() + QLatin1Char('\n'));
     case CommandLine::Action::Refuse:
-        Print(stderr, QStringLiteral("slidora: %1\n%2").arg(line.problem, UsageText()));
+        Print(stderr, QStringLiteral("slidora: %1\n%2").arg(line.problem, UsageText(&translation)));
         return 2;
     }
     return 2;

@@ -6,20 +6,23 @@
 #include "WebAddresses.h"
 #include "game/Main.h"
 #include "platform/Shell.h"
+#include "platform/Translations.h"
 
 namespace {
+
+QString HelpFile(const TFormMain& form) { return HelpFileFor(form.ProgramFolder, InstalledLanguage()); }
 
 // A build without the home page shows the help's page about the game instead.
 void OpenHomePage(TFormMain& form, const QString& address) {
     if (address.isEmpty())
-        HelpWindowOf(&form).ShowContents(form.ProgramFolder + HelpFileName, QLatin1String(WebAddresses::AboutTopic));
+        HelpWindowOf(&form).ShowContents(HelpFile(form), QLatin1String(WebAddresses::AboutTopic));
     else
         form.OpenWebAddress(address);
 }
 
 } // namespace
 
-void TFormMain::HelpcontentsMenuClick() { HelpWindowOf(this).ShowContents(ProgramFolder + HelpFileName); }
+void TFormMain::HelpcontentsMenuClick() { HelpWindowOf(this).ShowContents(HelpFile(*this)); }
 
 void TFormMain::VantrelhomepageMenuClick() { OpenHomePage(*this, WebAddresses::MakerHomePage()); }
 

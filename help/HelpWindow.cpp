@@ -64,6 +64,17 @@ void THelpWindow::ShowMissingPage(const QString& helpFile) {
     ButtonContents->setEnabled(false);
 }
 
+QString HelpFileFor(const QString& folder, const QString& language) {
+    QStringList languages{language};
+    if (language.contains(QLatin1Char('_'))) languages << language.section(QLatin1Char('_'), 0, 0);
+    for (const QString& each : languages) {
+        if (each.isEmpty()) continue;
+        const QString file = folder + QStringLiteral("slidora.%1.html").arg(each);
+        if (QFileInfo(file).isFile()) return file;
+    }
+    return folder + HelpFileName;
+}
+
 THelpWindow& HelpWindowOf(QWidget* owner) {
     if (auto* window = owner->findChild<THelpWindow*>(QString(), Qt::FindDirectChildrenOnly)) return *window;
     // First shown over the game's window; where the player moves it, it stays.

@@ -10,8 +10,13 @@
 class QPushButton;
 class QTextBrowser;
 
-// The help file's name in the program's folder.
+// The English help file's name in the program's folder.
 inline const QString HelpFileName = QStringLiteral("slidora.html");
+
+// The help in the language ("de", "pt_BR") where the folder holds it, named
+// with the language before ".html" ("slidora.de.html"; for "pt_BR", then
+// "slidora.pt.html"); the English file otherwise.
+QString HelpFileFor(const QString& folder, const QString& language);
 
 class THelpWindow : public QWidget {
     Q_OBJECT

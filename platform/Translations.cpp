@@ -10,6 +10,7 @@
 namespace {
 const QString Folder = QStringLiteral(":/i18n");
 const QString Prefix = QStringLiteral("slidora_");
+QString installed; // the newest Translations' language
 
 // A translation that answers "RTL" here mirrors the layout; Qt's own
 // catalogues answer it with this very disambiguation.
@@ -21,9 +22,10 @@ const struct {
     "as Hebrew and Arabic) to get proper widget layout.");
 } // namespace
 
-Translations::Translations(const QLocale& locale) : direction(QGuiApplication::layoutDirection()) {
-    if (!own.load(locale, QStringLiteral("slidora"), QStringLiteral("_"), Folder)) return;
-    language = own.language();
+Translations::Translations(const QLocale& locale)
+    : languageBefore(installed), direction(QGuiApplication::layoutDirection()) {
+    if (!LoadTranslation(own, locale)) return;
+    language = installed = own.language();
     QCoreApplication::installTranslator(&own);
     if (own.translate("QGuiApplication", Direction.source, Direction.comment) == QLatin1String("RTL"))
         QGuiApplication::setLayoutDirection(Qt::RightToLeft);
@@ -37,6 +39,13 @@ Translations::~Translations() {
     QCoreApplication::removeTranslator(&qt);
     QCoreApplication::removeTranslator(&own);
     QGuiApplication::setLayoutDirection(direction);
+    installed = languageBefore;
+}
+
+QString InstalledLanguage() { return installed; }
+
+bool LoadTranslation(QTranslator& translation, const QLocale& locale) {
+    return translation.load(locale, QStringLiteral("slidora"), QStringLiteral("_"), Folder);
 }
 
 QStringList TranslatedLanguages() {

@@ -24,9 +24,18 @@ public:
 private:
     QTranslator own, qt;
     QString language;
+    QString languageBefore;         // the installed language before
     Qt::LayoutDirection direction; // the application's before
-
 };
+
+// The language of the game's translation installed now ("de", "pt_BR"),
+// empty for English: what the window shows its texts, and its help, in.
+QString InstalledLanguage();
+
+// Loads the game's translation for the first of the locale's languages that
+// has one; false for English. Needs no application: the command line's
+// answers are translated before there is one.
+bool LoadTranslation(QTranslator& translation, const QLocale& locale);
 
 // The languages the game is translated into, as the resource holds them.
 QStringList TranslatedLanguages();

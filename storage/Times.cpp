@@ -133,9 +133,6 @@ bool TFormTimes::StoreTime(int columns, int rows, const QString& name, int secon
 
 void TFormTimes::FormShow() {
     ListView->setHeaderLabels({tr("Pieces"), tr("Name"), tr("Times")});
-    ListView->setColumnWidth(0, 125);
-    ListView->setColumnWidth(1, 175);
-    ListView->setColumnWidth(2, 100);
     ListView->clear();
     const TBestTimes list = List();
     std::vector<std::pair<int, QTreeWidgetItem*>> rows;
@@ -147,12 +144,56 @@ void TFormTimes::FormShow() {
     items.reserve(qsizetype(rows.size()));
     for (const auto& row : rows) items.append(row.second);
     ListView->addTopLevelItems(items);
+    FitColumns();
     LabelFileName->setText(SectionName.value_or(QString()));
     LabelFileName->setToolTip(LabelFileName->text());
     LabelTitle->adjustSize();
+    PlaceRowsBelowEachOther();
     // A long name is shortened in the middle to end within the dialog.
     const int left = LabelTitle->x() + LabelTitle->width() + 10;
     LabelFileName->setGeometry(left, 16, width() - 8 - left, LabelTitle->height());
+}
+
+// The grids and times whole, at their designed widths or wider; the names
+// give way to them down to their heading's width, then the list and the
+// dialog widen.
+void TFormTimes::FitColumns() {
+    const int designed[] = {125, 175, 100};
+    int widths[3], total = 0;
+    QStyleOptionViewItem cell;
+    cell.initFrom(ListView);
+    for (int column = 0; column < 3; ++column) {
+        widths[column] = std::max(designed[column], ListView->header()->sectionSizeHint(column));
+        for (int row = 0; row < ListView->topLevelItemCount(); ++row)
+            widths[column] = std::max(
+                widths[column], ListView->itemDelegate()->sizeHint(cell, ListView->model()->index(row, column)).width());
+    }
+    widths[1] = std::max(ListView->header()->sectionSizeHint(1),
+                         designed[1] - (widths[0] - designed[0]) - (widths[2] - designed[2]));
+    for (int column = 0; column < 3; ++column) {
+        ListView->setColumnWidth(column, widths[column]);
+        total += widths[column];
+    }
+    const int wider = total - ListView->maximumViewportSize().width();
+    if (wider <= 0) return;
+    ListView->resize(ListView->width() + wider, ListView->height());
+    BitBtn1->move(BitBtn1->x() + wider / 2, BitBtn1->y());
+    setFixedSize(width() + wider, height());
+}
+
+// In a larger font the file name's row is taller: the level's row, and the
+// list and the button below it, move down, and the dialog grows.
+void TFormTimes::PlaceRowsBelowEachOther() {
+    Label1->adjustSize();
+    const int levelTop = std::max(Label1->y(), LabelTitle->geometry().bottom() + 1);
+    Label1->move(Label1->x(), levelTop);
+    LabelLevel->move(LabelLevel->x(), levelTop);
+    const int levelBottom = std::max(Label1->geometry().bottom(), LabelLevel->geometry().bottom());
+    const int lower = levelBottom + 5 - ListView->y(); // a few pixels apart
+    if (lower <= 0) return;
+    for (QWidget* below : {static_cast<QWidget*>(ListView), static_cast<QWidget*>(BitBtn1)})
+        below->move(below->x(), below->y() + lower);
+    setFixedSize(width(), height() + lower);
 }
 
 void TFormTimes::showEvent(QShowEvent* event) {

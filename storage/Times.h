@@ -60,4 +60,6 @@ private:
     // The list as the file holds it now.
     TBestTimes List() const;
     QList<NameChange> ChangedNames() const;
+    void FitColumns();
+    void PlaceRowsBelowEachOther();
 };

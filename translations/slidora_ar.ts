@@ -2,6 +2,41 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ar">
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>cuts the picture into pieces to slide back into place</source>
+        <translation>يقطّع الصورة إلى قطع تُعاد بالتحريك إلى أماكنها</translation>
+    </message>
+    <message>
+        <source>resumes the saved game</source>
+        <translation>يستأنف اللعبة المحفوظة</translation>
+    </message>
+    <message>
+        <source>shows this text and exits</source>
+        <translation>يعرض هذا النص ثم يخرج</translation>
+    </message>
+    <message>
+        <source>shows the version and exits</source>
+        <translation>يعرض الإصدار ثم يخرج</translation>
+    </message>
+    <message>
+        <source>ends the options: a file name after it may start with &quot;-&quot;</source>
+        <translation>ينهي الخيارات: يجوز أن يبدأ اسم ملف بعده بـ &quot;-&quot;</translation>
+    </message>
+    <message>
+        <source>Usage: %1</source>
+        <translation>الاستخدام: %1</translation>
+    </message>
+    <message>
+        <source>The sliding picture puzzle; without a file it starts with the numeric puzzle.</source>
+        <translation>لغز الصور المنزلقة؛ من دون ملف يبدأ باللغز الرقمي.</translation>
+    </message>
+    <message>
+        <source>Qt&apos;s own options, such as -style NAME, -platform NAME and -reverse, are taken too.</source>
+        <translation>تُقبل أيضًا خيارات Qt الخاصة، مثل -style NAME و -platform NAME و -reverse.</translation>
+    </message>
+</context>
+<context>
     <name>FontDialog</name>
     <message>
         <source>&amp;Bold</source>

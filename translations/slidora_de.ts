@@ -2,6 +2,41 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de">
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>cuts the picture into pieces to slide back into place</source>
+        <translation>zerschneidet das Bild in Teile, die an ihren Platz zurückzuschieben sind</translation>
+    </message>
+    <message>
+        <source>resumes the saved game</source>
+        <translation>setzt das gespeicherte Spiel fort</translation>
+    </message>
+    <message>
+        <source>shows this text and exits</source>
+        <translation>zeigt diesen Text und beendet das Programm</translation>
+    </message>
+    <message>
+        <source>shows the version and exits</source>
+        <translation>zeigt die Version und beendet das Programm</translation>
+    </message>
+    <message>
+        <source>ends the options: a file name after it may start with &quot;-&quot;</source>
+        <translation>beendet die Optionen: ein Dateiname danach darf mit &quot;-&quot; beginnen</translation>
+    </message>
+    <message>
+        <source>Usage: %1</source>
+        <translation>Aufruf: %1</translation>
+    </message>
+    <message>
+        <source>The sliding picture puzzle; without a file it starts with the numeric puzzle.</source>
+        <translation>Das Schiebepuzzle mit Bildern; ohne Datei beginnt es mit dem Zahlenpuzzle.</translation>
+    </message>
+    <message>
+        <source>Qt&apos;s own options, such as -style NAME, -platform NAME and -reverse, are taken too.</source>
+        <translation>Qts eigene Optionen wie -style NAME, -platform NAME und -reverse werden ebenfalls angenommen.</translation>
+    </message>
+</context>
+<context>
     <name>FontDialog</name>
     <message>
         <source>&amp;Bold</source>

@@ -2,6 +2,41 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es">
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>cuts the picture into pieces to slide back into place</source>
+        <translation>corta la imagen en piezas que hay que deslizar de vuelta a su sitio</translation>
+    </message>
+    <message>
+        <source>resumes the saved game</source>
+        <translation>reanuda la partida guardada</translation>
+    </message>
+    <message>
+        <source>shows this text and exits</source>
+        <translation>muestra este texto y sale</translation>
+    </message>
+    <message>
+        <source>shows the version and exits</source>
+        <translation>muestra la versión y sale</translation>
+    </message>
+    <message>
+        <source>ends the options: a file name after it may start with &quot;-&quot;</source>
+        <translation>termina las opciones: un nombre de archivo posterior puede empezar por &quot;-&quot;</translation>
+    </message>
+    <message>
+        <source>Usage: %1</source>
+        <translation>Uso: %1</translation>
+    </message>
+    <message>
+        <source>The sliding picture puzzle; without a file it starts with the numeric puzzle.</source>
+        <translation>El puzzle deslizante de imágenes; sin archivo, empieza con el puzzle numérico.</translation>
+    </message>
+    <message>
+        <source>Qt&apos;s own options, such as -style NAME, -platform NAME and -reverse, are taken too.</source>
+        <translation>También se aceptan las opciones propias de Qt, como -style NOMBRE, -platform NOMBRE y -reverse.</translation>
+    </message>
+</context>
+<context>
     <name>FontDialog</name>
     <message>
         <source>&amp;Bold</source>

@@ -2,6 +2,41 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr">
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>cuts the picture into pieces to slide back into place</source>
+        <translation>découpe l'image en pièces à remettre en place en les faisant glisser</translation>
+    </message>
+    <message>
+        <source>resumes the saved game</source>
+        <translation>reprend la partie enregistrée</translation>
+    </message>
+    <message>
+        <source>shows this text and exits</source>
+        <translation>affiche ce texte et quitte</translation>
+    </message>
+    <message>
+        <source>shows the version and exits</source>
+        <translation>affiche la version et quitte</translation>
+    </message>
+    <message>
+        <source>ends the options: a file name after it may start with &quot;-&quot;</source>
+        <translation>termine les options : un nom de fichier qui suit peut commencer par « - »</translation>
+    </message>
+    <message>
+        <source>Usage: %1</source>
+        <translation>Utilisation : %1</translation>
+    </message>
+    <message>
+        <source>The sliding picture puzzle; without a file it starts with the numeric puzzle.</source>
+        <translation>Le taquin en images ; sans fichier, il commence par le puzzle numérique.</translation>
+    </message>
+    <message>
+        <source>Qt&apos;s own options, such as -style NAME, -platform NAME and -reverse, are taken too.</source>
+        <translation>Les options propres à Qt, comme -style NOM, -platform NOM et -reverse, sont acceptées aussi.</translation>
+    </message>
+</context>
+<context>
     <name>FontDialog</name>
     <message>
         <source>&amp;Bold</source>

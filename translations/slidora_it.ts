@@ -2,6 +2,41 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="it">
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>cuts the picture into pieces to slide back into place</source>
+        <translation>taglia l'immagine in pezzi da far scorrere al loro posto</translation>
+    </message>
+    <message>
+        <source>resumes the saved game</source>
+        <translation>riprende la partita salvata</translation>
+    </message>
+    <message>
+        <source>shows this text and exits</source>
+        <translation>mostra questo testo ed esce</translation>
+    </message>
+    <message>
+        <source>shows the version and exits</source>
+        <translation>mostra la versione ed esce</translation>
+    </message>
+    <message>
+        <source>ends the options: a file name after it may start with &quot;-&quot;</source>
+        <translation>termina le opzioni: un nome di file che segue può iniziare con &quot;-&quot;</translation>
+    </message>
+    <message>
+        <source>Usage: %1</source>
+        <translation>Uso: %1</translation>
+    </message>
+    <message>
+        <source>The sliding picture puzzle; without a file it starts with the numeric puzzle.</source>
+        <translation>Il puzzle scorrevole di immagini; senza un file inizia con il puzzle numerico.</translation>
+    </message>
+    <message>
+        <source>Qt&apos;s own options, such as -style NAME, -platform NAME and -reverse, are taken too.</source>
+        <translation>Sono accettate anche le opzioni proprie di Qt, come -style NOME, -platform NOME e -reverse.</translation>
+    </message>
+</context>
+<context>
     <name>FontDialog</name>
     <message>
         <source>&amp;Bold</source>

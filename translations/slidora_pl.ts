@@ -2,6 +2,41 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="pl">
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>cuts the picture into pieces to slide back into place</source>
+        <translation>tnie obraz na elementy do przesunięcia z powrotem na miejsce</translation>
+    </message>
+    <message>
+        <source>resumes the saved game</source>
+        <translation>wznawia zapisaną grę</translation>
+    </message>
+    <message>
+        <source>shows this text and exits</source>
+        <translation>pokazuje ten tekst i kończy działanie</translation>
+    </message>
+    <message>
+        <source>shows the version and exits</source>
+        <translation>pokazuje wersję i kończy działanie</translation>
+    </message>
+    <message>
+        <source>ends the options: a file name after it may start with &quot;-&quot;</source>
+        <translation>kończy opcje: nazwa pliku po nim może zaczynać się od „-”</translation>
+    </message>
+    <message>
+        <source>Usage: %1</source>
+        <translation>Użycie: %1</translation>
+    </message>
+    <message>
+        <source>The sliding picture puzzle; without a file it starts with the numeric puzzle.</source>
+        <translation>Przesuwana układanka obrazkowa; bez pliku zaczyna od układanki liczbowej.</translation>
+    </message>
+    <message>
+        <source>Qt&apos;s own options, such as -style NAME, -platform NAME and -reverse, are taken too.</source>
+        <translation>Przyjmowane są też własne opcje Qt, takie jak -style NAZWA, -platform NAZWA i -reverse.</translation>
+    </message>
+</context>
+<context>
     <name>FontDialog</name>
     <message>
         <source>&amp;Bold</source>

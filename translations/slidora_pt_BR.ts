@@ -2,6 +2,41 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="pt_BR">
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>cuts the picture into pieces to slide back into place</source>
+        <translation>corta a imagem em peças para deslizar de volta ao lugar</translation>
+    </message>
+    <message>
+        <source>resumes the saved game</source>
+        <translation>retoma o jogo salvo</translation>
+    </message>
+    <message>
+        <source>shows this text and exits</source>
+        <translation>mostra este texto e sai</translation>
+    </message>
+    <message>
+        <source>shows the version and exits</source>
+        <translation>mostra a versão e sai</translation>
+    </message>
+    <message>
+        <source>ends the options: a file name after it may start with &quot;-&quot;</source>
+        <translation>encerra as opções: um nome de arquivo depois dele pode começar com &quot;-&quot;</translation>
+    </message>
+    <message>
+        <source>Usage: %1</source>
+        <translation>Uso: %1</translation>
+    </message>
+    <message>
+        <source>The sliding picture puzzle; without a file it starts with the numeric puzzle.</source>
+        <translation>O quebra-cabeça deslizante de imagens; sem um arquivo, começa com o quebra-cabeça numérico.</translation>
+    </message>
+    <message>
+        <source>Qt&apos;s own options, such as -style NAME, -platform NAME and -reverse, are taken too.</source>
+        <translation>As opções próprias do Qt, como -style NOME, -platform NOME e -reverse, também são aceitas.</translation>
+    </message>
+</context>
+<context>
     <name>FontDialog</name>
     <message>
         <source>&amp;Bold</source>

@@ -2,6 +2,41 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ru">
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>cuts the picture into pieces to slide back into place</source>
+        <translation>разрезает картинку на фрагменты, которые нужно вернуть на место</translation>
+    </message>
+    <message>
+        <source>resumes the saved game</source>
+        <translation>продолжает сохранённую игру</translation>
+    </message>
+    <message>
+        <source>shows this text and exits</source>
+        <translation>показывает этот текст и завершает работу</translation>
+    </message>
+    <message>
+        <source>shows the version and exits</source>
+        <translation>показывает версию и завершает работу</translation>
+    </message>
+    <message>
+        <source>ends the options: a file name after it may start with &quot;-&quot;</source>
+        <translation>завершает список параметров: имя файла после него может начинаться с «-»</translation>
+    </message>
+    <message>
+        <source>Usage: %1</source>
+        <translation>Использование: %1</translation>
+    </message>
+    <message>
+        <source>The sliding picture puzzle; without a file it starts with the numeric puzzle.</source>
+        <translation>Пятнашки с картинками; без файла игра начинается с числовой головоломки.</translation>
+    </message>
+    <message>
+        <source>Qt&apos;s own options, such as -style NAME, -platform NAME and -reverse, are taken too.</source>
+        <translation>Принимаются и собственные параметры Qt, например -style ИМЯ, -platform ИМЯ и -reverse.</translation>
+    </message>
+</context>
+<context>
     <name>FontDialog</name>
     <message>
         <source>&amp;Bold</source>

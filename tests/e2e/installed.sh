@@ -39,6 +39,11 @@ case_an_installed_game_keeps_best_times_in_the_players_own_folder() {
   fi
   grep -q "<release version=\"$(project_version)\"" "$prefix/share/metainfo/com.vantrel.slidora.metainfo.xml" ||
     fail "the metainfo does not name the project's version"
+  local language
+  for language in $(sed -n 's/^Comment\[\(.*\)\]=.*/\1/p' "$prefix/share/applications/slidora.desktop"); do
+    [ "$(grep -c "<\(p\|li\) xml:lang=\"$language\">" "$prefix/share/metainfo/com.vantrel.slidora.metainfo.xml")" = 5 ] ||
+      fail "the metainfo's description is not in $language, as the desktop entry is"
+  done
   chmod -R a-w "$prefix/lib/slidora"
   mkdir -p "$player/runtime"
   chmod 700 "$player/runtime"

@@ -2,6 +2,7 @@
 // Copyright (C) 2026 the Slidora developers
 #include "QtPrinters.h"
 #include "game/CommandLine.h"
+#include "platform/Translations.h"
 
 #include <gtest/gtest.h>
 
@@ -45,3 +46,22 @@ TEST(CommandLine, EachCommandLineGivesItsDecision) {
 }
 
 } // namespace
+
+// The usage in every language: its own words, the options, file names and
+// the program's name as typed, each option in its column.
+TEST(CommandLine, TheUsageInEveryLanguageKeepsWhatIsTypedInItsPlace) {
+    const QStringList english = UsageText().split(QLatin1Char('\n'));
+    ASSERT_EQ(english.first(), QStringLiteral("Usage: slidora [PICTURE | GAME.sdr]"));
+    for (const QString& language : TranslatedLanguages()) {
+        SCOPED_TRACE(language.toStdString());
+        QTranslator translation;
+        ASSERT_TRUE(LoadTranslation(translation, QLocale(language)));
+        const QStringList lines = UsageText(&translation).split(QLatin1Char('\n'));
+        ASSERT_EQ(lines.size(), english.size());
+        EXPECT_NE(lines, english);
+        EXPECT_TRUE(lines.first().contains(QStringLiteral(" slidora [PICTURE | GAME.sdr]"))) << lines.first().toStdString();
+        for (qsizetype i = 0; i < english.size(); ++i)
+            if (english[i].startsWith(QLatin1String("  "))) EXPECT_EQ(lines[i].left(14), english[i].left(14));
+        for (const char* option : {"-style", "-platform", "-reverse"}) EXPECT_TRUE(lines[english.size() - 2].contains(option));
+    }
+}

@@ -4,9 +4,12 @@
 #include "help/About.h"
 #include "help/HelpWindow.h"
 #include "help/WebAddresses.h"
+#include "platform/Translations.h"
 
 #include <QAction>
 #include <QDesktopServices>
+#include <QDir>
+#include <QFileInfo>
 #include <QMenu>
 #include <QUrl>
 
@@ -222,4 +225,87 @@ TEST(WebLinks, APageNoBrowserCanOpenIsReported) {
     ASSERT_EQ(w.dialogs.messages.size(), 1u);
     EXPECT_EQ(w.dialogs.messages[0].icon, MsgIcon::Stop);
     EXPECT_TRUE(w.dialogs.messages[0].text.contains(QLatin1String(WebAddresses::FreePicturesPage)));
+}
+
+namespace {
+
+QString ReadText(const QString& path) {
+    QFile file(path);
+    EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << path.toStdString();
+    return QString::fromUtf8(file.readAll());
+}
+
+QStringList Captured(const QString& pattern, const QString& text) {
+    QStringList found;
+    for (const auto& match : QRegularExpression(pattern).globalMatch(text)) found << match.captured(1);
+    return found;
+}
+
+// The translated help files the build puts beside the English one, by language.
+QStringList HelpLanguages() {
+    QStringList languages;
+    for (const QString& file : QFileInfo(QStringLiteral(SLIDORA_HELP_FILE)).dir().entryList({"slidora.*.html"}))
+        languages << file.section(QLatin1Char('.'), 1, 1);
+    return languages;
+}
+
+} // namespace
+
+// Each translation of the help has every topic of the English one, and names
+// the commands, their keys and the window as the game shows them in that language.
+TEST(Help, EachTranslatedHelpHasTheEnglishTopicsAndTheGamesOwnCaptions) {
+    const QStringList topics = Captured(QStringLiteral("name=\"([^\"]+)\""), ReadText(SLIDORA_HELP_FILE));
+    const QStringList languages = HelpLanguages();
+    EXPECT_TRUE(languages.contains("de") && languages.contains("fr")) << languages.join(' ').toStdString();
+    for (const QString& language : languages) {
+        SCOPED_TRACE(language.toStdString());
+        const QString help = ReadText(QFileInfo(SLIDORA_HELP_FILE).dir().filePath("slidora." + language + ".html"));
+        const QStringList targets = Captured(QStringLiteral("name=\"([^\"]+)\""), help);
+        for (const QString& topic : topics) EXPECT_TRUE(targets.contains(topic)) << topic.toStdString();
+        for (const QString& link : Captured(QStringLiteral("href=\"#([^\"]+)\""), help))
+            EXPECT_TRUE(targets.contains(link)) << link.toStdString();
+
+        const Translations translation{QLocale(language)};
+        ASSERT_EQ(translation.Language(), language);
+        EXPECT_TRUE(help.contains("<title>" + THelpWindow::tr("Slidora Help") + "</title>"));
+        TestWindow w;
+        for (const QAction* action : w.form->Game1->actions()) {
+            if (action->isSeparator() || action->menu()) continue;
+            const QString name = action->text().remove(QLatin1Char('&'));
+            EXPECT_TRUE(help.contains("<b>" + name + "</b>")) << name.toStdString();
+            const QString key = action->shortcut().toString(QKeySequence::NativeText);
+            if (!key.isEmpty()) EXPECT_TRUE(help.contains("(" + key + ")")) << key.toStdString();
+        }
+        for (const QString& pattern : w.form->OpenPictureDialog.filter.section('|', 1, 1).split(';'))
+            EXPECT_TRUE(help.contains("<tt>" + pattern.mid(1) + "</tt>")) << pattern.toStdString();
+    }
+}
+
+// The help opens in the language the game's texts are shown in where its
+// file is there (a regional language falling back to its language), else in English.
+TEST(Help, OpensInTheGamesLanguageWhereThatHelpExistsElseInEnglish) {
+    const struct {
+        const char* locale;
+        QString file, topic; // a topic's heading, read as UTF-8
+    } cases[] = {{"de_DE", "slidora.de.html", "Über Slidora"}, {"fr_CA", "slidora.fr.html", "À propos de Slidora"},
+                 {"pt_BR", "slidora.pt.html", "Ajuda"},        {"ru_RU", HelpFileName, "About Slidora"},
+                 {"ja_JP", HelpFileName, "About Slidora"},     {"C", HelpFileName, "About Slidora"}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.locale);
+        const Translations translation{QLocale(QLatin1String(c.locale))};
+        TestWindow w;
+        const QDir built = QFileInfo(QStringLiteral(SLIDORA_HELP_FILE)).dir();
+        for (const QString& file : {HelpFileName, QStringLiteral("slidora.de.html"), QStringLiteral("slidora.fr.html")})
+            ASSERT_TRUE(QFile::copy(built.filePath(file), w.Path(file)));
+        QFile portuguese(w.Path("slidora.pt.html"));
+        ASSERT_TRUE(portuguese.open(QIODevice::WriteOnly));
+        portuguese.write("<a name=\"contents\"></a><h1>Ajuda</h1>");
+        portuguese.close();
+
+        w.form->HelpcontentsMenuClick();
+        THelpWindow* help = HelpWindow(*w.form);
+        ASSERT_NE(help, nullptr);
+        EXPECT_EQ(help->Browser->source().fileName(), c.file);
+        EXPECT_TRUE(help->Browser->toPlainText().contains(c.topic));
+    }
 }

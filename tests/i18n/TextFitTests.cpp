@@ -2,12 +2,15 @@
 // Copyright (C) 2026 the Slidora developers
 // The dialogs show every text whole, in English and in every translation,
 // at the default font and at 16 points; in English at the default font they
-// keep their designed sizes.
+// keep their designed sizes; the main window's status panels and menus, and
+// the best times' rows, show theirs whole too.
 #include "audio/Music.h"
 #include "fakes/FakeDialogs.h"
+#include "fakes/TestWindow.h"
 #include "help/About.h"
 #include "pictures/Numeric.h"
 #include "pictures/Pieces.h"
+#include "platform/ElidedLabel.h"
 #include "platform/FontDialog.h"
 #include "platform/GrowToFit.h"
 #include "platform/Translations.h"
@@ -15,7 +18,13 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QDir>
+#include <QHeaderView>
 #include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QToolButton>
+#include <QTreeWidget>
 #include <QTemporaryDir>
 #include <QTest>
 #include <functional>
@@ -115,4 +124,111 @@ TEST(TextFit, EveryDialogShowsItsWholeTextsInEveryLanguageAtEveryFontSize) {
             }
         }
     }
+}
+
+namespace {
+
+// English, then every translation, each at the default font and at 16 points.
+void ForEveryLanguageAndFontSize(const std::function<void()>& check) {
+    QStringList languages = TranslatedLanguages();
+    languages.prepend(QString());
+    for (const QString& language : languages) {
+        std::optional<Translations> translation;
+        if (!language.isEmpty()) translation.emplace(QLocale(language));
+        for (const int points : {0, 16}) {
+            const FontSize size(points);
+            SCOPED_TRACE(QStringLiteral("%1 %2 pt").arg(language.isEmpty() ? QStringLiteral("en") : language).arg(points).toStdString());
+            check();
+        }
+    }
+}
+
+// The panels of the status bar that must show their text whole (all but
+// the picture's name), and the menu items whose text their menu cuts.
+QStringList CutInMainWindow(TestForm& form) {
+    QStringList cut;
+    for (const int panel : {0, 1, 3}) {
+        const auto& label = static_cast<const ElidedLabel&>(*form.StatusPanels[size_t(panel)]);
+        if (label.ShownText() != label.text() || label.contentsRect().height() < label.fontMetrics().height())
+            cut << QStringLiteral("panel \"%1\" (%2 x %3) in %4 x %5")
+                       .arg(label.text())
+                       .arg(label.fontMetrics().horizontalAdvance(label.text()))
+                       .arg(label.fontMetrics().height())
+                       .arg(label.contentsRect().width())
+                       .arg(label.contentsRect().height());
+    }
+    const auto* overflow = form.menuBar()->findChild<QToolButton*>(QStringLiteral("qt_menubar_ext_button"));
+    if (overflow && overflow->isVisible()) cut << QStringLiteral("the menu bar overflows");
+    for (QMenu* menu : form.findChildren<QMenu*>()) {
+        menu->ensurePolished();
+        for (QAction* action : menu->actions()) {
+            if (action->isSeparator()) continue;
+            const QString text = action->text().remove(QLatin1Char('&'));
+            const QRect item = menu->actionGeometry(action);
+            if (item.width() < menu->fontMetrics().horizontalAdvance(text) || item.height() < menu->fontMetrics().height())
+                cut << QStringLiteral("item \"%1\"").arg(text);
+        }
+    }
+    return cut;
+}
+
+// Labels of the dialog that lie over each other, and columns of its list
+// whose cells or heading do not fit; the name column may elide.
+QStringList OverlapsAndCutColumns(const TFormTimes& times) {
+    QStringList found;
+    const QList<QLabel*> labels = times.findChildren<QLabel*>();
+    for (qsizetype i = 0; i < labels.size(); ++i)
+        for (qsizetype j = i + 1; j < labels.size(); ++j)
+            if (labels[i]->isVisible() && labels[j]->isVisible() && labels[i]->geometry().intersects(labels[j]->geometry()))
+                found << QStringLiteral("\"%1\" over \"%2\"").arg(labels[i]->text(), labels[j]->text());
+    const QHeaderView& header = *times.ListView->header();
+    QStyleOptionViewItem cell;
+    cell.initFrom(times.ListView);
+    for (const int column : {0, 1, 2}) {
+        int needed = header.sectionSizeHint(column);
+        for (int row = 0; column != 1 && row < times.ListView->topLevelItemCount(); ++row) {
+            const QModelIndex index = times.ListView->model()->index(row, column);
+            needed = std::max(needed, times.ListView->itemDelegate()->sizeHint(cell, index).width());
+        }
+        if (header.sectionSize(column) < needed)
+            found << QStringLiteral("column %1 needs %2 in %3").arg(column).arg(needed).arg(header.sectionSize(column));
+    }
+    if (header.length() > times.ListView->viewport()->width()) found << QStringLiteral("the list scrolls sideways");
+    return found;
+}
+
+} // namespace
+
+TEST(TextFit, TheMainWindowAndTheBestTimesShowTheirWholeTextsInEveryLanguageAtEveryFontSize) {
+    const QTemporaryDir folder;
+    const QString list = folder.filePath(QStringLiteral("list/"));
+    ASSERT_TRUE(QDir().mkpath(list + QStringLiteral("Scores")));
+    {
+        TFormTimes times(nullptr);
+        times.SelectList(list, QStringLiteral("/pictures/sunset.jpg"), 2);
+        ASSERT_TRUE(times.StoreTime(3, 3, QStringLiteral("Ann"), 75));
+        ASSERT_TRUE(times.StoreTime(20, 20, QStringLiteral("Wojciech Szczepański-Wróblewski"), 35999));
+    }
+    ForEveryLanguageAndFontSize([&] {
+        TestWindow w;
+        TestForm& form = w.Show();
+        form.Puzzle->SetSize(3, 3);
+        ASSERT_TRUE(form.OpenPicture(QStringLiteral("Numeric")));
+        form.ScrambleMenuClick();
+        form.HintMenuClick(); // the longest move count: with the fewest moves left
+        EXPECT_TRUE(QTest::qWaitFor([&] { return form.MoveCount() > 0 || form.GameStopped; }, 10000));
+        QTest::qWait(50); // the window's new least size
+        EXPECT_EQ(CutInMainWindow(form), QStringList());
+        form.Puzzle->SetSize(20, 20); // the longest grid
+        ASSERT_TRUE(form.OpenPicture(QStringLiteral("Numeric")));
+        QTest::qWait(50);
+        EXPECT_EQ(CutInMainWindow(form), QStringList());
+
+        TFormTimes times(nullptr);
+        times.SelectList(list, QStringLiteral("/pictures/sunset.jpg"), 2);
+        times.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&times));
+        ASSERT_EQ(times.ListView->topLevelItemCount(), 2);
+        EXPECT_EQ(OverlapsAndCutColumns(times), QStringList());
+    });
 }

@@ -50,6 +50,7 @@ done
 root="$work/root"
 dpkg-deb -x "$deb" "$root"
 for file in usr/games/slidora usr/lib/games/slidora/slidora-music.so usr/share/games/slidora/slidora.html \
+  usr/share/games/slidora/slidora.de.html usr/share/games/slidora/slidora.fr.html \
   usr/share/games/slidora/click.wav usr/share/games/slidora/aurora.mid usr/share/games/slidora/slidora.installed \
   usr/share/man/man6/slidora.6.gz usr/share/doc/slidora/copyright usr/share/applications/slidora.desktop \
   usr/share/metainfo/com.vantrel.slidora.metainfo.xml usr/share/icons/hicolor/scalable/apps/slidora.svg; do
