@@ -13,6 +13,7 @@
 #include <QFrame>
 #include <QMenuBar>
 #include <QPainter>
+#include <QStatusBar>
 #include <QTimer>
 #include <QWidget>
 
@@ -69,7 +70,7 @@ double TFormMain::FitLogical(QSize picture) const {
     if (frame.width() <= 0 && frame.height() <= 0) frame = QSize(12, 48);
     const QRect work = Services.screen.WorkArea();
     const int width = work.width() - frame.width() - PanelToolbar->width();
-    const int height = work.height() - frame.height() - menuBar()->sizeHint().height() - StatusBarHeight;
+    const int height = work.height() - frame.height() - menuBar()->sizeHint().height() - StatusBar->height();
     if (picture.width() <= width && picture.height() <= height) return 1;
     const double fit = std::min(double(width) / picture.width(), double(height) / picture.height());
     // Never so small that a tile would vanish.
