@@ -373,10 +373,25 @@ void TFormMain::ResizeToDesign() {
     resize(sizeHint());
 }
 
+namespace {
+
+// Qt lays a right-to-left menu bar's items out from the window's right edge,
+// so that its size hint is the window's width, never less: the items
+// themselves and the margin beside them tell what the bar needs.
+int MenuBarWidth(const QMenuBar& bar) {
+    if (!bar.isRightToLeft()) return bar.sizeHint().width();
+    QRect items;
+    for (QAction* action : bar.actions())
+        if (action->isVisible()) items |= bar.actionGeometry(action);
+    return items.width() + 2 * std::max(bar.width() - 1 - items.right(), 0);
+}
+
+} // namespace
+
 QSize TFormMain::LeastClientSize() const {
     const auto* strip = StatusPanels[0] ? StatusPanels[0]->parentWidget() : nullptr;
     const int bar = strip ? static_cast<const StatusStrip*>(strip)->LeastWidth() + 4 : 0;
-    return QSize(std::max(menuBar()->sizeHint().width(), bar), ToolBar1->geometry().bottom() + 3 + StatusBarHeight);
+    return QSize(std::max(MenuBarWidth(*menuBar()), bar), ToolBar1->geometry().bottom() + 3 + StatusBarHeight);
 }
 
 QWidget* TFormMain::ClientArea() const { return Client; }
