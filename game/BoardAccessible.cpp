@@ -123,7 +123,8 @@ void BoardCells::TellBoardChanged(const QString& announcement) {
         Send(renamed);
         TellCursor();
     }
-    if (!announcement.isEmpty()) Announce(announcement);
+    // What was said of the last board is no longer true of this one.
+    announcement.isEmpty() ? Announcement.clear() : Announce(announcement);
 }
 
 // ------------------------------------------------------------ the interfaces

@@ -38,7 +38,8 @@ public:
     // The slots from `first` to `last` (column, row) changed in a slide of
     // the tiles named; they moved toward the blank by (dColumn, dRow).
     void TellSlide(QPoint first, QPoint last, const QStringList& tiles, QPoint direction);
-    // The whole board changed (a new board, the end of Solve), with what to say.
+    // The whole board changed (a new board, the end of Solve), with what to
+    // say; without a text, what was said of the board before is forgotten.
     void TellBoardChanged(const QString& announcement);
     // The keyboard cursor moved: its slot is the focused cell.
     void TellCursor();

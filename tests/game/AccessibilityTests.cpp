@@ -178,9 +178,12 @@ TEST_F(Accessibility, EachSlideRenamesItsCellsAndIsSaid) {
         SCOPED_TRACE(c.name);
         SetUp();
         c.before(*this);
+        const QString before = Tree(Table());
         Listener listener;
         c.slide(*this);
         EXPECT_EQ(Tree(Table()), c.tree);
+        if (qEnvironmentVariableIsSet("SLIDORA_PRINT_TREE"))
+            std::cout << c.name << ":\n" << before.toStdString() << "\n->\n" << Tree(Table()).toStdString() << "\n\n";
         // The cells of the slide are renamed, the table told its data changed, and the slide said once.
         EXPECT_EQ(listener.Count(QAccessible::TableModelChanged), 1);
         EXPECT_GE(listener.Count(QAccessible::NameChanged), 2);
