@@ -206,31 +206,38 @@ TEST_F(Accessibility, SolveSaysOnlyItsStartAndItsEnd) {
 }
 
 // Shift+arrows move the cursor inside the board; its cell is the focused one.
-TEST_F(Accessibility, TheKeyboardCursorIsTheFocusedCell) {
+TEST_F(Accessibility, TheKeyboardCursorIsTheFocusedCellAndIsDrawnOnceUsed) {
     FocusBoard();
+    const QRect slot = f().View.InClient(f().View.Map(board().GetTile(0, 1).GetDestRect()));
+    const QImage before = f().ClientArea()->grab().toImage();
+    EXPECT_EQ(before.pixel(slot.topLeft()), f().BackBuffer.pixel(slot.topLeft() - f().View.origin));
     Listener listener;
-    struct Step {
-        int key;
-        QPoint slot;
-    };
-    const Step steps[] = {{Qt::Key_Left, {0, 0}}, {Qt::Key_Right, {1, 0}}, {Qt::Key_Down, {1, 1}},
-                          {Qt::Key_Down, {1, 2}}, {Qt::Key_Down, {1, 2}}, {Qt::Key_Right, {2, 2}}};
-    for (const Step& step : steps) {
-        Key(step.key, Qt::ShiftModifier);
-        EXPECT_EQ(f().KeyCursorSlot(), step.slot);
-        QAccessibleInterface* focused = Table()->focusChild();
-        ASSERT_TRUE(focused);
-        EXPECT_EQ(Table()->indexOfChild(focused), step.slot.y() * 3 + step.slot.x());
-        EXPECT_TRUE(focused->state().focused);
-        ASSERT_FALSE(listener.heard.empty());
+    const std::pair<int, QPoint> steps[] = {{Qt::Key_Right, {1, 0}}, {Qt::Key_Left, {0, 0}}, {Qt::Key_Left, {0, 0}},
+                                            {Qt::Key_Down, {0, 1}},  {Qt::Key_Down, {0, 2}}, {Qt::Key_Down, {0, 2}},
+                                            {Qt::Key_Right, {1, 2}}, {Qt::Key_Right, {2, 2}}};
+    for (const auto& [key, at] : steps) {
+        Key(key, Qt::ShiftModifier);
+        EXPECT_EQ(f().KeyCursorSlot(), at);
+        ASSERT_TRUE(Table()->focusChild());
+        EXPECT_EQ(Table()->indexOfChild(Table()->focusChild()), at.y() * 3 + at.x());
         EXPECT_EQ(listener.heard.back().type, QAccessible::Focus);
-        EXPECT_EQ(listener.heard.back().child, step.slot.y() * 3 + step.slot.x());
+        EXPECT_EQ(listener.heard.back().child, at.y() * 3 + at.x());
     }
     EXPECT_EQ(Tree(Table()), QStringLiteral("Board, 3 x 3, Beginner\n"
                                             "1, in place | 2, in place | 3, in place\n"
                                             "4, in place | 5, in place | 6, in place\n"
                                             "7, in place | 8, in place | [empty]\n"
                                             "said: "));
+    // The frame, black, white and black, over the edge of the cursor's slot only.
+    Key(Qt::Key_Up, Qt::ShiftModifier), Key(Qt::Key_Up, Qt::ShiftModifier), Key(Qt::Key_Left, Qt::ShiftModifier);
+    const QImage after = f().ClientArea()->grab().toImage();
+    EXPECT_EQ(after.pixel(slot.topLeft()), qRgb(0, 0, 0));
+    EXPECT_EQ(after.pixel(slot.topLeft() + QPoint(1, 1)), qRgb(255, 255, 255));
+    EXPECT_EQ(after.pixel(slot.topLeft() + QPoint(3, 3)), qRgb(0, 0, 0));
+    EXPECT_EQ(after.pixel(slot.center()), before.pixel(slot.center()));
+    // Tab goes from the tool bar to the board.
+    f().ButtonBackground->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(f().ButtonBackground, Qt::Key_Tab);
     EXPECT_TRUE(f().Cells->hasFocus());
 }
 
@@ -262,79 +269,40 @@ TEST_F(Accessibility, SpaceOrEnterAtTheCursorIsAPressThere) {
     EXPECT_EQ(w.dialogs.messages.size(), 1u);
 }
 
-// The frame appears only once the cursor is used: mouse players see the board as before.
-TEST_F(Accessibility, TheCursorFrameIsDrawnOnlyOnceUsed) {
-    const auto shown = [&] { return f().ClientArea()->grab().toImage(); };
-    const QRect slot = f().View.InClient(f().View.Map(board().GetTile(0, 1).GetDestRect()));
-    const QImage before = shown();
-    EXPECT_EQ(before.pixel(slot.topLeft()), f().BackBuffer.pixel(slot.topLeft() - f().View.origin));
-    Key(Qt::Key_Right, Qt::ShiftModifier);
-    const QImage after = shown();
-    EXPECT_EQ(after.pixel(slot.topLeft()), qRgb(0, 0, 0));
-    EXPECT_EQ(after.pixel(slot.topLeft() + QPoint(1, 1)), qRgb(255, 255, 255));
-    EXPECT_EQ(after.pixel(slot.topLeft() + QPoint(3, 3)), qRgb(0, 0, 0));
-    EXPECT_EQ(after.pixel(slot.center()), before.pixel(slot.center()));
-}
-
-TEST_F(Accessibility, TabGoesFromTheToolBarToTheBoard) {
-    FocusBoard();
-    f().ButtonBackground->setFocus(Qt::TabFocusReason);
-    ASSERT_TRUE(f().ButtonBackground->hasFocus());
-    QTest::keyClick(f().ButtonBackground, Qt::Key_Tab);
-    EXPECT_TRUE(f().Cells->hasFocus());
-}
-
-// A photo's pieces are named by where they belong, and with Show numbers by their number too.
-TEST_F(Accessibility, PhotoPiecesAreNamedByTheirPlaceAndNumber) {
+// A photo's pieces carry their numbers at their top left with Show numbers,
+// and are named by where they belong, and by number too; the numeric
+// picture is left as it is.
+TEST_F(Accessibility, ShowNumbersMarksAndNamesPhotoPiecesOnly) {
+    const QImage numeric = f().Picture.copy();
+    f().ShownumbersMenu->trigger();
+    EXPECT_TRUE(f().Picture == numeric);
     const QString photo = w.Path(QStringLiteral("photo.png"));
     ASSERT_TRUE(PhotoImage(300, 240).save(photo));
     ASSERT_TRUE(f().OpenPicture(photo));
     f().GameStopped = false;
     Press(2, 0);
-    struct Case {
-        bool numbers;
-        QStringList lastRow;
-    };
-    const Case cases[] = {
-        {false, {QStringLiteral("empty"), QStringLiteral("piece from row 3, column 1"),
-                 QStringLiteral("piece from row 3, column 2")}},
-        {true, {QStringLiteral("empty"), QStringLiteral("piece 7, from row 3, column 1"),
-                QStringLiteral("piece 8, from row 3, column 2")}},
-    };
-    for (const Case& c : cases) {
-        if (f().ShowNumbers != c.numbers) f().ShownumbersMenu->trigger();
-        QStringList lastRow;
-        for (int column = 0; column < 3; ++column) lastRow << Name(Table()->tableInterface()->cellAt(2, column));
-        EXPECT_EQ(lastRow, c.lastRow);
-        EXPECT_EQ(Name(Table()->child(0)),
-                  c.numbers ? QStringLiteral("piece 1, from row 1, column 1, in place")
-                            : QStringLiteral("piece from row 1, column 1, in place"));
-    }
-}
-
-// The numbers are drawn on a photo's pieces, at their top left, and move with them; never on the numeric picture.
-TEST_F(Accessibility, ShowNumbersMarksPhotoPiecesOnly) {
-    const QImage numeric = f().Picture.copy();
-    f().ShownumbersMenu->trigger();
-    ASSERT_TRUE(f().ShowNumbers);
-    EXPECT_TRUE(f().Picture == numeric) << "the numeric picture is unaffected";
-
-    const QString photo = w.Path(QStringLiteral("photo.png"));
-    ASSERT_TRUE(PhotoImage(300, 240).save(photo));
-    ASSERT_TRUE(f().OpenPicture(photo));
     const QImage marked = f().Picture.copy();
+    const auto lastRow = [&] {
+        QStringList names;
+        for (int column = 0; column < 3; ++column) names << Name(Table()->tableInterface()->cellAt(2, column));
+        return names.join(QLatin1String(" | ")) + QLatin1String(" / ") + Name(Table()->child(0));
+    };
+    EXPECT_EQ(lastRow(), QStringLiteral("empty | piece 7, from row 3, column 1 | piece 8, from row 3, column 2 / "
+                                        "piece 1, from row 1, column 1, in place"));
     f().ShownumbersMenu->trigger();
-    const QImage plain = f().Picture.copy();
+    EXPECT_EQ(lastRow(), QStringLiteral("empty | piece from row 3, column 1 | piece from row 3, column 2 / "
+                                        "piece from row 1, column 1, in place"));
     const auto differs = [&](const QRect& area) {
         for (int y = area.top(); y <= area.bottom(); ++y)
             for (int x = area.left(); x <= area.right(); ++x)
-                if (marked.pixel(x, y) != plain.pixel(x, y)) return true;
+                if (marked.pixel(x, y) != f().Picture.pixel(x, y)) return true;
         return false;
     };
-    for (int piece = 0; piece < 9; ++piece) {
-        const QRect cell((piece % 3) * 100, (piece / 3) * 80, 100, 80);
-        EXPECT_TRUE(differs(QRect(cell.topLeft(), QSize(50, 40)))) << "a number at the top left of piece " << piece;
-        EXPECT_FALSE(differs(QRect(cell.center(), cell.bottomRight()))) << "nothing elsewhere";
+    const QSize piece(f().Picture.width() / 3, f().Picture.height() / 3);
+    for (int i = 0; i < 9; ++i) {
+        const QRect cell(QPoint((i % 3) * piece.width(), (i / 3) * piece.height()), piece);
+        EXPECT_TRUE(differs(QRect(cell.topLeft(), cell.size() / 2))) << "a number at the top left of piece " << i;
+        EXPECT_FALSE(differs(QRect(cell.center(), cell.bottomRight()))) << "nothing elsewhere on piece " << i;
     }
 }
 
