@@ -3,6 +3,7 @@
 // Undo and redo, hints and Solve from the solver's plan, and the move count.
 #include "Assist.h"
 
+#include "BoardAccessible.h"
 #include "Main.h"
 
 #include <QAction>
@@ -138,11 +139,14 @@ void TFormMain::UpdateAssistCommands() {
 }
 
 void TFormMain::StopAssisting() {
+    const bool solving = Assists->solveTimer.isActive();
     Assists->solver.Cancel();
     Assists->solveWhenPlanned = false;
     Assists->solveTimer.stop();
     Assists->WatchInput(false);
     Assists->ShowWaiting(false);
+    if (solving)
+        Cells->TellBoardChanged(Puzzle->IsSolved() ? tr("Solve finished: the puzzle is solved") : tr("Solve stopped"));
 }
 
 void TFormMain::UndoMenuClick() {
@@ -202,6 +206,7 @@ void TFormMain::SolveMenuClick() {
     Assists->solveMoves = 0;
     Assists->WatchInput(true);
     Assists->solveTimer.start();
+    Cells->Announce(tr("Solving the puzzle"));
 }
 
 // One tick of Solve: a slide, or after the first ones the jumps due by now.

@@ -4,6 +4,8 @@
 // blank with a short animation; Scramble starts a game.
 #include "Main.h"
 
+#include "Assist.h"
+#include "BoardAccessible.h"
 #include "BoardArea.h"
 #include "platform/WinColor.h"
 
@@ -47,14 +49,7 @@ void TFormMain::FormMouseDown(Qt::MouseButton, Qt::KeyboardModifiers, int x, int
     // Around a board smaller than the window there is nothing to press.
     const QRect board(View.origin, ShownBoardSize());
     if (!Picture.isNull() && x >= PanelToolbar->width() && !board.contains(x, y)) return;
-    if (GameStopped) {
-        // Scramble is disabled while there is no picture; so is this way to it.
-        if (Picture.isNull()) return;
-        if (Services.dialogs.MessageBox(this, tr("Do you want to scramble the puzzle?"), MsgIcon::Question,
-                                        MsgButtons::YesNo) == MsgResult::Yes)
-            ScrambleMenuClick();
-        return;
-    }
+    if (GameStopped) return OfferScramble();
     const QPoint at = View.DeviceAt(QPoint(x, y));
     for (int r = 0; r < Puzzle->GetRows(); ++r) {
         for (int c = 0; c < Puzzle->GetColumns(); ++c) {
@@ -67,7 +62,28 @@ void TFormMain::FormMouseDown(Qt::MouseButton, Qt::KeyboardModifiers, int x, int
     }
 }
 
-void TFormMain::FormKeyDown(int key, Qt::KeyboardModifiers) {
+void TFormMain::OfferScramble() {
+    // Scramble is disabled while there is no picture; so is this way to it.
+    if (Picture.isNull()) return;
+    if (Services.dialogs.MessageBox(this, tr("Do you want to scramble the puzzle?"), MsgIcon::Question,
+                                    MsgButtons::YesNo) == MsgResult::Yes)
+        ScrambleMenuClick();
+}
+
+void TFormMain::FormKeyDown(int key, Qt::KeyboardModifiers shift) {
+    if (shift & Qt::ShiftModifier) {
+        switch (key) {
+        case Qt::Key_Left:
+            return MoveKeyCursor(-1, 0);
+        case Qt::Key_Up:
+            return MoveKeyCursor(0, -1);
+        case Qt::Key_Right:
+            return MoveKeyCursor(1, 0);
+        case Qt::Key_Down:
+            return MoveKeyCursor(0, 1);
+        }
+    }
+    if (key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter) return PressKeyCursor();
     if (GameStopped) return;
     int column = Puzzle->GetBlankColumn(), row = Puzzle->GetBlankRow();
     switch (key) {
@@ -89,6 +105,62 @@ void TFormMain::FormKeyDown(int key, Qt::KeyboardModifiers) {
     SlideTiles(column, row);
 }
 
+QPoint TFormMain::KeyCursorSlot() const {
+    return QPoint(std::clamp(KeyCursor.x(), 0, std::max(0, Puzzle->GetColumns() - 1)),
+                  std::clamp(KeyCursor.y(), 0, std::max(0, Puzzle->GetRows() - 1)));
+}
+
+QRect TFormMain::KeyCursorRect() const {
+    if (!KeyCursorShown || Picture.isNull() || Puzzle->GetColumns() == 0 || Puzzle->GetRows() == 0) return QRect();
+    const QPoint slot = KeyCursorSlot();
+    return View.InClient(View.Map(Puzzle->GetTile(slot.y(), slot.x()).GetDestRect()));
+}
+
+void TFormMain::MoveKeyCursor(int dColumn, int dRow) {
+    const QPoint at = KeyCursorSlot();
+    PlaceKeyCursor(at.x() + dColumn, at.y() + dRow);
+}
+
+void TFormMain::PlaceKeyCursor(int column, int row) {
+    if (Picture.isNull()) return;
+    const QRect before = KeyCursorRect();
+    KeyCursor = QPoint(column, row);
+    KeyCursor = KeyCursorSlot();
+    KeyCursorShown = true;
+    Client->update(before);
+    Client->update(KeyCursorRect());
+    Cells->TellCursor();
+}
+
+// As a press of the mouse on the cursor's slot.
+void TFormMain::PressKeyCursor() {
+    if (GameStopped) return OfferScramble();
+    const QPoint slot = KeyCursorSlot();
+    if (Puzzle->GetTile(slot.y(), slot.x()).GetNumber() != 0) SlideTiles(slot.x(), slot.y());
+}
+
+namespace {
+
+// A frame `width` pixels wide just inside the rectangle.
+void FillRing(QPainter& canvas, const QRect& r, int width, const QColor& color) {
+    canvas.fillRect(r.left(), r.top(), r.width(), width, color);
+    canvas.fillRect(r.left(), r.bottom() - width + 1, r.width(), width, color);
+    canvas.fillRect(r.left(), r.top() + width, width, r.height() - 2 * width, color);
+    canvas.fillRect(r.right() - width + 1, r.top() + width, width, r.height() - 2 * width, color);
+}
+
+} // namespace
+
+// Black, white and black again: on any picture and in any palette one of
+// them stands out from what is around.
+void TFormMain::PaintKeyCursor(QPainter& canvas, const QRect& area) {
+    const QRect cell = KeyCursorRect();
+    if (cell.isEmpty() || !cell.intersects(area)) return;
+    FillRing(canvas, cell, 1, Qt::black);
+    FillRing(canvas, cell.adjusted(1, 1, -1, -1), 2, Qt::white);
+    FillRing(canvas, cell.adjusted(3, 3, -3, -3), 1, Qt::black);
+}
+
 void TFormMain::ScrambleMenuClick() {
     Puzzle->Shuffle();
     GameStopped = false;
@@ -98,6 +170,7 @@ void TFormMain::ScrambleMenuClick() {
     ClockPaused = false;
     RedrawBoard();
     ClientArea()->update();
+    Cells->TellBoardChanged({});
 }
 
 std::optional<TFormMain::Slide> TFormMain::PlanSlide(int column, int row) const {
@@ -238,6 +311,14 @@ void TFormMain::ShowMissingPiece() {
     ShowBoardRect(cell);
 }
 
+void TFormMain::TellSlide(const Slide& slide) {
+    if (Assists->solveTimer.isActive()) return; // Solve tells its start and its end only
+    const QPoint toBlank(-slide.dColumn, -slide.dRow);
+    QStringList tiles;
+    for (const QPoint slot : slide.moving) tiles << Cells->TileName(slot.y() + toBlank.y(), slot.x() + toBlank.x());
+    Cells->TellSlide(slide.moving.front() + toBlank, slide.moving.back(), tiles, toBlank);
+}
+
 void TFormMain::SlideTiles(int column, int row) { MoveTiles(QPoint(column, row), TMoveHistory::Origin::Player, true); }
 
 bool TFormMain::MoveTiles(QPoint slot, TMoveHistory::Origin origin, bool animate) {
@@ -256,6 +337,7 @@ bool TFormMain::MoveTiles(QPoint slot, TMoveHistory::Origin origin, bool animate
     const QPoint blank = slide->moving.front() - QPoint(slide->dColumn, slide->dRow);
     if (!CompleteSlide(*slide, animate)) return false;
     NoteSlide(origin, {blank, slide->moving.back(), int(slide->moving.size())});
+    TellSlide(*slide);
     GameStopped = Puzzle->IsSolved();
     if (!GameStopped && SoundOn && animate) Services.sound.Play(QStringLiteral("click.wav"));
     if (GameStopped) {

@@ -3,6 +3,7 @@
 #include "Main.h"
 
 #include "Assist.h"
+#include "BoardAccessible.h"
 #include "BoardArea.h"
 #include "Startup.h"
 #include "help/ProgramIcon.h"
@@ -95,8 +96,12 @@ TFormMain::TFormMain(Platform& platform, std::optional<QString> argument, QWidge
     Client = new BoardArea(*this, this);
     Client->setObjectName(QStringLiteral("ClientArea"));
     setCentralWidget(Client);
-    Client->setFocus();
     BuildToolBar();
+    // After the tool bar's buttons: Tab goes from them to the board.
+    InstallBoardAccessibility();
+    Cells = new BoardCells(*this, Client);
+    Client->setFocusProxy(Cells);
+    Client->setFocus();
     BuildStatusBar();
     BuildMenus();
     BuildWindowSizing();
@@ -229,6 +234,8 @@ void TFormMain::BuildMenus() {
     ShowthumbnailMenu =
         item(Options1, "ShowthumbnailMenu", tr("Show &thumbnail"), [this] { ShowthumbnailMenuClick(); });
     ShowthumbnailMenu->setCheckable(true);
+    ShownumbersMenu = item(Options1, "ShownumbersMenu", tr("Show &numbers"), [this] { ShownumbersMenuClick(); });
+    ShownumbersMenu->setCheckable(true);
     separator(Options1, "N10");
     Configurenumericpuzzle1 = item(Options1, "Configurenumericpuzzle1", tr("&Configure numeric puzzle..."),
                                    [this] { Configurenumericpuzzle1Click(); });
@@ -266,7 +273,7 @@ QToolButton* TFormMain::AddToolButton(const char* name, const QString& hint, int
     button->setIconSize(QSize(20, 20));
     button->setFixedSize(31, 30);
     button->setAutoRaise(true);
-    button->setFocusPolicy(Qt::NoFocus);
+    button->setFocusPolicy(Qt::TabFocus); // reached with Tab, never taken by a click
     connect(button, &QToolButton::clicked, this, &TFormMain::StopAssisting);
     connect(button, &QToolButton::clicked, this, handler);
     ToolBar1->layout()->addWidget(button);

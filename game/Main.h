@@ -35,6 +35,7 @@ class QStatusBar;
 class QTimer;
 class QToolButton;
 class BoardArea;
+class BoardCells;
 class QFileInfo;
 class TFormMusic;
 class TOrgWindow;
@@ -170,6 +171,8 @@ public:
     void ReopenGameClick(QObject* sender);
     void ShowthumbnailMenuClick();
     void CustomMenuClick();
+    // Show numbers: each photo piece carries its number in a corner.
+    void ShownumbersMenuClick();
 
     // ---- assists: undo and redo, hints, Solve and the move count (game/Assist.cpp)
     // Stops Solve, or the wait for a hint: at the player's key or press, and
@@ -196,6 +199,7 @@ public:
     bool GameStopped = true;
     bool SoundOn = true;
     bool MusicOn = true;
+    bool ShowNumbers = false; // photo pieces carry their numbers
     int32_t PictureWidth = 0;
     int32_t PictureHeight = 0;
     int32_t Level = 3;
@@ -259,6 +263,7 @@ public:
     QAction* CustomMenu = nullptr;
     QMenu* Options1 = nullptr;
     QAction* ShowthumbnailMenu = nullptr;
+    QAction* ShownumbersMenu = nullptr;
     QAction* Configurenumericpuzzle1 = nullptr;
     QAction* SetbackgroundcolorMenu = nullptr;
     QAction* SetmusicMenu = nullptr;
@@ -350,6 +355,21 @@ private:
     // Draws the whole board anew and shows it at once.
     void ShowWholeBoard();
     void ShowMissingPiece();
+    // Tells a screen reader what the slide moved (Solve's slides are not told).
+    void TellSlide(const Slide& slide);
+    // A press on the board while no game runs offers a new one.
+    void OfferScramble();
+
+    // ---- the keyboard cursor (game/Input.cpp): Shift+arrows move it, Space
+    // or Enter press its slot. It is drawn once the player has moved it.
+    void MoveKeyCursor(int dColumn, int dRow);
+    void PlaceKeyCursor(int column, int row);
+    void PressKeyCursor();
+    // The cursor's slot (column, row), inside the board's grid.
+    QPoint KeyCursorSlot() const;
+    // Where its frame is drawn in the client area, or nothing while it is hidden.
+    QRect KeyCursorRect() const;
+    void PaintKeyCursor(QPainter& canvas, const QRect& area);
 
     // ---- pictures (pictures/PictureLoading.cpp, pictures/NumericPicture.cpp)
     void PreparePicture();
@@ -461,6 +481,8 @@ private:
     bool CanAssist() const;
     // Draws the stones and edges of the board into Picture, at the shown scale.
     void DrawPictureBevels();
+    // With Show numbers, each photo piece's number in a corner of it, in Picture.
+    void DrawPieceNumbers();
     void ShowError(const QString& text);
     // Fills Picture and OrgPicture; an empty text, or what went wrong.
     QString ReadPictureData(const QString& name);
@@ -472,6 +494,10 @@ private:
     void AddToolSeparator();
 
     BoardArea* Client = nullptr;
+    BoardCells* Cells = nullptr; // the board for the keyboard and screen readers
+    QPoint KeyCursor;            // (column, row) of the slot the keyboard points at
+    bool KeyCursorShown = false;
+    friend class BoardCells;
     void RemoveOurTemporaryFiles() const;
     std::unique_ptr<TStartup> Startup;
     bool Closed = false;

@@ -3,6 +3,7 @@
 // Drawing the board through the off-screen back buffer.
 #include "Main.h"
 
+#include "BoardAccessible.h"
 #include "BoardArea.h"
 
 #include "engine/TileBlit.h"
@@ -10,7 +11,9 @@
 #include "platform/PixelMemory.h"
 #include "platform/WinColor.h"
 
+#include <QApplication>
 #include <QFrame>
+#include <QPainterPath>
 #include <QMenuBar>
 #include <QPainter>
 #include <QStatusBar>
@@ -84,6 +87,46 @@ void TFormMain::DrawPictureBevels() {
         Puzzle->DrawBevels(Picture);
     else
         Puzzle->DrawBevels(Picture, View.scale);
+    DrawPieceNumbers();
+}
+
+// White figures in a dark outline, readable on any photo, at the top left
+// of each piece's own place in the picture: they move with the piece.
+void TFormMain::DrawPieceNumbers() {
+    const int columns = Puzzle->GetColumns(), rows = Puzzle->GetRows();
+    if (!ShowNumbers || !PictureScalable || Picture.isNull() || columns == 0 || rows == 0) return;
+    const int width = PictureWidth / columns, height = PictureHeight / rows;
+    QFont font = QApplication::font();
+    const int size = std::clamp(View.Map(std::min(width, height)) / 5, 9, 28);
+    font.setPixelSize(size);
+    font.setBold(true);
+    const int inset = std::max(4, size / 3);
+    QPainter canvas(&Picture);
+    canvas.setRenderHint(QPainter::Antialiasing);
+    const QFontMetrics metrics(font);
+    for (int r = 0; r < rows; ++r) {
+        for (int c = 0; c < columns; ++c) {
+            if (Puzzle->GetTile(r, c).GetNumber() == -1) continue; // a stone is no piece
+            const QRect piece = View.Map(TRect{c * width, r * height, (c + 1) * width, (r + 1) * height});
+            QPainterPath figures;
+            figures.addText(piece.left() + inset, piece.top() + inset + metrics.ascent(), font,
+                            QString::number(r * columns + c + 1));
+            canvas.strokePath(figures, QPen(Qt::black, std::max(2.0, size / 5.0), Qt::SolidLine, Qt::RoundCap,
+                                            Qt::RoundJoin));
+            canvas.fillPath(figures, Qt::white);
+        }
+    }
+}
+
+void TFormMain::ShownumbersMenuClick() {
+    ShowNumbers = ShownumbersMenu->isChecked();
+    if (!PictureScalable || OrgPicture.isNull()) return;
+    Picture = CopyImage(OrgPicture);
+    if (View.IsIdentity()) Picture.convertTo(QImage::Format_RGB888);
+    DrawPictureBevels();
+    RedrawBoard();
+    Client->update();
+    Cells->TellBoardChanged({});
 }
 
 QRegion TFormMain::TileArea() const {
@@ -208,6 +251,7 @@ void TFormMain::FormPaint(QPainter& canvas, const QRect& area) {
     // Everything else right of the tool bar shows the background colour.
     const QRegion rest = QRegion(area) - (BackBuffer.isNull() ? QRegion() : QRegion(board));
     for (const QRect& r : rest) canvas.fillRect(r, ToQColor(BackgroundColor));
+    PaintKeyCursor(canvas, area);
 }
 
 // What is held, stretched to where the board goes: no decoding, no drawing
@@ -220,6 +264,8 @@ void TFormMain::PaintStretched(QPainter& canvas, const QRect& area) {
 
 void TFormMain::FormResize() {
     PanelToolbar->setFixedHeight(Client->height()); // the tool bar's panel reaches down to the status bar
+    if (Cells) Cells->setGeometry(PanelToolbar->width(), 0, std::max(0, Client->width() - PanelToolbar->width()),
+                       Client->height());
     if (isVisible() && Puzzle->GetColumns() != 0 && Puzzle->GetRows() != 0) FollowWindow();
 }
 

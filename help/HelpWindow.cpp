@@ -5,6 +5,8 @@
 #include "ProgramIcon.h"
 #include "platform/WindowPlacement.h"
 
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QPushButton>
@@ -13,9 +15,23 @@
 #include <QUrl>
 #include <QVBoxLayout>
 
+namespace {
+
+// A screen reader meets the help window as a document named by its title.
+QAccessibleInterface* HelpDocument(const QString& className, QObject* object) {
+    if (className == QLatin1String("THelpWindow") && object && object->isWidgetType())
+        return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Document);
+    return nullptr;
+}
+
+} // namespace
+
 THelpWindow::THelpWindow(QWidget* owner) : QWidget(owner, Qt::Window) {
+    static const bool documentRole = (QAccessible::installFactory(HelpDocument), true);
+    (void)documentRole;
     setObjectName(QStringLiteral("HelpWindow"));
     setWindowTitle(tr("Slidora Help"));
+    setAccessibleName(windowTitle());
     setWindowIcon(ProgramIcon());
     resize(620, 540);
 
@@ -27,6 +43,7 @@ THelpWindow::THelpWindow(QWidget* owner) : QWidget(owner, Qt::Window) {
     ButtonBack->setEnabled(false);
     Browser = new QTextBrowser(this);
     Browser->setObjectName(QStringLiteral("HelpText"));
+    Browser->setAccessibleName(windowTitle());
 
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(ButtonContents);

@@ -2,6 +2,7 @@
 // Copyright (C) 2026 the Slidora developers
 // The picture every game is cut from: reading, preparing, cutting.
 #include "PictureFiles.h"
+#include "game/BoardAccessible.h"
 #include "game/Main.h"
 
 #include "platform/PixelMemory.h"
@@ -201,6 +202,7 @@ bool TFormMain::BuildBoard() {
     if (Picture.isNull()) return false;
     if (View.IsIdentity()) {
         Puzzle->CutPicture(Picture, Level);
+        DrawPieceNumbers();
     } else {
         // The board is cut in picture pixels; its stones and edges are drawn
         // into the picture held at the shown size.
@@ -212,6 +214,7 @@ bool TFormMain::BuildBoard() {
     // A maximised or full-screen window keeps its size: the board fits it.
     if (windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen)) Rescale();
     ClientArea()->update();
+    Cells->TellBoardChanged({});
     return true;
 }
 

@@ -2,6 +2,7 @@
 // Copyright (C) 2026 the Slidora developers
 // Saving a game in progress and resuming it.
 #include "GameFile.h"
+#include "game/BoardAccessible.h"
 #include "game/Main.h"
 
 #include "platform/AtomicSave.h"
@@ -49,6 +50,7 @@ std::optional<QString> TFormMain::LoadGame(QIODevice& file, const QString& fileN
     }
     RestoreTiles(read.game, *Puzzle);
     DrawPictureBevels();
+    Cells->TellBoardChanged({});
     ResumeAssists(read.game.trailer.moves, read.game.trailer.flags & TGameFileTrailer::HelpUsed);
     EnableGameCommands(true);
     return pictureName;

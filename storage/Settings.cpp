@@ -65,13 +65,15 @@ const Setting Settings[] = {
     {"IsMaximized", Integer(0), [](TFormMain& f, const StoredValue& v) { f.StartMaximized = v.integer == 1; },
      [](const TFormMain& f) { return Integer(f.isMaximized() || (f.isFullScreen() && f.StartMaximized) ? 1 : 0); },
      true},
+    {"ShowNumbers", Integer(0), [](TFormMain& f, const StoredValue& v) { f.ShowNumbers = v.integer == 1; },
+     [](const TFormMain& f) { return Integer(f.ShowNumbers ? 1 : 0); }, true},
 };
 
 // The order the values are written in, the playlist after them.
 const char* const WriteOrder[] = {"Level",    "Color", "NumColor1", "NumColor2", "FontColor", "FontBold",
                                   "FontItalic", "FontName", "NumX",   "NumY",      "IsSoundOn", "IsMusicOn"};
 // Values newer than the others, after the playlist; written only once changed.
-const char* const WrittenLast[] = {"IsMaximized"};
+const char* const WrittenLast[] = {"IsMaximized", "ShowNumbers"};
 
 // The playlist: its count, then one text an entry ("Music0", "Music1", ...).
 const QString PlaylistCount = QStringLiteral("NumOfMusic");
@@ -122,6 +124,7 @@ void TFormMain::ReadSettings() {
     CheckLevelMenu();
     MusiconMenu->setChecked(MusicOn);
     SoundonMenu->setChecked(SoundOn);
+    ShownumbersMenu->setChecked(ShowNumbers);
     CheckBoardGridMenu();
     RestoringRecentLists = true;
     for (int k = 0; k < 4; ++k) {

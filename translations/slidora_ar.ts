@@ -529,6 +529,64 @@ Solved with help: no best time is kept.</source>
         <source>Moves</source>
         <translation>الحركات</translation>
     </message>
+    <message>
+        <source>Solve finished: the puzzle is solved</source>
+        <translation>انتهى الحل: اللغز محلول</translation>
+    </message>
+    <message>
+        <source>Solve stopped</source>
+        <translation>توقف الحل</translation>
+    </message>
+    <message>
+        <source>Solving the puzzle</source>
+        <translation>جارٍ حل اللغز</translation>
+    </message>
+    <message>
+        <source>Board, %1 x %2, %3</source>
+        <extracomment>What a screen reader says of the board: its rows, its columns and the level</extracomment>
+        <translation>اللوحة، %1 x %2، %3</translation>
+    </message>
+    <message>
+        <source>empty</source>
+        <translation>فارغ</translation>
+    </message>
+    <message>
+        <source>stone</source>
+        <translation>حجر</translation>
+    </message>
+    <message>
+        <source>piece %1, from row %2, column %3</source>
+        <translation>القطعة %1، من الصف %2، العمود %3</translation>
+    </message>
+    <message>
+        <source>piece from row %1, column %2</source>
+        <translation>القطعة من الصف %1، العمود %2</translation>
+    </message>
+    <message>
+        <source>%1, in place</source>
+        <extracomment>A board&apos;s piece that stands in its own slot, as a screen reader says it: &quot;7, in place&quot;</extracomment>
+        <translation>%1، في مكانها</translation>
+    </message>
+    <message>
+        <source>%1 moved left</source>
+        <translation>%1 انزلقت إلى اليسار</translation>
+    </message>
+    <message>
+        <source>%1 moved right</source>
+        <translation>%1 انزلقت إلى اليمين</translation>
+    </message>
+    <message>
+        <source>%1 moved up</source>
+        <translation>%1 انزلقت إلى الأعلى</translation>
+    </message>
+    <message>
+        <source>%1 moved down</source>
+        <translation>%1 انزلقت إلى الأسفل</translation>
+    </message>
+    <message>
+        <source>Show &amp;numbers</source>
+        <translation>إظهار الأر&amp;قام</translation>
+    </message>
 </context>
 <context>
     <name>TFormMusic</name>

@@ -529,6 +529,64 @@ Mit Hilfe gelöst: Es wird keine Bestzeit gespeichert.</translation>
         <source>Moves</source>
         <translation>Züge</translation>
     </message>
+    <message>
+        <source>Solve finished: the puzzle is solved</source>
+        <translation>Lösen beendet: Das Puzzle ist gelöst</translation>
+    </message>
+    <message>
+        <source>Solve stopped</source>
+        <translation>Lösen angehalten</translation>
+    </message>
+    <message>
+        <source>Solving the puzzle</source>
+        <translation>Das Puzzle wird gelöst</translation>
+    </message>
+    <message>
+        <source>Board, %1 x %2, %3</source>
+        <extracomment>What a screen reader says of the board: its rows, its columns and the level</extracomment>
+        <translation>Spielfeld, %1 x %2, %3</translation>
+    </message>
+    <message>
+        <source>empty</source>
+        <translation>leer</translation>
+    </message>
+    <message>
+        <source>stone</source>
+        <translation>Stein</translation>
+    </message>
+    <message>
+        <source>piece %1, from row %2, column %3</source>
+        <translation>Teil %1, aus Reihe %2, Spalte %3</translation>
+    </message>
+    <message>
+        <source>piece from row %1, column %2</source>
+        <translation>Teil aus Reihe %1, Spalte %2</translation>
+    </message>
+    <message>
+        <source>%1, in place</source>
+        <extracomment>A board&apos;s piece that stands in its own slot, as a screen reader says it: &quot;7, in place&quot;</extracomment>
+        <translation>%1, am Platz</translation>
+    </message>
+    <message>
+        <source>%1 moved left</source>
+        <translation>%1 nach links geschoben</translation>
+    </message>
+    <message>
+        <source>%1 moved right</source>
+        <translation>%1 nach rechts geschoben</translation>
+    </message>
+    <message>
+        <source>%1 moved up</source>
+        <translation>%1 nach oben geschoben</translation>
+    </message>
+    <message>
+        <source>%1 moved down</source>
+        <translation>%1 nach unten geschoben</translation>
+    </message>
+    <message>
+        <source>Show &amp;numbers</source>
+        <translation>&amp;Nummern zeigen</translation>
+    </message>
 </context>
 <context>
     <name>TFormMusic</name>

@@ -529,6 +529,64 @@ Resuelto con ayuda: no se guarda ningún mejor tiempo.</translation>
         <source>Moves</source>
         <translation>Movimientos</translation>
     </message>
+    <message>
+        <source>Solve finished: the puzzle is solved</source>
+        <translation>Resolución terminada: el puzzle está resuelto</translation>
+    </message>
+    <message>
+        <source>Solve stopped</source>
+        <translation>Resolución detenida</translation>
+    </message>
+    <message>
+        <source>Solving the puzzle</source>
+        <translation>Resolviendo el puzzle</translation>
+    </message>
+    <message>
+        <source>Board, %1 x %2, %3</source>
+        <extracomment>What a screen reader says of the board: its rows, its columns and the level</extracomment>
+        <translation>Tablero, %1 x %2, %3</translation>
+    </message>
+    <message>
+        <source>empty</source>
+        <translation>vacío</translation>
+    </message>
+    <message>
+        <source>stone</source>
+        <translation>piedra</translation>
+    </message>
+    <message>
+        <source>piece %1, from row %2, column %3</source>
+        <translation>pieza %1, de la fila %2, columna %3</translation>
+    </message>
+    <message>
+        <source>piece from row %1, column %2</source>
+        <translation>pieza de la fila %1, columna %2</translation>
+    </message>
+    <message>
+        <source>%1, in place</source>
+        <extracomment>A board&apos;s piece that stands in its own slot, as a screen reader says it: &quot;7, in place&quot;</extracomment>
+        <translation>%1, en su sitio</translation>
+    </message>
+    <message>
+        <source>%1 moved left</source>
+        <translation>%1 se movió a la izquierda</translation>
+    </message>
+    <message>
+        <source>%1 moved right</source>
+        <translation>%1 se movió a la derecha</translation>
+    </message>
+    <message>
+        <source>%1 moved up</source>
+        <translation>%1 se movió hacia arriba</translation>
+    </message>
+    <message>
+        <source>%1 moved down</source>
+        <translation>%1 se movió hacia abajo</translation>
+    </message>
+    <message>
+        <source>Show &amp;numbers</source>
+        <translation>Mostrar &amp;números</translation>
+    </message>
 </context>
 <context>
     <name>TFormMusic</name>

@@ -529,6 +529,64 @@ Résolu avec de l&apos;aide&#xa0;: aucun meilleur temps n&apos;est conservé.</t
         <source>Moves</source>
         <translation>Coups</translation>
     </message>
+    <message>
+        <source>Solve finished: the puzzle is solved</source>
+        <translation>Résolution terminée : le puzzle est résolu</translation>
+    </message>
+    <message>
+        <source>Solve stopped</source>
+        <translation>Résolution arrêtée</translation>
+    </message>
+    <message>
+        <source>Solving the puzzle</source>
+        <translation>Résolution du puzzle</translation>
+    </message>
+    <message>
+        <source>Board, %1 x %2, %3</source>
+        <extracomment>What a screen reader says of the board: its rows, its columns and the level</extracomment>
+        <translation>Plateau, %1 x %2, %3</translation>
+    </message>
+    <message>
+        <source>empty</source>
+        <translation>vide</translation>
+    </message>
+    <message>
+        <source>stone</source>
+        <translation>pierre</translation>
+    </message>
+    <message>
+        <source>piece %1, from row %2, column %3</source>
+        <translation>pièce %1, de la ligne %2, colonne %3</translation>
+    </message>
+    <message>
+        <source>piece from row %1, column %2</source>
+        <translation>pièce de la ligne %1, colonne %2</translation>
+    </message>
+    <message>
+        <source>%1, in place</source>
+        <extracomment>A board&apos;s piece that stands in its own slot, as a screen reader says it: &quot;7, in place&quot;</extracomment>
+        <translation>%1, à sa place</translation>
+    </message>
+    <message>
+        <source>%1 moved left</source>
+        <translation>%1 glisse vers la gauche</translation>
+    </message>
+    <message>
+        <source>%1 moved right</source>
+        <translation>%1 glisse vers la droite</translation>
+    </message>
+    <message>
+        <source>%1 moved up</source>
+        <translation>%1 glisse vers le haut</translation>
+    </message>
+    <message>
+        <source>%1 moved down</source>
+        <translation>%1 glisse vers le bas</translation>
+    </message>
+    <message>
+        <source>Show &amp;numbers</source>
+        <translation>Afficher les &amp;numéros</translation>
+    </message>
 </context>
 <context>
     <name>TFormMusic</name>

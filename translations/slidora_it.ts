@@ -529,6 +529,64 @@ Risolto con aiuto: nessun tempo migliore viene registrato.</translation>
         <source>Moves</source>
         <translation>Mosse</translation>
     </message>
+    <message>
+        <source>Solve finished: the puzzle is solved</source>
+        <translation>Risoluzione terminata: il puzzle è risolto</translation>
+    </message>
+    <message>
+        <source>Solve stopped</source>
+        <translation>Risoluzione interrotta</translation>
+    </message>
+    <message>
+        <source>Solving the puzzle</source>
+        <translation>Risoluzione del puzzle</translation>
+    </message>
+    <message>
+        <source>Board, %1 x %2, %3</source>
+        <extracomment>What a screen reader says of the board: its rows, its columns and the level</extracomment>
+        <translation>Tabellone, %1 x %2, %3</translation>
+    </message>
+    <message>
+        <source>empty</source>
+        <translation>vuoto</translation>
+    </message>
+    <message>
+        <source>stone</source>
+        <translation>pietra</translation>
+    </message>
+    <message>
+        <source>piece %1, from row %2, column %3</source>
+        <translation>pezzo %1, dalla riga %2, colonna %3</translation>
+    </message>
+    <message>
+        <source>piece from row %1, column %2</source>
+        <translation>pezzo dalla riga %1, colonna %2</translation>
+    </message>
+    <message>
+        <source>%1, in place</source>
+        <extracomment>A board&apos;s piece that stands in its own slot, as a screen reader says it: &quot;7, in place&quot;</extracomment>
+        <translation>%1, al suo posto</translation>
+    </message>
+    <message>
+        <source>%1 moved left</source>
+        <translation>%1 spostato a sinistra</translation>
+    </message>
+    <message>
+        <source>%1 moved right</source>
+        <translation>%1 spostato a destra</translation>
+    </message>
+    <message>
+        <source>%1 moved up</source>
+        <translation>%1 spostato in alto</translation>
+    </message>
+    <message>
+        <source>%1 moved down</source>
+        <translation>%1 spostato in basso</translation>
+    </message>
+    <message>
+        <source>Show &amp;numbers</source>
+        <translation>Mostra &amp;numeri</translation>
+    </message>
 </context>
 <context>
     <name>TFormMusic</name>

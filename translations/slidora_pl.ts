@@ -529,6 +529,64 @@ Ułożona z pomocą: najlepszy czas nie zostanie zapisany.</translation>
         <source>Moves</source>
         <translation>Ruchy</translation>
     </message>
+    <message>
+        <source>Solve finished: the puzzle is solved</source>
+        <translation>Rozwiązywanie zakończone: układanka jest ułożona</translation>
+    </message>
+    <message>
+        <source>Solve stopped</source>
+        <translation>Rozwiązywanie przerwane</translation>
+    </message>
+    <message>
+        <source>Solving the puzzle</source>
+        <translation>Układanie układanki</translation>
+    </message>
+    <message>
+        <source>Board, %1 x %2, %3</source>
+        <extracomment>What a screen reader says of the board: its rows, its columns and the level</extracomment>
+        <translation>Plansza, %1 x %2, %3</translation>
+    </message>
+    <message>
+        <source>empty</source>
+        <translation>puste</translation>
+    </message>
+    <message>
+        <source>stone</source>
+        <translation>kamień</translation>
+    </message>
+    <message>
+        <source>piece %1, from row %2, column %3</source>
+        <translation>element %1, z wiersza %2, kolumny %3</translation>
+    </message>
+    <message>
+        <source>piece from row %1, column %2</source>
+        <translation>element z wiersza %1, kolumny %2</translation>
+    </message>
+    <message>
+        <source>%1, in place</source>
+        <extracomment>A board&apos;s piece that stands in its own slot, as a screen reader says it: &quot;7, in place&quot;</extracomment>
+        <translation>%1, na miejscu</translation>
+    </message>
+    <message>
+        <source>%1 moved left</source>
+        <translation>%1 w lewo</translation>
+    </message>
+    <message>
+        <source>%1 moved right</source>
+        <translation>%1 w prawo</translation>
+    </message>
+    <message>
+        <source>%1 moved up</source>
+        <translation>%1 w górę</translation>
+    </message>
+    <message>
+        <source>%1 moved down</source>
+        <translation>%1 w dół</translation>
+    </message>
+    <message>
+        <source>Show &amp;numbers</source>
+        <translation>Pokaż &amp;numery</translation>
+    </message>
 </context>
 <context>
     <name>TFormMusic</name>

@@ -529,6 +529,64 @@ Resolvido com ajuda: nenhum melhor tempo é registrado.</translation>
         <source>Moves</source>
         <translation>Movimentos</translation>
     </message>
+    <message>
+        <source>Solve finished: the puzzle is solved</source>
+        <translation>Resolução concluída: o quebra-cabeça está resolvido</translation>
+    </message>
+    <message>
+        <source>Solve stopped</source>
+        <translation>Resolução interrompida</translation>
+    </message>
+    <message>
+        <source>Solving the puzzle</source>
+        <translation>Resolvendo o quebra-cabeça</translation>
+    </message>
+    <message>
+        <source>Board, %1 x %2, %3</source>
+        <extracomment>What a screen reader says of the board: its rows, its columns and the level</extracomment>
+        <translation>Tabuleiro, %1 x %2, %3</translation>
+    </message>
+    <message>
+        <source>empty</source>
+        <translation>vazio</translation>
+    </message>
+    <message>
+        <source>stone</source>
+        <translation>pedra</translation>
+    </message>
+    <message>
+        <source>piece %1, from row %2, column %3</source>
+        <translation>peça %1, da linha %2, coluna %3</translation>
+    </message>
+    <message>
+        <source>piece from row %1, column %2</source>
+        <translation>peça da linha %1, coluna %2</translation>
+    </message>
+    <message>
+        <source>%1, in place</source>
+        <extracomment>A board&apos;s piece that stands in its own slot, as a screen reader says it: &quot;7, in place&quot;</extracomment>
+        <translation>%1, no lugar</translation>
+    </message>
+    <message>
+        <source>%1 moved left</source>
+        <translation>%1 deslizou para a esquerda</translation>
+    </message>
+    <message>
+        <source>%1 moved right</source>
+        <translation>%1 deslizou para a direita</translation>
+    </message>
+    <message>
+        <source>%1 moved up</source>
+        <translation>%1 deslizou para cima</translation>
+    </message>
+    <message>
+        <source>%1 moved down</source>
+        <translation>%1 deslizou para baixo</translation>
+    </message>
+    <message>
+        <source>Show &amp;numbers</source>
+        <translation>Mostrar &amp;números</translation>
+    </message>
 </context>
 <context>
     <name>TFormMusic</name>

@@ -529,6 +529,64 @@ Solved with help: no best time is kept.</source>
         <source>Moves</source>
         <translation>Ходы</translation>
     </message>
+    <message>
+        <source>Solve finished: the puzzle is solved</source>
+        <translation>Сборка завершена: головоломка собрана</translation>
+    </message>
+    <message>
+        <source>Solve stopped</source>
+        <translation>Сборка остановлена</translation>
+    </message>
+    <message>
+        <source>Solving the puzzle</source>
+        <translation>Головоломка собирается</translation>
+    </message>
+    <message>
+        <source>Board, %1 x %2, %3</source>
+        <extracomment>What a screen reader says of the board: its rows, its columns and the level</extracomment>
+        <translation>Поле, %1 x %2, %3</translation>
+    </message>
+    <message>
+        <source>empty</source>
+        <translation>пусто</translation>
+    </message>
+    <message>
+        <source>stone</source>
+        <translation>камень</translation>
+    </message>
+    <message>
+        <source>piece %1, from row %2, column %3</source>
+        <translation>фрагмент %1, из ряда %2, столбца %3</translation>
+    </message>
+    <message>
+        <source>piece from row %1, column %2</source>
+        <translation>фрагмент из ряда %1, столбца %2</translation>
+    </message>
+    <message>
+        <source>%1, in place</source>
+        <extracomment>A board&apos;s piece that stands in its own slot, as a screen reader says it: &quot;7, in place&quot;</extracomment>
+        <translation>%1, на месте</translation>
+    </message>
+    <message>
+        <source>%1 moved left</source>
+        <translation>%1 — влево</translation>
+    </message>
+    <message>
+        <source>%1 moved right</source>
+        <translation>%1 — вправо</translation>
+    </message>
+    <message>
+        <source>%1 moved up</source>
+        <translation>%1 — вверх</translation>
+    </message>
+    <message>
+        <source>%1 moved down</source>
+        <translation>%1 — вниз</translation>
+    </message>
+    <message>
+        <source>Show &amp;numbers</source>
+        <translation>Показывать номе&amp;ра</translation>
+    </message>
 </context>
 <context>
     <name>TFormMusic</name>

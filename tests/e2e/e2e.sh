@@ -420,6 +420,28 @@ case_the_command_line_is_answered_without_a_display() {
 }
 
 . "$here/installed.sh"
+# On a session bus of its own, where the accessibility bus starts on demand, a
+# screen reader's view over AT-SPI: the board a table of named cells that
+# change after a slide, the tool buttons named.
+case_a_screen_reader_reads_the_board_and_its_slides() {
+  dbus-run-session -- bash -c '
+    QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 "$1" >"$2/program.log" 2>&1 &
+    game=$!
+    "$3" Slidora >"$2/tree.txt" && "$3" Slidora slide >"$2/slide.txt"
+    status=$?
+    kill "$game"
+    exit "$status"' tree "$SLIDORA" "$WORK" "$here/atspi-tree.py" || fail "the tree could not be read: $(cat "$WORK"/*.txt)"
+  grep -Eq '^ *table: Board, [0-9]+ x [0-9]+, (Beginner|Intermediate|Advanced)$' "$WORK/tree.txt" ||
+    fail "no board table in: $(cat "$WORK/tree.txt")"
+  for button in "New game" "Open image" "Set background color"; do
+    grep -q "push button: $button\$" "$WORK/tree.txt" || fail "no button named $button"
+  done
+  grep -q '^said: .* moved \(left\|right\|up\|down\)$' "$WORK/slide.txt" || fail "no slide was said: $(cat "$WORK/slide.txt")"
+  [ "$(sed '/^$/q' "$WORK/slide.txt" | grep -v '^said')" != "$(sed '1,/^$/d' "$WORK/slide.txt" | grep -v '^said')" ] ||
+    fail "the cells did not change"
+  echo "screen reader:"; sed 's/^/  /' "$WORK/slide.txt"
+}
+
 cases=("${@:2}")
 [ ${#cases[@]} -gt 0 ] || mapfile -t cases < <(declare -F | awk '{print $3}' | grep '^case_')
 for case in "${cases[@]}"; do

@@ -21,6 +21,10 @@
 struct TestForm : TFormMain {
     using TFormMain::TFormMain;
     using TFormMain::Assists;
+    using TFormMain::Cells;
+    using TFormMain::KeyCursorRect;
+    using TFormMain::KeyCursorSlot;
+    using TFormMain::PlaceKeyCursor;
     using TFormMain::ClientArea;
     using TFormMain::ClientSize;
     using TFormMain::DesignedClient;

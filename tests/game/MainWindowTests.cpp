@@ -72,6 +72,7 @@ const std::pair<const char*, std::vector<MenuRow>> Menus[] = {
       {"CustomMenu", "C&ustom....", "", 0}}},
     {"&Options",
      {{"ShowthumbnailMenu", "Show &thumbnail", "", -1},
+      {"ShownumbersMenu", "Show &numbers", "", -1},
       {"N10", "-", "", -1},
       {"Configurenumericpuzzle1", "&Configure numeric puzzle...", "", -1},
       {"SetbackgroundcolorMenu", "Set &background color...", "", -1},
