@@ -22,6 +22,7 @@ int BoardCells::Rows() const { return Form.Picture.isNull() ? 0 : Form.Puzzle->G
 int BoardCells::Columns() const { return Form.Picture.isNull() ? 0 : Form.Puzzle->GetColumns(); }
 
 QString BoardCells::TableName() const {
+    if (Form.Picture.isNull()) return TFormMain::tr("Board, no picture open");
     const QAction* levels[] = {Form.BeginnerMenu, Form.IntermediateMenu, Form.AdvancedMenu};
     const QString level = QString(levels[std::clamp(Form.Level, 1, 3) - 1]->text()).remove(QLatin1Char('&'));
     //: What a screen reader says of the board: its rows, its columns and the level

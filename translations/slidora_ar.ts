@@ -587,6 +587,10 @@ Solved with help: no best time is kept.</source>
         <source>Show &amp;numbers</source>
         <translation>إظهار الأر&amp;قام</translation>
     </message>
+    <message>
+        <source>Board, no picture open</source>
+        <translation>اللوحة، لا توجد صورة مفتوحة</translation>
+    </message>
 </context>
 <context>
     <name>TFormMusic</name>

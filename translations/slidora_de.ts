@@ -587,6 +587,10 @@ Mit Hilfe gelöst: Es wird keine Bestzeit gespeichert.</translation>
         <source>Show &amp;numbers</source>
         <translation>&amp;Nummern zeigen</translation>
     </message>
+    <message>
+        <source>Board, no picture open</source>
+        <translation>Spielfeld, kein Bild geöffnet</translation>
+    </message>
 </context>
 <context>
     <name>TFormMusic</name>

@@ -587,6 +587,10 @@ Resuelto con ayuda: no se guarda ningún mejor tiempo.</translation>
         <source>Show &amp;numbers</source>
         <translation>Mostrar &amp;números</translation>
     </message>
+    <message>
+        <source>Board, no picture open</source>
+        <translation>Tablero, ninguna imagen abierta</translation>
+    </message>
 </context>
 <context>
     <name>TFormMusic</name>

@@ -5,7 +5,7 @@
     <name>CommandLine</name>
     <message>
         <source>cuts the picture into pieces to slide back into place</source>
-        <translation>découpe l'image en pièces à remettre en place en les faisant glisser</translation>
+        <translation>découpe l&apos;image en pièces à remettre en place en les faisant glisser</translation>
     </message>
     <message>
         <source>resumes the saved game</source>
@@ -21,15 +21,15 @@
     </message>
     <message>
         <source>ends the options: a file name after it may start with &quot;-&quot;</source>
-        <translation>termine les options : un nom de fichier qui suit peut commencer par « - »</translation>
+        <translation>termine les options&#xa0;: un nom de fichier qui suit peut commencer par «&#xa0;-&#xa0;»</translation>
     </message>
     <message>
         <source>Usage: %1</source>
-        <translation>Utilisation : %1</translation>
+        <translation>Utilisation&#xa0;: %1</translation>
     </message>
     <message>
         <source>The sliding picture puzzle; without a file it starts with the numeric puzzle.</source>
-        <translation>Le taquin en images ; sans fichier, il commence par le puzzle numérique.</translation>
+        <translation>Le taquin en images&#xa0;; sans fichier, il commence par le puzzle numérique.</translation>
     </message>
     <message>
         <source>Qt&apos;s own options, such as -style NAME, -platform NAME and -reverse, are taken too.</source>
@@ -586,6 +586,10 @@ Résolu avec de l&apos;aide&#xa0;: aucun meilleur temps n&apos;est conservé.</t
     <message>
         <source>Show &amp;numbers</source>
         <translation>Afficher les &amp;numéros</translation>
+    </message>
+    <message>
+        <source>Board, no picture open</source>
+        <translation>Plateau, aucune image ouverte</translation>
     </message>
 </context>
 <context>

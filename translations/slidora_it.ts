@@ -5,7 +5,7 @@
     <name>CommandLine</name>
     <message>
         <source>cuts the picture into pieces to slide back into place</source>
-        <translation>taglia l'immagine in pezzi da far scorrere al loro posto</translation>
+        <translation>taglia l&apos;immagine in pezzi da far scorrere al loro posto</translation>
     </message>
     <message>
         <source>resumes the saved game</source>
@@ -586,6 +586,10 @@ Risolto con aiuto: nessun tempo migliore viene registrato.</translation>
     <message>
         <source>Show &amp;numbers</source>
         <translation>Mostra &amp;numeri</translation>
+    </message>
+    <message>
+        <source>Board, no picture open</source>
+        <translation>Tabellone, nessuna immagine aperta</translation>
     </message>
 </context>
 <context>

@@ -587,6 +587,10 @@ Ułożona z pomocą: najlepszy czas nie zostanie zapisany.</translation>
         <source>Show &amp;numbers</source>
         <translation>Pokaż &amp;numery</translation>
     </message>
+    <message>
+        <source>Board, no picture open</source>
+        <translation>Plansza, nie otwarto obrazu</translation>
+    </message>
 </context>
 <context>
     <name>TFormMusic</name>

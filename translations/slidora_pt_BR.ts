@@ -587,6 +587,10 @@ Resolvido com ajuda: nenhum melhor tempo é registrado.</translation>
         <source>Show &amp;numbers</source>
         <translation>Mostrar &amp;números</translation>
     </message>
+    <message>
+        <source>Board, no picture open</source>
+        <translation>Tabuleiro, nenhuma imagem aberta</translation>
+    </message>
 </context>
 <context>
     <name>TFormMusic</name>

@@ -587,6 +587,10 @@ Solved with help: no best time is kept.</source>
         <source>Show &amp;numbers</source>
         <translation>Показывать номе&amp;ра</translation>
     </message>
+    <message>
+        <source>Board, no picture open</source>
+        <translation>Поле, картинка не открыта</translation>
+    </message>
 </context>
 <context>
     <name>TFormMusic</name>

@@ -133,6 +133,10 @@ TEST_F(Accessibility, TheBoardIsATableOfNamedCellsInRowOrder) {
     QAccessibleInterface* client = QAccessible::queryAccessibleInterface(f().ClientArea());
     EXPECT_GE(client->indexOfChild(table), 0);
     EXPECT_GE(client->indexOfChild(QAccessible::queryAccessibleInterface(f().PanelToolbar)), 0);
+    // A picture that cannot be opened leaves a board without cells.
+    EXPECT_FALSE(f().OpenPicture(w.Path(QStringLiteral("missing.jpg"))));
+    EXPECT_EQ(table->text(QAccessible::Name), QStringLiteral("Board, no picture open"));
+    EXPECT_EQ(table->childCount(), 0);
 }
 
 // Every way of sliding changes the cells' names and is said.
