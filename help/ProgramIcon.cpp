@@ -6,9 +6,13 @@
 
 #include <QPixmap>
 
+// The sizes a window's title bar, task bar and window switcher take; the
+// desktop's menus and software centre take the larger ones from the
+// installed icons. Each size is decoded and handed to the window system as
+// the window is made, a quarter of a megabyte for 256 pixels alone.
 QIcon ProgramIcon() {
     QStringList files;
-    for (const int size : {16, 32, 48, 64, 128, 256}) files << QStringLiteral(":/icons/slidora-%1.png").arg(size);
+    for (const int size : {16, 32, 48, 64}) files << QStringLiteral(":/icons/slidora-%1.png").arg(size);
     return IconFromPngFiles(files);
 }
 
