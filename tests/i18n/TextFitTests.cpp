@@ -17,12 +17,19 @@
 #include "storage/Times.h"
 
 #include <QAbstractButton>
+#include <QAbstractItemView>
+#include <QAbstractSlider>
+#include <QAbstractSpinBox>
 #include <QApplication>
+#include <QComboBox>
 #include <QDir>
 #include <QHeaderView>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QScrollBar>
+#include <QSet>
 #include <QToolButton>
 #include <QTreeWidget>
 #include <QTemporaryDir>
@@ -55,6 +62,32 @@ const DialogMaker Dialogs[] = {
     {"About", {}, [](FakeDialogs&, const QString&) { return std::make_unique<TFormAbout>(nullptr); }},
     {"Font", {}, [](FakeDialogs&, const QString&) { return std::make_unique<FontDialog>(nullptr, TFont{}); }},
 };
+
+// The controls of the shown dialog that a screen reader could not name: no
+// text, no accessible name and no label that is their buddy.
+QStringList UnnamedControls(QDialog& dialog) {
+    QSet<const QWidget*> labelled;
+    for (const QLabel* label : dialog.findChildren<QLabel*>())
+        if (label->buddy()) labelled.insert(label->buddy());
+    QStringList unnamed;
+    for (QWidget* widget : dialog.findChildren<QWidget*>()) {
+        if (!widget->isVisibleTo(&dialog) || !widget->accessibleName().isEmpty() || labelled.contains(widget)) continue;
+        const auto* button = qobject_cast<QAbstractButton*>(widget);
+        const bool control = (button && button->text().isEmpty()) || qobject_cast<QLineEdit*>(widget) ||
+                             qobject_cast<QAbstractSpinBox*>(widget) || qobject_cast<QComboBox*>(widget) ||
+                             qobject_cast<QAbstractItemView*>(widget) || qobject_cast<QAbstractSlider*>(widget);
+        // A control's own parts (a spin box's text, a list's header and
+        // scroll bars) are told with the control.
+        const QWidget* owner = widget->parentWidget();
+        const auto part = [](const QWidget* w) {
+            return qobject_cast<const QAbstractSpinBox*>(w) || qobject_cast<const QComboBox*>(w) ||
+                   qobject_cast<const QAbstractScrollArea*>(w);
+        };
+        if (control && !qobject_cast<QScrollBar*>(widget) && !part(owner) && !(owner && part(owner->parentWidget())))
+            unnamed << QStringLiteral("%1 %2").arg(QLatin1String(widget->metaObject()->className()), widget->objectName());
+    }
+    return unnamed;
+}
 
 // The texts of the shown dialog that do not fit their widget.
 QStringList CutTexts(QDialog& dialog) {
@@ -115,6 +148,7 @@ TEST(TextFit, EveryDialogShowsItsWholeTextsInEveryLanguageAtEveryFontSize) {
                 dialog->show();
                 ASSERT_TRUE(QTest::qWaitForWindowExposed(dialog.get()));
                 EXPECT_EQ(CutTexts(*dialog), QStringList());
+                if (language.isEmpty() && points == 0) EXPECT_EQ(UnnamedControls(*dialog), QStringList());
                 if (language.isEmpty() && points == 0 && !maker.designed.isEmpty())
                     EXPECT_EQ(dialog->size(), maker.designed);
                 if (!maker.designed.isEmpty()) {
