@@ -6,10 +6,13 @@
 #include "../engine/BoardState.h"
 #include "fakes/TestWindow.h"
 #include "game/BoardAccessible.h"
+#include "engine/Solver.h"
 #include "help/HelpWindow.h"
 #include "pictures/PictureMaker.h"
 
 #include <QAccessible>
+#include <QApplication>
+#include <QTest>
 #include <QAction>
 #include <QLabel>
 #include <QTextBrowser>
@@ -425,4 +428,36 @@ TEST_F(Accessibility, PartsStayVisibleInHighContrastPalettes) {
             EXPECT_GE(m.strong, 8) << part.name.toStdString() << (dark ? " dark" : " light");
         }
     }
+}
+
+// Scrambled with F2 and played to the end with Shift+arrows and Space alone.
+TEST_F(Accessibility, AWholeGameIsWonByTheKeyboardAlone) {
+    FocusBoard();
+    const auto press = [](int key, Qt::KeyboardModifiers modifiers = {}) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key(key), modifiers);
+    };
+    press(Qt::Key_F2);
+    ASSERT_FALSE(board().IsSolved());
+    ASSERT_FALSE(f().GameStopped);
+    const std::optional<Solution> plan = SolveBoard(board(), std::chrono::seconds(10));
+    ASSERT_TRUE(plan);
+    for (const BlankMove move : plan->moves) {
+        const QPoint step = move == BlankMove::Left    ? QPoint(-1, 0)
+                            : move == BlankMove::Right ? QPoint(1, 0)
+                            : move == BlankMove::Up    ? QPoint(0, -1)
+                                                       : QPoint(0, 1);
+        const QPoint tile = QPoint(board().GetBlankColumn(), board().GetBlankRow()) + step;
+        while (f().KeyCursorSlot() != tile) {
+            const QPoint at = f().KeyCursorSlot();
+            press(at.x() < tile.x()   ? Qt::Key_Right
+                  : at.x() > tile.x() ? Qt::Key_Left
+                  : at.y() < tile.y() ? Qt::Key_Down
+                                      : Qt::Key_Up,
+                  Qt::ShiftModifier);
+        }
+        press(Qt::Key_Space);
+    }
+    EXPECT_TRUE(board().IsSolved());
+    EXPECT_TRUE(f().GameStopped) << "the game ended";
+    EXPECT_EQ(f().MoveCount(), plan->moves.size());
 }
