@@ -199,18 +199,23 @@ Cache& TheCache() {
 
 } // namespace
 
-std::shared_ptr<const PatternSet> PatternsFor(const Area& area, const Board& shape, int groupSize,
-                                              const std::stop_token& stop) {
+std::shared_ptr<const PatternSet> CachedPatterns(const Area& area, int groupSize) {
     const std::vector<int> key = KeyOf(area, groupSize);
     Cache& cache = TheCache();
-    {
-        std::lock_guard lock(cache.mutex);
-        for (auto it = cache.entries.begin(); it != cache.entries.end(); ++it)
-            if (it->first == key) {
-                cache.entries.splice(cache.entries.begin(), cache.entries, it);
-                return it->second;
-            }
-    }
+    std::lock_guard lock(cache.mutex);
+    for (auto it = cache.entries.begin(); it != cache.entries.end(); ++it)
+        if (it->first == key) {
+            cache.entries.splice(cache.entries.begin(), cache.entries, it);
+            return it->second;
+        }
+    return nullptr;
+}
+
+std::shared_ptr<const PatternSet> PatternsFor(const Area& area, const Board& shape, int groupSize,
+                                              const std::stop_token& stop) {
+    if (auto cached = CachedPatterns(area, groupSize)) return cached;
+    const std::vector<int> key = KeyOf(area, groupSize);
+    Cache& cache = TheCache();
     auto set = std::make_shared<PatternSet>();
     set->groupOf.assign(size_t(area.Count()), -1);
     set->placeValueOf.assign(size_t(area.Count()), 0);

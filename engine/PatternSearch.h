@@ -30,8 +30,15 @@ struct AreaLimits {
     size_t optimalTable;              // entries a pattern table for IDA*
     size_t weightedTable = 400'000;   // and for weighted A*
     size_t weightedNodes = 1'500'000; // states each weighted search may store
+    size_t quickTable = 50'000;       // a table built in milliseconds
+    size_t quickNodes = 300'000;      // states a search for a plan soon may store
 };
 std::optional<AreaPlan> SolveArea(const Board& board, const Area& area, const AreaLimits& limits, Deadline optimalBy,
                                   Deadline deadline);
+
+// A plan soon: SolveArea's when its tables are cached or quick to build,
+// else the first plan weighted A* finds with tables of `quickTable` entries.
+std::optional<AreaPlan> SolveAreaSoon(const Board& board, const Area& area, const AreaLimits& limits,
+                                      Deadline optimalBy, Deadline deadline);
 
 } // namespace solver
