@@ -16,8 +16,11 @@ std::optional<std::vector<BlankMove>> ShortestSolution(const Board& board, const
 
 // A solution at most `weight` times the shortest, found by weighted A*, or
 // nothing when the deadline passes or `maxNodes` states are stored first.
+// States from which no plan shorter than `shorterThan` moves can go on are
+// not stored.
 std::optional<std::vector<BlankMove>> WeightedSolution(const Board& board, const Area& area, const PatternSet& patterns,
-                                                       double weight, Deadline deadline, size_t maxNodes);
+                                                       double weight, Deadline deadline, size_t maxNodes,
+                                                       int shorterThan = 1 << 30);
 
 // The fewest moves for an area of at most 16 cells when IDA* ends before
 // `optimalBy`; otherwise the shortest plan weighted A* finds with falling
