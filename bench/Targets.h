@@ -11,3 +11,11 @@ inline bool ReportTarget(const char* label, double value, const char* unit, doub
     std::printf("%-58s %8.1f %s   must <= %6.1f  %s\n", label, value, unit, limit, met ? "met" : "MISSED");
     return met;
 }
+
+// The same with the aim beside the target: returns whether the target is met.
+inline bool ReportTargetAndAim(const char* label, double value, const char* unit, double limit, double aim) {
+    const bool met = value <= limit;
+    std::printf("%-58s %8.1f %s   must <= %6.1f  aim <= %6.1f  %s%s\n", label, value, unit, limit, aim,
+                met ? "met" : "MISSED", value <= aim ? ", aim met" : "");
+    return met;
+}

@@ -28,45 +28,6 @@ size_t Power(int n, int k) {
 
 namespace {
 
-// The build's own index, dense: a mixed-radix number whose digit i counts
-// the cells before piece i's cell not taken by pieces before it. Counting
-// through the arrangements with the cells in lexicographic order counts
-// through these indices in order.
-std::uint32_t DenseIndex(const std::uint8_t* cells, int k, int n) {
-    std::uint32_t index = 0;
-    for (int i = 0; i < k; ++i) {
-        std::uint32_t digit = cells[i];
-        for (int j = 0; j < i; ++j) digit -= cells[j] < cells[i];
-        index = index * std::uint32_t(n - i) + digit;
-    }
-    return index;
-}
-
-// The table by DenseIndex copied to the places of PatternIndex.
-std::optional<std::vector<std::uint8_t>> ByPatternIndex(const std::vector<std::uint8_t>& dense, int k, int n,
-                                                        const std::stop_token& stop) {
-    std::vector<std::uint8_t> sparse;
-    if (!FillUnlessStopped(sparse, Power(n, k), std::uint8_t(0xFF), stop)) return std::nullopt;
-    size_t next = 0;
-    std::uint32_t taken = 0;
-    auto place = [&](auto& self, int piece, std::uint32_t index) -> void {
-        if (piece == k) {
-            sparse[index] = dense[next++];
-            return;
-        }
-        if (piece == k - 2 && stop.stop_requested()) return;
-        for (int cell = 0; cell < n; ++cell)
-            if (!(taken >> cell & 1)) {
-                taken ^= 1u << cell;
-                self(self, piece + 1, index * std::uint32_t(n) + std::uint32_t(cell));
-                taken ^= 1u << cell;
-            }
-    };
-    place(place, 0, 0);
-    if (stop.stop_requested()) return std::nullopt;
-    return sparse;
-}
-
 constexpr size_t CacheLimit = size_t(64) << 20;
 
 // Groups grown from the piece farthest from the goal, each taking the
@@ -123,25 +84,29 @@ std::uint32_t Flood(const Area& area, int from, std::uint32_t open) {
 // Breadth-first search over arrangements of the group and the blank's free
 // region, counting only the group's moves: the blank roams its region at no
 // cost. A state is queued once per region, with the region kept beside it.
-// Nothing when a stop is requested first.
-std::optional<PatternTable> Build(const Area& area, const std::vector<std::uint8_t>& pieces,
-                                  const std::stop_token& stop) {
+// The search runs on the table's own index, a move adding its place value;
+// `Regions` holds a bit per cell. Nothing when a stop is requested first.
+template <typename Regions>
+std::optional<PatternTable> BuildWith(const Area& area, const std::vector<std::uint8_t>& pieces,
+                                      const std::stop_token& stop) {
     const int n = area.Count(), k = int(pieces.size());
     const std::uint32_t all = n == 32 ? ~0u : (1u << n) - 1;
     std::vector<std::uint8_t> moves;
-    std::vector<std::uint32_t> seen;
-    if (!FillUnlessStopped(moves, Arrangements(n, k), std::uint8_t(0xFF), stop) ||
-        !FillUnlessStopped(seen, moves.size(), 0u, stop))
+    std::vector<Regions> seen;
+    if (!FillUnlessStopped(moves, Power(n, k), std::uint8_t(0xFF), stop) ||
+        !FillUnlessStopped(seen, moves.size(), Regions(0), stop))
         return std::nullopt;
+    std::int32_t placeValue[8];
+    for (int i = 0; i < k; ++i) placeValue[i] = std::int32_t(Power(n, k - 1 - i));
 
     // A queued state: the pieces' cells above the region's bits.
     const int bits = n <= 16 ? 4 : 5;
     std::vector<std::uint64_t> level, next;
-    auto reach = [&](const std::uint8_t* cells, std::uint32_t occupied, int blank, std::uint8_t depth) {
-        const std::uint32_t index = DenseIndex(cells, k, n);
-        if (seen[index] & (1u << blank)) return;
+    auto reach = [&](std::uint32_t index, const std::uint8_t* cells, std::uint32_t occupied, int blank,
+                     std::uint8_t depth) {
+        if (seen[index] >> blank & 1) return;
         const std::uint32_t region = Flood(area, blank, all & ~occupied);
-        seen[index] |= region;
+        seen[index] |= Regions(region);
         if (moves[index] == 0xFF) moves[index] = depth;
         std::uint64_t state = 0;
         for (int i = 0; i < k; ++i) state = state << bits | cells[i];
@@ -149,7 +114,7 @@ std::optional<PatternTable> Build(const Area& area, const std::vector<std::uint8
     };
     std::uint32_t home = 0;
     for (std::uint8_t piece : pieces) home |= 1u << piece;
-    reach(pieces.data(), home, area.goal, 0);
+    reach(PatternIndex(pieces.data(), k, n), pieces.data(), home, area.goal, 0);
     std::uint32_t expanded = 0;
     for (std::uint8_t depth = 1; !next.empty(); ++depth) {
         level.swap(next);
@@ -164,20 +129,25 @@ std::optional<PatternTable> Build(const Area& area, const std::vector<std::uint8
                 cells[i] = std::uint8_t(state & ((1u << bits) - 1));
                 occupied |= 1u << cells[i];
             }
+            const std::int32_t index = std::int32_t(PatternIndex(cells, k, n));
             for (int i = 0; i < k; ++i) {
                 const std::uint8_t from = cells[i];
                 for (std::uint32_t to = area.around[from] & region; to; to &= to - 1) {
                     cells[i] = std::uint8_t(__builtin_ctz(to));
-                    reach(cells, occupied ^ (1u << from) ^ (1u << cells[i]), from, depth);
+                    reach(std::uint32_t(index + (cells[i] - from) * placeValue[i]), cells,
+                          occupied ^ (1u << from) ^ (1u << cells[i]), from, depth);
                 }
                 cells[i] = from;
             }
         }
     }
-    seen = {};
-    auto sparse = ByPatternIndex(moves, k, n, stop);
-    if (!sparse) return std::nullopt;
-    return PatternTable{pieces, std::move(*sparse)};
+    return PatternTable{pieces, std::move(moves)};
+}
+
+std::optional<PatternTable> Build(const Area& area, const std::vector<std::uint8_t>& pieces,
+                                  const std::stop_token& stop) {
+    return area.Count() <= 16 ? BuildWith<std::uint16_t>(area, pieces, stop)
+                              : BuildWith<std::uint32_t>(area, pieces, stop);
 }
 
 std::vector<int> KeyOf(const Area& area, int groupSize) {
@@ -199,18 +169,23 @@ Cache& TheCache() {
 
 } // namespace
 
-std::shared_ptr<const PatternSet> PatternsFor(const Area& area, const Board& shape, int groupSize,
-                                              const std::stop_token& stop) {
+std::shared_ptr<const PatternSet> CachedPatterns(const Area& area, int groupSize) {
     const std::vector<int> key = KeyOf(area, groupSize);
     Cache& cache = TheCache();
-    {
-        std::lock_guard lock(cache.mutex);
-        for (auto it = cache.entries.begin(); it != cache.entries.end(); ++it)
-            if (it->first == key) {
-                cache.entries.splice(cache.entries.begin(), cache.entries, it);
-                return it->second;
-            }
-    }
+    std::lock_guard lock(cache.mutex);
+    for (auto it = cache.entries.begin(); it != cache.entries.end(); ++it)
+        if (it->first == key) {
+            cache.entries.splice(cache.entries.begin(), cache.entries, it);
+            return it->second;
+        }
+    return nullptr;
+}
+
+std::shared_ptr<const PatternSet> PatternsFor(const Area& area, const Board& shape, int groupSize,
+                                              const std::stop_token& stop) {
+    if (auto cached = CachedPatterns(area, groupSize)) return cached;
+    const std::vector<int> key = KeyOf(area, groupSize);
+    Cache& cache = TheCache();
     auto set = std::make_shared<PatternSet>();
     set->groupOf.assign(size_t(area.Count()), -1);
     set->placeValueOf.assign(size_t(area.Count()), 0);

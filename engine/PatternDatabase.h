@@ -44,6 +44,9 @@ struct PatternSet {
 std::shared_ptr<const PatternSet> PatternsFor(const Area& area, const Board& shape, int groupSize,
                                               const std::stop_token& stop);
 
+// The tables PatternsFor would give, when they are in the cache; else null.
+std::shared_ptr<const PatternSet> CachedPatterns(const Area& area, int groupSize);
+
 // The bytes of every table in the cache.
 size_t CachedPatternBytes();
 

@@ -179,8 +179,9 @@ public:
 class WeightedAStar {
 public:
     WeightedAStar(const Board& board, const Area& area, const PatternSet& patterns, double weight, Deadline deadline,
-                  size_t maxNodes)
-        : area(area), patterns(patterns), weight(weight), deadline(deadline), maxNodes(maxNodes), n(area.Count()),
+                  size_t maxNodes, int shorterThan)
+        : area(area), patterns(patterns), weight(weight), deadline(deadline), maxNodes(maxNodes),
+          shorterThan(shorterThan), n(area.Count()),
           start(board, area) {
         // Room for every state the search may store, taken at once: growing
         // on the way costs tens of milliseconds at a time, past the deadline.
@@ -260,10 +261,15 @@ private:
         return p;
     }
 
+    // The better of the board's estimate and its mirror's, when the area has one.
     int Estimate(const AreaBoard& p) const {
-        int h = 0;
-        for (size_t g = 0; g < patterns.tables.size(); ++g) h += patterns.tables[g].moves[p.Index(patterns, int(g), n)];
-        return h;
+        int h = 0, mirrored = 0;
+        for (size_t g = 0; g < patterns.tables.size(); ++g) {
+            const std::vector<std::uint8_t>& table = patterns.tables[g].moves;
+            h += table[p.Index(patterns, int(g), n)];
+            if (!area.mirror.empty()) mirrored += table[p.MirroredIndex(patterns, area.mirror, int(g), n)];
+        }
+        return std::max(h, mirrored);
     }
 
     std::uint32_t& SlotOf(const Key& key) {
@@ -296,6 +302,7 @@ private:
             return;
         }
         const int h = Estimate(p);
+        if (g + h >= shorterThan) return; // the estimate never overstates
         slot = std::uint32_t(nodes.size());
         nodes.push_back({key, parent, std::uint16_t(g), std::uint8_t(p.blank), std::uint8_t(h)});
         open.push({float(g + weight * h), std::uint16_t(g), slot});
@@ -326,6 +333,7 @@ private:
     const double weight;
     const Deadline deadline;
     const size_t maxNodes;
+    const int shorterThan;
     const int n;
     const AreaBoard start;
     std::vector<Node> nodes;
@@ -342,8 +350,9 @@ std::optional<std::vector<BlankMove>> ShortestSolution(const Board& board, const
 }
 
 std::optional<std::vector<BlankMove>> WeightedSolution(const Board& board, const Area& area, const PatternSet& patterns,
-                                                       double weight, Deadline deadline, size_t maxNodes) {
-    return WeightedAStar(board, area, patterns, weight, deadline, maxNodes).Run();
+                                                       double weight, Deadline deadline, size_t maxNodes,
+                                                       int shorterThan) {
+    return WeightedAStar(board, area, patterns, weight, deadline, maxNodes, shorterThan).Run();
 }
 
 namespace {
@@ -370,13 +379,33 @@ std::optional<AreaPlan> SolveArea(const Board& board, const Area& area, const Ar
     std::optional<AreaPlan> best;
     // A high weight usually ends soonest, but on areas with loops it can run
     // into a region the tables misjudge: then the next weight goes on.
-    for (double weight : {5.0, 2.0, 1.5, 1.3, 1.2, 1.1}) {
+    // Each weight's search keeps only states that may lead to a plan shorter
+    // than the best so far.
+    for (double weight : {5.0, 2.0, 1.7, 1.5, 1.3, 1.2, 1.1}) {
         if (deadline.Passed()) break;
-        auto moves = WeightedSolution(board, area, *patterns, weight, deadline, limits.weightedNodes);
+        auto moves = WeightedSolution(board, area, *patterns, weight, deadline, limits.weightedNodes,
+                                      best ? int(best->moves.size()) : 1 << 30);
         if (!moves && best) break;
         if (moves && (!best || moves->size() < best->moves.size())) best = AreaPlan{std::move(*moves), false};
     }
     return best;
+}
+
+std::optional<AreaPlan> SolveAreaSoon(const Board& board, const Area& area, const AreaLimits& limits,
+                                      Deadline optimalBy, Deadline deadline) {
+    const int n = area.Count();
+    const int thorough = GroupSize(n, n <= 16 ? limits.optimalTable : limits.weightedTable);
+    const bool ready = Arrangements(n, thorough) <= limits.quickTable || CachedPatterns(area, thorough);
+    if (ready && n <= 16) return SolveArea(board, area, limits, optimalBy, deadline);
+    const auto patterns = PatternsFor(area, board, ready ? thorough : GroupSize(n, limits.quickTable), deadline.stop);
+    if (!patterns) return std::nullopt;
+    // Up to 16 cells a weight of 2 ends in tens of milliseconds with plans a
+    // quarter longer than the shortest; on larger areas only a high weight
+    // ends that soon.
+    const double weight = n <= 16 ? 2.0 : 5.0;
+    auto moves = WeightedSolution(board, area, *patterns, weight, deadline, limits.quickNodes);
+    if (!moves) return std::nullopt;
+    return AreaPlan{std::move(*moves), false};
 }
 
 } // namespace solver

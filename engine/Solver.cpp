@@ -21,6 +21,10 @@
 //   pushes them home where it can. Moves grow with the board's size, but
 //   every step is a small search, so a 20 x 20 board takes a tenth of a
 //   second, and both line orders are tried. See Reduction.cpp.
+// In haste (a hint wanted at once) the searches take tables already built or
+// built in milliseconds (groups of three or four pieces) and the first plan a
+// weighted search finds, within an eighth of the budget; the large tables are
+// left for a search with the whole budget.
 // Before any of that, Solvable() decides from the shape of the free cells
 // whether any sequence of moves solves the board, and every plan is replayed
 // on a copy of the board before it is handed out.
@@ -90,7 +94,8 @@ std::optional<Solution> Shorter(std::optional<Solution> a, std::optional<Solutio
 
 // A tenth of the budget is kept back for replaying the plan and for the
 // machine being busy.
-std::optional<Solution> Plan(const Board& board, std::chrono::milliseconds budget, std::stop_token stop) {
+std::optional<Solution> Plan(const Board& board, std::chrono::milliseconds budget, std::stop_token stop,
+                             Haste haste) {
     const Clock::time_point start = Clock::now();
     const Deadline end{start + budget * 9 / 10, std::move(stop)};
     const CellSet region = BlankRegion(board);
@@ -105,7 +110,12 @@ std::optional<Solution> Plan(const Board& board, std::chrono::milliseconds budge
     if (cells > 16) banked = Reduced(board, end.At(start + budget / 3));
     const Deadline optimalBy = end.At(start + budget * 6 / 10),
                    weightedBy = end.At(cells > 16 ? end.at : start + budget * 3 / 4);
-    if (auto plan = SolveArea(board, area, {OptimalTableLimit}, optimalBy, weightedBy)) {
+    // In haste the weighted search has an eighth of the budget; the banked
+    // plan is better than a late one.
+    const Deadline soonBy = end.At(start + budget / 8);
+    auto plan = haste == Haste::Soon ? SolveAreaSoon(board, area, {OptimalTableLimit}, optimalBy, soonBy)
+                                     : SolveArea(board, area, {OptimalTableLimit}, optimalBy, weightedBy);
+    if (plan) {
         Solution found{std::move(plan->moves), plan->optimal};
         return Shorter(std::move(banked), std::move(found));
     }
@@ -148,11 +158,12 @@ std::optional<std::vector<BlankMove>> WithoutLoops(const TPuzzle& puzzle, const 
 
 } // namespace
 
-std::optional<Solution> SolveBoard(const TPuzzle& puzzle, std::chrono::milliseconds budget, std::stop_token stop) {
+std::optional<Solution> SolveBoard(const TPuzzle& puzzle, std::chrono::milliseconds budget, std::stop_token stop,
+                                   Haste haste) {
     if (puzzle.IsSolved()) return Solution{{}, true};
     const auto board = solver::ReadBoard(puzzle);
     if (!board || !solver::Solvable(*board)) return std::nullopt;
-    auto solution = solver::Plan(*board, budget, stop);
+    auto solution = solver::Plan(*board, budget, stop, haste);
     if (!solution || stop.stop_requested()) return std::nullopt;
     const auto shorter = WithoutLoops(puzzle, solution->moves);
     if (!shorter) return std::nullopt;

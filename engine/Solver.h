@@ -22,11 +22,20 @@ struct Solution {
     bool optimal = false;         // proven to be the fewest single-tile moves
 };
 
+// How soon the plan is wanted.
+enum class Haste : std::uint8_t {
+    Best, // the shortest found within the budget; proven on boards of up to 16 slots
+    // The first good plan found: from pattern tables already built or built
+    // in milliseconds, proven only when those are the large ones.
+    Soon,
+};
+
 // Nothing when no sequence of moves solves the board. Otherwise a solution,
 // found within about the budget (an unsolvable board is recognised within the
 // budget too). Once a stop is requested through `stop`, it gives up within a
 // few milliseconds and returns nothing.
-std::optional<Solution> SolveBoard(const TPuzzle& board, std::chrono::milliseconds budget, std::stop_token stop = {});
+std::optional<Solution> SolveBoard(const TPuzzle& board, std::chrono::milliseconds budget, std::stop_token stop = {},
+                                   Haste haste = Haste::Best);
 
 // The board's pieces as one number: equal boards give equal numbers.
 std::uint64_t BoardFingerprint(const TPuzzle& board);

@@ -45,8 +45,8 @@ QPoint TileOf(const TPuzzle& board, BlankMove move) {
 }
 
 // The plan from the board as it stands, with the board before each move.
-TAssists::Plan PlanOf(const TPuzzle& board, const Solution& solution) {
-    TAssists::Plan plan{solution.moves, {}, solution.optimal};
+TAssists::Plan PlanOf(const TPuzzle& board, const Solution& solution, Haste haste) {
+    TAssists::Plan plan{solution.moves, {}, solution.optimal, haste == Haste::Soon && !solution.optimal};
     TPuzzle walk = board;
     for (BlankMove move : plan.moves) {
         plan.boards.push_back(BoardFingerprint(walk));
@@ -83,6 +83,45 @@ void TAssists::ShowWaiting(bool on) {
     on ? QApplication::setOverrideCursor(Qt::WaitCursor) : QApplication::restoreOverrideCursor();
 }
 
+void TAssists::WorkOutPlan(Haste haste) {
+    ShowWaiting(true);
+    WatchInput(true);
+    const TPuzzle& board = *form.Puzzle;
+    const uint64_t asked = BoardFingerprint(board);
+    solver.Start(board, BudgetFor(board), haste, [this, asked, haste](const std::optional<Solution>& solution) {
+        const bool solve = solveWhenPlanned;
+        form.StopAssisting();
+        if (BoardFingerprint(*form.Puzzle) != asked || !form.CanAssist()) return; // the plan is of another board
+        if (!solution) {
+            form.StatusBar->showMessage(TFormMain::tr("No way to solve the puzzle was found."), FailureShownFor);
+            return;
+        }
+        plan = PlanOf(*form.Puzzle, *solution, haste);
+        solve ? form.SolveMenuClick() : form.HintMenuClick();
+    });
+}
+
+void TAssists::Improve() {
+    if (!plan.hasty || improver.Running() || !form.CanAssist()) return;
+    const TPuzzle& board = *form.Puzzle;
+    improver.Start(board, BudgetFor(board), Haste::Best,
+                   [this, from = TPuzzle(board)](const std::optional<Solution>& solution) { Adopt(from, solution); });
+}
+
+void TAssists::Adopt(const TPuzzle& from, const std::optional<Solution>& solution) {
+    if (!solution || !form.CanAssist()) return;
+    Plan better = PlanOf(from, *solution, Haste::Best);
+    const std::optional<size_t> there = better.IndexOf(*form.Puzzle);
+    if (!there) return; // the board has gone another way meanwhile
+    const std::optional<size_t> here = plan.IndexOf(*form.Puzzle);
+    if (here && plan.moves.size() - *here <= better.moves.size() - *there && !better.optimal) {
+        plan.hasty = false; // as short as the search finds
+        return;
+    }
+    plan = std::move(better);
+    fewestShownAt.reset();
+}
+
 // A key, or a press on the board, only stops; a press elsewhere (a menu, a
 // tool button) stops and goes on to its command.
 bool TAssists::eventFilter(QObject* watched, QEvent* event) {
@@ -99,6 +138,7 @@ void TFormMain::ResetAssists() { ResumeAssists(0, false); }
 
 void TFormMain::ResumeAssists(uint32_t moves, bool helped) {
     StopAssisting();
+    Assists->improver.Cancel();
     Assists->history.Reset(moves, helped);
     Assists->plan = {};
     Assists->fewestShownAt.reset();
@@ -176,30 +216,17 @@ void TFormMain::HintMenuClick() {
     if (!CanAssist()) return;
     if (const std::optional<size_t> at = Assists->plan.IndexOf(*Puzzle)) {
         if (Assists->plan.optimal) Assists->fewestShownAt = at;
-        PlayPlanMove(true);
+        if (PlayPlanMove(true)) Assists->Improve();
         return;
     }
-    Assists->ShowWaiting(true);
-    Assists->WatchInput(true);
-    const uint64_t asked = BoardFingerprint(*Puzzle);
-    Assists->solver.Start(*Puzzle, BudgetFor(*Puzzle), [this, asked](const std::optional<Solution>& solution) {
-        const bool solve = Assists->solveWhenPlanned;
-        StopAssisting();
-        if (BoardFingerprint(*Puzzle) != asked || !CanAssist()) return; // the plan is of another board
-        if (!solution) {
-            StatusBar->showMessage(tr("No way to solve the puzzle was found."), FailureShownFor);
-            return;
-        }
-        Assists->plan = PlanOf(*Puzzle, *solution);
-        solve ? SolveMenuClick() : HintMenuClick();
-    });
+    Assists->WorkOutPlan(Haste::Soon);
 }
 
 void TFormMain::SolveMenuClick() {
     StopAssisting();
     if (!CanAssist()) return;
     if (!Assists->plan.IndexOf(*Puzzle)) {
-        HintMenuClick(); // works the plan out first
+        Assists->WorkOutPlan(Haste::Best); // Solve plays the whole plan: no haste
         Assists->solveWhenPlanned = Assists->solver.Running();
         return;
     }

@@ -23,6 +23,8 @@ public:
         std::vector<BlankMove> moves;
         std::vector<uint64_t> boards;
         bool optimal = false;
+        // Worked out in haste: a search with the whole budget may find a shorter one.
+        bool hasty = false;
         // Where the board stands in the plan, if it does.
         std::optional<size_t> IndexOf(const TPuzzle& board) const;
     };
@@ -35,6 +37,13 @@ public:
     void WatchInput(bool on);
     // The wait cursor while a hint is worked out; only this one is taken back.
     void ShowWaiting(bool on);
+    // Works a plan out for the board as it stands, to be followed by a hint
+    // or played by Solve.
+    void WorkOutPlan(Haste haste);
+    // While a hasty plan is followed, a search with the whole budget from the
+    // board as it stands, in the background; its plan replaces the hasty one
+    // when it is shorter and the board is still on it.
+    void Improve();
 
     TMoveHistory history;
     Plan plan;
@@ -42,6 +51,7 @@ public:
     // shown; they stay beside the count while the plan is followed.
     std::optional<size_t> fewestShownAt;
     TBackgroundSolve solver;
+    TBackgroundSolve improver; // runs on while hints are asked and moves made
     bool solveWhenPlanned = false; // Solve asked for the plan being worked out
     QTimer solveTimer;
     int solveMoves = 0; // moves Solve has made in this run
@@ -54,6 +64,8 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void Adopt(const TPuzzle& from, const std::optional<Solution>& solution);
+
     TFormMain& form;
     bool watching = false;
     bool waiting = false;

@@ -5,10 +5,10 @@
 #include "engine/Puzzle.h"
 #include "platform/PixelMemory.h"
 
-void TBackgroundSolve::Start(const TPuzzle& board, std::chrono::milliseconds budget, Done whenDone) {
+void TBackgroundSolve::Start(const TPuzzle& board, std::chrono::milliseconds budget, Haste haste, Done whenDone) {
     TBackgroundWork::Start(
-        [copy = TPuzzle(board), budget](std::stop_token stop) {
-            std::optional<Solution> result = SolveBoard(copy, budget, stop);
+        [copy = TPuzzle(board), budget, haste](std::stop_token stop) {
+            std::optional<Solution> result = SolveBoard(copy, budget, stop, haste);
             // What the search took goes back to the system, not to the next search only.
             ReleaseFreeHeap();
             return result;

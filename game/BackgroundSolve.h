@@ -16,5 +16,5 @@ class TBackgroundSolve : public TBackgroundWork<std::optional<Solution>> {
 public:
     // Solves a copy of the board; one search at a time: one still running is
     // stopped and waited for (a few milliseconds).
-    void Start(const TPuzzle& board, std::chrono::milliseconds budget, Done done);
+    void Start(const TPuzzle& board, std::chrono::milliseconds budget, Haste haste, Done done);
 };

@@ -101,6 +101,24 @@ TEST(Solver, AFifteenPuzzleGetsItsPublishedOptimum) {
     }
 }
 
+// In haste a board whose large tables are not built yet gets a plan from
+// small ones, not claimed the shortest; once they are built, the hasty plan
+// is the proven shortest too.
+TEST(Solver, AHastyPlanIsProvenOnlyOnceTheLargeTablesAreBuilt) {
+    const TPuzzle board = StoneBoard(4, 4, 6, {9}, 34); // a goal and stone no other test has
+    const auto hasty = SolveBoard(board, Budget, {}, Haste::Soon);
+    ASSERT_TRUE(hasty);
+    EXPECT_FALSE(hasty->optimal);
+    EXPECT_TRUE(Solves(board, hasty->moves));
+    const auto best = SolveBoard(board, Generous);
+    ASSERT_TRUE(best && best->optimal);
+    EXPECT_LE(best->moves.size(), hasty->moves.size());
+    const auto proven = SolveBoard(board, Budget, {}, Haste::Soon);
+    ASSERT_TRUE(proven);
+    EXPECT_TRUE(proven->optimal);
+    EXPECT_EQ(proven->moves.size(), best->moves.size());
+}
+
 TEST(Solver, ASolvedBoardNeedsNoMove) {
     TPuzzle solved(6, 4);
     solved.SetSize(6, 4);

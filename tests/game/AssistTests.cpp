@@ -275,6 +275,20 @@ TEST_F(Assist, HelpEndsAPausedGameAtItsClocksTimeAndTheFewestMovesFollowThePlan)
     EXPECT_EQ(Moves(), QStringLiteral("Moves: %1").arg(f().MoveCount())) << "nothing beside the count after the game";
 }
 
+// A fresh 4 x 4 Advanced board's first hint may come from a hasty plan; the
+// search that goes on behind it brings a plan no longer hasty. The fewest
+// moves left stand beside the count only when the plan is proven.
+TEST_F(Assist, AHastyPlanIsImprovedBehindTheHintsAndOnlyAProvenOneShowsTheFewestMoves) {
+    Start(3, 4, 4);
+    const auto fewestShown = [&] { return Moves().contains(QStringLiteral("fewest left")); };
+    ASSERT_TRUE(HintMade(0));
+    EXPECT_EQ(fewestShown(), f().Assists->plan.optimal);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !f().Assists->improver.Running(); }, 60000));
+    EXPECT_FALSE(f().Assists->plan.hasty);
+    ASSERT_TRUE(HintMade(f().MoveCount()));
+    EXPECT_EQ(fewestShown(), f().Assists->plan.optimal);
+}
+
 // Stopping the assists takes back their own wait cursor only.
 TEST_F(Assist, StoppingKeepsAWaitCursorThatIsNotItsOwn) {
     Start(1, 5, 5);
