@@ -210,13 +210,13 @@ TEST_F(Assist, CommandsDialogsAndClosingStopSolveFirst) {
         [](TFormMain& form) { form.SetbackgroundcolorMenu->trigger(); },
         [](TFormMain& form) { form.close(); },
     };
-    // 6 x 6: long enough a Solve for three interruptions, and planned well
-    // inside its budget even by a sanitized build on a busy machine.
-    Start(1, 6, 6);
+    Start(1, 8, 8);
     for (const auto& interrupt : interruptions) {
         f().SolveMenu->trigger();
+        // What the assists were doing, should Solve not start.
         ASSERT_TRUE(QTest::qWaitFor([&] { return f().MoveCount() > 0 && f().Assists->solveTimer.isActive(); }, 20000))
-            << f().statusBar()->currentMessage().toStdString();
+            << f().statusBar()->currentMessage().toStdString() << " moves " << f().MoveCount() << ", searching "
+            << f().Assists->solver.Running() << ", plan of " << f().Assists->plan.moves.size();
         bool movedBehindDialog = false;
         w.dialogs.whileOpen = [&] {
             const uint32_t moves = f().MoveCount();
