@@ -86,6 +86,19 @@ std::optional<Solution> Reduced(const Board& board, Deadline deadline) {
     return Solution{std::move(*moves), false};
 }
 
+// A plan late is better than none: on a slow machine the reduction may not
+// end in time, so it is given `more` again (a tenth of a second at least),
+// then twice that, and so on up to six times, unless it is stopped or fails
+// for another reason than time.
+std::optional<Solution> ReducedEvenLate(const Board& board, Deadline deadline, std::chrono::milliseconds more) {
+    more = std::max(more, std::chrono::milliseconds(100));
+    for (int tries = 0;; ++tries, more *= 2) {
+        auto plan = Reduced(board, deadline);
+        if (plan || !deadline.Passed() || deadline.Stopped() || tries == 6) return plan;
+        deadline = deadline.At(Clock::now() + more);
+    }
+}
+
 // The shorter of two plans.
 std::optional<Solution> Shorter(std::optional<Solution> a, std::optional<Solution> b) {
     if (!a || (b && b->moves.size() < a->moves.size())) return b;
@@ -100,7 +113,7 @@ std::optional<Solution> Plan(const Board& board, std::chrono::milliseconds budge
     const Deadline end{start + budget * 9 / 10, std::move(stop)};
     const CellSet region = BlankRegion(board);
     const int cells = CountCells(region);
-    if (cells > 25) return Reduced(board, end);
+    if (cells > 25) return ReducedEvenLate(board, end, budget);
     const Area area = MakeArea(board, region, board.goal);
     // Up to 25 cells a reduction plan is banked first (it takes milliseconds)
     // and the weighted search only shortens it; up to 16, IDA* usually proves
@@ -120,9 +133,9 @@ std::optional<Solution> Plan(const Board& board, std::chrono::milliseconds budge
         return Shorter(std::move(banked), std::move(found));
     }
     // Neither search ended in time (building the tables took it, on a slow
-    // machine): a plan late is better than none.
+    // machine).
     if (end.Stopped()) return std::nullopt;
-    return banked ? banked : Reduced(board, end.At(std::max(end.at, Clock::now() + budget / 2)));
+    return banked ? banked : ReducedEvenLate(board, end.At(std::max(end.at, Clock::now() + budget / 2)), budget / 2);
 }
 
 } // namespace

@@ -190,6 +190,17 @@ TEST(Solver, ShuffledBoardsOfEveryMethodAndLevelAreSolved) {
     }
 }
 
+// A machine too slow for the budget still gets a plan, late: a solvable
+// board is never reported as having none.
+TEST(Solver, ABudgetTooShortGivesALatePlanNotNone) {
+    for (const auto& [columns, rows] : {std::pair{4, 4}, {8, 8}, {20, 20}}) {
+        const TPuzzle board = ShuffledBoard(columns, rows, 3, 5);
+        const auto solution = SolveBoard(board, milliseconds(1));
+        ASSERT_TRUE(solution) << columns << " x " << rows;
+        EXPECT_TRUE(Solves(board, solution->moves)) << columns << " x " << rows;
+    }
+}
+
 // Shuffled boards whose stones once left a region no piece could be fixed
 // in: a corridor between stones, the blank's home in a notch, a loop round a
 // cluster of stones beside the home; and boards whose final zone held a loop
