@@ -141,7 +141,10 @@ void Shuffled(int perSize) {
                     const TPuzzle board = BenchBoard(columns, rows, level, i);
                     const Timed run = Solve(board, ShuffledBudget);
                     ++boards;
-                    late += run.ms > double(ShuffledBudget.count());
+                    if (run.ms > double(ShuffledBudget.count())) {
+                        ++late;
+                        std::printf("  late: %d x %d, level %d, board %d (%.0f ms)\n", columns, rows, level, i, run.ms);
+                    }
                     slowest = std::max(slowest, run.ms);
                     slowestCpu = std::max(slowestCpu, run.cpuMs);
                     if (!run.solution || !Solves(board, run.solution->moves)) {

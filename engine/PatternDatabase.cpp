@@ -85,10 +85,11 @@ std::uint32_t Flood(const Area& area, int from, std::uint32_t open) {
 // region, counting only the group's moves: the blank roams its region at no
 // cost. A state is queued once per region, with the region kept beside it.
 // The search runs on the table's own index, a move adding its place value;
-// `Regions` holds a bit per cell. Nothing when a stop is requested first.
+// `Regions` holds a bit per cell. Nothing when the deadline passes first.
 template <typename Regions>
 std::optional<PatternTable> BuildWith(const Area& area, const std::vector<std::uint8_t>& pieces,
-                                      const std::stop_token& stop) {
+                                      const Deadline& deadline) {
+    const std::stop_token& stop = deadline.stop;
     const int n = area.Count(), k = int(pieces.size());
     const std::uint32_t all = n == 32 ? ~0u : (1u << n) - 1;
     std::vector<std::uint8_t> moves;
@@ -120,7 +121,7 @@ std::optional<PatternTable> BuildWith(const Area& area, const std::vector<std::u
         level.swap(next);
         next.clear();
         for (std::uint64_t state : level) {
-            if ((++expanded & 0x3FF) == 0 && stop.stop_requested()) return std::nullopt;
+            if ((++expanded & 0x3FF) == 0 && deadline.Passed()) return std::nullopt;
             const std::uint32_t region = std::uint32_t(state) & all;
             std::uint8_t cells[8];
             std::uint32_t occupied = 0;
@@ -145,9 +146,9 @@ std::optional<PatternTable> BuildWith(const Area& area, const std::vector<std::u
 }
 
 std::optional<PatternTable> Build(const Area& area, const std::vector<std::uint8_t>& pieces,
-                                  const std::stop_token& stop) {
-    return area.Count() <= 16 ? BuildWith<std::uint16_t>(area, pieces, stop)
-                              : BuildWith<std::uint32_t>(area, pieces, stop);
+                                  const Deadline& deadline) {
+    return area.Count() <= 16 ? BuildWith<std::uint16_t>(area, pieces, deadline)
+                              : BuildWith<std::uint32_t>(area, pieces, deadline);
 }
 
 std::vector<int> KeyOf(const Area& area, int groupSize) {
@@ -182,7 +183,7 @@ std::shared_ptr<const PatternSet> CachedPatterns(const Area& area, int groupSize
 }
 
 std::shared_ptr<const PatternSet> PatternsFor(const Area& area, const Board& shape, int groupSize,
-                                              const std::stop_token& stop) {
+                                              const Deadline& deadline) {
     if (auto cached = CachedPatterns(area, groupSize)) return cached;
     const std::vector<int> key = KeyOf(area, groupSize);
     Cache& cache = TheCache();
@@ -194,7 +195,7 @@ std::shared_ptr<const PatternSet> PatternsFor(const Area& area, const Board& sha
             set->groupOf[group[i]] = std::int8_t(set->tables.size());
             set->placeValueOf[group[i]] = std::int32_t(Power(area.Count(), int(group.size() - i - 1)));
         }
-        auto table = Build(area, group, stop);
+        auto table = Build(area, group, deadline);
         if (!table) return nullptr;
         set->tables.push_back(std::move(*table));
     }

@@ -39,10 +39,10 @@ struct PatternSet {
 
 // The tables for the area (of a board of the shape given) with groups of at
 // most `groupSize` pieces, from the cache or built now. Every cached table
-// together stays under 64 MB. Null when a stop is requested while they are
+// together stays under 64 MB. Null when the deadline passes while they are
 // built; what was built then is dropped, never cached.
 std::shared_ptr<const PatternSet> PatternsFor(const Area& area, const Board& shape, int groupSize,
-                                              const std::stop_token& stop);
+                                              const Deadline& deadline);
 
 // The tables PatternsFor would give, when they are in the cache; else null.
 std::shared_ptr<const PatternSet> CachedPatterns(const Area& area, int groupSize);

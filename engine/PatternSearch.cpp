@@ -367,14 +367,27 @@ int GroupSize(int cells, size_t limit) {
 
 } // namespace
 
+namespace {
+// Tables are built by the deadline when a plan is in hand, else whenever.
+Deadline BuildBy(const AreaLimits& limits, const Deadline& deadline) {
+    return limits.buildByDeadline ? deadline : deadline.At(Clock::time_point::max());
+}
+
+int ThoroughGroup(int cells, const AreaLimits& limits) {
+    return GroupSize(cells, cells <= 16 ? limits.optimalTable : limits.weightedTable);
+}
+} // namespace
+
 std::optional<AreaPlan> SolveArea(const Board& board, const Area& area, const AreaLimits& limits, Deadline optimalBy,
                                   Deadline deadline) {
     if (area.Count() <= 16) {
-        const auto patterns = PatternsFor(area, board, GroupSize(area.Count(), limits.optimalTable), optimalBy.stop);
+        const auto patterns =
+            PatternsFor(area, board, GroupSize(area.Count(), limits.optimalTable), BuildBy(limits, deadline));
         if (!patterns) return std::nullopt;
         if (auto moves = ShortestSolution(board, area, *patterns, optimalBy)) return AreaPlan{std::move(*moves), true};
     }
-    const auto patterns = PatternsFor(area, board, GroupSize(area.Count(), limits.weightedTable), deadline.stop);
+    const auto patterns =
+        PatternsFor(area, board, GroupSize(area.Count(), limits.weightedTable), BuildBy(limits, deadline));
     if (!patterns) return std::nullopt;
     std::optional<AreaPlan> best;
     // A high weight usually ends soonest, but on areas with loops it can run
@@ -391,13 +404,18 @@ std::optional<AreaPlan> SolveArea(const Board& board, const Area& area, const Ar
     return best;
 }
 
+bool TablesReady(const Area& area, const AreaLimits& limits) {
+    const int thorough = ThoroughGroup(area.Count(), limits);
+    return Arrangements(area.Count(), thorough) <= limits.quickTable || CachedPatterns(area, thorough);
+}
+
 std::optional<AreaPlan> SolveAreaSoon(const Board& board, const Area& area, const AreaLimits& limits,
                                       Deadline optimalBy, Deadline deadline) {
     const int n = area.Count();
-    const int thorough = GroupSize(n, n <= 16 ? limits.optimalTable : limits.weightedTable);
-    const bool ready = Arrangements(n, thorough) <= limits.quickTable || CachedPatterns(area, thorough);
+    const bool ready = TablesReady(area, limits);
     if (ready && n <= 16) return SolveArea(board, area, limits, optimalBy, deadline);
-    const auto patterns = PatternsFor(area, board, ready ? thorough : GroupSize(n, limits.quickTable), deadline.stop);
+    const auto patterns =
+        PatternsFor(area, board, ready ? ThoroughGroup(n, limits) : GroupSize(n, limits.quickTable), BuildBy(limits, deadline));
     if (!patterns) return std::nullopt;
     // Up to 16 cells a weight of 2 ends in tens of milliseconds with plans a
     // quarter longer than the shortest; on larger areas only a high weight

@@ -35,9 +35,13 @@ struct AreaLimits {
     size_t weightedNodes = 1'500'000; // states each weighted search may store
     size_t quickTable = 50'000;       // a table built in milliseconds
     size_t quickNodes = 300'000;      // states a search for a plan soon may store
+    bool buildByDeadline = false;     // a plan is in hand: tables not built by the deadline are given up
 };
 std::optional<AreaPlan> SolveArea(const Board& board, const Area& area, const AreaLimits& limits, Deadline optimalBy,
                                   Deadline deadline);
+
+// Whether the tables SolveArea would use are cached or quick to build.
+bool TablesReady(const Area& area, const AreaLimits& limits);
 
 // A plan soon: SolveArea's when its tables are cached or quick to build,
 // else the first plan weighted A* finds with tables of `quickTable` entries.

@@ -151,7 +151,12 @@ public:
                 index[size_t(cell)] = int(cells.size());
                 cells.push_back(cell);
             }
-        for (int target : targets) homeDistance.push_back(StepsFrom(board, window, target));
+        LinkCells();
+        for (int target : targets) {
+            const std::vector<int> steps = StepsFrom(board, window, target);
+            std::vector<int>& home = homeDistance.emplace_back();
+            for (int cell : cells) home.push_back(steps[size_t(cell)]);
+        }
         for (int target : targets) {
             start = start << 8 | std::uint64_t(index[size_t(Find(board, target))]);
             goal = goal << 8 | std::uint64_t(index[size_t(target)]);
@@ -206,22 +211,33 @@ private:
     // nearest piece not yet home at the least price.
     int Estimate(std::uint64_t state) const {
         int h = 0, reach = 1 << 20;
-        const int blank = cells[size_t(BlankOf(state))];
+        const Place blank = places[size_t(BlankOf(state))];
         for (size_t i = 0; i < homeDistance.size(); ++i) {
-            const int cell = cells[size_t(Piece(state, i))];
-            const int d = homeDistance[i][size_t(cell)];
+            const int piece = Piece(state, i);
+            const int d = homeDistance[i][size_t(piece)];
             h += d;
-            if (d > 0) reach = std::min(reach, Manhattan(board, blank, cell) - 1);
+            const Place at = places[size_t(piece)];
+            if (d > 0) reach = std::min(reach, std::abs(at.row - blank.row) + std::abs(at.column - blank.column) - 1);
         }
         return h > 0 ? GroupPrices.step * h + (GroupPrices.step - GroupPrices.bias) * reach : 0;
     }
 
-    // The group's own pieces go home whatever the way: their steps cost the
+    // Each window cell's place and its steps to its neighbours in the
+    // window, priced for the piece that stood there when the search began;
+    // the group's own pieces go home whatever the way: their steps cost the
     // same everywhere.
-    int Price(int from, int to, bool groupPiece) const {
-        const int piece = board.cells[size_t(to)];
-        if (groupPiece || std::find(targets.begin(), targets.end(), piece) != targets.end()) return GroupPrices.step;
-        return StepPrice(board, from, to, GroupPrices);
+    void LinkCells() {
+        for (int from : cells) {
+            places.push_back({from / board.width, from % board.width});
+            for (BlankMove move : AllMoves) {
+                const int to = board.Next(from, move);
+                Link& link = links.emplace_back();
+                if (to < 0 || index[size_t(to)] < 0) continue;
+                link.to = std::uint8_t(index[size_t(to)]);
+                const bool target = std::find(targets.begin(), targets.end(), board.cells[size_t(to)]) != targets.end();
+                link.price = target ? GroupPrices.step : StepPrice(board, from, to, GroupPrices);
+            }
+        }
     }
 
     void Add(std::uint64_t state, int g, std::uint32_t parent) {
@@ -265,19 +281,18 @@ private:
     void Expand(std::uint32_t node) {
         const std::uint64_t state = nodes[node].state;
         const int g = nodes[node].g, blank = BlankOf(state);
-        for (BlankMove move : AllMoves) {
-            const int next = board.Next(cells[size_t(blank)], move);
-            if (next < 0 || index[size_t(next)] < 0) continue;
+        for (size_t move = 0; move < AllMoves.size(); ++move) {
+            const Link link = links[size_t(blank) * AllMoves.size() + move];
+            if (link.to == NoCell) continue;
             std::uint64_t child = state & PieceMask();
             bool groupPiece = false;
             for (size_t i = 0; i < homeDistance.size(); ++i)
-                if (Piece(state, i) == index[size_t(next)]) {
+                if (Piece(state, i) == link.to) {
                     const int shift = int(pieceBits - 8 * (i + 1));
                     child = (child & ~(std::uint64_t(0xFF) << shift)) | std::uint64_t(blank) << shift;
                     groupPiece = true;
                 }
-            const int price = Price(cells[size_t(blank)], next, groupPiece);
-            Add(child | std::uint64_t(index[size_t(next)]) << pieceBits, g + price, node);
+            Add(child | std::uint64_t(link.to) << pieceBits, g + (groupPiece ? GroupPrices.step : link.price), node);
         }
     }
 
@@ -292,8 +307,18 @@ private:
     const Board& board;
     const int weight;
     const std::vector<int> targets;
+    static constexpr std::uint8_t NoCell = 0xFF;
+    struct Place {
+        int row, column;
+    };
+    struct Link {
+        std::uint8_t to = NoCell; // a window index
+        int price = 0;
+    };
     std::vector<int> cells, index;
-    std::vector<std::vector<int>> homeDistance; // per piece, per board cell
+    std::vector<Place> places;                  // per window index
+    std::vector<Link> links;                    // per window index and move
+    std::vector<std::vector<int>> homeDistance; // per piece, per window index
     std::uint64_t start = 0, goal = 0;
     size_t pieceBits = 0;
     std::vector<Node>& nodes;

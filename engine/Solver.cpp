@@ -119,15 +119,22 @@ std::optional<Solution> Plan(const Board& board, std::chrono::milliseconds budge
     // and the weighted search only shortens it; up to 16, IDA* usually proves
     // the fewest moves at once, and the reduction is only needed when
     // neither search ends in time.
-    std::optional<Solution> banked;
-    if (cells > 16) banked = Reduced(board, end.At(start + budget / 3));
-    const Deadline optimalBy = end.At(start + budget * 6 / 10),
-                   weightedBy = end.At(cells > 16 ? end.at : start + budget * 3 / 4);
     // In haste the weighted search has an eighth of the budget; the banked
     // plan is better than a late one.
-    const Deadline soonBy = end.At(start + budget / 8);
-    auto plan = haste == Haste::Soon ? SolveAreaSoon(board, area, {OptimalTableLimit}, optimalBy, soonBy)
-                                     : SolveArea(board, area, {OptimalTableLimit}, optimalBy, weightedBy);
+    const Deadline optimalBy = end.At(start + budget * 6 / 10),
+                   weightedBy = end.At(cells > 16 ? end.at : start + budget * 3 / 4),
+                   soonBy = end.At(start + budget / 8);
+    AreaLimits limits{OptimalTableLimit};
+    // When the large tables of a small area may not be built in time, a
+    // plan from small ones is banked first.
+    std::optional<Solution> banked;
+    if (cells > 16)
+        banked = Reduced(board, end.At(start + budget / 3));
+    else if (haste == Haste::Best && !TablesReady(area, limits))
+        if (auto soon = SolveAreaSoon(board, area, limits, optimalBy, soonBy)) banked = Solution{soon->moves, false};
+    limits.buildByDeadline = banked.has_value();
+    auto plan = haste == Haste::Soon ? SolveAreaSoon(board, area, limits, optimalBy, soonBy)
+                                     : SolveArea(board, area, limits, optimalBy, weightedBy);
     if (plan) {
         Solution found{std::move(plan->moves), plan->optimal};
         return Shorter(std::move(banked), std::move(found));

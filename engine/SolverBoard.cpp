@@ -8,21 +8,6 @@
 
 namespace solver {
 
-int Board::Next(int cell, BlankMove move) const {
-    const int row = cell / width, column = cell % width;
-    switch (move) {
-    case BlankMove::Left:
-        return column > 0 ? cell - 1 : -1;
-    case BlankMove::Right:
-        return column + 1 < width ? cell + 1 : -1;
-    case BlankMove::Up:
-        return row > 0 ? cell - width : -1;
-    case BlankMove::Down:
-        return row + 1 < height ? cell + width : -1;
-    }
-    return -1;
-}
-
 bool Board::Move(BlankMove move) {
     const int next = Next(blank, move);
     if (next < 0 || !Free(next)) return false;
@@ -42,10 +27,6 @@ BlankMove Toward(int from, int to) {
     if (to == from - 1) return BlankMove::Left;
     if (to == from + 1) return BlankMove::Right;
     return to < from ? BlankMove::Up : BlankMove::Down;
-}
-
-int Manhattan(const Board& board, int a, int b) {
-    return std::abs(a / board.width - b / board.width) + std::abs(a % board.width - b % board.width);
 }
 
 void Walk(Board& board, const std::vector<int>& path, std::vector<BlankMove>& moves) {

@@ -10,6 +10,7 @@
 #include <array>
 #include <chrono>
 #include <cstdint>
+#include <cstdlib>
 #include <deque>
 #include <optional>
 #include <stop_token>
@@ -114,6 +115,21 @@ struct Board {
     bool Solved() const;
 };
 
+inline int Board::Next(int cell, BlankMove move) const {
+    const int row = cell / width, column = cell % width;
+    switch (move) {
+    case BlankMove::Left:
+        return column > 0 ? cell - 1 : -1;
+    case BlankMove::Right:
+        return column + 1 < width ? cell + 1 : -1;
+    case BlankMove::Up:
+        return row > 0 ? cell - width : -1;
+    case BlankMove::Down:
+        return row + 1 < height ? cell + width : -1;
+    }
+    return -1;
+}
+
 // A set of cells of a board: 1 for a member.
 using CellSet = std::vector<std::uint8_t>;
 
@@ -122,7 +138,11 @@ inline int CountCells(const CellSet& cells) { return int(std::count(cells.begin(
 
 // The move that takes the blank from a cell to the one beside it.
 BlankMove Toward(int from, int to);
-int Manhattan(const Board& board, int a, int b);
+
+// The steps between two cells on an open board.
+inline int Manhattan(const Board& board, int a, int b) {
+    return std::abs(a / board.width - b / board.width) + std::abs(a % board.width - b % board.width);
+}
 
 // Moves the blank along `path` (each cell beside the one before, the first
 // beside the blank) and records the moves.
