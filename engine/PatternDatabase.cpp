@@ -145,8 +145,7 @@ std::optional<PatternTable> BuildWith(const Area& area, const std::vector<std::u
     return PatternTable{pieces, std::move(moves)};
 }
 
-std::optional<PatternTable> Build(const Area& area, const std::vector<std::uint8_t>& pieces,
-                                  const Deadline& deadline) {
+std::optional<PatternTable> Build(const Area& area, const std::vector<std::uint8_t>& pieces, const Deadline& deadline) {
     return area.Count() <= 16 ? BuildWith<std::uint16_t>(area, pieces, deadline)
                               : BuildWith<std::uint32_t>(area, pieces, deadline);
 }

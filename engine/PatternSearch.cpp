@@ -181,8 +181,7 @@ public:
     WeightedAStar(const Board& board, const Area& area, const PatternSet& patterns, double weight, Deadline deadline,
                   size_t maxNodes, int shorterThan)
         : area(area), patterns(patterns), weight(weight), deadline(deadline), maxNodes(maxNodes),
-          shorterThan(shorterThan), n(area.Count()),
-          start(board, area) {
+          shorterThan(shorterThan), n(area.Count()), start(board, area) {
         // Room for every state the search may store, taken at once: growing
         // on the way costs tens of milliseconds at a time, past the deadline.
         // The table is filled by Run.
@@ -365,9 +364,6 @@ int GroupSize(int cells, size_t limit) {
     return k;
 }
 
-} // namespace
-
-namespace {
 // Tables are built by the deadline when a plan is in hand, else whenever.
 Deadline BuildBy(const AreaLimits& limits, const Deadline& deadline) {
     return limits.buildByDeadline ? deadline : deadline.At(Clock::time_point::max());
@@ -376,6 +372,7 @@ Deadline BuildBy(const AreaLimits& limits, const Deadline& deadline) {
 int ThoroughGroup(int cells, const AreaLimits& limits) {
     return GroupSize(cells, cells <= 16 ? limits.optimalTable : limits.weightedTable);
 }
+
 } // namespace
 
 std::optional<AreaPlan> SolveArea(const Board& board, const Area& area, const AreaLimits& limits, Deadline optimalBy,
@@ -414,8 +411,8 @@ std::optional<AreaPlan> SolveAreaSoon(const Board& board, const Area& area, cons
     const int n = area.Count();
     const bool ready = TablesReady(area, limits);
     if (ready && n <= 16) return SolveArea(board, area, limits, optimalBy, deadline);
-    const auto patterns =
-        PatternsFor(area, board, ready ? ThoroughGroup(n, limits) : GroupSize(n, limits.quickTable), BuildBy(limits, deadline));
+    const auto patterns = PatternsFor(area, board, ready ? ThoroughGroup(n, limits) : GroupSize(n, limits.quickTable),
+                                      BuildBy(limits, deadline));
     if (!patterns) return std::nullopt;
     // Up to 16 cells a weight of 2 ends in tens of milliseconds with plans a
     // quarter longer than the shortest; on larger areas only a high weight

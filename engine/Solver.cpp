@@ -99,16 +99,15 @@ std::optional<Solution> ReducedEvenLate(const Board& board, Deadline deadline, s
     }
 }
 
-// The shorter of two plans.
+// The shorter of two plans; of two as short, the proven one.
 std::optional<Solution> Shorter(std::optional<Solution> a, std::optional<Solution> b) {
-    if (!a || (b && b->moves.size() < a->moves.size())) return b;
+    if (!a || (b && (b->optimal || b->moves.size() < a->moves.size()))) return b;
     return a;
 }
 
 // A tenth of the budget is kept back for replaying the plan and for the
 // machine being busy.
-std::optional<Solution> Plan(const Board& board, std::chrono::milliseconds budget, std::stop_token stop,
-                             Haste haste) {
+std::optional<Solution> Plan(const Board& board, std::chrono::milliseconds budget, std::stop_token stop, Haste haste) {
     const Clock::time_point start = Clock::now();
     const Deadline end{start + budget * 9 / 10, std::move(stop)};
     const CellSet region = BlankRegion(board);
@@ -117,16 +116,14 @@ std::optional<Solution> Plan(const Board& board, std::chrono::milliseconds budge
     const Area area = MakeArea(board, region, board.goal);
     // Up to 25 cells a reduction plan is banked first (it takes milliseconds)
     // and the weighted search only shortens it; up to 16, IDA* usually proves
-    // the fewest moves at once, and the reduction is only needed when
-    // neither search ends in time.
-    // In haste the weighted search has an eighth of the budget; the banked
-    // plan is better than a late one.
+    // the fewest moves at once, and when its large tables may not be built
+    // in time, a plan from small ones is banked first. The reduction is only
+    // needed when no search ends in time. In haste the weighted search has an
+    // eighth of the budget; the banked plan is better than a late one.
     const Deadline optimalBy = end.At(start + budget * 6 / 10),
                    weightedBy = end.At(cells > 16 ? end.at : start + budget * 3 / 4),
                    soonBy = end.At(start + budget / 8);
     AreaLimits limits{OptimalTableLimit};
-    // When the large tables of a small area may not be built in time, a
-    // plan from small ones is banked first.
     std::optional<Solution> banked;
     if (cells > 16)
         banked = Reduced(board, end.At(start + budget / 3));
