@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Copyright (C) 2026 the Slidora developers
 #include "SolverBoards.h"
+#include "engine/PatternDatabase.h"
 #include "engine/SolverBoard.h"
 
 #include <algorithm>
@@ -357,6 +358,20 @@ TEST(SolverBoard, SearchesGoOnlyThroughOpenCellsAndAgree) {
         };
         EXPECT_EQ(solver::StepsFrom(area, area.goal)[size_t(compact(c.to))], c.steps) << c.from << " to " << c.to;
     }
+}
+
+// Tables not built by their deadline are dropped, never kept; built without
+// one, they are kept for the next search. (A 5 x 3 board with its blank at
+// the centre: no other test builds its tables.)
+TEST(SolverBoard, TablesPastTheirDeadlineAreNotKept) {
+    solver::Board board{5, 3, {}, 7, 7};
+    for (int cell = 0; cell < 15; ++cell) board.cells.push_back(cell == 7 ? solver::Blank : std::int16_t(cell));
+    const solver::Area area = solver::MakeArea(board, solver::CellSet(15, 1), 7);
+    const solver::Deadline passed{solver::Clock::now(), {}}, none = passed.At(solver::Clock::time_point::max());
+    EXPECT_FALSE(solver::PatternsFor(area, board, 5, passed));
+    EXPECT_FALSE(solver::CachedPatterns(area, 5));
+    EXPECT_TRUE(solver::PatternsFor(area, board, 5, none));
+    EXPECT_TRUE(solver::CachedPatterns(area, 5));
 }
 
 // Free steps found late still make the cheapest way: 0 -> 1 -> 3 -> 4 -> 6
