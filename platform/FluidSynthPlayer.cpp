@@ -8,6 +8,8 @@
 #include <QStringList>
 #include <algorithm>
 #include <fluidsynth.h>
+#include <map>
+#include <memory>
 #ifdef __GLIBC__
 #include <malloc.h>
 #endif
@@ -67,6 +69,108 @@ std::optional<QString> CheckMidiFile(const QString& fileName) {
     return std::nullopt;
 }
 
+// The presets the piece in the file chooses; nothing when the file cannot be
+// read through (the whole font is then loaded).
+std::optional<PresetChoice> PresetsOfFile(const QString& fileName) {
+    constexpr qint64 LargestRead = qint64(16) << 20; // far more than any piece
+    QFile file(fileName);
+    if (!file.open(QIODevice::ReadOnly) || file.size() > LargestRead) return std::nullopt;
+    return PresetsOfMidi(file.readAll());
+}
+
+// ------------------------------------------------------------ cut fonts
+
+// FluidSynth reads the fonts through these callbacks. A name registered here
+// is a cut font, read from its file and its new preset data; any other name
+// is a file.
+namespace CutFonts {
+
+std::mutex lock;
+std::map<std::string, std::shared_ptr<const SoundFontCut>> registered;
+int named = 0;
+
+std::string Register(std::shared_ptr<const SoundFontCut> cut) {
+    const std::lock_guard<std::mutex> guard(lock);
+    std::string name = "slidora-cut-font-" + std::to_string(++named) + ".sf2";
+    registered[name] = std::move(cut);
+    return name;
+}
+
+void Unregister(const std::string& name) {
+    const std::lock_guard<std::mutex> guard(lock);
+    registered.erase(name);
+}
+
+struct Handle {
+    QFile file;
+    std::shared_ptr<const SoundFontCut> cut; // none: the file as it is
+    qint64 at = 0;
+    qint64 Size() const { return cut ? cut->Size() : file.size(); }
+};
+
+void* Open(const char* name) {
+    auto handle = std::make_unique<Handle>();
+    {
+        const std::lock_guard<std::mutex> guard(lock);
+        const auto found = registered.find(name);
+        if (found != registered.end()) handle->cut = found->second;
+    }
+    handle->file.setFileName(handle->cut ? handle->cut->path : QFile::decodeName(name));
+    if (!handle->file.open(QIODevice::ReadOnly)) return nullptr;
+    return handle.release();
+}
+
+int Read(void* buffer, fluid_long_long_t count, void* data) {
+    auto& handle = *static_cast<Handle*>(data);
+    auto* to = static_cast<char*>(buffer);
+    if (count < 0) return FLUID_FAILED;
+    if (handle.cut ? !ReadCutFont(*handle.cut, handle.file, handle.at, to, count)
+                   : handle.file.read(to, count) != count)
+        return FLUID_FAILED;
+    handle.at += count;
+    return FLUID_OK;
+}
+
+int Seek(void* data, fluid_long_long_t offset, int origin) {
+    auto& handle = *static_cast<Handle*>(data);
+    const qint64 from = origin == SEEK_SET ? 0 : origin == SEEK_END ? handle.Size() : handle.at;
+    const qint64 to = from + offset;
+    if (to < 0 || to > handle.Size() || (!handle.cut && !handle.file.seek(to))) return FLUID_FAILED;
+    handle.at = to;
+    return FLUID_OK;
+}
+
+fluid_long_long_t Tell(void* data) { return static_cast<Handle*>(data)->at; }
+
+int Close(void* data) {
+    delete static_cast<Handle*>(data);
+    return FLUID_OK;
+}
+
+// A loader of the synthesizer's own kind that reads through the callbacks.
+void AddLoader(fluid_settings_t* settings, fluid_synth_t* synth) {
+    fluid_sfloader_t* loader = new_fluid_defsfloader(settings);
+    if (!loader) return;
+    fluid_sfloader_set_callbacks(loader, Open, Read, Seek, Tell, Close);
+    fluid_synth_add_sfloader(synth, loader);
+}
+
+} // namespace CutFonts
+
+// Whether a font of these presets has those (no presets: every one).
+bool Includes(const std::optional<PresetChoice>& these, const std::optional<PresetChoice>& those) {
+    if (!these) return true;
+    return those && std::includes(these->begin(), these->end(), those->begin(), those->end());
+}
+
+// The font cut down to `presets`; nothing when it cannot be cut.
+std::shared_ptr<const SoundFontCut> CutFont(const QString& path, const PresetChoice& presets) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) return nullptr;
+    std::optional<SoundFontCut> cut = CutSoundFont(file, path, presets);
+    return cut ? std::make_shared<const SoundFontCut>(std::move(*cut)) : nullptr;
+}
+
 } // namespace
 
 std::vector<FluidSynthPlayer::AudioOutput> FluidSynthPlayer::DefaultOutputs() {
@@ -93,11 +197,12 @@ FluidSynthPlayer::~FluidSynthPlayer() {
     if (player) delete_fluid_player(player);
     if (synth) delete_fluid_synth(synth);
     if (settings) delete_fluid_settings(settings);
+    CutFonts::Unregister(font.cutName);
 }
 
 // ------------------------------------------------------------ output thread
 
-void FluidSynthPlayer::SetUpOutput() {
+void FluidSynthPlayer::SetUpOutput(const std::optional<PresetChoice>& presets) {
     outputError.clear();
     if (!settings) {
         settings = new_fluid_settings();
@@ -111,9 +216,11 @@ void FluidSynthPlayer::SetUpOutput() {
     // Without a device nothing more is made: the synthesizer and its
     // instruments take the most memory and work of all.
     if (!OpenDevice()) return;
-    if (!MakeSynthesizer())
+    const bool made = MakeSynthesizer();
+    GiveWayToOtherThreads(); // the audio thread, made with the device, keeps its priority
+    if (!made)
         outputError = QCoreApplication::translate("Music", "The music synthesizer cannot be started.");
-    else if (!LoadInstruments())
+    else if (!LoadInstruments(presets))
         outputError = QCoreApplication::translate("Music", "The instruments for the music (%1) cannot be loaded.").arg(soundFont);
     if (outputError.isEmpty()) return;
     delete_fluid_audio_driver(driver);
@@ -141,19 +248,31 @@ bool FluidSynthPlayer::OpenDevice() {
 bool FluidSynthPlayer::MakeSynthesizer() {
     if (synth) return true;
     fluid_synth_t* made = new_fluid_synth(settings);
+    if (made) CutFonts::AddLoader(settings, made);
     const std::lock_guard<std::mutex> lock(renderLock);
     synth = made;
     return synth != nullptr;
 }
 
-bool FluidSynthPlayer::LoadInstruments() {
-    if (instrumentsLoaded) return true;
-    GiveWayToOtherThreads();
-    instrumentsLoaded = fluid_synth_sfload(synth, QFile::encodeName(soundFont).constData(), 1) != FLUID_FAILED;
+// Loads the font cut down to the presets, or the whole font when they are not
+// known or it cannot be cut, unless the font loaded has them all already.
+// The font loaded before goes once the new one is in.
+bool FluidSynthPlayer::LoadInstruments(const std::optional<PresetChoice>& presets) {
+    if (font.id != FLUID_FAILED && Includes(font.presets, presets)) return true;
+    const std::shared_ptr<const SoundFontCut> cut = presets ? CutFont(soundFont, *presets) : nullptr;
+    const std::string name = cut ? CutFonts::Register(cut) : QFile::encodeName(soundFont).toStdString();
+    const int id = fluid_synth_sfload(synth, name.c_str(), 1);
+    if (id == FLUID_FAILED) {
+        CutFonts::Unregister(name);
+        return font.id != FLUID_FAILED;
+    }
+    if (font.id != FLUID_FAILED) fluid_synth_sfunload(synth, font.id, 1);
+    CutFonts::Unregister(font.cutName);
+    font = LoadedFont{id, cut ? presets : std::nullopt, cut ? name : std::string()};
 #ifdef __GLIBC__
     malloc_trim(0); // what reading the font's tables took and gave back goes back to the system
 #endif
-    return instrumentsLoaded;
+    return true;
 }
 
 // ------------------------------------------------------------ audio thread
@@ -181,6 +300,7 @@ std::optional<QString> FluidSynthPlayer::Open() {
     ClosePiece();
     if (const std::optional<QString> problem = CheckMidiFile(fileName)) return Fail(*problem);
     openFile = fileName;
+    piecePresets = PresetsOfFile(fileName);
     errorText.clear();
     mode = MidiMode::Stopped;
     return std::nullopt;
@@ -217,8 +337,8 @@ void FluidSynthPlayer::SetNotify(std::function<void()> handler) { notify = std::
 
 void FluidSynthPlayer::OpenOutput() {
     output = Output::Opening;
-    outputThread = std::thread([this] {
-        SetUpOutput();
+    outputThread = std::thread([this, presets = piecePresets] {
+        SetUpOutput(presets);
         QMetaObject::invokeMethod(
             &watch, [this] { OutputOpened(); }, Qt::QueuedConnection);
     });
@@ -282,6 +402,7 @@ void FluidSynthPlayer::StartPiece() {
     const std::lock_guard<std::mutex> lock(renderLock);
     if (!player || atEnd) {
         if (player) delete_fluid_player(player);
+        LoadInstruments(piecePresets); // a piece of other instruments than the last
         player = new_fluid_player(synth);
         if (player) fluid_player_add(player, QFile::encodeName(openFile).constData());
         atEnd = false;

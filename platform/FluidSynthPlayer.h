@@ -4,9 +4,10 @@
 //
 // Nothing of the synthesizer exists until the first piece plays. Each start
 // opens the audio output on a thread of its own (and the first one also makes
-// the synthesizer and loads its instruments), so that nothing waits for the
-// device; the output closes again when the music stops or a piece ends with
-// no other to follow. A player that does not play thus has no audio thread
+// the synthesizer and loads its instruments: those of the piece, out of the
+// SoundFont; a piece of other instruments loads them as it starts), so that
+// nothing waits for the device; the output closes again when the music stops
+// or a piece ends with no other to follow. A player that does not play thus has no audio thread
 // and costs no processor time, and every start tries the device anew. An
 // output that stops taking sound while a piece plays (a sound server that went
 // away) is opened again. The end of a piece is found by its ticks and
@@ -15,12 +16,14 @@
 #pragma once
 
 #include "MidiPlayer.h"
+#include "PieceInstruments.h"
 
 #include <QElapsedTimer>
 #include <QTimer>
 #include <atomic>
 #include <cstdint>
 #include <mutex>
+#include <string>
 #include <thread>
 #include <utility>
 #include <vector>
@@ -60,10 +63,11 @@ private:
     enum class Output { Closed, Opening, Open };
 
     // Output thread: the device, then what plays on it.
-    void SetUpOutput();
+    void SetUpOutput(const std::optional<PresetChoice>& presets);
     bool OpenDevice();
     bool MakeSynthesizer();
-    bool LoadInstruments();
+    // Also on the user-interface thread, once the output is open.
+    bool LoadInstruments(const std::optional<PresetChoice>& presets);
     // Audio thread: renders the synthesizer, which also drives the player.
     static int Render(void* data, int length, int effectCount, float* effects[], int outputCount, float* outputs[]);
 
@@ -87,7 +91,15 @@ private:
     // goes when the music stops.
     fluid_settings_t* settings = nullptr;
     fluid_synth_t* synth = nullptr;
-    bool instrumentsLoaded = false;
+    // The font in the synthesizer: cut down to the presets of a piece, and
+    // kept while the pieces after it need no others (no presets: the whole
+    // font, which has them all).
+    struct LoadedFont {
+        int id = -1;
+        std::optional<PresetChoice> presets;
+        std::string cutName; // empty for the whole font
+    };
+    LoadedFont font;
     fluid_audio_driver_t* driver = nullptr;
     QString outputError;
     std::thread outputThread;
@@ -102,6 +114,7 @@ private:
 
     QString fileName;
     QString openFile; // empty when no piece is open
+    std::optional<PresetChoice> piecePresets; // those of the open piece
     fluid_player_t* player = nullptr;
     bool atEnd = false;
     MidiMode mode = MidiMode::NotReady;

@@ -72,8 +72,9 @@ protected:
 TEST_F(FluidSynth, PiecesPlayToTheirEndOneAfterTheOther) {
     FluidSynthPlayer player(FluidSynthPlayer::DefaultSoundFont(), NullDevice());
     Listen(player);
-    for (const QString& name : {QStringLiteral("first.mid"), QStringLiteral("second.mid")}) {
-        player.SetFileName(Write(name, MidiFile(40, 240)));
+    // The second plays another instrument, loaded when it starts.
+    for (const auto& [name, program] : {std::pair(QStringLiteral("first.mid"), 0), std::pair(QStringLiteral("second.mid"), 40)}) {
+        player.SetFileName(Write(name, MidiFile(40, 240, program)));
         ASSERT_EQ(player.Open(), std::nullopt) << name.toStdString();
         EXPECT_EQ(player.Mode(), MidiMode::Stopped);
         player.Play();
@@ -184,7 +185,8 @@ TEST_F(FluidSynth, APieceFollowsTheOneBeforeAtOnceAndWithoutAPause) {
     SoundServer server;
     ASSERT_TRUE(server.Start());
     FluidSynthPlayer player(FluidSynthPlayer::DefaultSoundFont(), Server(server));
-    const QString piece = Write(QStringLiteral("piece.mid"), MidiFile(12, 240)); // 3 s
+    // 3 s of another instrument than the first piece's, loaded as it starts
+    const QString piece = Write(QStringLiteral("piece.mid"), MidiFile(12, 240, 40));
     QElapsedTimer sinceFirstEnded;
     int underruns = 0;
     player.SetNotify([&] {

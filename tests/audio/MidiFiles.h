@@ -6,16 +6,16 @@
 #include <QByteArray>
 #include <cstdint>
 
-// A one-track file of `count` piano notes of `ticks` each, at 120 beats a
-// minute: 960 ticks a second.
-inline QByteArray MidiFile(int count, uint32_t ticks) {
+// A one-track file of `count` notes of `ticks` each, at 120 beats a minute
+// (960 ticks a second), on the General MIDI program (0: the piano).
+inline QByteArray MidiFile(int count, uint32_t ticks, int program = 0) {
     QByteArray track;
     auto variable = [&track](uint32_t value) {
         QByteArray bytes(1, char(value & 0x7F));
         while (value >>= 7) bytes.prepend(char(0x80 | (value & 0x7F)));
         track += bytes;
     };
-    track += QByteArray("\x00\xC0\x00", 3);
+    track += QByteArray("\x00\xC0", 2) + char(program);
     for (int i = 0; i < count; ++i) {
         track += QByteArray("\x00\x90", 2) + char(60 + i % 12) + char(80);
         variable(ticks);

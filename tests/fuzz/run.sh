@@ -17,8 +17,8 @@ cmake -S tests/fuzz -B build-fuzz -G Ninja -DCMAKE_CXX_COMPILER=clang++ >/dev/nu
 cmake --build build-fuzz -j2
 
 # Inputs for the fixed runs: well under a minute of work each.
-declare -A bounded=([SavedGame]=500000 [Settings]=250000 [Ini]=200000 [BestTimes]=200000 [Jpeg]=60000 [Bmp]=30000)
-targets=(SavedGame Settings Ini BestTimes Jpeg Bmp)
+declare -A bounded=([SavedGame]=500000 [Settings]=250000 [Ini]=200000 [BestTimes]=200000 [Jpeg]=60000 [Bmp]=30000 [Instruments]=200000)
+targets=(SavedGame Settings Ini BestTimes Jpeg Bmp Instruments)
 mkdir -p build-fuzz/logs build-fuzz/findings
 scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT
