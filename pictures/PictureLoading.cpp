@@ -155,6 +155,10 @@ void TFormMain::PreparePicture() {
 
 void TFormMain::SizeWindowFor(QSize picture) {
     View = FitView(picture);
+    // The view is decided here: a stretch still waiting for the window to
+    // keep its size is over (it would draw the board again, unchanged).
+    SettleTimer->stop();
+    Stretched.reset();
     // A small picture still leaves room for the whole tool bar and menu bar;
     // the board keeps its place and the rest shows the background colour.
     const QSize least = LeastClientSize(), shown = View.ToLogical(QRect(QPoint(), View.Map(picture))).size();

@@ -309,6 +309,7 @@ TEST(Startup, TheWindowIsSizedForThePictureBeforeItIsDecoded) {
     EXPECT_EQ(f.OrgPicture, opened.form->OrgPicture);
     EXPECT_EQ(f.geometry(), opened.form->geometry());
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+    EXPECT_FALSE(f.Stretched) << "drawn for its window once, not again when the window's first size settles";
 }
 
 TEST(Startup, SecondShowDoesNotRepeatTheFirstShowWork) {
