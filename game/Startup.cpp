@@ -7,7 +7,20 @@
 #include <QApplication>
 #include <QTimer>
 
-TStartup::TStartup(TFormMain& form) : form(form) {}
+namespace {
+
+constexpr int PaintWait = 1000; // milliseconds at most for a paint to come
+
+} // namespace
+
+TStartup::TStartup(TFormMain& form) : form(form) {
+    for (QTimer* timer : {&paintLimit, &afterPaint}) {
+        timer->setSingleShot(true);
+        connect(timer, &QTimer::timeout, this, &TStartup::RunWaiting);
+    }
+    paintLimit.setInterval(PaintWait);
+    afterPaint.setInterval(0);
+}
 
 // What fails while the first picture opens is told once the window is on
 // the screen, so the message stands over it rather than alone.
@@ -17,7 +30,7 @@ void TStartup::FirstShown() {
     form.FormShow();
     // Only errors of the first show wait: later ones are shown at once.
     if (errors->isEmpty()) errors.reset();
-    AfterFirstFrame(50);
+    AfterFirstFrame();
 }
 
 bool TStartup::Hold(const QString& error) {
@@ -41,8 +54,8 @@ void TStartup::OpenLater(const QString& path, QSize size) {
 // from the decode or the drawing of the picture; the errors of the start
 // stand over the window; then the games kept from the last sessions are
 // offered.
-void TStartup::AfterFirstFrame(int attempts) {
-    WhenPainted(attempts, [this] {
+void TStartup::AfterFirstFrame() {
+    WhenPainted([this] {
         const auto named = std::exchange(picture, std::nullopt);
         if (!named) return Finish();
         QApplication::restoreOverrideCursor();
@@ -51,17 +64,33 @@ void TStartup::AfterFirstFrame(int attempts) {
         form.SizeWindowFor(named->second);
         form.OpenPicture(named->first);
         painted = false;
-        WhenPainted(50, [this] { Finish(); });
+        WhenPainted([this] { Finish(); });
     });
 }
 
-// Runs `then` once the window has painted, looking every 20 ms, at most
-// `attempts` times.
-void TStartup::WhenPainted(int attempts, const std::function<void()>& then) {
-    QTimer::singleShot(painted ? 0 : 20, this, [this, attempts, then] {
-        if (!painted && attempts > 1) return WhenPainted(attempts - 1, then);
-        then();
-    });
+void TStartup::Painted() {
+    painted = true;
+    if (waiting) afterPaint.start();
+}
+
+// Runs `then` as soon as the window has painted, or once it has waited a
+// while for a paint that does not come.
+void TStartup::WhenPainted(std::function<void()> then) {
+    waiting = std::move(then);
+    if (painted)
+        afterPaint.start();
+    else
+        paintLimit.start();
+}
+
+// What waited runs once the display server has the frame: what follows may
+// keep this thread busy for a while.
+void TStartup::RunWaiting() {
+    paintLimit.stop();
+    afterPaint.stop();
+    if (!waiting) return;
+    QGuiApplication::sync();
+    std::exchange(waiting, nullptr)();
 }
 
 void TStartup::Finish() {

@@ -9,6 +9,7 @@
 #include <QObject>
 #include <QSize>
 #include <QStringList>
+#include <QTimer>
 #include <functional>
 #include <optional>
 #include <utility>
@@ -22,7 +23,7 @@ public:
     // The window is shown for the first time.
     void FirstShown();
     // The client area has been painted.
-    void Painted() { painted = true; }
+    void Painted();
     // The start waits for the window's first frame.
     bool Pending() const { return awaiting; }
     // Holds an error of the start until the window is on the screen; false
@@ -35,14 +36,17 @@ public:
     void OpenLater(const QString& path, QSize picture);
 
 private:
-    void AfterFirstFrame(int attempts);
-    void WhenPainted(int attempts, const std::function<void()>& then);
+    void AfterFirstFrame();
+    void WhenPainted(std::function<void()> then);
+    void RunWaiting();
     void Finish();
 
     TFormMain& form;
     std::optional<QStringList> errors;
     std::optional<std::pair<QString, QSize>> picture;
     bool painted = false;
+    std::function<void()> waiting; // what waits for the next paint
+    QTimer paintLimit, afterPaint;
     bool awaiting = false;
     bool musicHeld = false;
 };
