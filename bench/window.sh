@@ -107,9 +107,18 @@ slidora_cases() { # LABEL PROGRAM
   return 0
 }
 
+# one_round [SWAP]: every case once. With SWAP the earlier build goes first:
+# the program that starts second gets the memory the first one just gave
+# back, which a virtual machine hands out faster than memory not used lately,
+# so the order changes from round to round.
 one_round() {
-  slidora_cases "" "$program"
-  [ -n "$earlier" ] && slidora_cases "-earlier" "$earlier"
+  if [ -n "${1:-}" ] && [ -n "$earlier" ]; then
+    slidora_cases "-earlier" "$earlier"
+    slidora_cases "" "$program"
+  else
+    slidora_cases "" "$program"
+    [ -n "$earlier" ] && slidora_cases "-earlier" "$earlier"
+  fi
   run bare --title Bare -- "$bare" "${window_size[@]}"
   case $screen in
   1280x1024) run fifteen --title Fifteen -- "$fifteen" ;;
@@ -167,7 +176,7 @@ if [ -z "${WINDOW_RESULTS:-}" ]; then
   music_plays || echo "music never played" >&2
   one_round # warm-up: files, fonts and libraries in the page cache
   rm -f "$samples"/*
-  for _ in $(seq 1 "$rounds"); do one_round; done
+  for round in $(seq 1 "$rounds"); do one_round "$( ((round % 2)) || echo swap)"; done
   # "CASE median-ms median-peak-kB" per case
   for file in "$samples"/*; do
     printf '%s %s %s\n' "$(basename "$file")" \

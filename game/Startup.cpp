@@ -83,18 +83,20 @@ void TStartup::WhenPainted(std::function<void()> then) {
         paintLimit.start();
 }
 
-// What waited runs once the display server has the frame: what follows may
-// keep this thread busy for a while.
+// What waited runs after the paint has been flushed to the display server,
+// which draws the frame while this thread goes on. (Waiting until the server
+// has drawn it costs a large window tens of milliseconds.)
 void TStartup::RunWaiting() {
     paintLimit.stop();
     afterPaint.stop();
-    if (!waiting) return;
-    QGuiApplication::sync();
-    std::exchange(waiting, nullptr)();
+    if (waiting) std::exchange(waiting, nullptr)();
 }
 
 void TStartup::Finish() {
     awaiting = false;
+    // The display server draws the frame before the music's libraries load
+    // beside it.
+    QGuiApplication::sync();
     if (std::exchange(musicHeld, false)) form.StartMusic();
     for (const QString& error : std::exchange(errors, std::nullopt).value_or(QStringList())) form.ShowError(error);
     form.OfferAutosave();
