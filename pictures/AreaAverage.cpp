@@ -79,6 +79,47 @@ void AreaAverage::EmitRow(int y) {
     }
 }
 
+AreaAverageBeside::AreaAverageBeside(QSize source, QImage& target, QSize own, int eighths)
+    : average(source, target, own, eighths), rowBytes(size_t(source.width()) * 3), rows(rowBytes * Buffers),
+      worker([this] { Run(); }) {}
+
+AreaAverageBeside::~AreaAverageBeside() {
+    {
+        const std::lock_guard<std::mutex> guard(lock);
+        ending = true;
+    }
+    changed.notify_all();
+    worker.join();
+}
+
+uchar* AreaAverageBeside::NextRow() {
+    std::unique_lock<std::mutex> guard(lock);
+    changed.wait(guard, [this] { return filled - averaged < Buffers; });
+    return Buffer(filled);
+}
+
+void AreaAverageBeside::RowFilled() {
+    {
+        const std::lock_guard<std::mutex> guard(lock);
+        ++filled;
+    }
+    changed.notify_all();
+}
+
+void AreaAverageBeside::Run() {
+    std::unique_lock<std::mutex> guard(lock);
+    for (;;) {
+        changed.wait(guard, [this] { return averaged < filled || ending; });
+        if (averaged == filled) return;
+        const uchar* row = Buffer(averaged);
+        guard.unlock();
+        average.AddRow(row);
+        guard.lock();
+        ++averaged;
+        changed.notify_all();
+    }
+}
+
 QImage AreaAveraged(const QImage& picture, QSize size) {
     const QImage source = picture.convertToFormat(QImage::Format_RGB888);
     QImage result(size.boundedTo(source.size()), QImage::Format_RGB888);

@@ -6,6 +6,9 @@
 
 #include <QImage>
 #include <QSize>
+#include <condition_variable>
+#include <mutex>
+#include <thread>
 #include <vector>
 
 // Each pixel of the result is the mean of the area of the source it covers
@@ -44,6 +47,36 @@ private:
     std::vector<Split> Rows;
     std::vector<float> Current, Next; // source rows summed for a result row and the next
     size_t SourceRow = 0;
+};
+
+// An AreaAverage on a thread of its own, so that rows are averaged while
+// the next ones are decoded: the rows pass through a few buffers.
+class AreaAverageBeside {
+public:
+    AreaAverageBeside(QSize source, QImage& target, QSize own, int eighths);
+    // Once the rows handed over are averaged.
+    ~AreaAverageBeside();
+    AreaAverageBeside(const AreaAverageBeside&) = delete;
+    AreaAverageBeside& operator=(const AreaAverageBeside&) = delete;
+
+    // Where the next source row goes; waits while every buffer is in use.
+    uchar* NextRow();
+    // The row NextRow gave is filled.
+    void RowFilled();
+
+private:
+    static constexpr size_t Buffers = 32;
+    uchar* Buffer(size_t row) { return rows.data() + row % Buffers * rowBytes; }
+    void Run();
+
+    AreaAverage average;
+    const size_t rowBytes;
+    std::vector<uchar> rows;
+    size_t filled = 0, averaged = 0;
+    bool ending = false;
+    std::mutex lock;
+    std::condition_variable changed;
+    std::thread worker; // last: it starts once the rest is made
 };
 
 // The whole picture made smaller at once, through AreaAverage.

@@ -244,8 +244,8 @@ bool StartDecoding(JpegDecoder& decoder) {
     return true;
 }
 
-// Where decoded rows go: straight into the picture, or through a row buffer
-// into an area average.
+// Where decoded rows go: straight into the picture, or through a few row
+// buffers into an area average on a thread of its own.
 struct DirectRows {
     uchar* bits;
     qsizetype stride;
@@ -253,10 +253,9 @@ struct DirectRows {
     void Arrived(const uchar*) const {}
 };
 struct AveragedRows {
-    AreaAverage& average;
-    uchar* buffer;
-    uchar* Row(JDIMENSION) const { return buffer; }
-    void Arrived(const uchar* row) const { average.AddRow(row); }
+    AreaAverageBeside& average;
+    uchar* Row(JDIMENSION) const { return average.NextRow(); }
+    void Arrived(const uchar*) const { average.RowFilled(); }
 };
 
 template <typename Rows> bool DecodeRows(JpegDecoder& decoder, const Rows& rows) {
@@ -280,9 +279,8 @@ bool DecodeInto(JpegDecoder& decoder, QImage& picture) {
     const QSize decoded(int(decoder.info.output_width), int(decoder.info.output_height));
     if (decoded == picture.size()) return DecodeRows(decoder, DirectRows{picture.bits(), picture.bytesPerLine()});
     const QSize own(int(decoder.info.image_width), int(decoder.info.image_height));
-    AreaAverage average(decoded, picture, own, int(decoder.info.scale_num));
-    std::vector<uchar> buffer(size_t(decoded.width()) * 3);
-    return DecodeRows(decoder, AveragedRows{average, buffer.data()});
+    AreaAverageBeside average(decoded, picture, own, int(decoder.info.scale_num));
+    return DecodeRows(decoder, AveragedRows{average});
 }
 
 PictureResult DecodeJpegWith(JpegDecoder& decoder, QIODevice& device, const Request& request) {

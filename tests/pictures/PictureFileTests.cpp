@@ -6,6 +6,7 @@
 
 #include <QTemporaryDir>
 #include <QtEndian>
+#include <cstring>
 #include <gtest/gtest.h>
 
 namespace {
@@ -192,7 +193,7 @@ TEST_F(PictureFiles, HeldPicturesLookLikeTheWholePictureAreaAveraged) {
 
 // Each pixel of the result is the mean of the area of the source it covers;
 // a source decoded at M/8 of a picture covers picture size * M / 8 pixels,
-// its last row and column only in part.
+// its last row and column only in part; the same on a thread of its own.
 TEST(AreaAverage, EachPixelIsTheMeanOfTheAreaItCovers) {
     struct Case {
         QSize source, target, own;
@@ -200,7 +201,7 @@ TEST(AreaAverage, EachPixelIsTheMeanOfTheAreaItCovers) {
     };
     const Case cases[] = {{{7, 5}, {3, 2}, {7, 5}, 8},     {{10, 9}, {10, 4}, {10, 9}, 8}, {{9, 4}, {4, 4}, {9, 4}, 8},
                           {{5, 5}, {1, 1}, {5, 5}, 8},     {{64, 3}, {27, 2}, {64, 3}, 8}, {{5, 3}, {4, 2}, {13, 7}, 3},
-                          {{25, 13}, {11, 9}, {33, 17}, 6}};
+                          {{25, 13}, {11, 9}, {33, 17}, 6}, {{40, 300}, {13, 77}, {40, 300}, 8}};
     for (const Case& c : cases) {
         QImage source(c.source, QImage::Format_RGB888);
         for (int y = 0; y < c.source.height(); ++y)
@@ -208,6 +209,15 @@ TEST(AreaAverage, EachPixelIsTheMeanOfTheAreaItCovers) {
         QImage result(c.target, QImage::Format_RGB888);
         AreaAverage average(c.source, result, c.own, c.eighths);
         for (int y = 0; y < c.source.height(); ++y) average.AddRow(source.constScanLine(y));
+        QImage beside(c.target, QImage::Format_RGB888);
+        {
+            AreaAverageBeside averaging(c.source, beside, c.own, c.eighths);
+            for (int y = 0; y < c.source.height(); ++y) {
+                std::memcpy(averaging.NextRow(), source.constScanLine(y), size_t(c.source.width()) * 3);
+                averaging.RowFilled();
+            }
+        }
+        EXPECT_EQ(beside, result) << "the same on a thread of its own";
         // The source's extent, in its own pixels, and a result pixel's.
         const double width = c.own.width() * c.eighths / 8.0, height = c.own.height() * c.eighths / 8.0;
         const double sx = width / c.target.width(), sy = height / c.target.height();
