@@ -6,6 +6,15 @@
 #include <QByteArray>
 #include <cstdint>
 
+// A one-track file of the track's events; `before` goes between the header
+// and the track (a chunk of another kind).
+inline QByteArray MidiFileOf(const QByteArray& track, const QByteArray& before = {}) {
+    QByteArray file = QByteArray("MThd\x00\x00\x00\x06\x00\x00\x00\x01\x01\xE0", 14) + before + "MTrk";
+    const uint32_t size = uint32_t(track.size());
+    for (int shift = 24; shift >= 0; shift -= 8) file += char(size >> shift);
+    return file + track;
+}
+
 // A one-track file of `count` notes of `ticks` each, at 120 beats a minute
 // (960 ticks a second), on the General MIDI program (0: the piano).
 inline QByteArray MidiFile(int count, uint32_t ticks, int program = 0) {
@@ -22,9 +31,5 @@ inline QByteArray MidiFile(int count, uint32_t ticks, int program = 0) {
         track += QByteArray("\x80", 1) + char(60 + i % 12) + char(64);
     }
     track += QByteArray("\x00\xFF\x2F\x00", 4);
-    QByteArray file("MThd\x00\x00\x00\x06\x00\x00\x00\x01\x01\xE0", 14);
-    const uint32_t size = uint32_t(track.size());
-    file += "MTrk";
-    for (int shift = 24; shift >= 0; shift -= 8) file += char(size >> shift);
-    return file + track;
+    return MidiFileOf(track);
 }

@@ -3,6 +3,7 @@
 // The presets a piece chooses, and a SoundFont cut down to them: for the
 // real font and the program's pieces, sounding exactly as the whole font
 // does; not cut when laid out otherwise or without the presets chosen.
+#include "MidiFiles.h"
 #include "platform/FluidSynthPlayer.h"
 #include "platform/PieceInstruments.h"
 
@@ -14,16 +15,6 @@
 #include <gtest/gtest.h>
 
 namespace {
-
-QByteArray Big32(quint32 value) {
-    QByteArray bytes(4, '\0');
-    qToBigEndian(value, bytes.data());
-    return bytes;
-}
-
-QByteArray MidiWith(const QByteArray& events, const QByteArray& before = {}) {
-    return QByteArray("MThd\0\0\0\6\0\1\0\1\1\xE0", 14) + before + "MTrk" + Big32(quint32(events.size())) + events;
-}
 
 QByteArray Bytes(std::initializer_list<int> values) {
     QByteArray bytes;
@@ -40,21 +31,21 @@ TEST(PieceInstruments, APieceChoosesItsProgramsInTheirBanksWithTheFallbacksAndTh
     // notes in running status, a meta event between.
     const QByteArray chosen = Bytes({0,  0xB0, 0,  8, 0,    0xC0, 25, 0,   0xC9, 16, 0,    0x90, 60, 90,
                                      10, 62,   90, 0, 0xFF, 1,    2,  'h', 'i',  0,  0x80, 60,   0});
-    const QByteArray unknownChunk = QByteArray("XFIH") + Big32(3) + "abc";
+    const QByteArray unknownChunk = QByteArray("XFIH") + QByteArray("\0\0\0\3", 4) + "abc";
     struct Case {
         const char* what;
         QByteArray file;
         std::optional<PresetChoice> presets;
     } cases[] = {
-        {"programs", MidiWith(chosen + End), PresetChoice{{0, 0}, {DrumBank, 0}, {8, 25}, {0, 25}, {DrumBank, 16}}},
-        {"a chunk of no known kind", MidiWith(chosen + End, unknownChunk),
+        {"programs", MidiFileOf(chosen + End), PresetChoice{{0, 0}, {DrumBank, 0}, {8, 25}, {0, 25}, {DrumBank, 16}}},
+        {"a chunk of no known kind", MidiFileOf(chosen + End, unknownChunk),
          PresetChoice{{0, 0}, {DrumBank, 0}, {8, 25}, {0, 25}, {DrumBank, 16}}},
         {"not a MIDI file", QByteArray("RIFF....") + chosen, std::nullopt},
-        {"a track longer than the file", MidiWith(chosen + End).chopped(2), std::nullopt},
-        {"running status with none set", MidiWith(Bytes({0, 60, 90}) + End), std::nullopt},
-        {"running status after a meta event", MidiWith(Bytes({0, 0x90, 60, 90, 0, 0xFF, 1, 0, 0, 62, 90}) + End),
+        {"a track longer than the file", MidiFileOf(chosen + End).chopped(2), std::nullopt},
+        {"running status with none set", MidiFileOf(Bytes({0, 60, 90}) + End), std::nullopt},
+        {"running status after a meta event", MidiFileOf(Bytes({0, 0x90, 60, 90, 0, 0xFF, 1, 0, 0, 62, 90}) + End),
          std::nullopt},
-        {"an event cut short", MidiWith(Bytes({0, 0x90, 60})), std::nullopt},
+        {"an event cut short", MidiFileOf(Bytes({0, 0x90, 60})), std::nullopt},
     };
     for (const Case& c : cases) EXPECT_EQ(PresetsOfMidi(c.file), c.presets) << c.what;
 }
