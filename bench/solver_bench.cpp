@@ -4,7 +4,7 @@
 // first call with its tables), Korf and Felner's 50 24-puzzles (length against
 // the published optimum, a second each), and shuffled boards of every size and
 // level (each within 200 ms, 20 x 20 against the Manhattan distance).
-// Usage: solver_bench [--boards-per-size=N] [--only=korf|24|shuffled] [--help]
+// Usage: solver_bench [--boards-per-size=N] [--only=korf|24|shuffled] [--grid=CxR] [--help]
 // (default 11 boards per size and level: 10,692 boards). Times are wall
 // clock; the CPU time of the slowest solves is printed beside them, which is
 // what counts when the machine is shared.
@@ -130,13 +130,19 @@ void TwentyFour() {
 
 constexpr std::chrono::milliseconds ShuffledBudget{200};
 
-void Shuffled(int perSize) {
+// One grid's boards only, when asked for (0 x 0: every grid).
+struct Grid {
+    int columns = 0, rows = 0;
+    bool Includes(int c, int r) const { return columns == 0 || (columns == c && rows == r); }
+};
+
+void Shuffled(int perSize, Grid only) {
     int boards = 0, solved = 0, late = 0;
     double slowest = 0, slowestCpu = 0, ratioSum = 0;
     int ratioCount = 0;
     for (int columns = 3; columns <= 20; ++columns)
         for (int rows = 3; rows <= 20; ++rows)
-            for (int level = 1; level <= 3; ++level)
+            for (int level = 1; level <= 3 && only.Includes(columns, rows); ++level)
                 for (int i = 0; i < perSize; ++i) {
                     const TPuzzle board = BenchBoard(columns, rows, level, i);
                     const Timed run = Solve(board, ShuffledBudget);
@@ -159,17 +165,19 @@ void Shuffled(int perSize) {
                     }
                 }
     std::printf("== Shuffled boards, 3..20 x 3..20, levels 1-3, a budget of 200 ms each\n");
-    Report("boards", boards, "", 972 * perSize, false);
+    Report("boards", boards, "", (only.columns ? 3 : 972) * perSize, false);
     Report("unsolved", boards - solved, "", 0);
     Report("solved later than the budget", late, "", 0);
     Report("slowest", slowest, "ms", 200);
     Report("slowest, CPU time", slowestCpu, "ms", 200);
-    Report("20 x 20: mean moves / Manhattan distance", ratioCount ? ratioSum / ratioCount : 99, "", 3.5);
+    if (only.Includes(20, 20))
+        Report("20 x 20: mean moves / Manhattan distance", ratioCount ? ratioSum / ratioCount : 99, "", 3.5);
 }
 
-constexpr const char* Usage = "Usage: solver_bench [--boards-per-size=N] [--only=korf|24|shuffled]\n"
+constexpr const char* Usage = "Usage: solver_bench [--boards-per-size=N] [--only=korf|24|shuffled] [--grid=CxR]\n"
                               "  --boards-per-size=N  shuffled boards per size and level, 1 to 1000 (default 11)\n"
                               "  --only=PART          run one part: korf, 24 or shuffled\n"
+                              "  --grid=CxR           shuffled boards of C columns and R rows only\n"
                               "  --help               print this and stop\n"
                               "Options starting with --benchmark_ are accepted and ignored.\n";
 
@@ -187,11 +195,20 @@ int Count(const char* text) {
     return *text && !*end && value > 0 && value <= 1000 ? int(value) : 0;
 }
 
+// "CxR" with both from 3 to 20.
+std::optional<Grid> ReadGrid(const char* text) {
+    int columns = 0, rows = 0, length = 0;
+    if (std::sscanf(text, "%dx%d%n", &columns, &rows, &length) != 2 || text[length] != 0) return std::nullopt;
+    if (columns < 3 || columns > 20 || rows < 3 || rows > 20) return std::nullopt;
+    return Grid{columns, rows};
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
     int perSize = 11;
     std::string only;
+    Grid grid;
     for (int i = 1; i < argc; ++i) {
         const char* option = argv[i];
         if (std::strcmp(option, "--help") == 0 || std::strcmp(option, "-h") == 0) {
@@ -202,6 +219,8 @@ int main(int argc, char** argv) {
             perSize = Count(count);
         } else if (const char* part = After(option, "--only="); part && IsPart(part)) {
             only = part;
+        } else if (const char* size = After(option, "--grid="); size && ReadGrid(size)) {
+            grid = *ReadGrid(size);
         } else if (!After(option, "--benchmark_")) { // bench.sh passes these to every benchmark
             std::fprintf(stderr, "solver_bench: unknown or malformed option %s\n%s", option, Usage);
             return 2;
@@ -209,7 +228,7 @@ int main(int argc, char** argv) {
     }
     if (only.empty() || only == "korf") Korf();
     if (only.empty() || only == "24") TwentyFour();
-    if (only.empty() || only == "shuffled") Shuffled(perSize);
+    if (only.empty() || only == "shuffled") Shuffled(perSize, grid);
     std::printf("== Tables\n");
     Report("pattern tables cached", double(solver::CachedPatternBytes()) / (1 << 20), "MB", 64);
     return allMet ? 0 : 1;

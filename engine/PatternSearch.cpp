@@ -192,7 +192,7 @@ public:
     }
 
     std::optional<std::vector<BlankMove>> Run() {
-        if (!table.Resize(std::bit_ceil(2 * (maxNodes + 4) + 16), HashOfNode{nodes}, deadline.stop))
+        if (!table.ResizeBy(std::bit_ceil(2 * (maxNodes + 4) + 16), HashOfNode{nodes}, deadline))
             return std::nullopt;
         Add(start, 0, -1);
         while (!open.empty()) {

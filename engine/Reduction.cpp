@@ -387,8 +387,12 @@ private:
         const Area area = MakeArea(board, open, goal);
         Board local = board;
         local.goal = goal;
-        // A short try for the fewest moves, then a weighted search.
-        const Deadline quick = deadline.At(std::min(deadline.at, Clock::now() + std::chrono::milliseconds(100)));
+        // A short try for the fewest moves, then a weighted search. The try
+        // takes at most a third of the time left: on a zone round a stone it
+        // may not end, while the weighted search does.
+        const Clock::time_point now = Clock::now();
+        const Clock::duration third = deadline.at > now ? (deadline.at - now) / 3 : Clock::duration::zero();
+        const Deadline quick = deadline.At(now + std::min<Clock::duration>(std::chrono::milliseconds(100), third));
         const auto plan = SolveArea(local, area, {ZoneTableLimit, ZoneTableLimit, ZoneNodeLimit}, quick, deadline);
         if (!plan) return false;
         for (BlankMove move : plan->moves) {

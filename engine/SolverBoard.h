@@ -32,17 +32,22 @@ struct Deadline {
 };
 
 // Fills `items` up to `count` copies of `value` 256 KB at a time, and
-// gives up between two (false) once a stop is requested: fresh pages are dear,
-// a few microseconds each on some machines.
-template <typename T>
-bool FillUnlessStopped(std::vector<T>& items, size_t count, T value, const std::stop_token& stop) {
+// gives up between two (false) once the deadline passes or a stop is
+// requested: fresh pages are dear, a few microseconds each on some machines,
+// and a large table may take tens of milliseconds.
+template <typename T> bool FillUnlessPassed(std::vector<T>& items, size_t count, T value, const Deadline& deadline) {
     constexpr size_t chunk = (size_t(256) << 10) / sizeof(T);
     items.reserve(count);
     while (items.size() < count) {
-        if (stop.stop_requested()) return false;
+        if (deadline.Passed()) return false;
         items.resize(std::min(count, items.size() + chunk), value);
     }
     return true;
+}
+
+template <typename T>
+bool FillUnlessStopped(std::vector<T>& items, size_t count, T value, const std::stop_token& stop) {
+    return FillUnlessPassed(items, count, value, Deadline{Clock::time_point::max(), stop});
 }
 
 // Open addressing from the states a search has stored to the numbers of the
@@ -65,10 +70,13 @@ public:
 
     // Takes `count` slots (a power of two, more than the nodes stored), each
     // node stored placed again by `hashOf(node)`. Gives up (false, the table
-    // as it was) once a stop is requested.
+    // as it was) once a stop is requested or the deadline passes.
     template <typename HashOf> bool Resize(size_t count, HashOf&& hashOf, const std::stop_token& stop) {
+        return ResizeBy(count, hashOf, Deadline{Clock::time_point::max(), stop});
+    }
+    template <typename HashOf> bool ResizeBy(size_t count, HashOf&& hashOf, const Deadline& deadline) {
         std::vector<std::uint32_t> old;
-        if (!FillUnlessStopped(old, count, Empty, stop)) return false;
+        if (!FillUnlessPassed(old, count, Empty, deadline)) return false;
         old.swap(entries);
         const size_t mask = entries.size() - 1;
         for (std::uint32_t node : old) {

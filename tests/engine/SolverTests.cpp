@@ -392,7 +392,8 @@ TEST(SolverBoard, CheapestWaysTakeTheFreeStepsWhereverTheyCome) {
 }
 
 // States whose hashes collide, stored as a search stores them, found again
-// across growing, and forgotten all at once: then every slot is free again.
+// across growing, kept as they were when a stop or a deadline comes first,
+// and forgotten all at once: then every slot is free again.
 TEST(SolverBoard, TheStateTableFindsEveryStoredStateUntilForgotten) {
     using solver::StateTable;
     std::vector<std::uint64_t> nodes;
@@ -413,6 +414,9 @@ TEST(SolverBoard, TheStateTableFindsEveryStoredStateUntilForgotten) {
     stopped.request_stop();
     const size_t size = table.Size();
     EXPECT_FALSE(table.Resize(size * 2, hashOf, stopped.get_token()));
+    EXPECT_EQ(table.Size(), size);
+    const solver::Deadline passed{solver::Clock::now() - std::chrono::milliseconds(1), {}};
+    EXPECT_FALSE(table.ResizeBy(size * 2, hashOf, passed));
     EXPECT_EQ(table.Size(), size);
     for (std::uint32_t node = 0; node < nodes.size(); ++node) EXPECT_EQ(slotOf(nodes[node]), node);
     EXPECT_EQ(slotOf(4), StateTable::Empty); // never stored
