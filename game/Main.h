@@ -134,6 +134,7 @@ public:
     bool BuildBoard();
     void OpenimageMenuClick();
     void DrawNumericPicture();
+    QImage CleanNumericPicture() const; // at the shown size, without the cut's edges
     void NoimageMenuClick();
     void Configurenumericpuzzle1Click();
 
@@ -211,7 +212,10 @@ public:
     // Picture and OrgPicture are held at the shown size: smaller than the
     // picture's own size when View is not 1:1.
     QImage Picture;    // null when absent
-    QImage OrgPicture; // null when absent
+    // Null when absent, and for the numeric picture until the thumbnail
+    // shows it: the board is drawn from Picture, and on a large screen a
+    // copy costs the start tens of milliseconds of fresh memory.
+    QImage OrgPicture;
     QImage BackBuffer;
     std::optional<QString> PictureName;
     std::optional<QString> GameFileName;

@@ -198,9 +198,8 @@ void TFormMain::Rescale() {
 void TFormMain::DrawPictureAgain() {
     const QSize held = View.Map(QSize(PictureWidth, PictureHeight));
     if (!PictureScalable) {
-        Picture = DrawNumericCells(Puzzle->GetColumns(), Puzzle->GetRows(), PictureWidth / Puzzle->GetColumns(),
-                                   NumColor1, NumColor2, NumFont, View.scale);
-        OrgPicture = CopyImage(Picture);
+        Picture = CleanNumericPicture();
+        OrgPicture = OrgWindow ? CopyImage(Picture) : QImage();
     } else {
         const QImage source = Kept.image.isNull() ? OrgPicture : Kept.image;
         OrgPicture = source.size() == held ? source
@@ -212,7 +211,7 @@ void TFormMain::DrawPictureAgain() {
                             source.height() < std::min(held.height(), ReadSize.height())))
             DecodeAgain(*PictureName, held);
     }
-    if (Picture.isNull() || OrgPicture.isNull()) return;
+    if (Picture.isNull() || (PictureScalable && OrgPicture.isNull())) return;
     DrawPictureBevels();
     CreateBuffers();
     RedrawBoard();

@@ -12,6 +12,12 @@ void TFormMain::DrawNumericPicture() {
     Picture = DrawNumericCells(columns, rows, cell, NumColor1, NumColor2, NumFont, FitView(ReadSize).scale);
 }
 
+QImage TFormMain::CleanNumericPicture() const {
+    const int columns = Puzzle->GetColumns();
+    return DrawNumericCells(columns, Puzzle->GetRows(), PictureWidth / columns, NumColor1, NumColor2, NumFont,
+                            View.scale);
+}
+
 void TFormMain::NoimageMenuClick() {
     if (!QuerySave()) return;
     GameFileName.reset();

@@ -114,13 +114,12 @@ QString TFormMain::ReadPictureData(const QString& name) {
         Kept = KeptPicture();
         DrawNumericPicture();
         if (Picture.isNull()) return unable;
-        OrgPicture = CopyImage(Picture);
     } else {
         const PictureProblem problem = ReadOrgPicture(name);
         if (problem != PictureProblem::None) return unable + QLatin1Char('\n') + ProblemText(problem);
         Picture = CopyImage(OrgPicture);
     }
-    if (Picture.isNull() || OrgPicture.isNull())
+    if (Picture.isNull() || (PictureScalable && OrgPicture.isNull()))
         return unable + QLatin1Char('\n') + ProblemText(PictureProblem::TooLarge);
     if (ReadSize.width() < Puzzle->GetColumns() || ReadSize.height() < Puzzle->GetRows())
         return tr("The picture %1 is too small to be cut into %2 x %3 pieces.")

@@ -10,7 +10,9 @@
 #include <QToolButton>
 
 void TFormMain::SetThumbnailPicture() {
-    if (OrgWindow) OrgWindow->SetPicture(OrgPicture.isNull() ? nullptr : &OrgPicture, ShownBoardSize());
+    if (!OrgWindow) return;
+    if (!PictureScalable && !Picture.isNull() && OrgPicture.isNull()) OrgPicture = CleanNumericPicture();
+    OrgWindow->SetPicture(OrgPicture.isNull() ? nullptr : &OrgPicture, ShownBoardSize());
 }
 
 void TFormMain::ShowthumbnailMenuClick() {

@@ -52,6 +52,26 @@ TEST(Thumbnail, HalfThePictureUnblendedInTheCornerFollowingEveryLoad) {
     EXPECT_EQ(thumbnail.grab().toImage().pixel(160, 120), qRgb(255, 255, 255));
 }
 
+// The numeric picture is drawn without the cut's edges only for the
+// thumbnail: once it opens, and again for each new board it follows.
+TEST(Thumbnail, ShowsTheNumericPictureWithoutTheEdgesOfTheCut) {
+    TestWindow w;
+    TestForm& f = w.Show();
+    ASSERT_TRUE(f.OpenPicture(QStringLiteral("Numeric")));
+    EXPECT_TRUE(f.OrgPicture.isNull());
+    f.ShowthumbnailMenuClick();
+    for (int columns : {4, 5}) {
+        ASSERT_EQ(f.OrgPicture.size(), f.Picture.size()) << columns;
+        const int cell = f.Picture.width() / columns;
+        const QPoint edge(cell, cell + cell / 4);
+        EXPECT_NE(f.OrgPicture.pixel(edge), f.Picture.pixel(edge)) << "no bevel in the thumbnail's picture";
+        EXPECT_EQ(f.OrgPicture.pixel(edge), f.OrgPicture.pixel(edge + QPoint(1, 0))) << "the same cell's colour";
+        EXPECT_NE(f.OrgWindow->grab().toImage().pixel(5, 5), qRgb(0, 0, 0));
+        f.Puzzle->SetSize(5, 5);
+        ASSERT_TRUE(f.OpenPicture(QStringLiteral("Numeric")));
+    }
+}
+
 TEST(Thumbnail, CheckMarkAndButtonAgreeWithTheWindowAlsoAfterItsCloseBox) {
     TestWindow w;
     TestForm& f = w.Show();
