@@ -164,7 +164,10 @@ void Shuffled(int perSize, Grid only) {
                         ++ratioCount;
                     }
                 }
-    std::printf("== Shuffled boards, 3..20 x 3..20, levels 1-3, a budget of 200 ms each\n");
+    if (only.columns)
+        std::printf("== Shuffled boards, %d x %d, levels 1-3, a budget of 200 ms each\n", only.columns, only.rows);
+    else
+        std::printf("== Shuffled boards, 3..20 x 3..20, levels 1-3, a budget of 200 ms each\n");
     Report("boards", boards, "", (only.columns ? 3 : 972) * perSize, false);
     Report("unsolved", boards - solved, "", 0);
     Report("solved later than the budget", late, "", 0);
