@@ -387,12 +387,13 @@ private:
         const Area area = MakeArea(board, open, goal);
         Board local = board;
         local.goal = goal;
-        // A short try for the fewest moves, then a weighted search. The try
-        // takes at most a third of the time left: on a zone round a stone it
-        // may not end, while the weighted search does.
+        // A short try for the fewest moves, then a weighted search. On a zone
+        // grown round a stone the try may not end, while the weighted search
+        // does: there it takes at most a third of the time left.
         const Clock::time_point now = Clock::now();
-        const Clock::duration third = deadline.at > now ? (deadline.at - now) / 3 : Clock::duration::zero();
-        const Deadline quick = deadline.At(now + std::min<Clock::duration>(std::chrono::milliseconds(100), third));
+        Clock::time_point quickBy = std::min(deadline.at, now + std::chrono::milliseconds(100));
+        if (area.Count() > ZoneCells && deadline.at > now) quickBy = std::min(quickBy, now + (deadline.at - now) / 3);
+        const Deadline quick = deadline.At(quickBy);
         const auto plan = SolveArea(local, area, {ZoneTableLimit, ZoneTableLimit, ZoneNodeLimit}, quick, deadline);
         if (!plan) return false;
         for (BlankMove move : plan->moves) {
