@@ -11,6 +11,12 @@
 # the same menus (bench/bare_window); photos beside djpeg's full-size decode
 # of the same file, less the numeric start on the same screen.
 #
+# Every start waits WINDOW_PAUSE seconds (1 by default) first. Started back
+# to back, a program gets the memory the one before it just gave back, which
+# this virtual machine hands out faster than memory it has not used lately:
+# the starts then alternate between fast and slow and their medians jump.
+# After a pause each one meets memory as a player's start does.
+#
 # Usage: window.sh [PROGRAM [EARLIER_PROGRAM]]
 # With an earlier build of the program, it runs side by side and its figures
 # are printed beside them. WINDOW_SCREENS="1280x1024" measures one screen
@@ -22,6 +28,7 @@ earlier=${2:+$(realpath "$2")}
 timer=$(realpath build/bench/window_timer)
 bare=$(realpath build/bench/bare_window)
 rounds=${WINDOW_ROUNDS:-7}
+pause=${WINDOW_PAUSE:-1}
 cache=$(realpath -m "${SLIDORA_BENCH_CACHE:-build/bench-cache}")
 
 as_root() { if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi; }
@@ -91,17 +98,26 @@ fi
 # game draws its window before it decodes a photo named at start-up: the
 # window must stay still longer than the slowest decode (about 1.3 s) before
 # the timing ends.
+# With SETTINGS=FILE the program starts with those settings.
 run() {
   local name=$1 home
   shift
   home=$(mktemp -d)
+  if [ -n "${SETTINGS:-}" ]; then
+    mkdir -p "$home/.config/Vantrel"
+    cp "$SETTINGS" "$home/.config/Vantrel/Slidora.reg"
+  fi
+  sleep "$pause"
   HOME="$home" XDG_CONFIG_HOME="$home/.config" "$timer" --quiet 2000 "$@" >>"$samples/$name" || echo "- -" >>"$samples/$name"
   rm -rf "$home"
 }
 
 slidora_cases() { # LABEL PROGRAM
   run "numeric$1" --title Slidora -- "$2"
-  [ "$screen" = 1280x1024 ] && return
+  if [ "$screen" = 1280x1024 ]; then
+    SETTINGS=$silent run "silent$1" --title Slidora -- "$2"
+    return
+  fi
   run "progressive$1" --title Slidora -- "$2" "$progressive"
   [ "$screen" = 1920x1080 ] && run "baseline$1" --title Slidora -- "$2" "$baseline"
   return 0
@@ -154,6 +170,28 @@ numeric_window_size() {
   rm -rf "$home"
 }
 
+# write_silent_settings FILE: the first run's settings with the music off.
+write_silent_settings() {
+  cat >"$1" <<'END'
+REGEDIT4
+
+[HKEY_CURRENT_USER\Software\Vantrel\Slidora]
+"Level"=dword:00000003
+"Color"=dword:00808000
+"NumColor1"=dword:00ff80ff
+"NumColor2"=dword:00c08080
+"FontColor"=dword:00000000
+"FontBold"=dword:00000000
+"FontItalic"=dword:00000000
+"FontName"="Arial"
+"NumX"=dword:00000004
+"NumY"=dword:00000004
+"IsSoundOn"=dword:00000001
+"IsMusicOn"=dword:00000000
+"NumOfMusic"=dword:00000000
+END
+}
+
 # music_plays: whether the game's music reaches the sound server on a first run.
 music_plays() {
   local home playing
@@ -171,7 +209,9 @@ music_plays() {
 if [ -z "${WINDOW_RESULTS:-}" ]; then
   screen=$(xdpyinfo | awk '/dimensions:/ {print $2}')
   samples=$(mktemp -d)
-  trap 'rm -rf "$samples"' EXIT
+  silent=$(mktemp)
+  trap 'rm -rf "$samples" "$silent"' EXIT
+  write_silent_settings "$silent"
   window_size=($(numeric_window_size))
   music_plays || echo "music never played" >&2
   one_round # warm-up: files, fonts and libraries in the page cache
@@ -201,6 +241,8 @@ line() {
   [ "$verdict" = met ] || status=1
   printf '%-66s %9s %s  (must reach <= %s%s, aim <= %s%s) %s\n' "$1" "$2" "$5" "$3" "$5" "$4" "$5" "$verdict"
 }
+# beside LABEL VALUE UNIT: a figure that has no target, shown for comparison.
+beside() { printf '%-66s %9s %s  (for comparison)\n' "$1" "$2" "$3"; }
 ratio() { awk -v a="$1" -v b="$2" -v c="$3" 'BEGIN {if (c > 0) printf "%.2f", (a - b) / c}'; }
 mb() { awk -v k="$1" 'BEGIN {if (k != "") printf "%.0f", k * 1024 / 1e6}'; }
 
@@ -218,7 +260,11 @@ report() { # SUFFIX
   line "numeric start / a bare Qt window's start, 1280x1024" \
     "$(ratio "$n1280" 0 "$(figure 1280x1024 bare ms)")" 1.10 1.0 ""
   line "peak memory, numeric start with the music playing" "$(mb "$(figure 1280x1024 "numeric$s" kB)")" 45 40 " MB"
+  beside "  the same start with the music off: its peak memory" "$(mb "$(figure 1280x1024 "silent$s" kB)")" " MB"
   line "numeric start on 5800x3400 / on 1280x1024" "$(ratio "$n5800" 0 "$n1280")" 1.6 1.3 ""
+  beside "  a bare Qt window of the game's size: on 5800x3400 / on 1280x1024" \
+    "$(ratio "$(figure 5800x3400 bare ms)" 0 "$(figure 1280x1024 bare ms)")" ""
+  beside "  the numeric start on 5800x3400 / that bare Qt window's" "$(ratio "$n5800" 0 "$(figure 5800x3400 bare ms)")" ""
   line "18 MP baseline on 1920x1080 - numeric start, / djpeg" \
     "$(ratio "$(figure 1920x1080 "baseline$s" ms)" "$n1080" "$(figure 1920x1080 djpeg-baseline ms)")" 1.0 0.6 ""
   line "peak memory, that photo" "$(mb "$(figure 1920x1080 "baseline$s" kB)")" 80 80 " MB"
