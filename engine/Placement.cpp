@@ -166,8 +166,8 @@ public:
     }
 
     // The blank's cells, in order, or nothing when the search gives up.
-    std::optional<std::vector<int>> Run(size_t maxStates, const std::stop_token& stop) {
-        this->stop = &stop;
+    std::optional<std::vector<int>> Run(size_t maxStates, const Deadline& deadline) {
+        this->deadline = &deadline;
         nodes.reserve(maxStates + 4); // the pages are touched as the search grows, not copied on the way
         Add(start, 0, NoParent);
         for (current = 0; current < buckets.size(); ++current)
@@ -176,7 +176,8 @@ public:
                 const std::uint64_t state = nodes[node].state;
                 if (nodes[node].f != current) continue; // queued again since, more cheaply
                 if ((state & PieceMask()) == goal) return Path(node);
-                if (nodes.size() > maxStates || stop.stop_requested()) return std::nullopt;
+                if (nodes.size() > maxStates || (expanded++ % 256 == 0 ? deadline.Passed() : deadline.Stopped()))
+                    return std::nullopt;
                 Expand(node);
             }
         return std::nullopt;
@@ -259,12 +260,12 @@ private:
         buckets[f].push_back(index);
     }
 
-    // The state's slot, free when it is new. Once a stop is requested the
+    // The state's slot, free when it is new. Once the deadline passes the
     // table no longer grows: it has room for the expansion under way, after
     // which Run ends.
     std::uint32_t& SlotOf(std::uint64_t state) {
-        if (table.Size() < 2 * nodes.size() + 64 && !stop->stop_requested())
-            table.Resize(table.Size() * 2, HashOfNode{nodes}, *stop);
+        if (table.Size() < 2 * nodes.size() + 64 && !deadline->Passed())
+            table.ResizeBy(table.Size() * 2, HashOfNode{nodes}, *deadline);
         return table.SlotOf(Hash(state), [&](std::uint32_t node) { return nodes[node].state == state; });
     }
 
@@ -324,8 +325,8 @@ private:
     std::vector<Node>& nodes;
     StateTable& table;
     std::vector<std::vector<std::uint32_t>>& buckets;
-    size_t current = 0;
-    const std::stop_token* stop = nullptr;
+    size_t current = 0, expanded = 0;
+    const Deadline* deadline = nullptr;
 };
 
 // The open cells within `radius` steps of any of the cells.
@@ -501,7 +502,8 @@ bool RoutePiece(Board& board, const CellSet& open, int from, int to, const std::
 }
 
 bool PlaceGroup(Board& board, const CellSet& open, const std::vector<int>& cells, size_t maxStates,
-                const std::stop_token& stop, std::vector<BlankMove>& moves) {
+                const Deadline& deadline, std::vector<BlankMove>& moves) {
+    const std::stop_token& stop = deadline.stop;
     int radius = std::max(2, Spread(board, open, cells)), size = 0;
     Around(board, open, cells, radius, size);
     if (size_t(size) > WindowLimit(cells.size())) {
@@ -516,7 +518,7 @@ bool PlaceGroup(Board& board, const CellSet& open, const std::vector<int>& cells
             continue;
         // Pairs are placed by the fewest moves; three pieces by a weighted
         // search, which is far quicker and rarely much longer.
-        const auto path = GroupSearch(board, window, cells, cells.size() <= 2 ? 1 : 2).Run(maxStates, stop);
+        const auto path = GroupSearch(board, window, cells, cells.size() <= 2 ? 1 : 2).Run(maxStates, deadline);
         if (path) {
             Walk(board, *path, moves);
             return true;

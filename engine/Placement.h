@@ -18,9 +18,9 @@ bool RoutePiece(Board& board, const CellSet& open, int from, int to, const std::
 // Puts the pieces of two or three neighbouring cells home together, by the
 // fewest moves of those pieces and the blank near the cells (the other pieces
 // are moved as they come), or gives up after `maxStates` states of the
-// search. The blank must be in `open`.
+// search or once the deadline passes. The blank must be in `open`.
 bool PlaceGroup(Board& board, const CellSet& open, const std::vector<int>& cells, size_t maxStates,
-                const std::stop_token& stop, std::vector<BlankMove>& moves);
+                const Deadline& deadline, std::vector<BlankMove>& moves);
 
 // Fills a corridor: the cells of `ear` each beside the next, the first beside
 // `entry` and the last beside `exit`, both open cells outside the ear, with

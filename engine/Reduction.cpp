@@ -464,7 +464,7 @@ private:
     }
 
     int Place(CellSet& open, const std::vector<int>& group, size_t maxStates) {
-        if (!CanLeave(board, open, group) || !PlaceGroup(board, open, group, maxStates, deadline.stop, moves)) return 0;
+        if (!CanLeave(board, open, group) || !PlaceGroup(board, open, group, maxStates, deadline, moves)) return 0;
         for (int c : group) open[size_t(c)] = 0;
         return int(group.size());
     }

@@ -2,6 +2,7 @@
 // Copyright (C) 2026 the Slidora developers
 #include "SolverBoards.h"
 #include "engine/PatternDatabase.h"
+#include "engine/Placement.h"
 #include "engine/SolverBoard.h"
 
 #include <algorithm>
@@ -372,6 +373,29 @@ TEST(SolverBoard, TablesPastTheirDeadlineAreNotKept) {
     EXPECT_FALSE(solver::CachedPatterns(area, 5));
     EXPECT_TRUE(solver::PatternsFor(area, board, 5, none));
     EXPECT_TRUE(solver::CachedPatterns(area, 5));
+}
+
+// A placement search gives up once its deadline passes (a search of a few
+// hundred thousand states, run to its end, made large boards late); without
+// one it puts the group home. Row 0 and column 5 of a 6 x 6 board are
+// pushed one step round, so pieces 0 to 2 each stand a step from home.
+TEST(SolverBoard, AGroupIsPlacedUnlessItsDeadlineHasPassed) {
+    solver::Board start{6, 6, {}, 35, 35};
+    for (int cell = 0; cell < 36; ++cell) start.cells.push_back(cell == 35 ? solver::Blank : std::int16_t(cell));
+    for (int i = 0; i < 5; ++i) start.Move(BlankMove::Up);
+    for (int i = 0; i < 5; ++i) start.Move(BlankMove::Left);
+    const solver::CellSet open(36, 1);
+    const solver::Deadline passed{solver::Clock::now(), {}}, none = passed.At(solver::Clock::time_point::max());
+    solver::Board board = start;
+    std::vector<BlankMove> moves;
+    EXPECT_FALSE(solver::PlaceGroup(board, open, {0, 1, 2}, 300'000, passed, moves));
+    board = start;
+    moves.clear();
+    ASSERT_TRUE(solver::PlaceGroup(board, open, {0, 1, 2}, 300'000, none, moves));
+    for (int piece : {0, 1, 2}) EXPECT_EQ(board.cells[size_t(piece)], piece);
+    solver::Board replay = start;
+    for (BlankMove move : moves) ASSERT_TRUE(replay.Move(move));
+    EXPECT_EQ(replay.cells, board.cells);
 }
 
 // Free steps found late still make the cheapest way: 0 -> 1 -> 3 -> 4 -> 6
