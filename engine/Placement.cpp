@@ -176,7 +176,7 @@ public:
                 const std::uint64_t state = nodes[node].state;
                 if (nodes[node].f != current) continue; // queued again since, more cheaply
                 if ((state & PieceMask()) == goal) return Path(node);
-                if (nodes.size() > maxStates || (expanded++ % 256 == 0 ? deadline.Passed() : deadline.Stopped()))
+                if (nodes.size() > maxStates || tableFull || (expanded++ % 256 == 0 ? deadline.Passed() : deadline.Stopped()))
                     return std::nullopt;
                 Expand(node);
             }
@@ -264,8 +264,8 @@ private:
     // table no longer grows: it has room for the expansion under way, after
     // which Run ends.
     std::uint32_t& SlotOf(std::uint64_t state) {
-        if (table.Size() < 2 * nodes.size() + 64 && !deadline->Passed())
-            table.ResizeBy(table.Size() * 2, HashOfNode{nodes}, *deadline);
+        if (table.Size() < 2 * nodes.size() + 64 && !tableFull)
+            tableFull = deadline->Passed() || !table.ResizeBy(table.Size() * 2, HashOfNode{nodes}, *deadline);
         return table.SlotOf(Hash(state), [&](std::uint32_t node) { return nodes[node].state == state; });
     }
 
@@ -326,6 +326,7 @@ private:
     StateTable& table;
     std::vector<std::vector<std::uint32_t>>& buckets;
     size_t current = 0, expanded = 0;
+    bool tableFull = false; // it may not grow any more: the search ends
     const Deadline* deadline = nullptr;
 };
 
