@@ -237,13 +237,13 @@ status=0
 # line LABEL VALUE TARGET AIM UNIT: VALUE must be at most TARGET.
 line() {
   local verdict
-  verdict=$(awk -v v="$2" -v t="$3" 'BEGIN {print (v != "" && v <= t) ? "met" : "MISSED"}')
+  verdict=$(awk -v v="$2" -v t="$3" 'BEGIN {print v == "" ? "not measured" : v <= t ? "met" : "MISSED"}')
   [ "$verdict" = met ] || status=1
   printf '%-66s %9s %s  (must reach <= %s%s, aim <= %s%s) %s\n' "$1" "$2" "$5" "$3" "$5" "$4" "$5" "$verdict"
 }
 # beside LABEL VALUE UNIT: a figure that has no target, shown for comparison.
 beside() { printf '%-66s %9s %s  (for comparison)\n' "$1" "$2" "$3"; }
-ratio() { awk -v a="$1" -v b="$2" -v c="$3" 'BEGIN {if (c > 0) printf "%.2f", (a - b) / c}'; }
+ratio() { awk -v a="$1" -v b="$2" -v c="$3" 'BEGIN {if (a != "" && c > 0) printf "%.2f", (a - b) / c}'; }
 mb() { awk -v k="$1" 'BEGIN {if (k != "") printf "%.0f", k * 1024 / 1e6}'; }
 
 report() { # SUFFIX

@@ -3,10 +3,11 @@
 #include "PictureFiles.h"
 
 #include "AreaAverage.h"
+#include "PackedCoefficients.h"
 #include "platform/PixelMemory.h"
 
-#include <QCoreApplication>
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QFile>
 #include <QImageReader>
 #include <QPainter>
@@ -14,6 +15,7 @@
 #include <csetjmp>
 #include <cstdio>
 #include <jpeglib.h>
+#include <optional>
 // After jpeglib.h, which it needs: the codes of libjpeg's messages.
 #include <jerror.h>
 
@@ -47,13 +49,8 @@ struct JpegDecoder {
     } source;
     // The whole-picture coefficient arrays of progressive and multi-scan
     // pictures (see UseOwnCoefficientArrays).
-    struct CoefficientArray {
-        JDIMENSION blocksPerRow, rows;
-        JBLOCKROW* rowStarts; // in libjpeg's pool of the picture
-    } arrays[MAX_COMPONENTS];
+    std::optional<PackedCoefficients> arrays[MAX_COMPONENTS];
     int arrayCount;
-    void* memory; // of all arrays
-    size_t memorySize;
     void (*realizeLibraryArrays)(j_common_ptr);
 };
 
@@ -154,43 +151,30 @@ unsigned ScaleEighths(const jpeg_decompress_struct& info, QSize least, bool prev
 }
 
 // A progressive picture is decoded into coefficient arrays of the whole
-// picture, as large as the picture itself. libjpeg would take them from
-// memory that the kernel faults in 4 KiB at a time, which costs more than
-// decoding; they are mapped as the pictures are instead, so that the kernel
-// may back them with huge pages.
+// picture, in libjpeg's own arrays as large as the picture itself: twice as
+// large as the picture a 1:1 decode makes. They are packed instead (see
+// PackedCoefficients), which halves a large photo's peak memory.
 jvirt_barray_ptr RequestCoefficients(j_common_ptr info, int, boolean, JDIMENSION blocksPerRow, JDIMENSION rows,
-                                     JDIMENSION) {
+                                     JDIMENSION maxAccess) {
     JpegDecoder& decoder = DecoderOf(info);
     if (decoder.arrayCount == MAX_COMPONENTS) ERREXIT(info, JERR_NOT_COMPILED);
-    JpegDecoder::CoefficientArray& array = decoder.arrays[decoder.arrayCount++];
-    array = JpegDecoder::CoefficientArray{blocksPerRow, rows, nullptr};
-    return reinterpret_cast<jvirt_barray_ptr>(&array);
+    std::optional<PackedCoefficients>& array = decoder.arrays[decoder.arrayCount++];
+    array.emplace(blocksPerRow, rows, maxAccess);
+    return reinterpret_cast<jvirt_barray_ptr>(&*array);
 }
 
-// The arrays start zero-filled, as libjpeg's "pre-zeroed" arrays do, and
-// share one block.
 void RealizeArrays(j_common_ptr info) {
     JpegDecoder& decoder = DecoderOf(info);
     decoder.realizeLibraryArrays(info);
-    if (decoder.memory || decoder.arrayCount == 0) return;
     for (int i = 0; i < decoder.arrayCount; ++i)
-        decoder.memorySize += size_t(decoder.arrays[i].blocksPerRow) * decoder.arrays[i].rows * sizeof(JBLOCK);
-    decoder.memory = NewZeroed(decoder.memorySize);
-    if (!decoder.memory) ERREXIT(info, JERR_OUT_OF_MEMORY);
-    auto* next = static_cast<JBLOCKROW>(decoder.memory);
-    for (int i = 0; i < decoder.arrayCount; ++i) {
-        JpegDecoder::CoefficientArray& array = decoder.arrays[i];
-        array.rowStarts =
-            static_cast<JBLOCKROW*>((*info->mem->alloc_small)(info, JPOOL_IMAGE, array.rows * sizeof(JBLOCKROW)));
-        for (JDIMENSION row = 0; row < array.rows; ++row, next += array.blocksPerRow) array.rowStarts[row] = next;
-    }
+        if (!decoder.arrays[i]->Prepare()) ERREXIT(info, JERR_OUT_OF_MEMORY);
 }
 
 JBLOCKARRAY AccessCoefficients(j_common_ptr info, jvirt_barray_ptr handle, JDIMENSION start, JDIMENSION count,
-                               boolean) {
-    const auto* array = reinterpret_cast<const JpegDecoder::CoefficientArray*>(handle);
-    if (!array->rowStarts || start + count > array->rows) ERREXIT(info, JERR_BAD_VIRTUAL_ACCESS);
-    return array->rowStarts + start;
+                               boolean writable) {
+    JBLOCKARRAY rows = reinterpret_cast<PackedCoefficients*>(handle)->Access(start, count, writable);
+    if (!rows) ERREXIT(info, JERR_BAD_VIRTUAL_ACCESS);
+    return rows;
 }
 
 void UseOwnCoefficientArrays(JpegDecoder& decoder) {
@@ -202,8 +186,8 @@ void UseOwnCoefficientArrays(JpegDecoder& decoder) {
 }
 
 void FreeCoefficientArrays(JpegDecoder& decoder) {
-    FreeZeroed(decoder.memory, decoder.memorySize);
-    decoder.memory = nullptr;
+    for (std::optional<PackedCoefficients>& array : decoder.arrays) array.reset();
+    decoder.arrayCount = 0;
 }
 
 bool ReadHeader(JpegDecoder& decoder, QIODevice& device) {
@@ -308,8 +292,6 @@ void PrepareDecoder(JpegDecoder& decoder) {
     decoder.error.manager.emit_message = EmitMessage;
     decoder.error.manager.output_message = IgnoreMessage;
     decoder.arrayCount = 0;
-    decoder.memory = nullptr;
-    decoder.memorySize = 0;
 }
 
 PictureResult DecodeJpeg(QIODevice& device, const Request& request) {

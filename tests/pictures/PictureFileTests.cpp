@@ -2,12 +2,15 @@
 // Copyright (C) 2026 the Slidora developers
 #include "PictureMaker.h"
 #include "pictures/AreaAverage.h"
+#include "pictures/PackedCoefficients.h"
 #include "pictures/PictureFiles.h"
 
 #include <QTemporaryDir>
 #include <QtEndian>
 #include <cstring>
 #include <gtest/gtest.h>
+#include <random>
+#include <vector>
 
 namespace {
 
@@ -41,17 +44,39 @@ double MeanDifference(const QImage& a, const QImage& b) {
 
 } // namespace
 
+// Black and white noise above the pattern: at the finest quality its
+// coefficients are the largest a picture has.
+QImage NoiseAbovePattern(int width, int height) {
+    QImage image = PatternImage(width, height);
+    uint32_t noise = 777;
+    for (int y = 0; y < height / 2; ++y)
+        for (int x = 0; x < width; ++x) {
+            noise = noise * 1664525u + 1013904223u;
+            image.setPixel(x, y, (noise >> 31) ? qRgb(255, 255, 255) : qRgb(0, 0, 0));
+        }
+    return image;
+}
+
 // Our decoder must give exactly what the reference decoder gives: full size,
 // accurate DCT, fancy upsampling, RGB.
 TEST_F(PictureFiles, JpegDecodesExactlyAsDjpeg) {
-    const QImage source = PatternImage(203, 101); // odd sizes exercise partial blocks
-    const std::pair<const char*, QStringList> kinds[] = {
-        {"baseline.jpg", {}},
-        {"progressive.jpeg", {QStringLiteral("-progressive")}},
-        {"grey.jpg", {QStringLiteral("-grayscale")}},
-        {"subsampled.jpg", {QStringLiteral("-sample"), QStringLiteral("2x2")}},
+    const QImage pattern = PatternImage(203, 101); // odd sizes exercise partial blocks
+    const QImage noisy = NoiseAbovePattern(333, 250);
+    const QStringList finest = {QStringLiteral("-quality"), QStringLiteral("100")};
+    const struct {
+        const char* name;
+        const QImage& source;
+        QStringList options;
+    } kinds[] = {
+        {"baseline.jpg", pattern, {}},
+        {"progressive.jpeg", pattern, {QStringLiteral("-progressive")}},
+        {"grey.jpg", pattern, {QStringLiteral("-grayscale")}},
+        {"subsampled.jpg", pattern, {QStringLiteral("-sample"), QStringLiteral("2x2")}},
+        {"noisy.jpg", noisy,
+         QStringList{QStringLiteral("-progressive"), QStringLiteral("-sample"), QStringLiteral("2x2")} + finest},
+        {"noisy-grey.jpg", noisy, QStringList{QStringLiteral("-progressive"), QStringLiteral("-grayscale")} + finest},
     };
-    for (const auto& [name, options] : kinds) {
+    for (const auto& [name, source, options] : kinds) {
         const QString path = Path(QLatin1String(name));
         ASSERT_TRUE(WriteJpeg(path, source, options)) << name;
         const QImage ours = Jpeg(path);
@@ -191,6 +216,43 @@ TEST_F(PictureFiles, HeldPicturesLookLikeTheWholePictureAreaAveraged) {
     }
 }
 
+// Coefficients written through the strip read back as written, however
+// they are packed: rows of small values, of a few or of many large ones (more
+// than packing saves), rows changed by later passes and rows never written;
+// reached forwards, several rows at once, and backwards.
+TEST(PackedCoefficients, KeepWhatIsWritten) {
+    constexpr JDIMENSION Blocks = 7, Rows = 23, Strip = 3;
+    std::mt19937 random(5);
+    std::vector<JBLOCK> expected(Blocks * Rows);
+    auto valueOfKind = [&](int kind) {
+        const int large = std::uniform_int_distribution<int>(-2048, 2047)(random);
+        const int small = std::uniform_int_distribution<int>(-128, 127)(random);
+        const bool rare = random() % 50 == 0;
+        return JCOEF(kind == 0 ? small : kind == 1 ? (rare ? large : small) : large);
+    };
+    PackedCoefficients packed(Blocks, Rows, Strip);
+    ASSERT_TRUE(packed.Prepare());
+    for (int pass = 0; pass < 3; ++pass)
+        for (JDIMENSION start = 0; start + 2 <= Rows - 2; start += 2) { // the last two rows stay zero
+            JBLOCKROW* rows = packed.Access(start, 2, true);
+            ASSERT_NE(rows, nullptr);
+            for (JDIMENSION row = start; row < start + 2; ++row)
+                for (JDIMENSION b = 0; b < Blocks; ++b)
+                    for (int k = 0; k < DCTSIZE2; ++k)
+                        expected[row * Blocks + b][k] = rows[row - start][b][k] = valueOfKind((row + pass) % 3);
+        }
+    for (JDIMENSION start = Rows - Strip + 1; start-- > 0;) {
+        JBLOCKROW* rows = packed.Access(start, Strip, false);
+        ASSERT_NE(rows, nullptr);
+        for (JDIMENSION row = start; row < start + Strip; ++row)
+            for (JDIMENSION b = 0; b < Blocks; ++b)
+                ASSERT_EQ(std::memcmp(rows[row - start][b], expected[row * Blocks + b], sizeof(JBLOCK)), 0)
+                    << "row " << row << " block " << b;
+    }
+    EXPECT_EQ(packed.Access(Rows - 1, 2, false), nullptr);
+    EXPECT_EQ(packed.Access(0, Strip + 1, false), nullptr);
+}
+
 // Each pixel of the result is the mean of the area of the source it covers;
 // a source decoded at M/8 of a picture covers picture size * M / 8 pixels,
 // its last row and column only in part; the same on a thread of its own.
@@ -199,8 +261,9 @@ TEST(AreaAverage, EachPixelIsTheMeanOfTheAreaItCovers) {
         QSize source, target, own;
         int eighths;
     };
-    const Case cases[] = {{{7, 5}, {3, 2}, {7, 5}, 8},     {{10, 9}, {10, 4}, {10, 9}, 8}, {{9, 4}, {4, 4}, {9, 4}, 8},
-                          {{5, 5}, {1, 1}, {5, 5}, 8},     {{64, 3}, {27, 2}, {64, 3}, 8}, {{5, 3}, {4, 2}, {13, 7}, 3},
+    const Case cases[] = {{{7, 5}, {3, 2}, {7, 5}, 8},      {{10, 9}, {10, 4}, {10, 9}, 8},
+                          {{9, 4}, {4, 4}, {9, 4}, 8},      {{5, 5}, {1, 1}, {5, 5}, 8},
+                          {{64, 3}, {27, 2}, {64, 3}, 8},   {{5, 3}, {4, 2}, {13, 7}, 3},
                           {{25, 13}, {11, 9}, {33, 17}, 6}, {{40, 300}, {13, 77}, {40, 300}, 8}};
     for (const Case& c : cases) {
         QImage source(c.source, QImage::Format_RGB888);
@@ -266,9 +329,9 @@ TEST_F(PictureFiles, TheSizeComesFromTheHeader) {
     WriteBytes(Path(QStringLiteral("huge.jpg")), WithClaimedSize(jpeg, 60000, 60000));
     WriteBytes(Path(QStringLiteral("text.jpg")), "just some text, not a picture\n");
     const std::pair<const char*, std::optional<QSize>> cases[] = {
-        {"a.jpg", QSize(41, 23)},        {"a.png", QSize(41, 23)},    {"a.bmp", QSize(41, 23)},
+        {"a.jpg", QSize(41, 23)},        {"a.png", QSize(41, 23)},         {"a.bmp", QSize(41, 23)},
         {"top-down.bmp", QSize(41, 23)}, {"cut-short.jpg", QSize(41, 23)}, {"huge.jpg", std::nullopt},
-        {"text.jpg", std::nullopt},      {"a.png.jpg", std::nullopt}, {"missing.bmp", std::nullopt},
+        {"text.jpg", std::nullopt},      {"a.png.jpg", std::nullopt},      {"missing.bmp", std::nullopt},
     };
     ASSERT_TRUE(QFile::copy(Path(QStringLiteral("a.png")), Path(QStringLiteral("a.png.jpg"))));
     for (const auto& [name, size] : cases) EXPECT_EQ(ReadPictureFileSize(Path(QLatin1String(name))), size) << name;

@@ -1,0 +1,136 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 the Slidora developers
+#include "PackedCoefficients.h"
+
+#include <algorithm>
+#include <cstring>
+#include <new>
+
+// A narrow row of n blocks with e escapes: e indexes (32 bits), n DCs and e
+// values (16 bits), then 64 bytes a block of which the first, the DC's place,
+// is unused: the row's coefficients keep their places, one byte each.
+namespace {
+
+constexpr size_t WideBytes = sizeof(JBLOCK);
+constexpr size_t NarrowBytes = sizeof(JCOEF) + DCTSIZE2, EscapeBytes = sizeof(uint32_t) + sizeof(JCOEF);
+
+size_t NarrowSize(size_t blocks, size_t escapes) { return blocks * NarrowBytes + escapes * EscapeBytes; }
+
+// Whether every AC of the block fits in 8 bits.
+bool AcFits(const JCOEF* block) {
+    static constexpr auto Lanes = [] {
+        struct {
+            uint16_t mask[DCTSIZE2];
+        } lanes{};
+        for (int k = 1; k < DCTSIZE2; ++k) lanes.mask[k] = 0xFF00;
+        return lanes;
+    }();
+    uint16_t spread = 0;
+    for (int k = 0; k < DCTSIZE2; ++k) spread |= uint16_t(uint16_t(block[k]) + 128) & Lanes.mask[k];
+    return spread == 0;
+}
+
+bool Fits(JCOEF value) { return value >= -128 && value <= 127; }
+
+uint32_t Escapes(const JBLOCK* blocks, JDIMENSION count) {
+    uint32_t escapes = 0;
+    for (JDIMENSION b = 0; b < count; ++b)
+        if (!AcFits(blocks[b]))
+            for (int k = 1; k < DCTSIZE2; ++k) escapes += Fits(blocks[b][k]) ? 0 : 1;
+    return escapes;
+}
+
+} // namespace
+
+PackedCoefficients::PackedCoefficients(JDIMENSION blocksPerRow, JDIMENSION rows, JDIMENSION stripRows)
+    : blocksPerRow(blocksPerRow), rows(rows), stripRows(std::max<JDIMENSION>(1, std::min(stripRows, rows))) {}
+
+bool PackedCoefficients::Prepare() noexcept {
+    stored.reset(new (std::nothrow) Row[rows]);
+    strip.reset(new (std::nothrow) JBLOCK[size_t(blocksPerRow) * stripRows]);
+    stripStarts.reset(new (std::nothrow) JBLOCKROW[stripRows]);
+    if (!stored || !strip || !stripStarts) return false;
+    for (JDIMENSION i = 0; i < stripRows; ++i) stripStarts[i] = strip.get() + size_t(i) * blocksPerRow;
+    return true;
+}
+
+JBLOCKROW* PackedCoefficients::Access(JDIMENSION start, JDIMENSION count, bool writable) noexcept {
+    if (!stored || count == 0 || count > stripRows || start > rows || count > rows - start) return nullptr;
+    if (start < stripStart || start + count > stripStart + stripCount) {
+        if (!Flush()) return nullptr;
+        // Forwards the strip starts at the first row wanted, backwards it
+        // ends at the last, as libjpeg's own arrays do.
+        stripStart = start > stripStart ? start : start + count - std::min(start + count, stripRows);
+        stripCount = std::min(stripRows, rows - stripStart);
+        for (JDIMENSION row = stripStart; row < stripStart + stripCount; ++row) Load(row);
+    }
+    if (writable) {
+        dirtyStart = dirtyEnd > dirtyStart ? std::min(dirtyStart, start) : start;
+        dirtyEnd = std::max(dirtyEnd, start + count);
+    }
+    return stripStarts.get() + (start - stripStart);
+}
+
+bool PackedCoefficients::Flush() noexcept {
+    for (JDIMENSION row = dirtyStart; row < dirtyEnd; ++row)
+        if (!Store(row)) return false;
+    dirtyStart = dirtyEnd = 0;
+    return true;
+}
+
+bool PackedCoefficients::Store(JDIMENSION row) noexcept {
+    const JBLOCK* blocks = stripStarts[row - stripStart];
+    const size_t count = blocksPerRow, wide = count * WideBytes;
+    uint32_t escapes = Escapes(blocks, blocksPerRow);
+    const size_t narrow = NarrowSize(count, escapes);
+    const size_t size = std::min(narrow, wide);
+    Row& kept = stored[row];
+    if (size > kept.capacity) {
+        const size_t capacity = std::min(wide, size + size / 32);
+        kept.bytes.reset(new (std::nothrow) uint8_t[capacity]);
+        kept.capacity = kept.bytes ? capacity : 0;
+        if (!kept.bytes) return false;
+    }
+    uint8_t* bytes = kept.bytes.get();
+    if (narrow >= wide) {
+        kept.escapes = Wide;
+        std::memcpy(bytes, blocks, wide);
+        return true;
+    }
+    kept.escapes = escapes;
+    auto* indexes = reinterpret_cast<uint32_t*>(bytes);
+    auto* dcs = reinterpret_cast<JCOEF*>(indexes + escapes);
+    JCOEF* values = dcs + count;
+    auto* acs = reinterpret_cast<int8_t*>(values + escapes);
+    const JCOEF* all = blocks[0];
+    for (size_t i = 0; i < count * DCTSIZE2; ++i) acs[i] = int8_t(all[i]);
+    for (size_t b = 0; b < count; ++b) {
+        dcs[b] = blocks[b][0];
+        if (AcFits(blocks[b])) continue;
+        for (int k = 1; k < DCTSIZE2; ++k)
+            if (!Fits(blocks[b][k])) *indexes++ = uint32_t(b * DCTSIZE2 + size_t(k)), *values++ = blocks[b][k];
+    }
+    return true;
+}
+
+void PackedCoefficients::Load(JDIMENSION row) noexcept {
+    JBLOCK* blocks = stripStarts[row - stripStart];
+    const size_t count = blocksPerRow;
+    const Row& kept = stored[row];
+    if (!kept.bytes) {
+        std::memset(blocks, 0, count * WideBytes);
+        return;
+    }
+    if (kept.escapes == Wide) {
+        std::memcpy(blocks, kept.bytes.get(), count * WideBytes);
+        return;
+    }
+    const auto* indexes = reinterpret_cast<const uint32_t*>(kept.bytes.get());
+    const auto* dcs = reinterpret_cast<const JCOEF*>(indexes + kept.escapes);
+    const JCOEF* values = dcs + count;
+    const auto* acs = reinterpret_cast<const int8_t*>(values + kept.escapes);
+    JCOEF* all = blocks[0];
+    for (size_t i = 0; i < count * DCTSIZE2; ++i) all[i] = acs[i];
+    for (size_t b = 0; b < count; ++b) blocks[b][0] = dcs[b];
+    for (uint32_t e = 0; e < kept.escapes; ++e) all[indexes[e]] = values[e];
+}

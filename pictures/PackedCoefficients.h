@@ -1,0 +1,48 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 the Slidora developers
+// The coefficients of one component of a progressive or multi-scan JPEG,
+// which the decoder keeps for the whole picture until its last scan, held in
+// about half the memory of libjpeg's own arrays: a block's DC in 16 bits, its
+// AC in 8 bits with the few that do not fit listed beside, or the whole block
+// row as it is where that takes less. libjpeg reaches them, as it reaches a
+// virtual array kept on disk, through a strip of a few whole rows.
+#pragma once
+
+#include <cstdint>
+#include <cstdio>
+#include <jpeglib.h>
+#include <memory>
+
+class PackedCoefficients {
+public:
+    // An array of `rows` rows of `blocksPerRow` blocks, all zero, of which at
+    // most `stripRows` are reached at once.
+    PackedCoefficients(JDIMENSION blocksPerRow, JDIMENSION rows, JDIMENSION stripRows);
+
+    // The strip's memory; false when there is none.
+    bool Prepare() noexcept;
+
+    // The rows [start, start + count), valid until the next call; with
+    // `writable`, what is written there is kept. Null when the rows are out
+    // of the array, more than a strip, or the memory runs out.
+    JBLOCKROW* Access(JDIMENSION start, JDIMENSION count, bool writable) noexcept;
+
+private:
+    struct Row {
+        std::unique_ptr<uint8_t[]> bytes; // none while the row is all zero
+        size_t capacity = 0;
+        uint32_t escapes = 0; // AC that do not fit in 8 bits, or Wide
+    };
+    static constexpr uint32_t Wide = UINT32_MAX;
+
+    bool Store(JDIMENSION row) noexcept;
+    void Load(JDIMENSION row) noexcept;
+    bool Flush() noexcept;
+
+    JDIMENSION blocksPerRow, rows, stripRows;
+    std::unique_ptr<Row[]> stored;
+    std::unique_ptr<JBLOCK[]> strip;
+    std::unique_ptr<JBLOCKROW[]> stripStarts;
+    JDIMENSION stripStart = 0, stripCount = 0; // the rows in the strip
+    JDIMENSION dirtyStart = 0, dirtyEnd = 0;   // of them, those written to
+};
