@@ -2,6 +2,8 @@
 // Copyright (C) 2026 the Slidora developers
 #include "PackedCoefficients.h"
 
+#include "platform/PixelMemory.h"
+
 #include <algorithm>
 #include <cstring>
 #include <new>
@@ -45,11 +47,20 @@ uint32_t Escapes(const JBLOCK* blocks, JDIMENSION count) {
 PackedCoefficients::PackedCoefficients(JDIMENSION blocksPerRow, JDIMENSION rows, JDIMENSION stripRows)
     : blocksPerRow(blocksPerRow), rows(rows), stripRows(std::max<JDIMENSION>(1, std::min(stripRows, rows))) {}
 
+PackedCoefficients::~PackedCoefficients() {
+    if (stored)
+        for (JDIMENSION row = 0; row < rows; ++row)
+            if (stored[row].onHeap) delete[] stored[row].bytes;
+    FreeZeroed(block, blockSize);
+}
+
 bool PackedCoefficients::Prepare() noexcept {
+    blockSize = size_t(blocksPerRow) * rows * WideBytes;
+    block = static_cast<uint8_t*>(NewZeroed(blockSize));
     stored.reset(new (std::nothrow) Row[rows]);
     strip.reset(new (std::nothrow) JBLOCK[size_t(blocksPerRow) * stripRows]);
     stripStarts.reset(new (std::nothrow) JBLOCKROW[stripRows]);
-    if (!stored || !strip || !stripStarts) return false;
+    if (!block || !stored || !strip || !stripStarts) return false;
     for (JDIMENSION i = 0; i < stripRows; ++i) stripStarts[i] = strip.get() + size_t(i) * blocksPerRow;
     return true;
 }
@@ -85,13 +96,8 @@ bool PackedCoefficients::Store(JDIMENSION row) noexcept {
     const size_t narrow = NarrowSize(count, escapes);
     const size_t size = std::min(narrow, wide);
     Row& kept = stored[row];
-    if (size > kept.capacity) {
-        const size_t capacity = std::min(wide, size + size / 32);
-        kept.bytes.reset(new (std::nothrow) uint8_t[capacity]);
-        kept.capacity = kept.bytes ? capacity : 0;
-        if (!kept.bytes) return false;
-    }
-    uint8_t* bytes = kept.bytes.get();
+    if (size > kept.capacity && !MakeRoom(kept, std::min(wide, size + size / 32))) return false;
+    uint8_t* bytes = kept.bytes;
     if (narrow >= wide) {
         kept.escapes = Wide;
         std::memcpy(bytes, blocks, wide);
@@ -113,6 +119,24 @@ bool PackedCoefficients::Store(JDIMENSION row) noexcept {
     return true;
 }
 
+// A row that grows moves to the end of what is used of the block; once the
+// block is full (rows have grown and left their old places unused), to the
+// heap.
+bool PackedCoefficients::MakeRoom(Row& row, size_t size) noexcept {
+    if (row.onHeap) delete[] row.bytes;
+    row = Row{nullptr, 0, row.escapes, false};
+    constexpr size_t Alignment = alignof(uint32_t);
+    const size_t at = (blockUsed + Alignment - 1) / Alignment * Alignment;
+    if (at <= blockSize && size <= blockSize - at) {
+        blockUsed = at + size;
+        row = Row{block + at, size, row.escapes, false};
+        return true;
+    }
+    auto* bytes = new (std::nothrow) uint8_t[size];
+    if (bytes) row = Row{bytes, size, row.escapes, true};
+    return bytes != nullptr;
+}
+
 void PackedCoefficients::Load(JDIMENSION row) noexcept {
     JBLOCK* blocks = stripStarts[row - stripStart];
     const size_t count = blocksPerRow;
@@ -122,10 +146,10 @@ void PackedCoefficients::Load(JDIMENSION row) noexcept {
         return;
     }
     if (kept.escapes == Wide) {
-        std::memcpy(blocks, kept.bytes.get(), count * WideBytes);
+        std::memcpy(blocks, kept.bytes, count * WideBytes);
         return;
     }
-    const auto* indexes = reinterpret_cast<const uint32_t*>(kept.bytes.get());
+    const auto* indexes = reinterpret_cast<const uint32_t*>(kept.bytes);
     const auto* dcs = reinterpret_cast<const JCOEF*>(indexes + kept.escapes);
     const JCOEF* values = dcs + count;
     const auto* acs = reinterpret_cast<const int8_t*>(values + kept.escapes);

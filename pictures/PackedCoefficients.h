@@ -4,8 +4,10 @@
 // which the decoder keeps for the whole picture until its last scan, held in
 // about half the memory of libjpeg's own arrays: a block's DC in 16 bits, its
 // AC in 8 bits with the few that do not fit listed beside, or the whole block
-// row as it is where that takes less. libjpeg reaches them, as it reaches a
-// virtual array kept on disk, through a strip of a few whole rows.
+// row as it is where that takes less. The rows are laid one after another in
+// a block as large as libjpeg's arrays would be, of which only the part
+// written to is ever touched. libjpeg reaches them, as it reaches a virtual
+// array kept on disk, through a strip of a few whole rows.
 #pragma once
 
 #include <cstdint>
@@ -18,6 +20,9 @@ public:
     // An array of `rows` rows of `blocksPerRow` blocks, all zero, of which at
     // most `stripRows` are reached at once.
     PackedCoefficients(JDIMENSION blocksPerRow, JDIMENSION rows, JDIMENSION stripRows);
+    ~PackedCoefficients();
+    PackedCoefficients(const PackedCoefficients&) = delete;
+    PackedCoefficients& operator=(const PackedCoefficients&) = delete;
 
     // The strip's memory; false when there is none.
     bool Prepare() noexcept;
@@ -29,18 +34,22 @@ public:
 
 private:
     struct Row {
-        std::unique_ptr<uint8_t[]> bytes; // none while the row is all zero
+        uint8_t* bytes = nullptr; // none while the row is all zero
         size_t capacity = 0;
         uint32_t escapes = 0; // AC that do not fit in 8 bits, or Wide
+        bool onHeap = false;  // once the block was full
     };
     static constexpr uint32_t Wide = UINT32_MAX;
 
     bool Store(JDIMENSION row) noexcept;
     void Load(JDIMENSION row) noexcept;
     bool Flush() noexcept;
+    bool MakeRoom(Row& row, size_t size) noexcept;
 
     JDIMENSION blocksPerRow, rows, stripRows;
     std::unique_ptr<Row[]> stored;
+    uint8_t* block = nullptr;
+    size_t blockSize = 0, blockUsed = 0;
     std::unique_ptr<JBLOCK[]> strip;
     std::unique_ptr<JBLOCKROW[]> stripStarts;
     JDIMENSION stripStart = 0, stripCount = 0; // the rows in the strip
