@@ -34,6 +34,13 @@ bool AcFits(const JCOEF* block) {
 
 bool Fits(JCOEF value) { return value >= -128 && value <= 127; }
 
+bool AllZero(const JBLOCK* blocks, JDIMENSION count) {
+    const JCOEF* all = blocks[0];
+    JCOEF any = 0;
+    for (size_t i = 0; i < size_t(count) * DCTSIZE2; ++i) any |= all[i];
+    return any == 0;
+}
+
 uint32_t Escapes(const JBLOCK* blocks, JDIMENSION count) {
     uint32_t escapes = 0;
     for (JDIMENSION b = 0; b < count; ++b)
@@ -92,10 +99,12 @@ bool PackedCoefficients::Flush() noexcept {
 bool PackedCoefficients::Store(JDIMENSION row) noexcept {
     const JBLOCK* blocks = stripStarts[row - stripStart];
     const size_t count = blocksPerRow, wide = count * WideBytes;
+    Row& kept = stored[row];
+    // A damaged picture's scans may leave rows as they are: zero.
+    if (!kept.bytes && AllZero(blocks, blocksPerRow)) return true;
     uint32_t escapes = Escapes(blocks, blocksPerRow);
     const size_t narrow = NarrowSize(count, escapes);
     const size_t size = std::min(narrow, wide);
-    Row& kept = stored[row];
     if (size > kept.capacity && !MakeRoom(kept, std::min(wide, size + size / 32))) return false;
     uint8_t* bytes = kept.bytes;
     if (narrow >= wide) {
