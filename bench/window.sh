@@ -150,6 +150,11 @@ one_round() {
 # window's size.
 numeric_window_size() {
   local home
+  # A new X server may not take connections yet.
+  for _ in $(seq 1 50); do
+    xwininfo -root >/dev/null 2>&1 && break
+    sleep 0.1
+  done
   home=$(mktemp -d)
   HOME="$home" XDG_CONFIG_HOME="$home/.config" "$program" >"$home/log" 2>&1 &
   local pid=$! id=""

@@ -62,6 +62,7 @@ PackedCoefficients::~PackedCoefficients() {
 }
 
 bool PackedCoefficients::Prepare() noexcept {
+    if (stored) return true;
     blockSize = size_t(blocksPerRow) * rows * WideBytes;
     block = static_cast<uint8_t*>(NewZeroed(blockSize));
     stored.reset(new (std::nothrow) Row[rows]);

@@ -24,7 +24,7 @@ public:
     PackedCoefficients(const PackedCoefficients&) = delete;
     PackedCoefficients& operator=(const PackedCoefficients&) = delete;
 
-    // The strip's memory; false when there is none.
+    // The memory of the rows and the strip, once; false when there is none.
     bool Prepare() noexcept;
 
     // The rows [start, start + count), valid until the next call; with

@@ -151,9 +151,9 @@ unsigned ScaleEighths(const jpeg_decompress_struct& info, QSize least, bool prev
 }
 
 // A progressive picture is decoded into coefficient arrays of the whole
-// picture, in libjpeg's own arrays as large as the picture itself: twice as
-// large as the picture a 1:1 decode makes. They are packed instead (see
-// PackedCoefficients), which halves a large photo's peak memory.
+// picture. libjpeg's own, of 16 bits a coefficient, are as large as the
+// picture a 1:1 decode makes, or twice as large; they are packed instead
+// (see PackedCoefficients), which halves a large photo's peak memory.
 jvirt_barray_ptr RequestCoefficients(j_common_ptr info, int, boolean, JDIMENSION blocksPerRow, JDIMENSION rows,
                                      JDIMENSION maxAccess) {
     JpegDecoder& decoder = DecoderOf(info);
