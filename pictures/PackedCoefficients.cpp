@@ -18,18 +18,12 @@ constexpr size_t NarrowBytes = sizeof(JCOEF) + DCTSIZE2, EscapeBytes = sizeof(ui
 
 size_t NarrowSize(size_t blocks, size_t escapes) { return blocks * NarrowBytes + escapes * EscapeBytes; }
 
-// Whether every AC of the block fits in 8 bits.
+// Whether every AC of the block fits in 8 bits: moved up by 128, each is
+// then below 256.
 bool AcFits(const JCOEF* block) {
-    static constexpr auto Lanes = [] {
-        struct {
-            uint16_t mask[DCTSIZE2];
-        } lanes{};
-        for (int k = 1; k < DCTSIZE2; ++k) lanes.mask[k] = 0xFF00;
-        return lanes;
-    }();
     uint16_t spread = 0;
-    for (int k = 0; k < DCTSIZE2; ++k) spread |= uint16_t(uint16_t(block[k]) + 128) & Lanes.mask[k];
-    return spread == 0;
+    for (int k = 1; k < DCTSIZE2; ++k) spread |= uint16_t(block[k] + 128);
+    return spread < 256;
 }
 
 bool Fits(JCOEF value) { return value >= -128 && value <= 127; }
@@ -103,7 +97,7 @@ bool PackedCoefficients::Store(JDIMENSION row) noexcept {
     Row& kept = stored[row];
     // A damaged picture's scans may leave rows as they are: zero.
     if (!kept.bytes && AllZero(blocks, blocksPerRow)) return true;
-    uint32_t escapes = Escapes(blocks, blocksPerRow);
+    const uint32_t escapes = Escapes(blocks, blocksPerRow);
     const size_t narrow = NarrowSize(count, escapes);
     const size_t size = std::min(narrow, wide);
     if (size > kept.capacity && !MakeRoom(kept, std::min(wide, size + size / 32))) return false;
@@ -134,17 +128,14 @@ bool PackedCoefficients::Store(JDIMENSION row) noexcept {
 // heap.
 bool PackedCoefficients::MakeRoom(Row& row, size_t size) noexcept {
     if (row.onHeap) delete[] row.bytes;
-    row = Row{nullptr, 0, row.escapes, false};
     constexpr size_t Alignment = alignof(uint32_t);
     const size_t at = (blockUsed + Alignment - 1) / Alignment * Alignment;
-    if (at <= blockSize && size <= blockSize - at) {
-        blockUsed = at + size;
-        row = Row{block + at, size, row.escapes, false};
-        return true;
-    }
-    auto* bytes = new (std::nothrow) uint8_t[size];
-    if (bytes) row = Row{bytes, size, row.escapes, true};
-    return bytes != nullptr;
+    const bool inBlock = at <= blockSize && size <= blockSize - at;
+    if (inBlock) blockUsed = at + size;
+    row.bytes = inBlock ? block + at : new (std::nothrow) uint8_t[size];
+    row.onHeap = !inBlock;
+    row.capacity = row.bytes ? size : 0;
+    return row.bytes != nullptr;
 }
 
 void PackedCoefficients::Load(JDIMENSION row) noexcept {
