@@ -268,8 +268,8 @@ QToolButton* TFormMain::AddToolButton(const char* name, const QString& hint, int
     button->setObjectName(QLatin1String(name));
     button->setToolTip(hint);
     button->setAccessibleName(hint); // what a screen reader says of the button: its command
-    button->setIcon(IconFromPngFiles(
-        {QStringLiteral(":/glyph%1.png").arg(glyph), QStringLiteral(":/glyph%1@2x.png").arg(glyph)}));
+    button->setIcon(IconOfPixelFiles(
+        {QStringLiteral(":/glyph%1.px").arg(glyph), QStringLiteral(":/glyph%1@2x.px").arg(glyph)}));
     button->setIconSize(QSize(20, 20));
     button->setFixedSize(31, 30);
     button->setAutoRaise(true);

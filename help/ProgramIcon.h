@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Copyright (C) 2026 the Slidora developers
-// The program's icon, drawn at every size the build makes of it, and icons
-// made of the program's own PNG files.
+// The program's icon at the sizes a window takes, and icons made of the
+// program's own pixel files.
 #pragma once
 
 #include <QIcon>
@@ -9,5 +9,5 @@
 
 QIcon ProgramIcon();
 
-// "@2x" files count as drawings at twice the density.
-QIcon IconFromPngFiles(const QStringList& files);
+// Each file at the density it was made for ("@2x" files at twice).
+QIcon IconOfPixelFiles(const QStringList& files);

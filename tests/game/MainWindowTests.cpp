@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Copyright (C) 2026 the Slidora developers
 #include "Contrast.h"
+#include "engine/PixelResource.h"
 #include "fakes/TestWindow.h"
 #include "pictures/PictureMaker.h"
 #include "platform/ElidedLabel.h"
@@ -151,9 +152,11 @@ TEST(MainWindow, ToolBarHasTenGlyphButtonsWithHints) {
         EXPECT_EQ(QAccessible::queryAccessibleInterface(button)->text(QAccessible::Name), QLatin1String(hint));
         EXPECT_EQ(button->size(), QSize(31, 30));
         EXPECT_FALSE(button->icon().pixmap(20, 20).isNull()) << hint;
+        EXPECT_EQ(button->icon().pixmap(QSize(20, 20), 2.0).size(), QSize(40, 40)) << hint << ": drawn for a 2x screen";
         EXPECT_GT(button->y(), previousTop) << "top to bottom";
         previousTop = button->y();
     }
+    EXPECT_EQ(f.windowIcon().availableSizes(), QList<QSize>({{16, 16}, {32, 32}, {48, 48}, {64, 64}}));
     // Separators are 8-pixel gaps: between Numeric and Load game there is none.
     EXPECT_EQ(f.ButtonOpenGame->y() - f.ButtonNumeric->y(), 30);
     EXPECT_EQ(f.ButtonSaveGame->y() - f.ButtonOpenGame->y(), 38);
@@ -172,7 +175,7 @@ TEST(MainWindow, ToolBarHasTenGlyphButtonsWithHints) {
 TEST(MainWindow, EveryGlyphStandsOutOnLightAndDarkToolBars) {
     for (const QColor bar : {QColor(239, 239, 239), QColor(53, 53, 53)}) {
         for (int glyph = 0; glyph < 10; ++glyph) {
-            QImage drawing(QStringLiteral(":/glyph%1@2x.png").arg(glyph));
+            QImage drawing = ReadPixelResource(QStringLiteral(":/glyph%1@2x.px").arg(glyph));
             ASSERT_FALSE(drawing.isNull());
             drawing = drawing.convertToFormat(QImage::Format_ARGB32);
             drawing.setDevicePixelRatio(1); // pixel for pixel
