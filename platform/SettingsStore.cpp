@@ -275,14 +275,18 @@ QString RegFileStore::DefaultPath() {
     return base + QStringLiteral("/Vantrel/Slidora.reg");
 }
 
-bool RegFileStore::Open() {
+bool RegFileStore::Open() { return OpenFor(true); }
+
+bool RegFileStore::OpenToRead() { return OpenFor(false); }
+
+bool RegFileStore::OpenFor(bool changes) {
     if (depth > 0) {
         ++depth;
         return true;
     }
     if (unreadable || !QDir().mkpath(QFileInfo(path).absolutePath()) || QFileInfo(path).isDir()) return false;
     // Without the lock the values can still be read; only a save then fails.
-    lock = std::make_unique<FileLock>(path);
+    if (changes) lock = std::make_unique<FileLock>(path);
     if (!ReadFile()) {
         lock.reset();
         return false;
@@ -329,7 +333,7 @@ bool RegFileStore::Close() {
     }
     const bool mustSave = std::exchange(changed, false);
     const bool wasOpen = std::exchange(depth, 0) == 1;
-    const bool saved = !mustSave || (wasOpen && lock->Held() && SaveAtomically(path, Format(values)));
+    const bool saved = !mustSave || (wasOpen && lock && lock->Held() && SaveAtomically(path, Format(values)));
     lock.reset();
     return saved;
 }

@@ -33,6 +33,9 @@ public:
     // opened nor created. Values are read and written between Open and Close,
     // and no other copy of the game changes them in between.
     virtual bool Open() = 0;
+    // Opens the key only to read it: no other copy waits meanwhile, and
+    // what is written before Close is not saved.
+    virtual bool OpenToRead() { return Open(); }
     virtual StoredValue Read(const QString& name) const = 0;
     virtual void WriteInteger(const QString& name, uint32_t value) = 0;
     virtual void WriteText(const QString& name, const QString& value) = 0;
@@ -62,10 +65,14 @@ public:
     static QString DefaultPath();
 
     bool Open() override;
+    // Without the lock: a save replaces the file whole, so a read sees it
+    // before or after, never half written.
+    bool OpenToRead() override;
     StoredValue Read(const QString& name) const override;
     void WriteInteger(const QString& name, uint32_t value) override;
     void WriteText(const QString& name, const QString& value) override;
-    // Open and Close may nest: only the outermost pair reads, saves and locks.
+    // Open and Close may nest: only the outermost pair reads, saves and
+    // locks (an Open within OpenToRead reads only too).
     bool Close() override;
     QString Location() const override;
     bool Unreadable() const override { return unreadable; }
@@ -75,6 +82,7 @@ public:
     static QMap<QString, StoredValue> Parse(const QByteArray& text);
 
 private:
+    bool OpenFor(bool changes);
     bool ReadFile();
 
     QString path;

@@ -107,7 +107,7 @@ std::vector<std::pair<QString, StoredValue>> SettingsOf(const TFormMain& form) {
 // The store is opened once for all the settings and the recent lists.
 void TFormMain::ReadSettings() {
     ISettingsStore& store = Services.settings;
-    const bool opened = store.Open();
+    const bool opened = store.OpenToRead();
     if (!opened || !ApplyStoredSettings(store)) ApplyDefaultSettings();
     // What this run takes as read: the file's values, and for those it lacks
     // the defaults, so that a first save writes only what this run changed.

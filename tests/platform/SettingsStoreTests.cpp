@@ -262,6 +262,24 @@ TEST_F(SettingsStoreFile, SavesOnlyWhenChangedAndLeavesNoTemporaryFiles) {
     EXPECT_EQ(RegFileStore::Parse(ReadFile()).value(QStringLiteral("Round")), Integer(3));
 }
 
+// Reading only takes no lock: another copy saves meanwhile, and what the
+// reader writes, nested opens included, is not saved.
+TEST_F(SettingsStoreFile, OpenToReadLetsAnotherCopySaveAndSavesNothing) {
+    WriteFile("REGEDIT4\r\n\"Level\"=dword:7\r\n");
+    RegFileStore store(Path()), other(Path());
+    ASSERT_TRUE(store.OpenToRead());
+    EXPECT_EQ(store.Read(QStringLiteral("Level")), Integer(7));
+    ASSERT_TRUE(other.Open());
+    other.WriteInteger(QStringLiteral("Level"), 2);
+    EXPECT_TRUE(other.Close()) << "no copy waits for a reader";
+    ASSERT_TRUE(store.Open());
+    store.WriteInteger(QStringLiteral("Level"), 1);
+    EXPECT_TRUE(store.Close());
+    EXPECT_FALSE(store.Close()) << "the write was not saved";
+    EXPECT_EQ(RegFileStore::Parse(ReadFile()).value(QStringLiteral("Level")), Integer(2));
+    EXPECT_EQ(FolderEntries(), QStringList{QStringLiteral("Slidora.reg")});
+}
+
 TEST_F(SettingsStoreFile, FailedSavesReportFalse) {
     RegFileStore store(Path());
     ASSERT_TRUE(store.Open());
