@@ -10,7 +10,7 @@ if [ -z "${SLIDORA_IN_XVFB:-}" ]; then
   export SLIDORA_IN_XVFB=1
   screen="8000x6000x24"
   [ "${2:-}" = small ] && screen="1280x1024x24"
-  exec xvfb-run -a -s "-screen 0 $screen" "$0" "$@"
+  exec xvfb-run -a -s "-noreset -screen 0 $screen" "$0" "$@"
 fi
 program=$(realpath "$1")
 work=$(mktemp -d)

@@ -11,7 +11,7 @@
 set -euo pipefail
 if [ -z "${SLIDORA_IN_XVFB:-}" ]; then
   export SLIDORA_IN_XVFB=1
-  exec xvfb-run -a -s "-screen 0 ${1}x24" "$0" "$@"
+  exec xvfb-run -a -s "-noreset -screen 0 ${1}x24" "$0" "$@"
 fi
 screen=$1 runs=$2
 shift 2

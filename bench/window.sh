@@ -86,7 +86,7 @@ if [ -z "${SLIDORA_IN_XVFB:-}" ]; then
   trap 'kill "${sound_server:-0}" 2>/dev/null || true; rm -rf "$sound_folder"' EXIT
   start_sound_server "$sound_folder"
   for screen in ${WINDOW_SCREENS:-1920x1080 5800x3400 1280x1024}; do
-    xvfb-run -a -s "-screen 0 ${screen}x24" "$0" "$@" >"$cache/results-$screen"
+    xvfb-run -a -s "-noreset -screen 0 ${screen}x24" "$0" "$@" >"$cache/results-$screen"
   done
   WINDOW_RESULTS="$cache" "$0" "$@"
   exit

@@ -9,7 +9,7 @@ here=$(cd "$(dirname "$0")" && pwd)
 
 if [ -z "${SLIDORA_IN_XVFB:-}" ]; then
   export SLIDORA_IN_XVFB=1
-  exec xvfb-run -a -s "-screen 0 1024x768x24" "$0" "$@"
+  exec xvfb-run -a -s "-noreset -screen 0 1024x768x24" "$0" "$@"
 fi
 
 WORK=$(mktemp -d)
@@ -386,7 +386,7 @@ case_two_copies_at_the_end_of_a_session_keep_both_games() {
 # end of a session.
 case_a_lost_display_keeps_the_running_game() {
   local display=:$((RANDOM % 200 + 300))
-  Xvfb "$display" -screen 0 1024x768x24 >/dev/null 2>&1 &
+  Xvfb "$display" -noreset -screen 0 1024x768x24 >/dev/null 2>&1 &
   local server=$!
   sleep 1
   DISPLAY=$display "$SLIDORA" >"$WORK/lost.log" 2>&1 &
