@@ -4,7 +4,7 @@
 
 #include "Main.h"
 
-#include <QApplication>
+#include <QGuiApplication>
 #include <QTimer>
 
 namespace {
@@ -46,7 +46,6 @@ bool TStartup::HoldMusic() {
 
 void TStartup::OpenLater(const QString& path, QSize size) {
     picture = {path, size};
-    QApplication::setOverrideCursor(Qt::WaitCursor);
 }
 
 // Waits for the first paint. The picture named at start-up then opens and
@@ -58,7 +57,6 @@ void TStartup::AfterFirstFrame() {
     WhenPainted([this] {
         const auto named = std::exchange(picture, std::nullopt);
         if (!named) return Finish();
-        QApplication::restoreOverrideCursor();
         // Sized again for the window's frame, now known, before the
         // picture is decoded to its size.
         form.SizeWindowFor(named->second);

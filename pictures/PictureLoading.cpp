@@ -8,7 +8,6 @@
 #include "platform/PixelMemory.h"
 #include "platform/WindowFrame.h"
 
-#include <QApplication>
 #include <QFileInfo>
 #include <QFrame>
 #include <QStatusBar>
@@ -32,11 +31,13 @@ bool TFormMain::IsNumericName(const std::optional<QString>& name) {
 
 bool TFormMain::OpenPicture(std::optional<QString> name) {
     Timer->stop();
-    QApplication::setOverrideCursor(Qt::WaitCursor);
-    const bool ok = LoadPicture(name, true);
-    CreateBuffers();
-    SetThumbnailPicture();
-    QApplication::restoreOverrideCursor();
+    bool ok = false;
+    {
+        const WaitCursor waiting(*this);
+        ok = LoadPicture(name, true);
+        CreateBuffers();
+        SetThumbnailPicture();
+    }
     if (ok) {
         GameStopped = true;
         StartMusic();

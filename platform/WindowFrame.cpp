@@ -2,8 +2,10 @@
 // Copyright (C) 2026 the Slidora developers
 #include "WindowFrame.h"
 
+#include <QApplication>
 #include <QTimer>
 #include <QWidget>
+#include <QWindow>
 
 namespace {
 
@@ -29,4 +31,14 @@ void WhenFramed(QWidget& window, std::function<void()> place) {
         }
     });
     poll->start();
+}
+
+WaitCursor::WaitCursor(const QWidget& window) {
+    const QWindow* handle = window.window()->windowHandle();
+    shown = handle && handle->isExposed();
+    if (shown) QApplication::setOverrideCursor(Qt::WaitCursor);
+}
+
+WaitCursor::~WaitCursor() {
+    if (shown) QApplication::restoreOverrideCursor();
 }

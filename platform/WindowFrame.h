@@ -14,3 +14,17 @@ void WhenFramed(QWidget& window, std::function<void()> place);
 
 // Whether the window manager has framed the window.
 bool IsFramed(const QWidget& window);
+
+// The wait cursor while it lives, over a window on the screen only: before
+// the window's first frame no pointer is over it, and the cursor's first
+// load (a file of the cursor theme) takes milliseconds of the start.
+class WaitCursor {
+public:
+    explicit WaitCursor(const QWidget& window);
+    ~WaitCursor();
+    WaitCursor(const WaitCursor&) = delete;
+    WaitCursor& operator=(const WaitCursor&) = delete;
+
+private:
+    bool shown;
+};

@@ -10,8 +10,8 @@
 #include "platform/FileLock.h"
 #include "platform/PixelMemory.h"
 #include "platform/Utf8.h"
+#include "platform/WindowFrame.h"
 
-#include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -161,7 +161,7 @@ void TFormMain::LoadgameMenuClick() {
 }
 
 bool TFormMain::OpenGame(const QString& fileName, bool remember) {
-    QApplication::setOverrideCursor(Qt::WaitCursor);
+    const WaitCursor waiting(*this);
     if (remember)
         GameFileName = fileName;
     else
@@ -185,7 +185,6 @@ bool TFormMain::OpenGame(const QString& fileName, bool remember) {
     UpdateStatusBar();
     Timer->start();
     StartMusic();
-    QApplication::restoreOverrideCursor();
     TrimPixelMemory();
     return name.has_value();
 }
