@@ -6,6 +6,7 @@
 #include <QtEndian>
 #include <algorithm>
 #include <array>
+#include <cstring>
 #include <vector>
 
 namespace {
@@ -141,7 +142,16 @@ constexpr std::array<std::pair<const char*, int>, 9> PartLayout{{{"phdr", 38},
                                                                  {"imod", 10},
                                                                  {"igen", 4},
                                                                  {"shdr", 46}}};
+// A level of the preset data, presets or instruments: four parts from
+// `first` on, each header naming its first bag at `bagAt`.
 enum { Headers, Bags, Modulators, Generators };
+struct Level {
+    int first;
+    int bagAt;
+    const char* end; // the name of the header that closes the level
+};
+constexpr Level PresetLevel{0, 24, "EOP"}, InstrumentLevel{4, 20, "EOI"};
+constexpr int InstrumentGenerator = 41; // a preset zone's instrument
 // Far more than any font's presets, instruments and sample headers take.
 constexpr qint64 MaxPresetData = qint64(64) << 20;
 
@@ -158,21 +168,22 @@ std::optional<std::vector<Part>> ReadParts(const QByteArray& list) {
     return parts;
 }
 
-// The preset headers' bag indices, and the bags' generator and modulator
+// A level's header bag indices, and its bags' generator and modulator
 // indices, must each rise and stay within what they index (the last record
 // of each part closes the one before).
-bool Consistent(const std::vector<Part>& parts) {
-    const Part& headers = parts[Headers];
-    const Part& bags = parts[Bags];
+bool Consistent(const std::vector<Part>& parts, const Level& level) {
+    const Part& headers = parts[size_t(level.first + Headers)];
+    const Part& bags = parts[size_t(level.first + Bags)];
     if (headers.Count() < 2 || bags.Count() < 1) return false;
     for (int i = 0; i + 1 < headers.Count(); ++i)
-        if (Little16(headers.Record(i) + 24) > Little16(headers.Record(i + 1) + 24)) return false;
-    if (Little16(headers.Record(headers.Count() - 1) + 24) >= bags.Count()) return false;
+        if (Little16(headers.Record(i) + level.bagAt) > Little16(headers.Record(i + 1) + level.bagAt)) return false;
+    if (Little16(headers.Record(headers.Count() - 1) + level.bagAt) >= bags.Count()) return false;
     for (int i = 0; i + 1 < bags.Count(); ++i)
         for (int field : {0, 2})
             if (Little16(bags.Record(i) + field) > Little16(bags.Record(i + 1) + field)) return false;
     const char* last = bags.Record(bags.Count() - 1);
-    return Little16(last) < parts[Generators].Count() && Little16(last + 2) < parts[Modulators].Count();
+    return Little16(last) < parts[size_t(level.first + Generators)].Count() &&
+           Little16(last + 2) < parts[size_t(level.first + Modulators)].Count();
 }
 
 void Append16(QByteArray& bytes, int value) {
@@ -184,22 +195,26 @@ void Append32(QByteArray& bytes, quint32 value) {
     bytes.append(reinterpret_cast<const char*>(&little), 4);
 }
 
-// The four preset parts with only the chosen presets, their bags,
-// modulators and generators numbered anew; each closed by its last record.
-std::optional<std::array<QByteArray, 4>> KeptPresets(const std::vector<Part>& parts, const PresetChoice& keep) {
-    const Part& headers = parts[Headers];
-    const Part& bags = parts[Bags];
-    const Part& modulators = parts[Modulators];
-    const Part& generators = parts[Generators];
+// The level's four parts with only the kept headers (in rising order), their
+// bags, modulators and generators numbered anew; each closed by its last
+// record. Nothing when the bags no longer fit their 16-bit numbers.
+std::optional<std::array<QByteArray, 4>> KeptLevel(const std::vector<Part>& parts, const Level& level,
+                                                   const std::vector<int>& keptHeaders) {
+    const Part& headers = parts[size_t(level.first + Headers)];
+    const Part& bags = parts[size_t(level.first + Bags)];
+    const Part& modulators = parts[size_t(level.first + Modulators)];
+    const Part& generators = parts[size_t(level.first + Generators)];
+    const auto header = [&](QByteArray& to, const char* record, int bag) {
+        to.append(record, level.bagAt);
+        Append16(to, bag);
+        to.append(record + level.bagAt + 2, headers.size - level.bagAt - 2);
+    };
     std::array<QByteArray, 4> kept;
     int keptBags = 0;
-    for (int i = 0; i + 1 < headers.Count(); ++i) {
-        const char* header = headers.Record(i);
-        if (!keep.count({Little16(header + 22), Little16(header + 20)})) continue;
-        kept[Headers].append(header, 24);
-        Append16(kept[Headers], keptBags);
-        kept[Headers].append(header + 26, 12);
-        for (int bag = Little16(header + 24); bag < Little16(headers.Record(i + 1) + 24); ++bag, ++keptBags) {
+    for (int i : keptHeaders) {
+        header(kept[Headers], headers.Record(i), keptBags);
+        for (int bag = Little16(headers.Record(i) + level.bagAt); bag < Little16(headers.Record(i + 1) + level.bagAt);
+             ++bag, ++keptBags) {
             Append16(kept[Bags], int(kept[Generators].size() / 4));
             Append16(kept[Bags], int(kept[Modulators].size() / 10));
             const char* from = bags.Record(bag);
@@ -209,11 +224,10 @@ std::optional<std::array<QByteArray, 4>> KeptPresets(const std::vector<Part>& pa
                                     (Little16(to + 2) - Little16(from + 2)) * 10);
         }
     }
-    if (kept[Headers].isEmpty() || keptBags > 0xFFFF) return std::nullopt;
-    kept[Headers].append("EOP", 3);
-    kept[Headers].append(21, '\0');
-    Append16(kept[Headers], keptBags);
-    kept[Headers].append(12, '\0');
+    if (keptBags > 0xFFFF) return std::nullopt;
+    QByteArray end(headers.size, '\0');
+    std::copy_n(level.end, std::strlen(level.end), end.data());
+    header(kept[Headers], end.constData(), keptBags);
     Append16(kept[Bags], int(kept[Generators].size() / 4));
     Append16(kept[Bags], int(kept[Modulators].size() / 10));
     kept[Generators].append(4, '\0');
@@ -221,7 +235,48 @@ std::optional<std::array<QByteArray, 4>> KeptPresets(const std::vector<Part>& pa
     return kept;
 }
 
-QByteArray PresetList(const std::vector<Part>& parts, const std::array<QByteArray, 4>& kept) {
+// The instruments the kept presets' zones play, each numbered anew by its
+// place among them (the zones' generators renumbered so); nothing when a
+// zone names an instrument the font lacks.
+std::optional<std::vector<int>> RenumberInstruments(QByteArray& presetGenerators, int instrumentCount) {
+    std::vector<int> used;
+    for (qsizetype at = 0; at + 4 <= presetGenerators.size(); at += 4)
+        if (Little16(presetGenerators.constData() + at) == InstrumentGenerator)
+            used.push_back(Little16(presetGenerators.constData() + at + 2));
+    std::sort(used.begin(), used.end());
+    used.erase(std::unique(used.begin(), used.end()), used.end());
+    if (!used.empty() && used.back() >= instrumentCount) return std::nullopt;
+    for (qsizetype at = 0; at + 4 <= presetGenerators.size(); at += 4) {
+        char* generator = presetGenerators.data() + at;
+        if (Little16(generator) != InstrumentGenerator) continue;
+        const auto place = std::lower_bound(used.begin(), used.end(), Little16(generator + 2)) - used.begin();
+        qToLittleEndian(quint16(place), generator + 2);
+    }
+    return used;
+}
+
+// The eight preset and instrument parts with only the chosen presets and the
+// instruments they play; nothing when none of the presets is in the font.
+std::optional<std::array<QByteArray, 8>> KeptPresets(const std::vector<Part>& parts, const PresetChoice& keep) {
+    const Part& headers = parts[Headers];
+    std::vector<int> chosen;
+    for (int i = 0; i + 1 < headers.Count(); ++i)
+        if (keep.count({Little16(headers.Record(i) + 22), Little16(headers.Record(i) + 20)})) chosen.push_back(i);
+    if (chosen.empty()) return std::nullopt;
+    std::optional<std::array<QByteArray, 4>> presets = KeptLevel(parts, PresetLevel, chosen);
+    if (!presets) return std::nullopt;
+    const int instrumentCount = parts[size_t(InstrumentLevel.first + Headers)].Count() - 1;
+    const std::optional<std::vector<int>> played = RenumberInstruments((*presets)[Generators], instrumentCount);
+    if (!played) return std::nullopt;
+    const std::optional<std::array<QByteArray, 4>> instruments = KeptLevel(parts, InstrumentLevel, *played);
+    if (!instruments) return std::nullopt;
+    std::array<QByteArray, 8> kept;
+    std::move(presets->begin(), presets->end(), kept.begin());
+    std::copy(instruments->begin(), instruments->end(), kept.begin() + 4);
+    return kept;
+}
+
+QByteArray PresetList(const std::vector<Part>& parts, const std::array<QByteArray, 8>& kept) {
     QByteArray body("pdta");
     for (size_t i = 0; i < PartLayout.size(); ++i) {
         const QByteArray& records = i < kept.size() ? kept[i] : parts[i].records;
@@ -282,8 +337,8 @@ std::optional<SoundFontCut> CutSoundFont(QIODevice& font, const QString& path, c
     const std::optional<qint64> listAt = PresetListAt(font, riffEnd);
     if (!listAt || riffEnd - *listAt > MaxPresetData || !font.seek(*listAt + 8)) return std::nullopt;
     const std::optional<std::vector<Part>> parts = ReadParts(font.read(riffEnd - *listAt - 8));
-    if (!parts || !Consistent(*parts)) return std::nullopt;
-    const std::optional<std::array<QByteArray, 4>> kept = KeptPresets(*parts, keep);
+    if (!parts || !Consistent(*parts, PresetLevel) || !Consistent(*parts, InstrumentLevel)) return std::nullopt;
+    const std::optional<std::array<QByteArray, 8>> kept = KeptPresets(*parts, keep);
     if (!kept) return std::nullopt;
     SoundFontCut cut{path, riff.left(4), *listAt, PresetList(*parts, *kept)};
     Append32(cut.head, quint32(cut.Size() - 8));

@@ -36,8 +36,10 @@ std::optional<PresetChoice> PresetsOfMidi(const QByteArray& midi);
 // A font file with only some of its presets: its first 12 bytes (the RIFF
 // header, of the new length), then the file's own bytes from 12 up to
 // `keptEnd` (its INFO and samples, unchanged), then `presets`, the new
-// preset data. The instruments and samples stay whole: a synthesizer loads
-// only those the kept presets use.
+// preset data: the kept presets and the instruments they play. The samples
+// stay whole (a synthesizer reads only those the instruments use); a
+// synthesizer parses every instrument zone it is given, some two thousand
+// in a General MIDI font, so the instruments are cut too.
 struct SoundFontCut {
     QString path;
     QByteArray head;

@@ -77,6 +77,12 @@ quint64 Sound(const QString& piece, const QString& font, int seconds) {
     return hash;
 }
 
+// The length of the part tagged `tag` in preset data.
+quint32 PartLength(const QByteArray& presetData, const char* tag) {
+    const qsizetype at = presetData.indexOf(tag);
+    return at < 0 ? 0 : qFromLittleEndian<quint32>(presetData.constData() + at + 4);
+}
+
 } // namespace
 
 TEST(Pieces, SoundTheSameThroughTheFontCutToTheirInstruments) {
@@ -93,7 +99,11 @@ TEST(Pieces, SoundTheSameThroughTheFontCutToTheirInstruments) {
         ASSERT_TRUE(presets);
         const std::optional<SoundFontCut> cut = CutSoundFont(font, fontPath, *presets);
         ASSERT_TRUE(cut);
-        EXPECT_LT(cut->presets.size(), font.size() - cut->keptEnd) << "the cut has fewer presets";
+        font.seek(cut->keptEnd);
+        const QByteArray whole = font.readAll();
+        EXPECT_LT(PartLength(cut->presets, "phdr"), PartLength(whole, "phdr")) << "the cut has fewer presets";
+        EXPECT_LT(PartLength(cut->presets, "inst"), PartLength(whole, "inst")) << "and fewer instruments";
+        EXPECT_EQ(PartLength(cut->presets, "shdr"), PartLength(whole, "shdr")) << "and every sample";
         QByteArray bytes(cut->Size(), '\0');
         ASSERT_TRUE(ReadCutFont(*cut, font, 0, bytes.data(), bytes.size()));
         QFile cutFile(folder.filePath(QStringLiteral("cut.sf2")));
