@@ -22,12 +22,15 @@ void DrawCellNumber(QPainter& painter, const QRect& cell, const QString& text) {
     painter.drawText(x, y + metrics.ascent(), text);
 }
 
-QImage DrawNumericCells(int columns, int rows, int cellSize, uint32_t color1, uint32_t color2, const TFont& font,
-                        const ViewScale& view) {
+QImage NumericCellsImage(int columns, int rows, int cellSize, const ViewScale& view) {
     const int s = std::max(cellSize, 0);
-    // Drawn straight in 24 bits: every cell is filled, so nothing is cleared first.
-    QImage cells = NewImage(view.Map(columns * s), view.Map(rows * s), QImage::Format_RGB888);
-    if (cells.isNull()) return QImage();
+    return NewImage(view.Map(columns * s), view.Map(rows * s), QImage::Format_RGB888);
+}
+
+void PaintNumericCells(QImage& cells, int columns, int rows, int cellSize, uint32_t color1, uint32_t color2,
+                       const TFont& font, const ViewScale& view) {
+    const int s = std::max(cellSize, 0);
+    // Every cell is filled, so nothing is cleared first.
     QPainter painter(&cells);
     TFont numbers = font;
     numbers.Size = s / 3;
@@ -46,7 +49,12 @@ QImage DrawNumericCells(int columns, int rows, int cellSize, uint32_t color1, ui
             if (numbers.Size > 0) DrawCellNumber(painter, cell, QString::number(n));
         }
     }
-    painter.end();
+}
+
+QImage DrawNumericCells(int columns, int rows, int cellSize, uint32_t color1, uint32_t color2, const TFont& font,
+                        const ViewScale& view) {
+    QImage cells = NumericCellsImage(columns, rows, cellSize, view);
+    if (!cells.isNull()) PaintNumericCells(cells, columns, rows, cellSize, color1, color2, font, view);
     return cells;
 }
 

@@ -23,6 +23,11 @@ int NumericCellSize(QSize screen, int columns, int rows);
 // device pixels), each cell over the pixels its rectangle maps to.
 QImage DrawNumericCells(int columns, int rows, int cellSize, uint32_t color1, uint32_t color2, const TFont& font,
                         const ViewScale& view = ViewScale());
+// The same in two steps: the image, uninitialised (null when the memory is
+// not there), then the cells painted into it.
+QImage NumericCellsImage(int columns, int rows, int cellSize, const ViewScale& view);
+void PaintNumericCells(QImage& cells, int columns, int rows, int cellSize, uint32_t color1, uint32_t color2,
+                       const TFont& font, const ViewScale& view);
 
 // Writes `text` centred in the cell as the numbered pictures do.
 void DrawCellNumber(class QPainter& painter, const QRect& cell, const QString& text);

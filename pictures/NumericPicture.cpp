@@ -3,13 +3,23 @@
 // The main window's side of the numeric picture.
 #include "Numeric.h"
 #include "game/Main.h"
+#include "platform/PixelMemory.h"
 
 void TFormMain::DrawNumericPicture() {
     const int columns = Puzzle->GetColumns(), rows = Puzzle->GetRows();
     const int cell = NumericCellSize(Services.screen.PrimarySize(), columns, rows);
     // Drawn at the screen's device pixels; the board stays in the cells' own.
     ReadSize = QSize(columns * cell, rows * cell);
-    Picture = DrawNumericCells(columns, rows, cell, NumColor1, NumColor2, NumFont, FitView(ReadSize).scale);
+    const ViewScale view = FitView(ReadSize).scale;
+    Picture = NumericCellsImage(columns, rows, cell, view);
+    if (Picture.isNull()) return;
+    // On a large screen the picture and the back buffer take tens of
+    // megabytes of fresh memory, which the kernel clears as it is first
+    // touched: a new back buffer's is touched on another thread while the
+    // cells are painted here.
+    if (BackBuffer.size() != Picture.size())
+        ReservePixelMemory({{Picture.width(), Picture.height(), QImage::Format_RGB32}});
+    PaintNumericCells(Picture, columns, rows, cell, NumColor1, NumColor2, NumFont, view);
 }
 
 QImage TFormMain::CleanNumericPicture() const {
