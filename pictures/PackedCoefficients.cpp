@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <cstring>
 #include <new>
+#include <utility>
 
 // A narrow row of n blocks with e escapes: e indexes (32 bits), n DCs and e
 // values (16 bits), then 64 bytes a block of which the first, the DC's place,
@@ -27,6 +28,13 @@ bool AcFits(const JCOEF* block) {
 }
 
 bool Fits(JCOEF value) { return value >= -128 && value <= 127; }
+
+bool AcAllZero(const JBLOCK* blocks, JDIMENSION count) {
+    for (JDIMENSION b = 0; b < count; ++b)
+        for (int k = 1; k < DCTSIZE2; ++k)
+            if (blocks[b][k]) return false;
+    return true;
+}
 
 bool AllZero(const JBLOCK* blocks, JDIMENSION count) {
     const JCOEF* all = blocks[0];
@@ -84,6 +92,33 @@ JBLOCKROW* PackedCoefficients::Access(JDIMENSION start, JDIMENSION count, bool w
     return stripStarts.get() + (start - stripStart);
 }
 
+bool PackedCoefficients::CopyDcsFrom(PackedCoefficients& other) noexcept {
+    if (other.blocksPerRow != blocksPerRow || other.rows != rows) return false;
+    for (JDIMENSION row = 0; row < rows; ++row) {
+        JBLOCKROW* from = other.Access(row, 1, false);
+        JBLOCKROW* to = Access(row, 1, true);
+        if (!from || !to) return false;
+        for (JDIMENSION b = 0; b < blocksPerRow; ++b) to[0][b][0] = from[0][b][0];
+    }
+    return Flush();
+}
+
+void PackedCoefficients::Swap(PackedCoefficients& other) noexcept {
+    std::swap(blocksPerRow, other.blocksPerRow);
+    std::swap(rows, other.rows);
+    std::swap(stripRows, other.stripRows);
+    stored.swap(other.stored);
+    std::swap(block, other.block);
+    std::swap(blockSize, other.blockSize);
+    std::swap(blockUsed, other.blockUsed);
+    strip.swap(other.strip);
+    stripStarts.swap(other.stripStarts);
+    std::swap(stripStart, other.stripStart);
+    std::swap(stripCount, other.stripCount);
+    std::swap(dirtyStart, other.dirtyStart);
+    std::swap(dirtyEnd, other.dirtyEnd);
+}
+
 bool PackedCoefficients::Flush() noexcept {
     for (JDIMENSION row = dirtyStart; row < dirtyEnd; ++row)
         if (!Store(row)) return false;
@@ -97,6 +132,14 @@ bool PackedCoefficients::Store(JDIMENSION row) noexcept {
     Row& kept = stored[row];
     // A damaged picture's scans may leave rows as they are: zero.
     if (!kept.bytes && AllZero(blocks, blocksPerRow)) return true;
+    // After a picture's first scan, its DCs alone.
+    if (AcAllZero(blocks, blocksPerRow)) {
+        if (count * sizeof(JCOEF) > kept.capacity && !MakeRoom(kept, count * sizeof(JCOEF))) return false;
+        kept.escapes = DcOnly;
+        auto* dcs = reinterpret_cast<JCOEF*>(kept.bytes);
+        for (size_t b = 0; b < count; ++b) dcs[b] = blocks[b][0];
+        return true;
+    }
     const uint32_t escapes = Escapes(blocks, blocksPerRow);
     const size_t narrow = NarrowSize(count, escapes);
     const size_t size = std::min(narrow, wide);
@@ -148,6 +191,12 @@ void PackedCoefficients::Load(JDIMENSION row) noexcept {
     }
     if (kept.escapes == Wide) {
         std::memcpy(blocks, kept.bytes, count * WideBytes);
+        return;
+    }
+    if (kept.escapes == DcOnly) {
+        std::memset(blocks, 0, count * WideBytes);
+        const auto* dcs = reinterpret_cast<const JCOEF*>(kept.bytes);
+        for (size_t b = 0; b < count; ++b) blocks[b][0] = dcs[b];
         return;
     }
     const auto* indexes = reinterpret_cast<const uint32_t*>(kept.bytes);

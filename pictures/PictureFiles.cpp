@@ -3,6 +3,7 @@
 #include "PictureFiles.h"
 
 #include "AreaAverage.h"
+#include "JpegScans.h"
 #include "PackedCoefficients.h"
 #include "platform/PixelMemory.h"
 
@@ -12,10 +13,15 @@
 #include <QImageReader>
 #include <QPainter>
 #include <QtEndian>
+#include <algorithm>
 #include <csetjmp>
 #include <cstdio>
+#include <functional>
 #include <jpeglib.h>
+#include <memory>
 #include <optional>
+#include <system_error>
+#include <thread>
 // After jpeglib.h, which it needs: the codes of libjpeg's messages.
 #include <jerror.h>
 
@@ -33,6 +39,8 @@ PictureResult Failed(PictureProblem problem) { return PictureResult{QImage(), pr
 
 // ---------------------------------------------------------------- JPEG
 
+class ScansBeside;
+
 // libjpeg reports fatal errors by calling error_exit, which must not return:
 // it jumps back to the setjmp of the phase that is running. The phases hold
 // no C++ object with a destructor across the jump.
@@ -45,6 +53,9 @@ struct JpegDecoder {
     struct {
         jpeg_source_mgr manager;
         QIODevice* device;
+        const std::vector<ByteRange>* ranges; // the parts read, or the whole device when null
+        size_t nextRange;
+        qint64 rangeLeft;
         JOCTET buffer[64 * 1024];
     } source;
     // The whole-picture coefficient arrays of progressive and multi-scan
@@ -52,6 +63,8 @@ struct JpegDecoder {
     std::optional<PackedCoefficients> arrays[MAX_COMPONENTS];
     int arrayCount;
     void (*realizeLibraryArrays)(j_common_ptr);
+    // The scans read beside, when the decode is shared.
+    ScansBeside* beside;
 };
 
 JpegDecoder& DecoderOf(j_common_ptr info) { return *reinterpret_cast<JpegDecoder*>(info); }
@@ -80,9 +93,23 @@ void IgnoreMessage(j_common_ptr) {}
 void InitSource(j_decompress_ptr) {}
 void TermSource(j_decompress_ptr) {}
 
+// The next bytes of the range being read, or of the device when there are none.
+qint64 ReadOn(decltype(JpegDecoder::source)& source) {
+    if (!source.ranges) return source.device->read(reinterpret_cast<char*>(source.buffer), sizeof source.buffer);
+    while (source.rangeLeft == 0 && source.nextRange < source.ranges->size()) {
+        const ByteRange& range = (*source.ranges)[source.nextRange++];
+        if (!source.device->seek(range.start)) return -1;
+        source.rangeLeft = range.length;
+    }
+    const qint64 read = source.device->read(reinterpret_cast<char*>(source.buffer),
+                                            std::min<qint64>(source.rangeLeft, sizeof source.buffer));
+    source.rangeLeft -= std::max<qint64>(read, 0);
+    return read;
+}
+
 boolean FillInputBuffer(j_decompress_ptr info) {
     auto& source = DecoderOf(reinterpret_cast<j_common_ptr>(info)).source;
-    const qint64 read = source.device->read(reinterpret_cast<char*>(source.buffer), sizeof source.buffer);
+    const qint64 read = ReadOn(source);
     if (read > 0) {
         source.manager.next_input_byte = source.buffer;
         source.manager.bytes_in_buffer = size_t(read);
@@ -103,9 +130,12 @@ void SkipInputData(j_decompress_ptr info, long count) {
     source.bytes_in_buffer -= size_t(count);
 }
 
-void SetSource(JpegDecoder& decoder, QIODevice& device) {
+void SetSource(JpegDecoder& decoder, QIODevice& device, const std::vector<ByteRange>* ranges) {
     auto& source = decoder.source;
     source.device = &device;
+    source.ranges = ranges;
+    source.nextRange = 0;
+    source.rangeLeft = 0;
     source.manager.init_source = InitSource;
     source.manager.fill_input_buffer = FillInputBuffer;
     source.manager.skip_input_data = SkipInputData;
@@ -190,19 +220,30 @@ void FreeCoefficientArrays(JpegDecoder& decoder) {
     decoder.arrayCount = 0;
 }
 
-bool ReadHeader(JpegDecoder& decoder, QIODevice& device) {
+// The caller destroys the decoder with jpeg_destroy_decompress.
+void PrepareDecoder(JpegDecoder& decoder) {
+    decoder.info.err = jpeg_std_error(&decoder.error.manager);
+    decoder.error.manager.error_exit = ErrorExit;
+    decoder.error.manager.emit_message = EmitMessage;
+    decoder.error.manager.output_message = IgnoreMessage;
+    decoder.arrayCount = 0;
+    decoder.beside = nullptr;
+}
+
+bool ReadHeader(JpegDecoder& decoder, QIODevice& device, const std::vector<ByteRange>* ranges = nullptr) {
     if (setjmp(decoder.error.jump)) return false;
     jpeg_create_decompress(&decoder.info);
     UseOwnCoefficientArrays(decoder);
-    SetSource(decoder, device);
+    SetSource(decoder, device, ranges);
     jpeg_read_header(&decoder.info, TRUE);
     return true;
 }
 
-// Best quality, at the scale; a preview of a progressive picture shows its
-// first scan alone: the whole picture in coarse detail, without decoding
-// every later scan.
-bool SetOutput(JpegDecoder& decoder, unsigned eighths, bool preview) {
+// Best quality, at the scale; `buffered` for a decode that reads the scans
+// before it makes pixels (a preview of a progressive picture shows its first
+// scan alone: the whole picture in coarse detail, without decoding every
+// later scan).
+bool SetOutput(JpegDecoder& decoder, unsigned eighths, bool buffered) {
     if (setjmp(decoder.error.jump)) return false;
     decoder.info.out_color_space = JCS_RGB;
     decoder.info.scale_num = eighths;
@@ -211,14 +252,106 @@ bool SetOutput(JpegDecoder& decoder, unsigned eighths, bool preview) {
     decoder.info.do_fancy_upsampling = TRUE;
     decoder.info.do_block_smoothing = TRUE;
     decoder.info.quantize_colors = FALSE;
-    decoder.info.buffered_image = preview && jpeg_has_multiple_scans(&decoder.info);
+    decoder.info.buffered_image = buffered && jpeg_has_multiple_scans(&decoder.info);
     jpeg_calc_output_dimensions(&decoder.info);
     return true;
 }
 
+// Reads every scan into the coefficient arrays (a decoder in buffered mode).
+bool ReadAllScans(JpegDecoder& decoder) {
+    if (setjmp(decoder.error.jump)) return false;
+    jpeg_start_decompress(&decoder.info);
+    int status;
+    do status = jpeg_consume_input(&decoder.info);
+    while (status != JPEG_REACHED_EOI && status != JPEG_SUSPENDED);
+    return status == JPEG_REACHED_EOI;
+}
+
+bool StartOutput(JpegDecoder& decoder) {
+    if (setjmp(decoder.error.jump)) return false;
+    jpeg_start_output(&decoder.info, decoder.info.input_scan_number);
+    return true;
+}
+
+// The DC scans and the colour components' detail scans of a progressive
+// picture, read on a thread of their own while the main decoder reads the
+// brightness's detail scans, the larger part: on two cores the decode takes
+// the time of that part. Once both are read, what was read beside goes over
+// to the main decoder, which makes the pixels as a decoder of the whole file
+// would.
+class ScansBeside {
+public:
+    ScansBeside(QIODevice& device, const std::vector<ByteRange>& ranges) {
+        PrepareDecoder(decoder);
+        try {
+            thread = std::thread([this, &device, &ranges] {
+                read = ReadHeader(decoder, device, &ranges) && SetOutput(decoder, 8, true) && ReadAllScans(decoder);
+            });
+        } catch (const std::system_error&) {} // no thread: the main decoder reads the whole file
+    }
+    ~ScansBeside() { Release(); }
+    ScansBeside(const ScansBeside&) = delete;
+    ScansBeside& operator=(const ScansBeside&) = delete;
+
+    // Waits for the scans and hands them to `main`, which has read the
+    // brightness's detail: its DCs, and the colour components whole. False
+    // when either decoder failed, or when some coefficients lack their last
+    // bits: libjpeg then smooths the blocks, guided by what it saw of the
+    // scans, which a decoder of the whole file does in its own way.
+    bool HandTo(JpegDecoder& main) {
+        if (thread.joinable()) thread.join();
+        bool handed = read && Fit(main) && main.arrays[0]->CopyDcsFrom(*decoder.arrays[0]);
+        if (handed) {
+            main.info.coef_bits[0][0] = decoder.info.coef_bits[0][0];
+            for (int c = 1; c < main.info.num_components; ++c) {
+                main.arrays[c]->Swap(*decoder.arrays[c]);
+                std::copy_n(decoder.info.coef_bits[c], DCTSIZE2, main.info.coef_bits[c]);
+            }
+            TakeQuantizationTables(main);
+            handed = std::all_of(main.info.coef_bits[0], main.info.coef_bits[main.info.num_components],
+                                 [](int bits) { return bits == 0; });
+        }
+        Release();
+        return handed;
+    }
+
+private:
+    // A component's coefficients are scaled by the table in force at its
+    // first scan, which was read here.
+    void TakeQuantizationTables(JpegDecoder& main) {
+        for (int c = 0; c < main.info.num_components; ++c) {
+            if (!decoder.info.comp_info[c].quant_table) continue;
+            tables[c] = *decoder.info.comp_info[c].quant_table;
+            main.info.comp_info[c].quant_table = &tables[c];
+        }
+    }
+
+    bool Fit(const JpegDecoder& main) const {
+        const jpeg_decompress_struct &one = main.info, &other = decoder.info;
+        return one.num_components == other.num_components && main.arrayCount == one.num_components &&
+               decoder.arrayCount == one.num_components && one.coef_bits && other.coef_bits &&
+               one.image_width == other.image_width && one.image_height == other.image_height;
+    }
+
+    void Release() {
+        if (thread.joinable()) thread.join();
+        if (released) return;
+        released = true;
+        jpeg_destroy_decompress(&decoder.info);
+        FreeCoefficientArrays(decoder);
+    }
+
+    JpegDecoder decoder{};             // destroyed as never made should the thread not run
+    JQUANT_TBL tables[MAX_COMPONENTS]; // the main decoder's, once handed over
+    std::thread thread;
+    bool read = false, released = false;
+};
+
 // Starts decompressing (a preview of a progressive picture: its first
 // scan); false when the data is bad before the first row.
 bool StartDecoding(JpegDecoder& decoder) {
+    if (decoder.beside && decoder.info.buffered_image)
+        return ReadAllScans(decoder) && decoder.beside->HandTo(decoder) && StartOutput(decoder);
     if (setjmp(decoder.error.jump)) return false;
     jpeg_start_decompress(&decoder.info);
     if (!decoder.info.buffered_image) return true;
@@ -267,14 +400,16 @@ bool DecodeInto(JpegDecoder& decoder, QImage& picture) {
     return DecodeRows(decoder, AveragedRows{average});
 }
 
-PictureResult DecodeJpegWith(JpegDecoder& decoder, QIODevice& device, const Request& request) {
-    if (!ReadHeader(decoder, device)) return Failed(PictureProblem::NotAPicture);
+PictureResult DecodeJpegWith(JpegDecoder& decoder, QIODevice& device, const Request& request,
+                             const std::vector<ByteRange>* ranges) {
+    if (!ReadHeader(decoder, device, ranges)) return Failed(PictureProblem::NotAPicture);
     const QSize own(int(decoder.info.image_width), int(decoder.info.image_height));
     if (!PictureSizeAllowed(own.width(), own.height())) return Failed(PictureProblem::TooLarge);
     const J_COLOR_SPACE colors = decoder.info.jpeg_color_space;
     if (colors == JCS_CMYK || colors == JCS_YCCK) return Failed(PictureProblem::NotAPicture);
     const QSize least = request.Least(own);
-    if (!SetOutput(decoder, ScaleEighths(decoder.info, least, request.IsPreview()), request.IsPreview()))
+    if (!SetOutput(decoder, ScaleEighths(decoder.info, least, request.IsPreview()),
+                   request.IsPreview() || decoder.beside))
         return Failed(PictureProblem::NotAPicture);
     // A preview keeps libjpeg's size; a held picture has exactly its own.
     const QSize size =
@@ -285,22 +420,34 @@ PictureResult DecodeJpegWith(JpegDecoder& decoder, QIODevice& device, const Requ
     return PictureResult{picture, PictureProblem::None, own};
 }
 
-// The caller destroys the decoder with jpeg_destroy_decompress.
-void PrepareDecoder(JpegDecoder& decoder) {
-    decoder.info.err = jpeg_std_error(&decoder.error.manager);
-    decoder.error.manager.error_exit = ErrorExit;
-    decoder.error.manager.emit_message = EmitMessage;
-    decoder.error.manager.output_message = IgnoreMessage;
-    decoder.arrayCount = 0;
-}
-
-PictureResult DecodeJpeg(QIODevice& device, const Request& request) {
+PictureResult DecodeJpegOnce(QIODevice& device, const Request& request, const std::vector<ByteRange>* ranges,
+                             ScansBeside* beside) {
     JpegDecoder decoder;
     PrepareDecoder(decoder);
-    PictureResult result = DecodeJpegWith(decoder, device, request);
+    decoder.beside = beside;
+    PictureResult result = DecodeJpegWith(decoder, device, request, ranges);
     jpeg_destroy_decompress(&decoder.info);
     FreeCoefficientArrays(decoder);
     return result;
+}
+
+// A second device on the same data, for a decode shared between two threads.
+using Reopen = std::function<std::unique_ptr<QIODevice>()>;
+
+// A progressive colour picture is decoded by two decoders side by side (see
+// ScansBeside); should that fail, by one, which tells what is wrong.
+PictureResult DecodeJpeg(QIODevice& device, const Request& request, const Reopen& reopen = nullptr) {
+    if (reopen && !request.IsPreview() && device.pos() == 0) {
+        const std::optional<ScanSplit> split = SplitScans(device);
+        const std::unique_ptr<QIODevice> other = split && device.seek(0) ? reopen() : nullptr;
+        if (other) {
+            const auto beside = std::make_unique<ScansBeside>(*other, split->rest);
+            PictureResult shared = DecodeJpegOnce(device, request, &split->brightness, beside.get());
+            if (!shared.image.isNull()) return shared;
+        }
+        if (!device.seek(0)) return Failed(PictureProblem::NotFound);
+    }
+    return DecodeJpegOnce(device, request, nullptr, nullptr);
 }
 
 std::optional<QSize> JpegSize(QIODevice& device) {
@@ -398,7 +545,11 @@ PictureResult Decode(const QByteArray& bytes, const PictureType& type, const Req
             QBuffer buffer;
             buffer.setData(bytes);
             buffer.open(QIODevice::ReadOnly);
-            return DecodeJpeg(buffer, request);
+            return DecodeJpeg(buffer, request, [&bytes]() -> std::unique_ptr<QIODevice> {
+                auto other = std::make_unique<QBuffer>();
+                other->setData(bytes);
+                return other->open(QIODevice::ReadOnly) ? std::move(other) : nullptr;
+            });
         }
         return DecodeWithQt(bytes, type.reader == PictureType::Bitmap ? QByteArray("bmp") : type.qtFormat, request);
     } catch (const std::bad_alloc&) { return Failed(PictureProblem::TooLarge); }
@@ -412,7 +563,11 @@ PictureResult ReadAndDecode(const QString& path, const Request& request) {
     const PictureType type = TypeOfName(path);
     QByteArray bytes;
     try {
-        if (type.reader == PictureType::Jpeg) return DecodeJpeg(file, request);
+        if (type.reader == PictureType::Jpeg)
+            return DecodeJpeg(file, request, [&path]() -> std::unique_ptr<QIODevice> {
+                auto other = std::make_unique<QFile>(path);
+                return other->open(QIODevice::ReadOnly) ? std::move(other) : nullptr;
+            });
         bytes = file.read(MaxFileBytes);
     } catch (const std::bad_alloc&) { return Failed(PictureProblem::TooLarge); }
     if (file.error() != QFileDevice::NoError) return Failed(PictureProblem::NotFound);

@@ -2,9 +2,11 @@
 // Copyright (C) 2026 the Slidora developers
 #include "PictureMaker.h"
 #include "pictures/AreaAverage.h"
+#include "pictures/JpegScans.h"
 #include "pictures/PackedCoefficients.h"
 #include "pictures/PictureFiles.h"
 
+#include <QBuffer>
 #include <QTemporaryDir>
 #include <QtEndian>
 #include <cstring>
@@ -70,6 +72,7 @@ TEST_F(PictureFiles, JpegDecodesExactlyAsDjpeg) {
     } kinds[] = {
         {"baseline.jpg", pattern, {}},
         {"progressive.jpeg", pattern, {QStringLiteral("-progressive")}},
+        {"restarts.jpg", pattern, {QStringLiteral("-progressive"), QStringLiteral("-restart"), QStringLiteral("1")}},
         {"grey.jpg", pattern, {QStringLiteral("-grayscale")}},
         {"subsampled.jpg", pattern, {QStringLiteral("-sample"), QStringLiteral("2x2")}},
         {"noisy.jpg", noisy,
@@ -169,6 +172,53 @@ TEST_F(PictureFiles, TheExtensionChoosesTheReader) {
     EXPECT_EQ(ProblemOf(Path(QStringLiteral("gif.bmp"))), PictureProblem::NotAPicture);
 }
 
+// A progressive colour picture parts into two JPEGs of their own, the
+// brightness's detail scans and the rest, each with every other segment;
+// other pictures, and one cut short, do not part.
+TEST_F(PictureFiles, ProgressiveColourScansPartFromTheRest) {
+    const auto parts = [](const QByteArray& bytes) {
+        QBuffer device;
+        device.setData(bytes);
+        return device.open(QIODevice::ReadOnly) && SplitScans(device);
+    };
+    const QImage source = PatternImage(96, 64);
+    const QString progressive = Path(QStringLiteral("progressive.jpg"));
+    // Restart markers within the scans belong to them.
+    const QStringList restarts = {QStringLiteral("-restart"), QStringLiteral("1")};
+    for (const QStringList& options : {QStringList{}, restarts}) {
+        ASSERT_TRUE(WriteJpeg(progressive, source, QStringList{QStringLiteral("-progressive")} + options));
+        const QByteArray whole = ReadBytes(progressive);
+        QBuffer device;
+        device.setData(whole);
+        ASSERT_TRUE(device.open(QIODevice::ReadOnly));
+        const std::optional<ScanSplit> split = SplitScans(device);
+        ASSERT_TRUE(split);
+        const auto joined = [&](const std::vector<ByteRange>& ranges) {
+            QByteArray part;
+            for (const ByteRange& range : ranges) part += whole.mid(range.start, range.length);
+            return part;
+        };
+        const QByteArrayView startOfScan("\xFF\xDA", 2);
+        const QByteArray brightness = joined(split->brightness), rest = joined(split->rest);
+        EXPECT_EQ(brightness.count(startOfScan) + rest.count(startOfScan), whole.count(startOfScan));
+        EXPECT_EQ(brightness.count(startOfScan), 4) << "the brightness's two first and two refining detail scans";
+        const qsizetype frameAt = whole.indexOf("\xFF\xC2");
+        const QByteArray frame = whole.mid(frameAt, 2 + qFromBigEndian<quint16>(whole.constData() + frameAt + 2));
+        EXPECT_EQ(rest.left(rest.indexOf(startOfScan)), whole.left(whole.indexOf(startOfScan)));
+        for (const QByteArray& part : {brightness, rest}) {
+            EXPECT_TRUE(part.startsWith("\xFF\xD8") && part.endsWith("\xFF\xD9"));
+            EXPECT_TRUE(part.contains(frame));
+        }
+        EXPECT_FALSE(parts(whole.left(whole.size() - 2)));
+    }
+
+    for (const QStringList& options :
+         {QStringList{}, QStringList{QStringLiteral("-progressive"), QStringLiteral("-grayscale")}}) {
+        ASSERT_TRUE(WriteJpeg(Path(QStringLiteral("other.jpg")), source, options));
+        EXPECT_FALSE(parts(ReadBytes(Path(QStringLiteral("other.jpg"))))) << options.join(' ').toStdString();
+    }
+}
+
 // Previews are decoded reduced, yet never smaller than they are shown.
 TEST_F(PictureFiles, PreviewsDecodeReduced) {
     ASSERT_TRUE(WriteJpeg(Path(QStringLiteral("big.jpg")), PatternImage(800, 600)));
@@ -218,17 +268,18 @@ TEST_F(PictureFiles, HeldPicturesLookLikeTheWholePictureAreaAveraged) {
 
 // Coefficients written through the strip read back as written, however
 // they are packed: rows of small values, of a few or of many large ones (more
-// than packing saves), rows changed by later passes, rows of zeros and rows
-// never written;
+// than packing saves), of DCs alone, rows changed by later passes, rows of
+// zeros and rows never written;
 // reached forwards, several rows at once, and backwards.
 TEST(PackedCoefficients, KeepWhatIsWritten) {
     constexpr JDIMENSION Blocks = 7, Rows = 23, Strip = 3;
     std::mt19937 random(5);
     std::vector<JBLOCK> expected(Blocks * Rows);
-    auto valueOfKind = [&](int kind) {
+    auto valueOfKind = [&](int kind, int k) {
         const int large = std::uniform_int_distribution<int>(-2048, 2047)(random);
         const int small = std::uniform_int_distribution<int>(-128, 127)(random);
         const bool rare = random() % 50 == 0;
+        if (kind == 3) return JCOEF(k == 0 ? large : 0);
         return JCOEF(kind == 0 ? small : kind == 1 ? (rare ? large : small) : kind == 2 ? large : 0);
     };
     PackedCoefficients packed(Blocks, Rows, Strip);
@@ -240,7 +291,7 @@ TEST(PackedCoefficients, KeepWhatIsWritten) {
             for (JDIMENSION row = start; row < start + 2; ++row)
                 for (JDIMENSION b = 0; b < Blocks; ++b)
                     for (int k = 0; k < DCTSIZE2; ++k)
-                        expected[row * Blocks + b][k] = rows[row - start][b][k] = valueOfKind((row + pass) % 4);
+                        expected[row * Blocks + b][k] = rows[row - start][b][k] = valueOfKind((row + pass) % 5, k);
         }
     for (JDIMENSION start = Rows - Strip + 1; start-- > 0;) {
         JBLOCKROW* rows = packed.Access(start, Strip, false);
