@@ -90,6 +90,35 @@ TEST_F(PictureFiles, JpegDecodesExactlyAsDjpeg) {
     }
 }
 
+// A progressive picture decodes as djpeg decodes it also when its scans end
+// before its coefficients are whole, or its colour data is damaged: two
+// threads share the decode of such a file as of any other.
+TEST_F(PictureFiles, UnfinishedOrDamagedProgressionsDecodeAsDjpeg) {
+    ASSERT_TRUE(WriteJpeg(Path(QStringLiteral("whole.jpg")), PatternImage(160, 120), {QStringLiteral("-progressive")}));
+    const QByteArray whole = ReadBytes(Path(QStringLiteral("whole.jpg"))), startOfScan("\xFF\xDA", 2);
+    QByteArray damaged = whole;
+    qsizetype colourScan = 0; // the third scan: the first of a colour component's detail
+    for (int scan = 0; scan < 3; ++scan) colourScan = whole.indexOf(startOfScan, colourScan + 1);
+    qsizetype end = colourScan + 2; // its data ends at the next marker
+    while (!(uchar(whole[end]) == 0xFF && whole[end + 1] != 0)) ++end;
+    ASSERT_GT(end - colourScan, 40);
+    for (qsizetype at = colourScan + 16; at < end - 2; at += 7)
+        if (uchar(damaged[at - 1]) != 0xFF && uchar(damaged[at]) != 0xFF && uchar(damaged[at] ^ 0x24) != 0xFF)
+            damaged[at] = char(damaged[at] ^ 0x24);
+    const struct {
+        const char* name;
+        QByteArray bytes;
+    } cases[] = {{"unfinished.jpg", whole.left(whole.lastIndexOf(startOfScan)) + "\xFF\xD9"},
+                 {"damaged.jpg", damaged}};
+    for (const auto& [name, bytes] : cases) {
+        const QString path = Path(QLatin1String(name));
+        ASSERT_TRUE(WriteBytes(path, bytes));
+        const QImage reference = DecodeWithDjpeg(path, true);
+        ASSERT_FALSE(reference.isNull()) << name;
+        EXPECT_TRUE(SamePixels(Jpeg(path), reference)) << name;
+    }
+}
+
 TEST_F(PictureFiles, DamagedOrForeignJpegsFailCleanly) {
     ASSERT_TRUE(WriteJpeg(Path(QStringLiteral("good.jpg")), PatternImage(64, 48)));
     const QByteArray good = ReadBytes(Path(QStringLiteral("good.jpg")));

@@ -54,10 +54,12 @@ inline bool WritePpm(const QString& path, const QImage& image) {
     return true;
 }
 
-inline bool RunTool(const QString& program, const QStringList& arguments) {
+// With `warned`, a tool that ends with a warning (exit code 2) succeeds too.
+inline bool RunTool(const QString& program, const QStringList& arguments, bool warned = false) {
     QProcess process;
     process.start(program, arguments);
-    return process.waitForFinished(60000) && process.exitStatus() == QProcess::NormalExit && process.exitCode() == 0;
+    return process.waitForFinished(60000) && process.exitStatus() == QProcess::NormalExit &&
+           (process.exitCode() == 0 || (warned && process.exitCode() == 2));
 }
 
 // Writes the image as a JPEG with cjpeg; extra options such as -progressive or -grayscale.
@@ -71,10 +73,11 @@ inline bool WriteJpeg(const QString& path, const QImage& image, const QStringLis
     return ok;
 }
 
-// What djpeg makes of a JPEG file, as an RGB888 image.
-inline QImage DecodeWithDjpeg(const QString& jpeg) {
+// What djpeg makes of a JPEG file, as an RGB888 image; of a damaged one
+// too with `warned`.
+inline QImage DecodeWithDjpeg(const QString& jpeg, bool warned = false) {
     const QString ppm = jpeg + QStringLiteral(".djpeg.ppm");
-    if (!RunTool(QStringLiteral("djpeg"), {QStringLiteral("-ppm"), QStringLiteral("-outfile"), ppm, jpeg}))
+    if (!RunTool(QStringLiteral("djpeg"), {QStringLiteral("-ppm"), QStringLiteral("-outfile"), ppm, jpeg}, warned))
         return QImage();
     QFile file(ppm);
     file.open(QIODevice::ReadOnly);
