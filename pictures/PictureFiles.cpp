@@ -436,8 +436,8 @@ using Reopen = std::function<std::unique_ptr<QIODevice>()>;
 
 // A progressive colour picture is decoded by two decoders side by side (see
 // ScansBeside); should that fail, by one, which tells what is wrong.
-PictureResult DecodeJpeg(QIODevice& device, const Request& request, const Reopen& reopen = nullptr) {
-    if (reopen && !request.IsPreview() && device.pos() == 0) {
+PictureResult DecodeJpeg(QIODevice& device, const Request& request, const Reopen& reopen) {
+    if (!request.IsPreview() && device.pos() == 0) {
         const std::optional<ScanSplit> split = SplitScans(device);
         const std::unique_ptr<QIODevice> other = split && device.seek(0) ? reopen() : nullptr;
         if (other) {
